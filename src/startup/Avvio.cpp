@@ -1,0 +1,26 @@
+// The start-up sequence, from the first copy's claim to the start screen.
+#include "startup/Avvio.h"
+
+#include "startup/FormAvvio.h"
+#include "startup/Modulo1.h"
+#include "storage/StatoProgramma.h"
+#include "support/Messaggi.h"
+
+namespace Avvio {
+
+FormAvvio* EseguiAvvio(StatoProgramma& stato)
+{
+    stato.LinguaAgente = QStringLiteral("&H410");
+    Modulo1::InstallaFont(stato.percorsi, nullptr);
+    if (const auto errore = Modulo1::CreaCartelle(stato.percorsi))
+        Messaggi::informa(nullptr, *errore);
+    stato.rendiCorrenteUtentePredefinito();
+    ModuloPerIni::LeggiUtente(stato.ImpostazioniUtente, stato.PercorsoUtente, stato.percorsi);
+    if (const auto errore = CaricaLista(stato.TabellaFrasi, stato.ImpostazioniUtente.ListaInUso, stato.percorsi))
+        Messaggi::informa(nullptr, *errore);
+    auto* schermata = new FormAvvio(stato);
+    schermata->show();
+    return schermata;
+}
+
+} // namespace Avvio

@@ -1,0 +1,12 @@
+// The start-up sequence, from the first copy's claim to the start screen.
+#pragma once
+
+class StatoProgramma;
+class FormAvvio;
+
+namespace Avvio {
+
+// Fonts, folders, the default user's profile and list; then the start screen, shown.
+FormAvvio* EseguiAvvio(StatoProgramma& stato);
+
+} // namespace Avvio

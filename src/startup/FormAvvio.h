@@ -1,0 +1,25 @@
+// The start screen: a picture and one big button that leads to the home screen.
+#pragma once
+
+#include "support/Schermata.h"
+
+class QPushButton;
+class StatoProgramma;
+class DisegnoSvg;
+
+class FormAvvio : public Schermata {
+    Q_OBJECT
+public:
+    explicit FormAvvio(StatoProgramma& stato);
+
+    QPushButton* Command1;
+    DisegnoSvg* Image1;
+
+protected:
+    void attivazione() override;
+
+private:
+    void Command1_Click();
+
+    StatoProgramma& m_stato;
+};

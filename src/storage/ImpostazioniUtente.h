@@ -1,0 +1,53 @@
+// The current pupil's settings and the profile file that holds them.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class Percorsi;
+
+struct ImpostazioniUtente {
+    QString StileLettere;
+    QString ListaInUso;
+    bool SuoniAttivi = true;
+    qint16 VelocitaVoce = 0;
+    qint16 TonoVoce = 0;
+    bool ParlatoAttivo = true;
+    bool FumettoVisibile = false;
+    bool FumettoContieneTesto = true;
+    QString FontFumetto;
+    qint16 DimensioneFontFumetto = 0;
+    bool SalvaAttivita = false;
+    QString FontTesto;
+    QString FontScelto;
+    qint16 DimensioneFontTesto = 0;
+    // Colours are Windows colour numbers (red in the low byte); see ColoriWindows.
+    double ColoreFont = 0;
+    double ColoreSfondoTesto = 0;
+    double ColoreSfondo = 0;
+    bool ColoreCasuale = true;
+    bool ImpostazioniSistema = false;
+    bool MouseDiSistema = false;
+    qint16 ModalitaInput = 0;
+    qint16 VelocitaScansione = 0;
+    double ColoreBottoni = 0;
+    double ColoreBottoneSelezionato = 0;
+    qint16 TipoRisposte = 0;
+
+    bool operator==(const ImpostazioniUtente&) const = default;
+};
+
+namespace ModuloPerIni {
+
+inline constexpr int kRigheProfilo = 25;
+
+void ImpostazioniPredefinite(ImpostazioniUtente& impostazioni, const Percorsi& percorsi);
+
+// Fills the settings from the profile; any fault in the file gives all the defaults, silently.
+void LeggiUtente(ImpostazioniUtente& impostazioni, const QString& percorsoUtente, const Percorsi& percorsi);
+
+// Writes the profile, under the name the file already has on disk whatever its letter case.
+// Returns an Italian message when it cannot be written; the old file is then left whole.
+std::optional<QString> SalvaUtente(const ImpostazioniUtente& impostazioni, const QString& percorsoUtente);
+
+} // namespace ModuloPerIni

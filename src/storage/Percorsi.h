@@ -1,0 +1,41 @@
+// Where the program's files live: the program folder and the settings folder tree.
+#pragma once
+
+#include <QString>
+
+class Percorsi {
+public:
+    // cartellaProgramma: the folder of the executable, with lists, pictures, sounds and the font beside it.
+    // radiceImpostazioni: the settings root shared by the maker's programs.
+    // cartellaFontUtente: where a font is installed for the user.
+    Percorsi(QString cartellaProgramma, QString radiceImpostazioni, QString cartellaFontUtente);
+
+    // The folders of this computer; ORDIPARO_CARTELLA_IMPOSTAZIONI replaces the settings root.
+    static Percorsi perQuestoComputer();
+
+    QString cartellaProgramma() const { return m_programma; }
+    QString radice() const { return m_radice; }
+    QString cartellaOrdiparo() const;
+    QString cartellaUtenti() const;
+    QString cartellaDati() const;
+    QString leggimi() const;
+    QString profiloUtente(const QString& nomeUtente) const;
+    QString listaPredefinita() const;
+    QString cartellaImmagini() const;
+    QString fileNelProgramma(const QString& relativo) const;
+    QString fontProgramma() const;
+    QString cartellaFontUtente() const { return m_fontUtente; }
+    QString fontInstallato() const;
+
+    // A path stored on a Windows computer uses backslashes; here it uses the platform's separator.
+    static QString nativo(const QString& percorso);
+
+    // The file on disk whose name matches the path's name without regard to letter case, or the path
+    // itself when there is none (profiles and pictures come from Windows, where case does not count).
+    static QString risoltoSenzaMaiuscole(const QString& percorso);
+
+private:
+    QString m_programma;
+    QString m_radice;
+    QString m_fontUtente;
+};

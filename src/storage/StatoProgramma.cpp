@@ -1,0 +1,17 @@
+// The values every screen shares for the whole run.
+#include "storage/StatoProgramma.h"
+
+namespace {
+constexpr char16_t kUtentePredefinito[] = u"_predefinito";
+}
+
+StatoProgramma::StatoProgramma(Percorsi percorsiProgramma) : percorsi(std::move(percorsiProgramma))
+{
+    ModuloPerIni::ImpostazioniPredefinite(ImpostazioniUtente, percorsi);
+}
+
+void StatoProgramma::rendiCorrenteUtentePredefinito()
+{
+    NomeUtente = QString::fromUtf16(kUtentePredefinito);
+    PercorsoUtente = percorsi.cartellaUtenti() + NomeUtente + QStringLiteral(".INI");
+}

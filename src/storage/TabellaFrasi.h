@@ -1,0 +1,44 @@
+// The table of exercise items and the list file it is loaded from and saved to.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+class Percorsi;
+
+// Row 0 is never used; rows 1 to NumeroRighe hold the items. Column 0 is the stimulus
+// (code 1 a text, anything else a picture), columns 1 to 8 the statements
+// (code 0 "vero", 1 "falso", 2 "non si sa", 3 blank).
+class TabellaFrasi {
+public:
+    static constexpr int kUltimaRiga = 1000;
+    static constexpr int kColonne = 9;
+
+    TabellaFrasi();
+
+    QString& Testo(int riga, int colonna) { return m_celle[indice(riga, colonna)].testo; }
+    const QString& Testo(int riga, int colonna) const { return m_celle[indice(riga, colonna)].testo; }
+    qint16& Codice(int riga, int colonna) { return m_celle[indice(riga, colonna)].codice; }
+    qint16 Codice(int riga, int colonna) const { return m_celle[indice(riga, colonna)].codice; }
+
+    qint16 NumeroRighe = 0;
+
+private:
+    struct Cella {
+        QString testo;
+        qint16 codice = 0;
+    };
+    static std::size_t indice(int riga, int colonna);
+
+    std::vector<Cella> m_celle;
+};
+
+// Loads the list named by listaInUso, falling back to the default list when it is empty or missing
+// (listaInUso then names the default list). Returns an Italian message when the file cannot be read
+// whole; the rows read in full are kept, and never more than the table holds.
+std::optional<QString> CaricaLista(TabellaFrasi& tabella, QString& listaInUso, const Percorsi& percorsi);
+
+// Writes rows 1 to NumeroRighe to the file listaInUso; blank cells get code 3, also in the table.
+// Returns an Italian message when the file cannot be written; the old file is then left whole.
+std::optional<QString> SalvaFile(TabellaFrasi& tabella, const QString& listaInUso);

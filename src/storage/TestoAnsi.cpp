@@ -1,0 +1,150 @@
+// Text files as they travel between school computers: Windows-1252 with CR LF, UTF-8 accepted on reading.
+#include "storage/TestoAnsi.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
+#include <iterator>
+
+Q_LOGGING_CATEGORY(lcStorage, "ordiparo.storage", QtInfoMsg)
+
+namespace {
+const QByteArray kBomUtf8("\xEF\xBB\xBF");
+
+// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F; the five unused bytes map to themselves.
+constexpr char16_t kDa80a9F[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool haByteAlti(const QByteArray& byte)
+{
+    return std::any_of(byte.begin(), byte.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+QString daWindows1252(const QByteArray& byte)
+{
+    QString testo(byte.size(), Qt::Uninitialized);
+    char16_t* destinazione = reinterpret_cast<char16_t*>(testo.data());
+    for (const char c : byte) {
+        const auto b = static_cast<unsigned char>(c);
+        *destinazione++ = b >= 0x80 && b <= 0x9F ? kDa80a9F[b - 0x80] : b;
+    }
+    return testo;
+}
+
+// Writes the text in Windows-1252 at destinazione and moves it on; false when a character has no place there.
+bool scriviInWindows1252(char*& destinazione, const QString& testo)
+{
+    for (const QChar carattere : testo) {
+        const char16_t u = carattere.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *destinazione++ = static_cast<char>(u);
+            continue;
+        }
+        const auto trovato = std::find(std::begin(kDa80a9F), std::end(kDa80a9F), u);
+        if (trovato == std::end(kDa80a9F))
+            return false;
+        *destinazione++ = static_cast<char>(0x80 + (trovato - std::begin(kDa80a9F)));
+    }
+    return true;
+}
+bool tuttoInWindows1252(const QStringList& righe)
+{
+    QByteArray prova;
+    for (const QString& riga : righe) {
+        prova.resize(riga.size());
+        char* destinazione = prova.data();
+        if (!scriviInWindows1252(destinazione, riga))
+            return false;
+    }
+    return true;
+}
+
+// Line by line through one reusable buffer: a large list is saved without building it whole in memory.
+bool scriviCodificate(QIODevice& file, const QStringList& righe)
+{
+    const QByteArray fineRiga("\r\n");
+    if (!tuttoInWindows1252(righe)) {
+        qCInfo(lcStorage) << "text outside Windows-1252, written as UTF-8";
+        return file.write(kBomUtf8 + (righe.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()) >= 0;
+    }
+    QByteArray riga;
+    for (const QString& testo : righe) {
+        riga.resize(testo.size());
+        char* destinazione = riga.data();
+        scriviInWindows1252(destinazione, testo);
+        if (file.write(riga) < 0 || file.write(fineRiga) < 0)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+namespace TestoAnsi {
+
+QString decodifica(const QByteArray& byte)
+{
+    if (byte.startsWith(kBomUtf8))
+        return QString::fromUtf8(byte.mid(kBomUtf8.size()));
+    if (haByteAlti(byte)) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString testo = utf8.decode(byte);
+        if (!utf8.hasError())
+            return testo;
+    }
+    return daWindows1252(byte);
+}
+
+QByteArray codifica(const QString& testo)
+{
+    QByteArray byte(testo.size(), Qt::Uninitialized);
+    char* destinazione = byte.data();
+    if (scriviInWindows1252(destinazione, testo))
+        return byte;
+    qCInfo(lcStorage) << "text outside Windows-1252, written as UTF-8";
+    return kBomUtf8 + testo.toUtf8();
+}
+
+std::optional<QString> leggiFile(const QString& percorso)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCDebug(lcStorage) << "cannot read" << percorso << file.errorString();
+        return std::nullopt;
+    }
+    return decodifica(file.readAll());
+}
+
+std::optional<QString> scriviRighe(const QString& percorso, const QStringList& righe)
+{
+    QSaveFile file(percorso);
+    if (file.open(QIODevice::WriteOnly) && scriviCodificate(file, righe) && file.commit())
+        return std::nullopt;
+    qCWarning(lcStorage) << "cannot write" << percorso << file.errorString();
+    return QStringLiteral("Non è stato possibile salvare il file \"%1\".\r\n"
+                          "Controlla che la cartella esista e che si possa scrivere.\r\n(%2)")
+        .arg(QDir::toNativeSeparators(percorso), file.errorString());
+}
+
+QString numeroConSegno(qint64 numero)
+{
+    // Built by hand: a list of 1000 items writes 9000 of these.
+    char16_t testo[24];
+    char16_t* fine = testo + std::size(testo);
+    char16_t* inizio = fine;
+    *--inizio = u' ';
+    quint64 resto = numero < 0 ? 0 - static_cast<quint64>(numero) : static_cast<quint64>(numero);
+    do {
+        *--inizio = static_cast<char16_t>(u'0' + resto % 10);
+        resto /= 10;
+    } while (resto);
+    *--inizio = numero < 0 ? u'-' : u' ';
+    return QString(reinterpret_cast<const QChar*>(inizio), fine - inizio);
+}
+
+} // namespace TestoAnsi

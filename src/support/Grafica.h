@@ -1,0 +1,30 @@
+// Pictures drawn for the program: icons, the large arrow pointer and pictures that fit their box.
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QWidget>
+
+class QSvgRenderer;
+
+namespace Grafica {
+
+QIcon iconaProgramma();
+QIcon icona(const QString& risorsa);
+// The program's own large arrow pointer (white with a black shadow).
+QCursor cursoreFreccia();
+
+} // namespace Grafica
+
+// A vector picture drawn as large as its box allows, keeping its proportions, centred.
+class DisegnoSvg : public QWidget {
+    Q_OBJECT
+public:
+    DisegnoSvg(const QString& risorsa, QWidget* genitore);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    QSvgRenderer* m_disegno;
+};

@@ -1,0 +1,23 @@
+// Every message box of the program: title "Ordiparo", an Italian text, OK or Sì/No.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace Messaggi {
+
+void informa(QWidget* genitore, const QString& testo);
+// True when the user answers "Sì".
+bool chiedi(QWidget* genitore, const QString& testo);
+
+// For tests: while intercepting, no box is shown; the texts are kept and questions get the answer given.
+namespace Prova {
+void intercetta(bool attiva);
+void rispostaSuccessiva(bool si);
+QStringList mostrati();
+void dimentica();
+} // namespace Prova
+
+} // namespace Messaggi

@@ -1,0 +1,50 @@
+// The frame every screen of the program shares: an optional menu bar, the area of the controls placed
+// at their design places in twips and kept in proportion, activation once per opening.
+#pragma once
+
+#include "support/clsResize.h"
+
+#include <QWidget>
+
+class QMenuBar;
+
+class Schermata : public QWidget {
+    Q_OBJECT
+public:
+    explicit Schermata(int larghezzaTwip, int altezzaTwip);
+
+    // Twips are the screens' design unit: 15 twips make one pixel at 96 dpi.
+    static int pixel(int twip);
+
+    QWidget* area() const { return m_area; }
+    QMenuBar* barraMenu();
+    // The size of the controls' area, as the proportional layout measures it.
+    QSize dimensioneArea() const;
+    // Places the control at its design place, in twips inside the controls' area.
+    void posiziona(QWidget* controllo, int sinistra, int alto, int larghezza, int altezza) const;
+    // Gives the controls' area the colour of a Windows colour number.
+    void impostaColoreSfondo(double colore);
+    double coloreSfondo() const { return m_coloreSfondo; }
+
+    clsResize& layout() { return m_layout; }
+
+protected:
+    // The end of loading: records the design layout and sizes the screen to 75 % of the display.
+    void completaCaricamento();
+    // Runs once, when the program first shows the screen.
+    virtual void attivazione() {}
+    // Places the screen over the whole display.
+    void occupaSchermo();
+
+    void showEvent(QShowEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    void disponiArea();
+
+    QWidget* m_area;
+    QMenuBar* m_menu = nullptr;
+    clsResize m_layout;
+    double m_coloreSfondo = 0;
+    bool m_attivata = false;
+};

@@ -1,0 +1,171 @@
+// The start-up sequence: folders and readme, the cursive font, the default user, the list, the start screen.
+#include "startup/Avvio.h"
+#include "startup/FormAvvio.h"
+#include "startup/Modulo1.h"
+#include "support/AmbienteProva.h"
+#include "support/Messaggi.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QTest>
+
+namespace {
+const QByteArray kLeggimi = "Questa cartella contiene i files di impostazione dei programmi presenti nel sito "
+                            "www.ordiparo.example.\r\n \r\n"
+                            "Se qualche programma presenta problemi di funzionamento pu\xF2 essere utile cancellare "
+                            "il file *.ini relativo al programma in quata cartella.\r\n \r\n"
+                            "Non cancellare questo file.\r\n";
+} // namespace
+
+class TestAvvio : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        Messaggi::Prova::intercetta(true);
+        Messaggi::Prova::dimentica();
+    }
+
+    void primoAvvioCreaLeCartelleEIlLeggimi()
+    {
+        AmbienteProva ambiente;
+        const Percorsi p = ambiente.percorsi();
+        QVERIFY(!Modulo1::CreaCartelle(p));
+        for (const QString& cartella : {p.radice(), p.cartellaOrdiparo(), p.cartellaUtenti(), p.cartellaDati()})
+            QVERIFY2(QFileInfo(cartella).isDir(), qPrintable(cartella));
+        QCOMPARE(AmbienteProva::leggi(p.leggimi()), kLeggimi);
+    }
+
+    void soloLaCartellaMancanteERifattaColLeggimi()
+    {
+        AmbienteProva ambiente;
+        const Percorsi p = ambiente.percorsi();
+        QVERIFY(!Modulo1::CreaCartelle(p));
+        AmbienteProva::scrivi(p.leggimi(), "scritto da un'altra versione");
+        AmbienteProva::scrivi(p.cartellaUtenti() + QStringLiteral("Anna.ini"), "maiuscolo");
+        QVERIFY(QDir(p.cartellaDati()).removeRecursively());
+
+        QVERIFY(!Modulo1::CreaCartelle(p));
+
+        QVERIFY(QFileInfo(p.cartellaDati()).isDir());
+        QCOMPARE(AmbienteProva::leggi(p.leggimi()), kLeggimi);
+        QCOMPARE(AmbienteProva::leggi(p.cartellaUtenti() + QStringLiteral("Anna.ini")), QByteArray("maiuscolo"));
+    }
+
+    void avvioSuccessivoNonToccaNiente()
+    {
+        AmbienteProva ambiente;
+        const Percorsi p = ambiente.percorsi();
+        QVERIFY(!Modulo1::CreaCartelle(p));
+        QVERIFY(QFile::remove(p.leggimi()));
+        QVERIFY(!Modulo1::CreaCartelle(p));
+        QVERIFY(!QFile::exists(p.leggimi()));
+    }
+
+    void cartellaImpossibileLoDice()
+    {
+        AmbienteProva ambiente;
+        const QString bloccata = ambiente.cartella() + QStringLiteral("/file");
+        AmbienteProva::scrivi(bloccata, "un file, non una cartella");
+        const Percorsi p(ambiente.cartellaProgramma(), bloccata + QStringLiteral("/Lumio/"),
+                         ambiente.cartella() + QStringLiteral("/fonts/"));
+        const std::optional<QString> errore = Modulo1::CreaCartelle(p);
+        QVERIFY(errore);
+        QVERIFY2(errore->startsWith(QStringLiteral("Non è stato possibile creare la cartella")), qPrintable(*errore));
+    }
+
+    void fontInstallatoUnaVoltaSola()
+    {
+        AmbienteProva ambiente;
+        const Percorsi p = ambiente.percorsi();
+        Modulo1::InstallaFont(p, nullptr);
+        QCOMPARE(AmbienteProva::leggi(p.fontInstallato()), AmbienteProva::leggi(p.fontProgramma()));
+        QCOMPARE(Messaggi::Prova::mostrati(),
+                 QStringList{QStringLiteral("Ho installato il font per il corsivo 'indis1.ttf'\r\n"
+                                            " ----------------------- \r\n"
+                                            "Font prodotto da Jean-Marie Douteau\r\n"
+                                            " (font Ecolier court, licenza SIL OFL 1.1, adattato per Ordiparo)")});
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Indis1")));
+
+        Modulo1::InstallaFont(p, nullptr);
+        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
+    }
+
+    void fontMancanteNelProgrammaLoDice()
+    {
+        AmbienteProva ambiente;
+        QVERIFY(QFile::remove(ambiente.percorsi().fontProgramma()));
+        Modulo1::InstallaFont(ambiente.percorsi(), nullptr);
+        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
+        QVERIFY(Messaggi::Prova::mostrati().first().startsWith(QStringLiteral("Manca il font per il corsivo")));
+        QVERIFY(!QFile::exists(ambiente.percorsi().fontInstallato()));
+    }
+
+    void coloriCasualiDallaTabella()
+    {
+        AmbienteProva ambiente;
+        auto stato = ambiente.nuovoStato();
+        QMap<double, int> volte;
+        for (int i = 0; i < 1800; ++i)
+            ++volte[Modulo1::ScegliColoreCasuale(*stato)];
+        // 14 distinct colours; those listed twice or three times come up more often.
+        QCOMPARE(volte.size(), 14);
+        QVERIFY(volte.value(16761087) > 2 * volte.value(12632319));
+        QVERIFY(volte.value(65535) > volte.value(16576));
+    }
+
+    void avvioCompletoSenzaScrivereIlProfilo()
+    {
+        AmbienteProva ambiente;
+        auto stato = ambiente.nuovoStato();
+        stato->NomeUtente.clear();
+        stato->RegistroEsercizi.aggiungi(QStringLiteral("vecchio"), QStringLiteral("vecchio"));
+
+        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(*stato));
+
+        QVERIFY(schermata->isVisible());
+        QCOMPARE(stato->LinguaAgente, QStringLiteral("&H410"));
+        QCOMPARE(stato->NomeUtente, QStringLiteral("_predefinito"));
+        QVERIFY(stato->PercorsoUtente.endsWith(QStringLiteral("/Ordiparo/utenti/_predefinito.INI")));
+        QCOMPARE(stato->ImpostazioniUtente.ListaInUso, ambiente.percorsi().listaPredefinita());
+        QVERIFY(stato->TabellaFrasi.NumeroRighe >= 20);
+        QCOMPARE(stato->RegistroEsercizi.NumeroEseguiti(), qint16(0));
+        QVERIFY(QDir(ambiente.percorsi().cartellaUtenti()).isEmpty());
+        QCOMPARE(Messaggi::Prova::mostrati().size(), 1); // the font, on this first start
+    }
+
+    void avvioColProfiloDelPredefinito()
+    {
+        AmbienteProva ambiente;
+        auto stato = ambiente.nuovoStato();
+        QString altra = ambiente.cartella() + QStringLiteral("/altra.txt");
+        AmbienteProva::scrivi(
+            altra, QByteArray("Uno\r\n 1 \r\nVero\r\n 0 \r\n").append(QByteArray("\r\n 3 \r\n").repeated(7)));
+        ModuloPerIni::ImpostazioniPredefinite(stato->ImpostazioniUtente, ambiente.percorsi());
+        stato->ImpostazioniUtente.ListaInUso = altra;
+        QVERIFY(QDir().mkpath(ambiente.percorsi().cartellaUtenti()));
+        QVERIFY(!ModuloPerIni::SalvaUtente(stato->ImpostazioniUtente,
+                                           ambiente.percorsi().cartellaUtenti() + QStringLiteral("_predefinito.ini")));
+        ModuloPerIni::ImpostazioniPredefinite(stato->ImpostazioniUtente, ambiente.percorsi());
+
+        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(*stato));
+
+        QCOMPARE(stato->ImpostazioniUtente.ListaInUso, altra);
+        QCOMPARE(stato->TabellaFrasi.NumeroRighe, qint16(1));
+        QCOMPARE(stato->TabellaFrasi.Testo(1, 1), QStringLiteral("Vero"));
+    }
+
+    void listaPredefinitaMancanteLoDiceEParte()
+    {
+        AmbienteProva ambiente;
+        QVERIFY(QFile::remove(ambiente.percorsi().listaPredefinita()));
+        auto stato = ambiente.nuovoStato();
+        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(*stato));
+        QVERIFY(schermata->isVisible());
+        QCOMPARE(stato->TabellaFrasi.NumeroRighe, qint16(0));
+        QVERIFY(Messaggi::Prova::mostrati().last().startsWith(QStringLiteral("Non è stato possibile aprire la lista")));
+    }
+};
+
+QTEST_MAIN(TestAvvio)
+#include "tst_avvio.moc"

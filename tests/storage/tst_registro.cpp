@@ -1,0 +1,49 @@
+// The record of statements shown: rows, wrong-answer marks and the capacity.
+#include "storage/RegistroEsercizi.h"
+
+#include <QTest>
+
+class TestRegistro : public QObject {
+    Q_OBJECT
+private slots:
+    void righeESegni()
+    {
+        RegistroEsercizi registro;
+        QCOMPARE(registro.NumeroEseguiti(), qint16(0));
+        registro.aggiungi(QStringLiteral("Il gatto dorme."), QStringLiteral("Il gatto mangia."));
+        registro.segnaErrore();
+        registro.segnaErrore();
+        registro.aggiungi(QStringLiteral("Il gatto dorme."), QStringLiteral("Il gatto dorme."));
+        QCOMPARE(registro.NumeroEseguiti(), qint16(2));
+        QCOMPARE(registro.riga(1).Errori, QStringLiteral(" *  * "));
+        QCOMPARE(registro.riga(1).Affermazione, QStringLiteral("Il gatto mangia."));
+        QCOMPARE(registro.riga(2).Errori, QString());
+    }
+
+    void azzeratoRiparteDaUno()
+    {
+        RegistroEsercizi registro;
+        registro.aggiungi(QStringLiteral("a"), QStringLiteral("b"));
+        registro.segnaErrore();
+        registro.azzera();
+        registro.aggiungi(QStringLiteral("c"), QStringLiteral("d"));
+        QCOMPARE(registro.NumeroEseguiti(), qint16(1));
+        QCOMPARE(registro.riga(1).Stimolo, QStringLiteral("c"));
+        QCOMPARE(registro.riga(1).Errori, QString());
+    }
+
+    void pienoSmetteInSilenzio()
+    {
+        RegistroEsercizi registro;
+        for (int i = 1; i <= RegistroEsercizi::kCapacita; ++i)
+            QVERIFY(registro.aggiungi(QString::number(i), QString::number(i)));
+        QVERIFY(!registro.aggiungi(QStringLiteral("oltre"), QStringLiteral("oltre")));
+        registro.segnaErrore(); // belongs to the statement that found no row: the last row stays clean
+        QCOMPARE(registro.NumeroEseguiti(), qint16(1000));
+        QCOMPARE(registro.riga(1000).Stimolo, QStringLiteral("1000"));
+        QCOMPARE(registro.riga(1000).Errori, QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRegistro)
+#include "tst_registro.moc"

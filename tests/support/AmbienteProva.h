@@ -1,0 +1,26 @@
+// A fresh program folder and settings root in a temporary folder, never the user's own.
+#pragma once
+
+#include "storage/StatoProgramma.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+class AmbienteProva {
+public:
+    // Copies the default list and the cursive font into the temporary program folder.
+    AmbienteProva();
+
+    QString cartella() const { return m_cartella.path(); }
+    QString cartellaProgramma() const { return m_cartella.path() + QStringLiteral("/programma/"); }
+    Percorsi percorsi() const;
+    // A program state over these folders with a fixed random seed.
+    std::unique_ptr<StatoProgramma> nuovoStato() const;
+
+    static QByteArray leggi(const QString& percorso);
+    static void scrivi(const QString& percorso, const QByteArray& byte);
+    static QString sorgente(const QString& relativo);
+
+private:
+    QTemporaryDir m_cartella;
+};
