@@ -1,5 +1,7 @@
 // The start-up up to the start screen shown, against a bare Qt window shown: at most twice its time.
 // Each figure is a fresh process, from main() to the window on screen, so both pay for Qt's own start.
+#include "exercise/SuonoFeedback.h"
+#include "home/Programma.h"
 #include "startup/Avvio.h"
 #include "startup/FormAvvio.h"
 #include "storage/StatoProgramma.h"
@@ -36,9 +38,12 @@ double avvioOrdiparo(QElapsedTimer& cronometro, int argc, char* argv[], const QS
 {
     QApplication applicazione(argc, argv);
     Messaggi::Prova::intercetta(true); // the first start's font message would wait for a click
-    const QString programma = cartella + QStringLiteral("/programma/");
-    StatoProgramma stato(Percorsi(programma, cartella + QStringLiteral("/Lumio"), cartella + QStringLiteral("/fonts")));
-    FormAvvio* schermata = Avvio::EseguiAvvio(stato);
+    const QString cartellaProgramma = cartella + QStringLiteral("/programma/");
+    StatoProgramma stato(
+        Percorsi(cartellaProgramma, cartella + QStringLiteral("/Lumio"), cartella + QStringLiteral("/fonts")));
+    SuonoFeedbackQt suoni;
+    Programma programma(stato, suoni);
+    FormAvvio* schermata = Avvio::EseguiAvvio(programma);
     const double tempo = QTest::qWaitForWindowExposed(schermata) ? cronometro.nsecsElapsed() / 1e6 : -1;
     delete schermata;
     return tempo;

@@ -1,4 +1,6 @@
 // Ordiparo: reading and picture comprehension for primary-school pupils.
+#include "exercise/SuonoFeedback.h"
+#include "home/Programma.h"
 #include "startup/Avvio.h"
 #include "startup/UnaSolaCopia.h"
 #include "storage/StatoProgramma.h"
@@ -10,6 +12,8 @@ int main(int argc, char* argv[])
 {
     QApplication applicazione(argc, argv);
     applicazione.setApplicationName(QStringLiteral("Ordiparo"));
+    // One look on every desktop: the profile's button colours show the same everywhere.
+    applicazione.setStyle(QStringLiteral("Fusion"));
 
     UnaSolaCopia copia;
     if (!copia.prendi())
@@ -17,6 +21,8 @@ int main(int argc, char* argv[])
 
     StatoProgramma stato(Percorsi::perQuestoComputer());
     stato.casualeGeneratore.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
-    Avvio::EseguiAvvio(stato);
+    SuonoFeedbackQt suoni;
+    Programma programma(stato, suoni);
+    Avvio::EseguiAvvio(programma);
     return applicazione.exec();
 }

@@ -1,6 +1,7 @@
 // The start-up sequence, from the first copy's claim to the start screen.
 #include "startup/Avvio.h"
 
+#include "home/Programma.h"
 #include "startup/FormAvvio.h"
 #include "startup/Modulo1.h"
 #include "storage/StatoProgramma.h"
@@ -8,8 +9,9 @@
 
 namespace Avvio {
 
-FormAvvio* EseguiAvvio(StatoProgramma& stato)
+FormAvvio* EseguiAvvio(Programma& programma)
 {
+    StatoProgramma& stato = programma.stato;
     stato.LinguaAgente = QStringLiteral("&H410");
     Modulo1::InstallaFont(stato.percorsi, nullptr);
     if (const auto errore = Modulo1::CreaCartelle(stato.percorsi))
@@ -18,9 +20,7 @@ FormAvvio* EseguiAvvio(StatoProgramma& stato)
     ModuloPerIni::LeggiUtente(stato.ImpostazioniUtente, stato.PercorsoUtente, stato.percorsi);
     if (const auto errore = CaricaLista(stato.TabellaFrasi, stato.ImpostazioniUtente.ListaInUso, stato.percorsi))
         Messaggi::informa(nullptr, *errore);
-    auto* schermata = new FormAvvio(stato);
-    schermata->show();
-    return schermata;
+    return programma.apriAvvio();
 }
 
 } // namespace Avvio

@@ -1,12 +1,12 @@
 // The start-up sequence, from the first copy's claim to the start screen.
 #pragma once
 
-class StatoProgramma;
+class Programma;
 class FormAvvio;
 
 namespace Avvio {
 
 // Fonts, folders, the default user's profile and list; then the start screen, shown.
-FormAvvio* EseguiAvvio(StatoProgramma& stato);
+FormAvvio* EseguiAvvio(Programma& programma);
 
 } // namespace Avvio

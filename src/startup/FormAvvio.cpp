@@ -1,6 +1,7 @@
 // The start screen: a picture and one big button that leads to the home screen.
 #include "startup/FormAvvio.h"
 
+#include "home/Programma.h"
 #include "startup/Modulo1.h"
 #include "storage/StatoProgramma.h"
 #include "support/Grafica.h"
@@ -14,9 +15,9 @@ constexpr double kAzzurroChiaro = 16777152; // red 192, green 255, blue 255
 constexpr int kLatoIcona = 48;
 } // namespace
 
-FormAvvio::FormAvvio(StatoProgramma& stato)
+FormAvvio::FormAvvio(Programma& programma)
     : Schermata(kLarghezzaDisegno, kAltezzaDisegno), Command1(new QPushButton(QStringLiteral("&Avvio"), area())),
-      Image1(new DisegnoSvg(QStringLiteral(":/immagine-avvio.svg"), area())), m_stato(stato)
+      Image1(new DisegnoSvg(QStringLiteral(":/immagine-avvio.svg"), area())), m_programma(programma)
 {
     setObjectName(QStringLiteral("FormAvvio"));
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -35,20 +36,20 @@ FormAvvio::FormAvvio(StatoProgramma& stato)
 
     impostaColoreSfondo(kAzzurroChiaro);
     completaCaricamento();
-    if (m_stato.ImpostazioniUtente.ColoreCasuale)
-        impostaColoreSfondo(Modulo1::ScegliColoreCasuale(m_stato));
+    if (m_programma.stato.ImpostazioniUtente.ColoreCasuale)
+        impostaColoreSfondo(Modulo1::ScegliColoreCasuale(m_programma.stato));
 }
 
 void FormAvvio::attivazione()
 {
     occupaSchermo();
-    if (m_stato.ImpostazioniUtente.MouseDiSistema)
+    if (m_programma.stato.ImpostazioniUtente.MouseDiSistema)
         Command1->setCursor(Qt::ArrowCursor);
-    m_stato.RegistroEsercizi.azzera();
+    m_programma.stato.RegistroEsercizi.azzera();
     Command1->setFocus();
 }
 
 void FormAvvio::Command1_Click()
 {
-    close();
+    m_programma.apriMenu(this);
 }

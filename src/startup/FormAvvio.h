@@ -4,13 +4,13 @@
 #include "support/Schermata.h"
 
 class QPushButton;
-class StatoProgramma;
+class Programma;
 class DisegnoSvg;
 
 class FormAvvio : public Schermata {
     Q_OBJECT
 public:
-    explicit FormAvvio(StatoProgramma& stato);
+    explicit FormAvvio(Programma& programma);
 
     QPushButton* Command1;
     DisegnoSvg* Image1;
@@ -21,5 +21,5 @@ protected:
 private:
     void Command1_Click();
 
-    StatoProgramma& m_stato;
+    Programma& m_programma;
 };

@@ -4,6 +4,7 @@
 #include "support/ColoriWindows.h"
 #include "support/Grafica.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -88,6 +89,12 @@ void Schermata::resizeEvent(QResizeEvent* evento)
     QWidget::resizeEvent(evento);
     disponiArea();
     m_layout.ResizeControls();
+}
+
+void Schermata::closeEvent(QCloseEvent* evento)
+{
+    QWidget::closeEvent(evento);
+    m_scaricata = evento->isAccepted();
 }
 
 void Schermata::disponiArea()

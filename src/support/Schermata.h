@@ -27,6 +27,8 @@ public:
     double coloreSfondo() const { return m_coloreSfondo; }
 
     clsResize& layout() { return m_layout; }
+    // True once the screen has been closed: it is gone, even before Qt deletes it.
+    bool scaricata() const { return m_scaricata; }
 
 protected:
     // The end of loading: records the design layout and sizes the screen to 75 % of the display.
@@ -38,6 +40,7 @@ protected:
 
     void showEvent(QShowEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void disponiArea();
@@ -47,4 +50,5 @@ private:
     clsResize m_layout;
     double m_coloreSfondo = 0;
     bool m_attivata = false;
+    bool m_scaricata = false;
 };

@@ -117,11 +117,12 @@ private slots:
     void avvioCompletoSenzaScrivereIlProfilo()
     {
         AmbienteProva ambiente;
-        auto stato = ambiente.nuovoStato();
+        ProgrammaProva p(ambiente);
+        auto& stato = p.stato;
         stato->NomeUtente.clear();
         stato->RegistroEsercizi.aggiungi(QStringLiteral("vecchio"), QStringLiteral("vecchio"));
 
-        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(*stato));
+        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(p.programma));
 
         QVERIFY(schermata->isVisible());
         QCOMPARE(stato->LinguaAgente, QStringLiteral("&H410"));
@@ -137,7 +138,8 @@ private slots:
     void avvioColProfiloDelPredefinito()
     {
         AmbienteProva ambiente;
-        auto stato = ambiente.nuovoStato();
+        ProgrammaProva p(ambiente);
+        auto& stato = p.stato;
         QString altra = ambiente.cartella() + QStringLiteral("/altra.txt");
         AmbienteProva::scrivi(
             altra, QByteArray("Uno\r\n 1 \r\nVero\r\n 0 \r\n").append(QByteArray("\r\n 3 \r\n").repeated(7)));
@@ -148,7 +150,7 @@ private slots:
                                            ambiente.percorsi().cartellaUtenti() + QStringLiteral("_predefinito.ini")));
         ModuloPerIni::ImpostazioniPredefinite(stato->ImpostazioniUtente, ambiente.percorsi());
 
-        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(*stato));
+        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(p.programma));
 
         QCOMPARE(stato->ImpostazioniUtente.ListaInUso, altra);
         QCOMPARE(stato->TabellaFrasi.NumeroRighe, qint16(1));
@@ -159,8 +161,9 @@ private slots:
     {
         AmbienteProva ambiente;
         QVERIFY(QFile::remove(ambiente.percorsi().listaPredefinita()));
-        auto stato = ambiente.nuovoStato();
-        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(*stato));
+        ProgrammaProva p(ambiente);
+        auto& stato = p.stato;
+        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(p.programma));
         QVERIFY(schermata->isVisible());
         QCOMPARE(stato->TabellaFrasi.NumeroRighe, qint16(0));
         QVERIFY(Messaggi::Prova::mostrati().last().startsWith(QStringLiteral("Non è stato possibile aprire la lista")));

@@ -1,4 +1,5 @@
 // The start screen as the pupil sees it.
+#include "home/FormMenu.h"
 #include "startup/FormAvvio.h"
 #include "support/AmbienteProva.h"
 #include "support/ColoriWindows.h"
@@ -18,8 +19,9 @@ private slots:
 
     void bottoneGrandeEChiaro()
     {
-        auto stato = m_ambiente.nuovoStato();
-        FormAvvio schermata(*stato);
+        ProgrammaProva p(m_ambiente);
+        auto& stato = p.stato;
+        FormAvvio schermata(p.programma);
         schermata.show();
         QCOMPARE(schermata.Command1->text(), QStringLiteral("&Avvio"));
         QVERIFY(schermata.Command1->font().bold());
@@ -42,10 +44,10 @@ private slots:
     void sfondo()
     {
         QFETCH(bool, casuale);
-        auto stato = m_ambiente.nuovoStato();
-        stato->ImpostazioniUtente.ColoreCasuale = casuale;
-        stato->ImpostazioniUtente.ColoreSfondo = 255; // the profile's fixed colour is not the start screen's
-        FormAvvio schermata(*stato);
+        ProgrammaProva p(m_ambiente);
+        p.stato->ImpostazioniUtente.ColoreCasuale = casuale;
+        p.stato->ImpostazioniUtente.ColoreSfondo = 255; // the profile's fixed colour is not the start screen's
+        FormAvvio schermata(p.programma);
         const QList<double> chiari = {12632319, 8421631,  8438015,  33023,    12648447, 65535,    16576,
                                       8454016,  16777152, 16776960, 16761024, 16761087, 14737632, 16711935};
         if (casuale)
@@ -58,25 +60,28 @@ private slots:
 
     void attivazioneAzzeraIlRegistro()
     {
-        auto stato = m_ambiente.nuovoStato();
+        ProgrammaProva p(m_ambiente);
+        auto& stato = p.stato;
         stato->ImpostazioniUtente.MouseDiSistema = true;
         stato->RegistroEsercizi.aggiungi(QStringLiteral("a"), QStringLiteral("b"));
-        FormAvvio schermata(*stato);
+        FormAvvio schermata(p.programma);
         QCOMPARE(stato->RegistroEsercizi.NumeroEseguiti(), qint16(1));
         schermata.show();
         QCOMPARE(stato->RegistroEsercizi.NumeroEseguiti(), qint16(0));
         QCOMPARE(schermata.Command1->cursor().shape(), Qt::ArrowCursor);
     }
 
-    void avvioChiudeLaSchermata()
+    void avvioApreIlMenuEChiudeLaSchermata()
     {
-        auto stato = m_ambiente.nuovoStato();
-        QPointer<FormAvvio> schermata = new FormAvvio(*stato);
-        schermata->show();
+        ProgrammaProva p(m_ambiente);
+        QPointer<FormAvvio> schermata = p.programma.apriAvvio();
         QTest::mouseClick(schermata->Command1, Qt::LeftButton);
+        QVERIFY(p.programma.formMenu() && p.programma.formMenu()->isVisible());
         QVERIFY(!schermata->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(schermata.isNull());
+        p.programma.termina();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 

@@ -1,8 +1,11 @@
 // A fresh program folder and settings root in a temporary folder, never the user's own.
 #pragma once
 
+#include "exercise/SuonoFeedback.h"
+#include "home/Programma.h"
 #include "storage/StatoProgramma.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -23,4 +26,19 @@ public:
 
 private:
     QTemporaryDir m_cartella;
+};
+
+// Records the sounds it is asked to play.
+class SuonoFinto : public SuonoFeedback {
+public:
+    void suona(const QString& percorso) override { suonati << percorso.section(u'/', -1); }
+    QStringList suonati;
+};
+
+// A whole program over a test environment: state, a recording sound player and the screens' hub.
+struct ProgrammaProva {
+    explicit ProgrammaProva(const AmbienteProva& ambiente) : stato(ambiente.nuovoStato()), programma(*stato, suoni) {}
+    std::unique_ptr<StatoProgramma> stato;
+    SuonoFinto suoni;
+    Programma programma;
 };

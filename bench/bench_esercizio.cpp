@@ -1,0 +1,95 @@
+// The exercise screen: from a click on "avanti" to the next statement painted (goal: at most 5 ms), and a
+// new item whose picture is a 4000 × 3000 JPEG, shown fitted (goal: at most 50 ms; full decode beside it).
+#include "Cronometro.h"
+#include "exercise/Form1.h"
+#include "exercise/SuonoFeedback.h"
+#include "home/Programma.h"
+#include "storage/StatoProgramma.h"
+#include "support/Messaggi.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImageReader>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+class SenzaSuoni : public SuonoFeedback {
+public:
+    void suona(const QString&) override {}
+};
+
+void riga(TabellaFrasi& tabella, int numero, const QString& stimolo, qint16 codice)
+{
+    tabella.Testo(numero, 0) = stimolo;
+    tabella.Codice(numero, 0) = codice;
+    for (int colonna = 1; colonna < TabellaFrasi::kColonne; ++colonna) {
+        tabella.Testo(numero, colonna) = QStringLiteral("La frase numero %1 dice il vero.").arg(colonna);
+        tabella.Codice(numero, colonna) = 0;
+    }
+}
+
+// A photo-like picture: gradients and shapes, so the JPEG is as heavy to decode as a real photo.
+void creaFoto(const QString& percorso)
+{
+    QImage foto(4000, 3000, QImage::Format_RGB32);
+    QPainter pittore(&foto);
+    QLinearGradient cielo(0, 0, 4000, 3000);
+    cielo.setColorAt(0, Qt::cyan);
+    cielo.setColorAt(1, Qt::darkGreen);
+    pittore.fillRect(foto.rect(), cielo);
+    for (int i = 0; i < 400; ++i) {
+        pittore.setBrush(QColor::fromHsv((i * 37) % 360, 200, 220));
+        pittore.drawEllipse(QPoint((i * 997) % 4000, (i * 631) % 3000), 40 + i % 90, 30 + i % 70);
+    }
+    pittore.end();
+    foto.save(percorso, "JPEG", 90);
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication applicazione(argc, argv);
+    Messaggi::Prova::intercetta(true);
+    QTemporaryDir cartella;
+    const QString programma = cartella.filePath(QStringLiteral("programma/"));
+    QDir().mkpath(programma + QStringLiteral("immagini"));
+    const QString foto = programma + QStringLiteral("immagini/foto.jpg");
+    creaFoto(foto);
+
+    StatoProgramma stato(Percorsi(programma, cartella.filePath(QStringLiteral("Lumio")), cartella.path()));
+    stato.ImpostazioniUtente.ColoreCasuale = false;
+    SenzaSuoni suoni;
+    Programma hub(stato, suoni);
+
+    // Text items: "avanti" leads to the next statement.
+    stato.TabellaFrasi.NumeroRighe = 1;
+    riga(stato.TabellaFrasi, 1, QStringLiteral("Nonna Rosa va al mercato con Luca."), 1);
+    Form1* schermata = hub.apriEsercizio(nullptr);
+    if (!QTest::qWaitForWindowExposed(schermata))
+        return 1;
+    const double avanti = medianaMs(51, [&] {
+        schermata->Command1[0]->click();
+        schermata->BottoneAvanti->click();
+        schermata->repaint();
+    });
+
+    // Picture items: every new item decodes and fits the large photo.
+    riga(stato.TabellaFrasi, 1, QStringLiteral("foto.jpg"), 0);
+    const double nuovoConFoto = medianaMs(11, [&] {
+        schermata->GeneraEsercizio();
+        schermata->repaint();
+    });
+    const double decodificaCompleta = medianaMs(5, [&] { QImageReader(foto).read(); });
+
+    std::printf("da \"avanti\" alla frase seguente disegnata: %6.2f ms   (obiettivo: al massimo 5 ms)\n", avanti);
+    std::printf("nuovo esercizio con foto 4000x3000 adattata: %6.2f ms   (obiettivo: al massimo 50 ms)\n",
+                nuovoConFoto);
+    std::printf("  per confronto, decodifica completa della foto: %6.2f ms\n", decodificaCompleta);
+    hub.termina();
+    return 0;
+}

@@ -1,0 +1,82 @@
+// The exercise screen: a stimulus, one statement at a time, the answer buttons, counts and rewards.
+#pragma once
+
+#include "support/Schermata.h"
+
+class Programma;
+class QAction;
+class QLabel;
+class QPushButton;
+class QTimer;
+class ScansioneCursore;
+
+class Form1 : public Schermata {
+    Q_OBJECT
+public:
+    explicit Form1(Programma& programma);
+
+    QLabel* Label1;
+    QLabel* Image1;
+    QWidget* Picture1;
+    QLabel* Label4;
+    QPushButton* Command1[3];
+    QPushButton* BottoneAvanti;
+    QLabel* ComandoIconaSi;
+    QLabel* ComandoIconaNo;
+    QLabel* Label3;
+    QLabel* EtichettaEsatti;
+    QLabel* Label2;
+    QLabel* EtichettaErrati;
+    QLabel* LabelDimensionaFont;
+    QWidget* picAgent;
+    QWidget* PictureScansioneManuale;
+    QWidget* PictureScansioneAutomatica;
+    QTimer* Timer1;
+    QAction* mnuAzzera;
+    QAction* mnuNascondi;
+    QAction* mnuEsci;
+
+    int RigaCorrente() const { return m_rigaCorrente; }
+    int ColonnaCorrente() const { return m_colonnaCorrente; }
+    int ContaEsatti() const { return m_contaEsatti; }
+    int ContaErrati() const { return m_contaErrati; }
+    bool ParoleVisibili() const { return m_paroleVisibili; }
+    ScansioneCursore& scansione() { return *m_scansione; }
+
+    void GeneraEsercizio();
+    void ProseguiEsercizio();
+    void InserisciImmagine();
+
+protected:
+    void attivazione() override;
+    void resizeEvent(QResizeEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void Command1_Click(int indice);
+    void BottoneAvanti_Click();
+    void avanti();
+    void mnuAzzera_Click();
+    void mnuNascondi_Click();
+    void mnuEsci_Click();
+
+    void dimensionaFontRisposte();
+    void applicaColori();
+    void estraiEsercizio();
+    bool mostraProssimaAffermazione();
+    bool haEserciziDaMostrare() const;
+    bool stimoloImmagine() const;
+    void abilitaRisposte(bool abilitate);
+    void mostraConteggi();
+    void evidenziaSottoIlMouse(QObject* sotto);
+    void tornaAlMenu();
+
+    Programma& m_programma;
+    ScansioneCursore* m_scansione;
+    int m_rigaCorrente = 0;
+    int m_colonnaCorrente = 0;
+    int m_contaEsatti = 0;
+    int m_contaErrati = 0;
+    bool m_paroleVisibili = true;
+    bool m_parlatoAttivo = false;
+};

@@ -1,0 +1,256 @@
+// The home screen: the pupils' list, the big buttons to start and to quit, the menus, switch scanning.
+#include "home/FormMenu.h"
+
+#include "home/Programma.h"
+#include "storage/StatoProgramma.h"
+#include "support/Colori.h"
+#include "support/Grafica.h"
+#include "support/Messaggi.h"
+#include "support/ScansioneCursore.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+constexpr int kLarghezzaDisegno = 9600;
+constexpr int kAltezzaDisegno = 7200;
+constexpr double kGialloChiaro = 12648447; // red 255, green 255, blue 192
+constexpr int kIntervalloDisegno = 100;
+constexpr int kPuntiMisura = 12;
+constexpr int kPuntiMinimiElenco = 14;
+constexpr int kLatoIcona = 64;
+const QString kMargine(5, u' ');
+
+int larghezzaTesto(const QLabel* etichetta)
+{
+    QString testo = etichetta->text();
+    testo.remove(testo.indexOf(u'&'), 1); // the access-key marker is not drawn
+    return etichetta->fontMetrics().horizontalAdvance(testo);
+}
+} // namespace
+
+FormMenu::FormMenu(Programma& programma)
+    : Schermata(kLarghezzaDisegno, kAltezzaDisegno),
+      Combo1(new QComboBox(area())), Command1{new QPushButton(QStringLiteral("&Ordiparo"), area()),
+                                              new QPushButton(QStringLiteral("&Esci"), area())},
+      LabelDimensionaFont(new QLabel(QStringLiteral("dimensiona font "), area())),
+      PictureScansioneManuale(new QWidget(area())), PictureScansioneAutomatica(new QWidget(area())),
+      RichTextBox1(new QTextEdit(area())), Timer1(new QTimer(this)), m_programma(programma)
+{
+    setObjectName(QStringLiteral("FormMenu"));
+    mnuOpzioni = barraMenu()->addAction(QStringLiteral("&Configurazioni"));
+    mnuEserciziEseguiti = barraMenu()->addAction(QStringLiteral("&Esercizi eseguiti"));
+    QMenu* mnuInfo = barraMenu()->addMenu(QStringLiteral("&Informazioni"));
+    mnuDocum = mnuInfo->addAction(QStringLiteral("documentazione"));
+    mnuInformazioni = mnuInfo->addAction(QStringLiteral("about"));
+    mnuAltriProgrammi = mnuInfo->addAction(QStringLiteral("Programmi Lumio per la scuola"));
+    // Their screens come later: the entries are there, greyed out.
+    for (QAction* voce : {mnuOpzioni, mnuEserciziEseguiti, mnuDocum, mnuInformazioni})
+        voce->setEnabled(false);
+
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(QStringLiteral("Utente"));
+    posiziona(Combo1, 2400, 240, 4800, 600);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &FormMenu::Combo1_Click);
+
+    const char* icone[] = {":/icona-avvio.svg", ":/icona-esci.svg"};
+    for (int indice = 0; indice < 2; ++indice) {
+        QPushButton* bottone = Command1[indice];
+        bottone->setObjectName(QStringLiteral("Command1_%1").arg(indice));
+        bottone->setFont(QFont(QStringLiteral("Arial"), 24));
+        bottone->setIcon(Grafica::icona(QString::fromLatin1(icone[indice])));
+        bottone->setIconSize(QSize(kLatoIcona, kLatoIcona));
+        bottone->setCursor(Grafica::cursoreFreccia());
+        bottone->installEventFilter(this);
+        connect(bottone, &QPushButton::clicked, this, [this, indice] { Command1_Click(indice); });
+    }
+    posiziona(Command1[0], 1200, 1200, 7200, 2520);
+    posiziona(Command1[1], 1200, 4080, 7200, 2520);
+
+    LabelDimensionaFont->setObjectName(QStringLiteral("LabelDimensionaFont"));
+    LabelDimensionaFont->hide();
+    PictureScansioneManuale->setObjectName(QStringLiteral("PictureScansioneManuale"));
+    PictureScansioneAutomatica->setObjectName(QStringLiteral("PictureScansioneAutomatica"));
+    PictureScansioneManuale->setAccessibleName(QStringLiteral("Sensore: spazio per spostarsi, invio per scegliere"));
+    PictureScansioneAutomatica->setAccessibleName(QStringLiteral("Sensore: spazio per scegliere"));
+    posiziona(PictureScansioneManuale, 120, 6720, 255, 255);
+    posiziona(PictureScansioneAutomatica, 480, 6720, 255, 255);
+    RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    RichTextBox1->setReadOnly(true);
+    RichTextBox1->hide();
+
+    Timer1->setInterval(kIntervalloDisegno);
+    m_scansione = new ScansioneCursore(Timer1, PictureScansioneManuale, PictureScansioneAutomatica, this);
+    m_scansione->setCandidati([this] { return QList<QAbstractButton*>{Command1[0], Command1[1]}; });
+    connect(m_scansione, &ScansioneCursore::scelto, this,
+            [this](QAbstractButton* bottone) { scegliConScansione(bottone == Command1[0] ? 0 : 1); });
+    m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno, kGialloChiaro);
+
+    area()->setMouseTracking(true);
+    area()->installEventFilter(this);
+    impostaColoreSfondo(kGialloChiaro);
+    completaCaricamento();
+}
+
+void FormMenu::attivazione()
+{
+    occupaSchermo();
+    ImpostaUtente();
+    RecuperaUtenti();
+}
+
+void FormMenu::ImpostaUtente()
+{
+    const ImpostazioniUtente& impostazioni = m_programma.stato.ImpostazioniUtente;
+    if (impostazioni.MouseDiSistema) {
+        for (QPushButton* bottone : Command1)
+            bottone->setCursor(Qt::ArrowCursor);
+    }
+
+    QFont misura(impostazioni.FontTesto, kPuntiMisura);
+    LabelDimensionaFont->setFont(misura);
+    LabelDimensionaFont->setText(QStringLiteral("a"));
+
+    const bool maiuscolo = impostazioni.StileLettere == QStringLiteral("maiuscolo");
+    for (QPushButton* bottone : Command1)
+        bottone->setText(maiuscolo ? bottone->text().toUpper() : bottone->text().toLower());
+    if (maiuscolo) {
+        for (int i = 0; i < Combo1->count(); ++i)
+            Combo1->setItemText(i, Combo1->itemText(i).toUpper());
+    }
+
+    for (QPushButton* bottone : Command1) {
+        if (LabelDimensionaFont->text().size() < bottone->text().size())
+            LabelDimensionaFont->setText(bottone->text());
+    }
+    LabelDimensionaFont->setText(kMargine + LabelDimensionaFont->text() + kMargine);
+    // Grow the font until the padded longest caption fills the button's width.
+    while (larghezzaTesto(LabelDimensionaFont) < Command1[0]->width()) {
+        misura.setPointSize(misura.pointSize() + 1);
+        LabelDimensionaFont->setFont(misura);
+    }
+    for (QPushButton* bottone : Command1) {
+        QFont carattere = bottone->font();
+        carattere.setFamily(impostazioni.FontTesto);
+        carattere.setPointSize(misura.pointSize());
+        bottone->setFont(carattere);
+    }
+
+    m_scansione->setColori(impostazioni.ColoreBottoni, impostazioni.ColoreBottoneSelezionato);
+    switch (impostazioni.ModalitaInput) {
+    case ScansioneCursore::Manuale:
+        for (QPushButton* bottone : Command1)
+            bottone->setCursor(Qt::ArrowCursor);
+        m_scansione->prepara(ScansioneCursore::Manuale, Timer1->interval(), coloreSfondo());
+        m_scansione->evidenzia(0);
+        break;
+    case ScansioneCursore::Automatica:
+        for (QPushButton* bottone : Command1)
+            bottone->setCursor(Qt::ArrowCursor);
+        m_scansione->prepara(ScansioneCursore::Automatica,
+                             ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione), coloreSfondo());
+        break; // the first tick paints the highlight
+    default:
+        m_scansione->prepara(ScansioneCursore::Mouse, Timer1->interval(), coloreSfondo());
+        break;
+    }
+
+    QFont elenco = Combo1->font();
+    elenco.setFamily(impostazioni.FontTesto);
+    elenco.setPointSize(std::max(kPuntiMinimiElenco, Command1[0]->font().pointSize() - 10));
+    Combo1->setFont(elenco);
+}
+
+void FormMenu::RecuperaUtenti()
+{
+    const StatoProgramma& stato = m_programma.stato;
+    const bool maiuscolo = stato.ImpostazioniUtente.StileLettere == QStringLiteral("maiuscolo");
+    {
+        // Filling the list is not a choice of user: the choice is made once, below.
+        const QSignalBlocker senzaScelta(Combo1);
+        Combo1->clear();
+        const QDir utenti(stato.percorsi.cartellaUtenti());
+        const QStringList voci =
+            utenti.entryList({QStringLiteral("*.ini")}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                             QDir::Name | QDir::IgnoreCase);
+        for (const QString& voce : voci) {
+            const QString nome = voce.chopped(4);
+            Combo1->addItem(maiuscolo ? nome.toUpper() : nome);
+        }
+        Combo1->setCurrentIndex(-1);
+    }
+    Combo1->setVisible(Combo1->count() >= 2);
+    for (int i = 0; i < Combo1->count(); ++i) {
+        if (Combo1->itemText(i).compare(stato.NomeUtente, Qt::CaseInsensitive) == 0) {
+            Combo1->setCurrentIndex(i);
+            break;
+        }
+    }
+}
+
+void FormMenu::Combo1_Click(int indice)
+{
+    if (indice < 0)
+        return;
+    StatoProgramma& stato = m_programma.stato;
+    if (const auto errore = ModuloPerIni::SalvaUtente(stato.ImpostazioniUtente, stato.PercorsoUtente))
+        Messaggi::informa(this, *errore);
+    stato.NomeUtente = Combo1->itemText(indice);
+    stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);
+    ModuloPerIni::LeggiUtente(stato.ImpostazioniUtente, stato.PercorsoUtente, stato.percorsi);
+    ImpostaUtente();
+}
+
+void FormMenu::Command1_Click(int indice)
+{
+    if (m_programma.stato.ImpostazioniUtente.ModalitaInput != ScansioneCursore::Mouse)
+        return;
+    if (indice == 0)
+        m_programma.apriEsercizio(this);
+    else
+        m_programma.termina(); // by mouse the profile is not saved
+}
+
+void FormMenu::scegliConScansione(int indice)
+{
+    if (indice == 0) {
+        m_programma.apriEsercizio(this);
+        return;
+    }
+    StatoProgramma& stato = m_programma.stato;
+    if (const auto errore = ModuloPerIni::SalvaUtente(stato.ImpostazioniUtente, stato.PercorsoUtente))
+        Messaggi::informa(this, *errore);
+    m_programma.termina();
+}
+
+void FormMenu::evidenziaSottoIlMouse(QPushButton* bottone)
+{
+    const ImpostazioniUtente& impostazioni = m_programma.stato.ImpostazioniUtente;
+    if (bottone) {
+        if (Colori::sfondo(bottone) == impostazioni.ColoreBottoneSelezionato)
+            return;
+        for (QPushButton* altro : Command1)
+            Colori::impostaSfondo(altro, impostazioni.ColoreBottoni);
+        Colori::impostaSfondo(bottone, impostazioni.ColoreBottoneSelezionato);
+        return;
+    }
+    for (QPushButton* altro : Command1)
+        Colori::impostaSfondo(altro, impostazioni.ColoreBottoni);
+}
+
+bool FormMenu::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    const bool mouse = m_programma.stato.ImpostazioniUtente.ModalitaInput == ScansioneCursore::Mouse;
+    if (mouse && evento->type() == QEvent::Enter && (oggetto == Command1[0] || oggetto == Command1[1]))
+        evidenziaSottoIlMouse(static_cast<QPushButton*>(oggetto));
+    else if (mouse && evento->type() == QEvent::MouseMove && oggetto == area())
+        evidenziaSottoIlMouse(nullptr);
+    return Schermata::eventFilter(oggetto, evento);
+}

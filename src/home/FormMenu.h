@@ -1,0 +1,52 @@
+// The home screen: the pupils' list, the big buttons to start and to quit, the menus, switch scanning.
+#pragma once
+
+#include "support/Schermata.h"
+
+class Programma;
+class QAction;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTextEdit;
+class QTimer;
+class ScansioneCursore;
+
+class FormMenu : public Schermata {
+    Q_OBJECT
+public:
+    explicit FormMenu(Programma& programma);
+
+    QComboBox* Combo1;
+    QPushButton* Command1[2];
+    QLabel* LabelDimensionaFont;
+    QWidget* PictureScansioneManuale;
+    QWidget* PictureScansioneAutomatica;
+    QTextEdit* RichTextBox1;
+    QTimer* Timer1;
+    QAction* mnuOpzioni;
+    QAction* mnuEserciziEseguiti;
+    QAction* mnuDocum;
+    QAction* mnuInformazioni;
+    QAction* mnuAltriProgrammi;
+
+    ScansioneCursore& scansione() { return *m_scansione; }
+
+    // Makes the screen look and behave as the current profile says.
+    void ImpostaUtente();
+    // Fills the users' list from the profiles on disk and selects the current user.
+    void RecuperaUtenti();
+
+protected:
+    void attivazione() override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    void Combo1_Click(int indice);
+    void Command1_Click(int indice);
+    void scegliConScansione(int indice);
+    void evidenziaSottoIlMouse(QPushButton* bottone);
+
+    Programma& m_programma;
+    ScansioneCursore* m_scansione;
+};

@@ -1,0 +1,37 @@
+// The program as the screens see it: the shared state, the sound player, and one reference per screen.
+// Opening a screen creates it when needed, shows it and closes the screen that opened it.
+#pragma once
+
+#include <QPointer>
+
+class StatoProgramma;
+class SuonoFeedback;
+class FormAvvio;
+class FormMenu;
+class Form1;
+class QWidget;
+
+class Programma {
+public:
+    Programma(StatoProgramma& stato, SuonoFeedback& suoni);
+    Q_DISABLE_COPY_MOVE(Programma)
+
+    StatoProgramma& stato;
+    SuonoFeedback& suoni;
+
+    FormAvvio* apriAvvio();
+    FormMenu* apriMenu(QWidget* apertoDa);
+    Form1* apriEsercizio(QWidget* apertoDa);
+    // Closes every screen: the program ends.
+    void termina();
+
+    FormMenu* formMenu() const;
+    Form1* form1() const;
+
+private:
+    template <typename Schermo> Schermo* apri(QPointer<Schermo>& riferimento, QWidget* apertoDa);
+
+    QPointer<FormAvvio> m_formAvvio;
+    QPointer<FormMenu> m_formMenu;
+    QPointer<Form1> m_form1;
+};

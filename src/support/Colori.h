@@ -1,0 +1,16 @@
+// Colours on controls, kept as the Windows colour numbers the profile holds, so that a control can be
+// asked which number it shows (the scanning highlight is "the button painted in the highlight colour").
+#pragma once
+
+class QWidget;
+
+namespace Colori {
+
+// Background of a button or a label; written only when it differs, so moving the mouse causes no flicker.
+void impostaSfondo(QWidget* controllo, double colore);
+// Text colour of a label.
+void impostaTesto(QWidget* controllo, double colore);
+// The number last given with impostaSfondo, or NaN when the control still has its design colour.
+double sfondo(const QWidget* controllo);
+
+} // namespace Colori
