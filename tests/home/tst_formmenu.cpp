@@ -135,6 +135,8 @@ private slots:
                                   << QStringList{"prova", "zeta"} << 1;
         QTest::newRow("maiuscolo") << QStringList{"anna.ini", "Bruno.ini"} << true << "bruno"
                                    << QStringList{"ANNA", "BRUNO"} << 1;
+        QTest::newRow("maiuscolo, utente senza profilo")
+            << QStringList{"anna.ini", "Bruno.ini"} << true << "carla" << QStringList{"ANNA", "BRUNO"} << -1;
         QTest::newRow("utente senza profilo")
             << QStringList{"anna.ini", "bruno.ini"} << false << "carla" << QStringList{"anna", "bruno"} << -1;
     }
