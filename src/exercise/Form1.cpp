@@ -3,6 +3,7 @@
 
 #include "exercise/Immagine.h"
 #include "exercise/SuonoFeedback.h"
+#include "exercise/agent/Personaggio.h"
 #include "home/Programma.h"
 #include "startup/Modulo1.h"
 #include "storage/StatoProgramma.h"
@@ -15,6 +16,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -174,7 +176,74 @@ Form1::Form1(Programma& programma) : Schermata(kLarghezzaDisegno, kAltezzaDisegn
         sotto->setMouseTracking(true);
         sotto->installEventFilter(this);
     }
+    Image1->installEventFilter(this);
     completaCaricamento();
+    if (m_programma.stato.ImpostazioniUtente.ParlatoAttivo)
+        CaricaPersonaggio();
+}
+
+Form1::~Form1()
+{
+    if (m_personaggio)
+        m_personaggio->StopAll();
+    m_personaggio = nullptr;
+    m_controlloAgente.reset();
+}
+
+void Form1::CaricaPersonaggio()
+{
+    const StatoProgramma& stato = m_programma.stato;
+    const ImpostazioniUtente& impostazioni = stato.ImpostazioniUtente;
+    m_controlloAgente = m_programma.creaAgente(this);
+    QString motivo;
+    if (!m_controlloAgente->CharactersLoad(QStringLiteral("Merlin"), QStringLiteral("Merlin") + QStringLiteral(".acs"),
+                                           &motivo)) {
+        m_controlloAgente.reset();
+        // The exercise goes on silently; the teacher hears of it once per run.
+        if (!std::exchange(m_programma.personaggioMancanteSegnalato, true))
+            Messaggi::informa(this, QStringLiteral("Il personaggio che legge ad alta voce non è disponibile: %1.\r\n"
+                                                   "Gli esercizi continuano senza voce.")
+                                        .arg(motivo));
+        return;
+    }
+    m_personaggio = m_controlloAgente->Characters(QStringLiteral("Merlin"));
+    m_personaggio->setLanguageID(numeroLingua(stato.LinguaAgente));
+    m_personaggio->setBalloonFontName(impostazioni.FontTesto);
+    m_personaggio->setBalloonFontSize(impostazioni.DimensioneFontTesto);
+    int stile = m_personaggio->BalloonStyle();
+    stile =
+        impostazioni.FumettoVisibile ? stile | Personaggio::kFumettoVisibile : stile & ~Personaggio::kFumettoVisibile;
+    m_personaggio->setBalloonStyle(stile);
+    stile = m_personaggio->BalloonStyle();
+    stile = impostazioni.FumettoContieneTesto ? stile | Personaggio::kFumettoTuttoIlTesto
+                                              : stile & ~Personaggio::kFumettoTuttoIlTesto;
+    m_personaggio->setBalloonStyle(stile);
+}
+
+void Form1::Saluta()
+{
+    // 50 pixels below the top of the character's place.
+    const QPoint posto = picAgent->mapToGlobal(QPoint(0, 0));
+    m_personaggio->MoveTo(posto.x(), posto.y() + 50, 0);
+    m_personaggio->Show();
+    const QString saluto = QStringLiteral("Ciao!");
+    m_personaggio->Speak(m_tagVoce + (m_programma.stato.ImpostazioniUtente.StileLettere == QStringLiteral("maiuscolo")
+                                          ? saluto.toUpper()
+                                          : saluto));
+}
+
+void Form1::dici(const QString& testo)
+{
+    if (!m_parlatoAttivo)
+        return;
+    m_personaggio->StopAll();
+    m_personaggio->Speak(m_tagVoce + testo);
+}
+
+void Form1::Image1_Click()
+{
+    if (!m_paroleVisibili)
+        dici(Label4->text());
 }
 
 void Form1::attivazione()
@@ -211,8 +280,12 @@ void Form1::attivazione()
         m_scansione->prepara(impostazioni.ModalitaInput,
                              ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione), coloreSfondo());
 
-    // Without speech, a click on the texts says nothing: they keep the plain pointer.
-    if (!m_parlatoAttivo) {
+    m_tagVoce = QStringLiteral("\\Spd=%1\\\\Pit=%2\\").arg(impostazioni.VelocitaVoce).arg(impostazioni.TonoVoce);
+    m_parlatoAttivo = impostazioni.ParlatoAttivo && m_personaggio;
+    if (m_parlatoAttivo) {
+        Saluta();
+    } else {
+        // Without speech, a click on the texts says nothing: they keep the plain pointer.
         Label1->setCursor(Qt::ArrowCursor);
         Label4->setCursor(Qt::ArrowCursor);
     }
@@ -347,6 +420,7 @@ bool Form1::mostraProssimaAffermazione()
     stato.RegistroEsercizi.aggiungi(tabella.Testo(riga, 0), tabella.Testo(riga, colonna));
     if (m_scansione->modalita() != ScansioneCursore::Mouse)
         m_scansione->evidenzia(0);
+    Image1_Click(); // with the words hidden the character reads each new statement
     return true;
 }
 
@@ -469,6 +543,14 @@ void Form1::evidenziaSottoIlMouse(QObject* sotto)
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    if (evento->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+        if (oggetto == Label1)
+            dici(Label1->text());
+        else if (oggetto == Label4)
+            dici(Label4->text());
+        else if (oggetto == Image1)
+            Image1_Click();
+    }
     if (m_programma.stato.ImpostazioniUtente.ModalitaInput == ScansioneCursore::Mouse) {
         const bool bottone = oggetto == BottoneAvanti ||
                              std::find(std::begin(Command1), std::end(Command1), oggetto) != std::end(Command1);

@@ -3,6 +3,10 @@
 
 #include "support/Schermata.h"
 
+#include <memory>
+
+class ControlloAgente;
+class Personaggio;
 class Programma;
 class QAction;
 class QLabel;
@@ -14,6 +18,7 @@ class Form1 : public Schermata {
     Q_OBJECT
 public:
     explicit Form1(Programma& programma);
+    ~Form1() override;
 
     QLabel* Label1;
     QLabel* Image1;
@@ -42,6 +47,9 @@ public:
     int ContaErrati() const { return m_contaErrati; }
     bool ParoleVisibili() const { return m_paroleVisibili; }
     ScansioneCursore& scansione() { return *m_scansione; }
+    // The character, while it speaks on this screen; null when speech is off or could not be loaded.
+    Personaggio* personaggio() const { return m_personaggio; }
+    QString TagVoce() const { return m_tagVoce; }
 
     void GeneraEsercizio();
     void ProseguiEsercizio();
@@ -70,6 +78,10 @@ private:
     void mostraConteggi();
     void evidenziaSottoIlMouse(QObject* sotto);
     void tornaAlMenu();
+    void CaricaPersonaggio();
+    void Saluta();
+    void dici(const QString& testo);
+    void Image1_Click();
 
     Programma& m_programma;
     ScansioneCursore* m_scansione;
@@ -79,4 +91,7 @@ private:
     int m_contaErrati = 0;
     bool m_paroleVisibili = true;
     bool m_parlatoAttivo = false;
+    QString m_tagVoce;
+    std::unique_ptr<ControlloAgente> m_controlloAgente;
+    Personaggio* m_personaggio = nullptr;
 };

@@ -2,11 +2,16 @@
 #include "home/Programma.h"
 
 #include "exercise/Form1.h"
+#include "exercise/agent/AgenteMerlino.h"
 #include "home/FormMenu.h"
 #include "startup/FormAvvio.h"
+#include "storage/StatoProgramma.h"
 
 Programma::Programma(StatoProgramma& statoProgramma, SuonoFeedback& suoniProgramma)
-    : stato(statoProgramma), suoni(suoniProgramma)
+    : stato(statoProgramma), suoni(suoniProgramma), creaAgente([this](QWidget* schermata) {
+          return std::make_unique<ControlloAgenteMerlino>(
+              schermata, stato.percorsi.fileNelProgramma(QStringLiteral("personaggi/")));
+      })
 {}
 
 template <typename Schermo> Schermo* Programma::apri(QPointer<Schermo>& riferimento, QWidget* apertoDa)

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
+#include <memory>
 
 class StatoProgramma;
 class SuonoFeedback;
@@ -10,6 +12,7 @@ class FormAvvio;
 class FormMenu;
 class Form1;
 class QWidget;
+class ControlloAgente;
 
 class Programma {
 public:
@@ -18,6 +21,10 @@ public:
 
     StatoProgramma& stato;
     SuonoFeedback& suoni;
+    // Makes the speaking-character component for a screen; tests put a fake in its place.
+    std::function<std::unique_ptr<ControlloAgente>(QWidget* schermata)> creaAgente;
+    // The teacher is told once per run when the character cannot be loaded.
+    bool personaggioMancanteSegnalato = false;
 
     FormAvvio* apriAvvio();
     FormMenu* apriMenu(QWidget* apertoDa);

@@ -1,5 +1,6 @@
 // The exercise screen driven as a pupil drives it: mouse, one switch, two switches.
 #include "exercise/Form1.h"
+#include "exercise/agent/Personaggio.h"
 #include "home/FormMenu.h"
 #include "startup/FormAvvio.h"
 #include "support/AmbienteProva.h"
@@ -112,7 +113,7 @@ private slots:
         QVERIFY(s->ComandoIconaSi->isVisible() && !s->ComandoIconaNo->isVisible());
         QVERIFY(!s->Command1[0]->isEnabled() && s->BottoneAvanti->isVisible());
         QCOMPARE(registro().riga(1).Errori, QStringLiteral(" *  * "));
-        QCOMPARE(m_p->suoni.suonati, (QStringList{"no.wav", "no.wav", "si.wav"}));
+        QCOMPARE(m_p->suoni.suonati, QStringList{"si.wav"}); // while the character speaks, mistakes are silent
 
         QTest::mouseClick(s->Command1[1], Qt::LeftButton); // disabled: nothing happens
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
@@ -281,19 +282,107 @@ private slots:
     void suoni_data()
     {
         QTest::addColumn<bool>("suoniAttivi");
+        QTest::addColumn<bool>("parlatoAttivo");
+        QTest::addColumn<bool>("personaggioDisponibile");
         QTest::addColumn<QStringList>("attesi");
-        QTest::newRow("suoni attivi") << true << QStringList{"no.wav", "si.wav"};
-        QTest::newRow("suoni spenti") << false << QStringList{};
+        QTest::newRow("suoni e voce") << true << true << true << QStringList{"si.wav"};
+        QTest::newRow("suoni senza voce") << true << false << true << QStringList{"no.wav", "si.wav"};
+        QTest::newRow("voce che non si carica") << true << true << false << QStringList{"no.wav", "si.wav"};
+        QTest::newRow("suoni spenti") << false << false << true << QStringList{};
     }
     void suoni()
     {
         QFETCH(bool, suoniAttivi);
+        QFETCH(bool, parlatoAttivo);
+        QFETCH(bool, personaggioDisponibile);
         QFETCH(QStringList, attesi);
         impostazioni().SuoniAttivi = suoniAttivi;
+        impostazioni().ParlatoAttivo = parlatoAttivo;
+        m_p->personaggioDisponibile = personaggioDisponibile;
         Form1* s = apri();
         s->Command1[1]->click();
         s->Command1[0]->click();
         QCOMPARE(m_p->suoni.suonati, attesi);
+    }
+
+    void salutoDopoLaPreparazione_data()
+    {
+        QTest::addColumn<QString>("stile");
+        QTest::addColumn<QString>("saluto");
+        QTest::newRow("maiuscolo") << "maiuscolo"
+                                   << "CIAO!";
+        QTest::newRow("minuscolo") << "minuscolo"
+                                   << "Ciao!";
+    }
+    void salutoDopoLaPreparazione()
+    {
+        QFETCH(QString, stile);
+        QFETCH(QString, saluto);
+        impostazioni().StileLettere = stile;
+        impostazioni().FontTesto = QStringLiteral("Comic Sans MS");
+        impostazioni().VelocitaVoce = 180;
+        Form1* s = apri();
+        const QPoint posto = s->picAgent->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(m_p->agente, (QStringList{"LanguageID 1040", "FontName Comic Sans MS", "FontSize 28",
+                                           QStringLiteral("MoveTo %1 %2 0").arg(posto.x()).arg(posto.y() + 50), "Show",
+                                           "Speak \\Spd=180\\\\Pit=100\\" + saluto}));
+        // Balloon off, sized to the text, the character's own bit kept.
+        QCOMPARE(s->personaggio()->BalloonStyle(), 4 | Personaggio::kFumettoTuttoIlTesto);
+    }
+
+    void clicSuiTestiLiLegge()
+    {
+        Form1* s = apri();
+        m_p->agente.clear();
+        QTest::mouseClick(s->Label1, Qt::LeftButton);
+        QTest::mouseClick(s->Label4, Qt::LeftButton);
+        QTest::mouseClick(s->Image1, Qt::LeftButton); // words shown: the picture says nothing
+        const QString tag = s->TagVoce();
+        QCOMPARE(m_p->agente, (QStringList{"StopAll", "Speak " + tag + "Il gatto dorme sul divano.", "StopAll",
+                                           "Speak " + tag + "Il gatto dorme."}));
+    }
+
+    void paroleNascosteLetteDaSole()
+    {
+        Form1* s = apri();
+        s->mnuNascondi->trigger();
+        m_p->agente.clear();
+        s->Command1[0]->click();
+        s->BottoneAvanti->click();
+        QCOMPARE(m_p->agente, (QStringList{"StopAll", "Speak " + s->TagVoce() + "Il gatto mangia."}));
+    }
+
+    void senzaParlatoNessunPersonaggio()
+    {
+        impostazioni().ParlatoAttivo = false;
+        Form1* s = apri();
+        QTest::mouseClick(s->Label4, Qt::LeftButton);
+        QVERIFY(!s->personaggio());
+        QVERIFY(m_p->agente.isEmpty());
+        QCOMPARE(s->Label4->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void personaggioMancanteDettoUnaVolta()
+    {
+        m_p->personaggioDisponibile = false;
+        for (int apertura = 0; apertura < 2; ++apertura) {
+            Form1* s = apri();
+            QVERIFY(!s->personaggio());
+            s->Command1[0]->click();
+            QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+            s->mnuEsci->trigger();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
+        QVERIFY(Messaggi::Prova::mostrati().first().contains(QStringLiteral("Merlin.acs")));
+    }
+
+    void chiusuraFermaIlPersonaggio()
+    {
+        Form1* s = apri();
+        s->mnuEsci->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(m_p->agente.last(), QStringLiteral("StopAll"));
     }
 
     void colori_data()

@@ -25,6 +25,7 @@ std::unique_ptr<StatoProgramma> AmbienteProva::nuovoStato() const
     auto stato = std::make_unique<StatoProgramma>(percorsi());
     stato->casualeGeneratore.seed(1234);
     stato->rendiCorrenteUtentePredefinito();
+    stato->LinguaAgente = QStringLiteral("&H410"); // as the start-up sets it
     return stato;
 }
 

@@ -1,0 +1,165 @@
+// The speaking character of the program: figure, balloon, speech queue over espeak-ng and the audio device.
+#include "exercise/agent/AgenteMerlino.h"
+
+#include "exercise/agent/DatiPersonaggio.h"
+#include "exercise/agent/FiguraPersonaggio.h"
+#include "exercise/agent/Fumetto.h"
+
+#include <QPropertyAnimation>
+
+namespace {
+constexpr int kBattitoMs = 40;
+constexpr int kFumettoDopoMs = 1200;
+} // namespace
+
+AgenteMerlino::AgenteMerlino(DatiPersonaggio dati, QWidget* schermata)
+    : m_figura(new FiguraPersonaggio(std::move(dati), schermata)), m_fumetto(new Fumetto(schermata)),
+      m_movimento(new QPropertyAnimation(m_figura, "pos", this)), m_carattere(QStringLiteral("Arial"), 14)
+{
+    m_battito.setInterval(kBattitoMs);
+    connect(&m_battito, &QTimer::timeout, this, &AgenteMerlino::battito);
+    m_chiudiFumetto.setSingleShot(true);
+    connect(&m_chiudiFumetto, &QTimer::timeout, m_fumetto, &QWidget::hide);
+    connect(&SintesiVoce::istanza(), &SintesiVoce::pronta, this, &AgenteMerlino::arrivata);
+}
+
+AgenteMerlino::~AgenteMerlino()
+{
+    StopAll();
+    delete m_fumetto;
+    delete m_figura;
+}
+
+void AgenteMerlino::setBalloonFontSize(int punti)
+{
+    if (punti > 0)
+        m_carattere.setPointSize(punti);
+}
+
+void AgenteMerlino::MoveTo(int x, int y, int velocita)
+{
+    const QPoint destinazione = m_figura->parentWidget()->mapFromGlobal(QPoint(x, y));
+    m_movimento->stop();
+    if (velocita <= 0 || !m_figura->isVisible()) {
+        m_figura->move(destinazione);
+        return;
+    }
+    m_movimento->setDuration(velocita);
+    m_movimento->setEndValue(destinazione);
+    m_movimento->start();
+}
+
+void AgenteMerlino::Show()
+{
+    m_figura->show();
+    m_figura->raise();
+    m_figura->anima(QStringLiteral("Appare"), false,
+                    [this] { m_figura->anima(m_inCorso ? QStringLiteral("Parla") : QStringLiteral("Riposo"), true); });
+}
+
+void AgenteMerlino::Hide()
+{
+    m_fumetto->hide();
+    m_figura->anima(QStringLiteral("Scompare"), false, [this] { m_figura->hide(); });
+}
+
+int AgenteMerlino::Speak(const QString& testo)
+{
+    m_coda.enqueue({++m_numeroRichieste, testo});
+    if (!m_inCorso)
+        prossima();
+    return m_numeroRichieste;
+}
+
+void AgenteMerlino::StopAll()
+{
+    m_coda.clear();
+    SintesiVoce::istanza().annullaFinoA(SintesiVoce::istanza().ultimaRichiesta());
+    m_inCorso = 0;
+    m_riproduzione.ferma();
+    m_battito.stop();
+    m_fumetto->hide();
+    if (m_figura->isVisible() && m_figura->animazione() == QStringLiteral("Parla"))
+        m_figura->anima(QStringLiteral("Riposo"), true);
+}
+
+void AgenteMerlino::prossima()
+{
+    if (m_coda.isEmpty())
+        return;
+    const Richiesta richiesta = m_coda.dequeue();
+    const TestoDaDire daDire = separaTag(richiesta.testo);
+    m_inCorso = SintesiVoce::istanza().richiedi(daDire, SintesiVoce::vocePerLingua(m_lingua));
+}
+
+void AgenteMerlino::arrivata(const VoceSintetizzata& voce)
+{
+    if (voce.richiesta != m_inCorso)
+        return; // stopped meanwhile, or another screen's character
+    m_voce = voce;
+    m_riproduzione.avvia(m_voce);
+    m_chiudiFumetto.stop();
+    if (m_stileFumetto & kFumettoVisibile) {
+        m_fumetto->setFont(m_carattere);
+        m_fumetto->inizia(m_voce.testo, m_stileFumetto & kFumettoTuttoIlTesto, m_figura->geometry());
+        m_fumetto->show();
+        m_fumetto->raise();
+    } else {
+        m_fumetto->hide();
+    }
+    if (m_figura->isVisible())
+        m_figura->anima(QStringLiteral("Parla"), true);
+    m_battito.start();
+    battito();
+}
+
+void AgenteMerlino::battito()
+{
+    const int trascorsi = m_riproduzione.trascorsi();
+    int finoA = 0;
+    for (const ParolaDetta& parola : std::as_const(m_voce.parole)) {
+        if (parola.ms <= trascorsi)
+            finoA = parola.inizio + parola.lunghezza;
+    }
+    m_fumetto->rivela(finoA);
+    if (trascorsi >= m_voce.durataMs())
+        finita();
+}
+
+void AgenteMerlino::finita()
+{
+    m_battito.stop();
+    m_riproduzione.ferma();
+    m_fumetto->rivela(static_cast<int>(m_voce.testo.size()));
+    m_chiudiFumetto.start(kFumettoDopoMs);
+    m_inCorso = 0;
+    if (m_figura->isVisible() && m_figura->animazione() == QStringLiteral("Parla"))
+        m_figura->anima(QStringLiteral("Riposo"), true);
+    prossima();
+}
+
+ControlloAgenteMerlino::ControlloAgenteMerlino(QWidget* schermata, QString cartellaPersonaggi)
+    : m_schermata(schermata), m_cartella(std::move(cartellaPersonaggi))
+{}
+
+ControlloAgenteMerlino::~ControlloAgenteMerlino()
+{
+    qDeleteAll(m_personaggi);
+}
+
+bool ControlloAgenteMerlino::CharactersLoad(const QString& id, const QString& file, QString* motivo)
+{
+    if (!SintesiVoce::istanza().disponibile(motivo))
+        return false;
+    std::optional<DatiPersonaggio> dati = DatiPersonaggio::leggi(m_cartella + file, motivo);
+    if (!dati || !m_schermata)
+        return false;
+    delete m_personaggi.take(id);
+    m_personaggi.insert(id, new AgenteMerlino(std::move(*dati), m_schermata));
+    return true;
+}
+
+Personaggio* ControlloAgenteMerlino::Characters(const QString& id)
+{
+    return m_personaggi.value(id);
+}

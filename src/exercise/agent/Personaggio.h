@@ -1,0 +1,44 @@
+// The speaking character as the screens use it: load it, place it, show it, let it speak, stop it.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class Personaggio {
+public:
+    // Balloon style bits: the balloon is shown; it grows to hold the whole text.
+    static constexpr int kFumettoVisibile = 1;
+    static constexpr int kFumettoTuttoIlTesto = 2;
+
+    virtual ~Personaggio() = default;
+    virtual void setLanguageID(int lingua) = 0;
+    virtual void setBalloonFontName(const QString& nome) = 0;
+    virtual void setBalloonFontSize(int punti) = 0;
+    virtual int BalloonStyle() const = 0;
+    virtual void setBalloonStyle(int stile) = 0;
+    // Screen pixels of the top left corner; a speed of 0 moves at once, any other glides there.
+    virtual void MoveTo(int x, int y, int velocita = 1000) = 0;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    // Queues the text (leading "\Spd=n\" and "\Pit=n\" tags set the voice) and returns its request number.
+    virtual int Speak(const QString& testo) = 0;
+    // Everything queued or under way stops at once.
+    virtual void StopAll() = 0;
+};
+
+// A language number as the program keeps it, in Visual Basic's hexadecimal form ("&H410") or in decimal.
+inline int numeroLingua(const QString& testo)
+{
+    const bool esadecimale = testo.startsWith(QStringLiteral("&H"), Qt::CaseInsensitive);
+    return (esadecimale ? testo.mid(2) : testo).toInt(nullptr, esadecimale ? 16 : 10);
+}
+
+// The component that loads characters for one screen and owns them.
+class ControlloAgente {
+public:
+    virtual ~ControlloAgente() = default;
+    // Loads the character file from the component's own character folder; false with an Italian reason.
+    virtual bool CharactersLoad(const QString& id, const QString& file, QString* motivo) = 0;
+    // The loaded character, or null.
+    virtual Personaggio* Characters(const QString& id) = 0;
+};
