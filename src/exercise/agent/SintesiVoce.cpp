@@ -82,7 +82,7 @@ VoceSintetizzata esegui(quint64 richiesta, const TestoDaDire& daDire, const QByt
 
 TestoDaDire separaTag(const QString& richiesta, ParametriVoce predefiniti)
 {
-    static const QRegularExpression tag(QStringLiteral("^\\\\+(Spd|Pit)=(\\d+)\\\\+"));
+    static const QRegularExpression tag(QStringLiteral("^\\\\+(Spd|Pit)=(\\d+)\\\\"));
     TestoDaDire risultato{richiesta, predefiniti};
     for (QRegularExpressionMatch trovato = tag.match(risultato.testo); trovato.hasMatch();
          trovato = tag.match(risultato.testo)) {
