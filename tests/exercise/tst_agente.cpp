@@ -180,6 +180,27 @@ private slots:
         QVERIFY(!merlino->staParlando()); // nothing queued comes back
     }
 
+    void appareSalutaEParla()
+    {
+        QWidget schermata;
+        ControlloAgenteMerlino controllo(&schermata, cartellaPersonaggi());
+        QVERIFY(controllo.CharactersLoad(QStringLiteral("Merlin"), QStringLiteral("Merlin.acs"), nullptr));
+        auto* merlino = static_cast<AgenteMerlino*>(controllo.Characters(QStringLiteral("Merlin")));
+        schermata.show();
+        merlino->Show();
+        QCOMPARE(merlino->figura()->animazione(), QStringLiteral("Appare"));
+        QTRY_COMPARE(merlino->figura()->animazione(), QStringLiteral("Saluta"));
+        QTRY_COMPARE(merlino->figura()->animazione(), QStringLiteral("Riposo"));
+        merlino->Speak(QStringLiteral("Ciao bambini, oggi leggiamo una storia."));
+        QTRY_COMPARE(merlino->figura()->animazione(), QStringLiteral("Parla"));
+        QStringList bocche;
+        QTRY_VERIFY((bocche << merlino->figura()->fotogramma(), bocche.removeDuplicates(), bocche.size() >= 3));
+        merlino->StopAll();
+        QCOMPARE(merlino->figura()->animazione(), QStringLiteral("Riposo"));
+        merlino->Hide();
+        QTRY_VERIFY(!merlino->figura()->isVisible());
+    }
+
     void dueMisureDiFumetto()
     {
         QWidget schermata;

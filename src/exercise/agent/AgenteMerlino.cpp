@@ -53,8 +53,14 @@ void AgenteMerlino::Show()
 {
     m_figura->show();
     m_figura->raise();
+    // He appears, waves hello, then talks or rests.
     m_figura->anima(QStringLiteral("Appare"), false,
-                    [this] { m_figura->anima(m_inCorso ? QStringLiteral("Parla") : QStringLiteral("Riposo"), true); });
+                    [this] { m_figura->anima(QStringLiteral("Saluta"), false, [this] { animaSecondoLaVoce(); }); });
+}
+
+void AgenteMerlino::animaSecondoLaVoce()
+{
+    m_figura->anima(m_inCorso && m_riproduzione.inCorso() ? QStringLiteral("Parla") : QStringLiteral("Riposo"), true);
 }
 
 void AgenteMerlino::Hide()
@@ -80,7 +86,7 @@ void AgenteMerlino::StopAll()
     m_battito.stop();
     m_fumetto->hide();
     if (m_figura->isVisible() && m_figura->animazione() == QStringLiteral("Parla"))
-        m_figura->anima(QStringLiteral("Riposo"), true);
+        animaSecondoLaVoce();
 }
 
 void AgenteMerlino::prossima()
@@ -107,8 +113,9 @@ void AgenteMerlino::arrivata(const VoceSintetizzata& voce)
     } else {
         m_fumetto->hide();
     }
-    if (m_figura->isVisible())
-        m_figura->anima(QStringLiteral("Parla"), true);
+    // An appearance or a greeting under way finishes first, then turns to talking.
+    if (m_figura->isVisible() && m_figura->animazione() == QStringLiteral("Riposo"))
+        animaSecondoLaVoce();
     m_battito.start();
     battito();
 }
@@ -134,7 +141,7 @@ void AgenteMerlino::finita()
     m_chiudiFumetto.start(kFumettoDopoMs);
     m_inCorso = 0;
     if (m_figura->isVisible() && m_figura->animazione() == QStringLiteral("Parla"))
-        m_figura->anima(QStringLiteral("Riposo"), true);
+        animaSecondoLaVoce();
     prossima();
 }
 

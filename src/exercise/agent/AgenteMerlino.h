@@ -50,6 +50,7 @@ private:
     void arrivata(const VoceSintetizzata& voce);
     void battito();
     void finita();
+    void animaSecondoLaVoce();
 
     QPointer<FiguraPersonaggio> m_figura;
     QPointer<Fumetto> m_fumetto;
