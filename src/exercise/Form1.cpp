@@ -337,19 +337,29 @@ void Form1::applicaColori()
         impostaColoreSfondo(impostazioni.ColoreSfondo);
 }
 
-bool Form1::haEserciziDaMostrare() const
+int Form1::colonnaSeguente(int riga, int colonna) const
 {
     const TabellaFrasi& tabella = m_programma.stato.TabellaFrasi;
     const bool treRisposte = m_programma.stato.ImpostazioniUtente.TipoRisposte == 1;
-    for (int riga = 1; riga <= tabella.NumeroRighe; ++riga) {
-        for (int colonna = 1; colonna < TabellaFrasi::kColonne; ++colonna) {
-            const QString& testo = tabella.Testo(riga, colonna);
-            const qint16 codice = tabella.Codice(riga, colonna);
-            if (treRisposte ? testo.isEmpty() : (codice != kNonSiSa && testo.trimmed().isEmpty()))
-                break;
-            if (codice >= kVero && codice <= (treRisposte ? kNonSiSa : kNonSiSa - 1))
-                return true;
-        }
+    while (++colonna < TabellaFrasi::kColonne) {
+        const qint16 codice = tabella.Codice(riga, colonna);
+        if (!treRisposte && codice == kNonSiSa)
+            continue; // "vero - falso" passes over what cannot be told
+        // A blank statement ends the item (with two answers, one of blanks only too).
+        if (treRisposte ? tabella.Testo(riga, colonna).isEmpty() : tabella.Testo(riga, colonna).trimmed().isEmpty())
+            return 0;
+        // A code that no button answers would trap the pupil: pass the statement over.
+        if (codice >= kVero && codice <= kNonSiSa)
+            return colonna;
+    }
+    return 0;
+}
+
+bool Form1::haEserciziDaMostrare() const
+{
+    for (int riga = 1; riga <= m_programma.stato.TabellaFrasi.NumeroRighe; ++riga) {
+        if (colonnaSeguente(riga, 0))
+            return true;
     }
     return false;
 }
@@ -398,24 +408,9 @@ bool Form1::mostraProssimaAffermazione()
     StatoProgramma& stato = m_programma.stato;
     const TabellaFrasi& tabella = stato.TabellaFrasi;
     const int riga = m_rigaCorrente;
-    int& colonna = m_colonnaCorrente;
-    for (;;) {
-        if (++colonna == TabellaFrasi::kColonne)
-            return false;
-        if (stato.ImpostazioniUtente.TipoRisposte == 1) {
-            if (tabella.Testo(riga, colonna).isEmpty())
-                return false;
-        } else {
-            if (tabella.Codice(riga, colonna) == kNonSiSa)
-                continue;
-            if (tabella.Testo(riga, colonna).trimmed().isEmpty())
-                return false;
-        }
-        // A code that no button answers would trap the pupil: pass the statement over.
-        const qint16 codice = tabella.Codice(riga, colonna);
-        if (codice >= kVero && codice <= kNonSiSa)
-            break;
-    }
+    const int colonna = m_colonnaCorrente = colonnaSeguente(riga, m_colonnaCorrente);
+    if (!colonna)
+        return false;
     Label4->setText(tabella.Testo(riga, colonna));
     stato.RegistroEsercizi.aggiungi(tabella.Testo(riga, 0), tabella.Testo(riga, colonna));
     if (m_scansione->modalita() != ScansioneCursore::Mouse)

@@ -73,6 +73,8 @@ private:
     void estraiEsercizio();
     bool mostraProssimaAffermazione();
     bool haEserciziDaMostrare() const;
+    // The next statement of the row after this column that can be shown, or 0 when the item has no more.
+    int colonnaSeguente(int riga, int colonna) const;
     bool stimoloImmagine() const;
     void abilitaRisposte(bool abilitate);
     void mostraConteggi();
