@@ -71,12 +71,16 @@ void ScansioneCursore::evidenzia(int indice)
 {
     const QList<QAbstractButton*> bottoni = m_candidati();
     m_cursore = bottoni.isEmpty() ? 0 : indice % bottoni.size();
+    // The button lit before may have left the candidates (an answer disabled after it was chosen).
+    if (m_acceso)
+        Colori::impostaSfondo(m_acceso, m_normale);
     for (int i = 0; i < bottoni.size(); ++i) {
         if (i != m_cursore)
             Colori::impostaSfondo(bottoni.at(i), m_normale);
     }
-    if (!bottoni.isEmpty())
-        Colori::impostaSfondo(bottoni.at(m_cursore), m_selezionato);
+    m_acceso = bottoni.isEmpty() ? nullptr : bottoni.at(m_cursore);
+    if (m_acceso)
+        Colori::impostaSfondo(m_acceso, m_selezionato);
 }
 
 void ScansioneCursore::avanza()

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <functional>
 
 class QAbstractButton;
@@ -57,4 +58,5 @@ private:
     double m_selezionato = 0;
     int m_modalita = Mouse;
     int m_cursore = 0;
+    QPointer<QAbstractButton> m_acceso;
 };

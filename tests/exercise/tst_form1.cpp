@@ -12,49 +12,43 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-namespace {
-struct Voce {
-    QString testo;
-    int codice;
-};
-
-// Puts one item in the table: a stimulus (code 1 text, 0 picture) and its statements.
-void metti(TabellaFrasi& tabella, int riga, const QString& stimolo, int codiceStimolo, const QList<Voce>& voci)
-{
-    tabella.NumeroRighe = std::max<qint16>(tabella.NumeroRighe, riga);
-    tabella.Testo(riga, 0) = stimolo;
-    tabella.Codice(riga, 0) = static_cast<qint16>(codiceStimolo);
-    for (int colonna = 1; colonna < TabellaFrasi::kColonne; ++colonna) {
-        const bool c = colonna <= voci.size();
-        tabella.Testo(riga, colonna) = c ? voci[colonna - 1].testo : QString();
-        tabella.Codice(riga, colonna) = static_cast<qint16>(c ? voci[colonna - 1].codice : 3);
-    }
-}
-
-void premi(QWidget* ricevitore, Qt::Key tasto)
-{
-    QTest::keyPress(ricevitore, tasto);
-    QTest::keyRelease(ricevitore, tasto);
-}
-} // namespace
-
 class TestForm1 : public QObject {
     Q_OBJECT
-private:
     AmbienteProva m_ambiente;
     std::unique_ptr<ProgrammaProva> m_p;
 
-    Form1* apri()
-    {
-        Form1* schermata = m_p->programma.apriEsercizio(nullptr);
-        return schermata;
-    }
-    TabellaFrasi& tabella() { return m_p->stato->TabellaFrasi; }
-    ImpostazioniUtente& impostazioni() { return m_p->stato->ImpostazioniUtente; }
+    Form1* apri() { return m_p->programma.apriEsercizio(nullptr); }
+    ImpostazioniUtente& imp() { return m_p->stato->ImpostazioniUtente; }
     const RegistroEsercizi& registro() { return m_p->stato->RegistroEsercizi; }
+
+    // Puts an item in the table: a stimulus (code 1 text, 0 picture) and its statements, each written as
+    // its answer code followed by its text.
+    void metti(int riga, const QString& stimolo, int codice, const QStringList& voci)
+    {
+        TabellaFrasi& t = m_p->stato->TabellaFrasi;
+        t.NumeroRighe = std::max<qint16>(t.NumeroRighe, static_cast<qint16>(riga));
+        t.Testo(riga, 0) = stimolo;
+        t.Codice(riga, 0) = static_cast<qint16>(codice);
+        for (int colonna = 1; colonna < TabellaFrasi::kColonne; ++colonna) {
+            const QString voce = voci.value(colonna - 1, QStringLiteral("3"));
+            t.Testo(riga, colonna) = voce.mid(1);
+            t.Codice(riga, colonna) = voce.left(1).toShort();
+        }
+    }
+    void giustaEAvanti(Form1* s)
+    {
+        s->Command1[m_p->stato->TabellaFrasi.Codice(s->RigaCorrente(), s->ColonnaCorrente())]->click();
+        s->BottoneAvanti->click();
+    }
+    void esci(Form1* s)
+    {
+        s->mnuEsci->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
 private slots:
     void init()
@@ -62,10 +56,9 @@ private slots:
         Messaggi::Prova::intercetta(true);
         Messaggi::Prova::dimentica();
         m_p = std::make_unique<ProgrammaProva>(m_ambiente);
-        metti(tabella(), 1, QStringLiteral("Il gatto dorme sul divano."), 1,
-              {{QStringLiteral("Il gatto dorme."), 0},
-               {QStringLiteral("Il gatto mangia."), 1},
-               {QStringLiteral("Il gatto si chiama Micio."), 2}});
+        metti(1, QStringLiteral("Il gatto dorme sul divano."), 1,
+              {QStringLiteral("0Il gatto dorme."), QStringLiteral("1Il gatto mangia."),
+               QStringLiteral("2Il gatto si chiama Micio.")});
     }
     void cleanup()
     {
@@ -74,211 +67,137 @@ private slots:
         m_p.reset();
     }
 
-    void dallaSchermataIniziale_allaRisposta_eRitorno()
+    void dallaSchermataInizialeAllaRispostaERitorno()
     {
-        FormAvvio* avvio = m_p->programma.apriAvvio();
-        QTest::mouseClick(avvio->Command1, Qt::LeftButton);
-        FormMenu* menu = m_p->programma.formMenu();
-        QVERIFY(menu && menu->isVisible());
-        QTest::mouseClick(menu->Command1[0], Qt::LeftButton);
-        Form1* esercizio = m_p->programma.form1();
-        QVERIFY(esercizio && esercizio->isVisible());
-        QCOMPARE(esercizio->Label1->text(), QStringLiteral("Il gatto dorme sul divano."));
-        QCOMPARE(esercizio->Label4->text(), QStringLiteral("Il gatto dorme."));
-        QCOMPARE(esercizio->EtichettaEsatti->text(), QStringLiteral(" 0"));
-
-        QTest::mouseClick(esercizio->Command1[0], Qt::LeftButton);
-        QCOMPARE(esercizio->EtichettaEsatti->text(), QStringLiteral(" 1"));
-
-        esercizio->mnuEsci->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(m_p->programma.form1() == nullptr);
+        QTest::mouseClick(m_p->programma.apriAvvio()->Command1, Qt::LeftButton);
         QVERIFY(m_p->programma.formMenu() && m_p->programma.formMenu()->isVisible());
-    }
-
-    void risposteGiusteESbagliate_eAvanti()
-    {
-        Form1* s = apri();
+        QTest::mouseClick(m_p->programma.formMenu()->Command1[0], Qt::LeftButton);
+        Form1* s = m_p->programma.form1();
+        QVERIFY(s && s->isVisible());
+        QCOMPARE(s->Label1->text(), QStringLiteral("Il gatto dorme sul divano."));
+        QCOMPARE(s->Label4->text(), QStringLiteral("Il gatto dorme."));
         QCOMPARE(registro().NumeroEseguiti(), qint16(1));
-        QVERIFY(!s->BottoneAvanti->isVisible());
 
         QTest::mouseClick(s->Command1[1], Qt::LeftButton);
         QTest::mouseClick(s->Command1[2], Qt::LeftButton);
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
         QVERIFY(s->ComandoIconaNo->isVisible() && !s->ComandoIconaSi->isVisible());
-        QVERIFY(s->Command1[0]->isEnabled());
-
-        QTest::mouseClick(s->Command1[0], Qt::LeftButton);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        s->mnuAzzera->trigger();
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 0"));
         QVERIFY(s->ComandoIconaSi->isVisible() && !s->ComandoIconaNo->isVisible());
-        QVERIFY(!s->Command1[0]->isEnabled() && s->BottoneAvanti->isVisible());
-        QCOMPARE(registro().riga(1).Errori, QStringLiteral(" *  * "));
-        QCOMPARE(m_p->suoni.suonati, QStringList{"si.wav"}); // while the character speaks, mistakes are silent
-
-        QTest::mouseClick(s->Command1[1], Qt::LeftButton); // disabled: nothing happens
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
+        QTest::mouseClick(s->Command1[1], Qt::LeftButton);
+        QTest::mouseClick(s->Command1[0], Qt::LeftButton);
+        QCOMPARE(s->EtichettaEsatti->text() + s->EtichettaErrati->text(), QStringLiteral(" 1 1"));
+        QVERIFY(s->ComandoIconaSi->isVisible() && !s->ComandoIconaNo->isVisible());
+        QVERIFY(s->BottoneAvanti->isVisible());
+        QCOMPARE(registro().riga(1).Errori, QStringLiteral(" *  *  * ")); // resetting the counts keeps the record
+        for (QPushButton* b : s->Command1)                                // answered: the answers no longer count
+            QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(s->EtichettaEsatti->text() + s->EtichettaErrati->text(), QStringLiteral(" 1 1"));
 
         QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
         QCOMPARE(s->Label4->text(), QStringLiteral("Il gatto mangia."));
         QCOMPARE(registro().NumeroEseguiti(), qint16(2));
-        QCOMPARE(registro().riga(2).Errori, QString());
-        QVERIFY(!s->BottoneAvanti->isVisible() && s->Command1[0]->isEnabled());
-        // The outcome of the last answer stays until the next answer.
-        QVERIFY(s->ComandoIconaSi->isVisible());
-
-        for (int colonna = 2; colonna <= 3; ++colonna) {
-            s->Command1[tabella().Codice(1, colonna)]->click();
-            s->BottoneAvanti->click();
-        }
-        // After the last statement a new item: one row, so the same item from its first statement.
-        QCOMPARE(s->Label4->text(), QStringLiteral("Il gatto dorme."));
-        QCOMPARE(registro().NumeroEseguiti(), qint16(4));
+        QVERIFY(!s->BottoneAvanti->isVisible());
+        QVERIFY(s->ComandoIconaSi->isVisible());           // the last outcome stays until the next answer
+        QTest::mouseClick(s->Command1[0], Qt::LeftButton); // "vero" on a false statement
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
+        esci(s);
+        QVERIFY(!m_p->programma.form1());
+        QVERIFY(m_p->programma.formMenu() && m_p->programma.formMenu()->isVisible());
     }
 
-    void quaisAffermazioniSiVedono_data()
+    // Statements come in order; after an item's last one a new item. Items are a stimulus and statements
+    // written as answer code then text. Nothing to show: a message, then back to the menu.
+    void qualiAffermazioniSiVedono_data()
     {
         QTest::addColumn<int>("tipoRisposte");
-        QTest::addColumn<QList<int>>("codici");
-        QTest::addColumn<QStringList>("testi");
+        QTest::addColumn<QList<QStringList>>("esercizi");
         QTest::addColumn<QStringList>("mostrate");
-        QTest::newRow("vero-falso salta non si sa")
-            << 0 << QList<int>{2, 2, 0, 1} << QStringList{"a", "b", "c", "d"} << QStringList{"c", "d", "c"};
-        QTest::newRow("tre risposte le mostra tutte")
-            << 1 << QList<int>{2, 0} << QStringList{"a", "b"} << QStringList{"a", "b", "a"};
-        QTest::newRow("vero-falso: spazi chiudono")
-            << 0 << QList<int>{0, 1, 0} << QStringList{"a", "   ", "c"} << QStringList{"a", "a"};
-        QTest::newRow("tre risposte: spazi mostrati")
-            << 1 << QList<int>{0, 1} << QStringList{"a", "   "} << QStringList{"a", "   ", "a"};
-        QTest::newRow("codice senza risposta saltato")
-            << 1 << QList<int>{0, 3, 1} << QStringList{"a", "b", "c"} << QStringList{"a", "c", "a"};
-        QTest::newRow("otto affermazioni")
-            << 1 << QList<int>{0, 1, 0, 1, 0, 1, 0, 1} << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}
-            << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "1"};
+        using L = QList<QStringList>;
+        QTest::newRow("vero-falso salta non si sa") << 0 << L{{"2a", "2b", "0c", "1d"}} << QStringList{"c", "d", "c"};
+        QTest::newRow("tre risposte le mostra tutte") << 1 << L{{"2a", "0b"}} << QStringList{"a", "b", "a"};
+        QTest::newRow("vero-falso: spazi chiudono") << 0 << L{{"0a", "1   ", "0c"}} << QStringList{"a", "a"};
+        QTest::newRow("tre risposte: spazi mostrati") << 1 << L{{"0a", "1   "}} << QStringList{"a", "   ", "a"};
+        QTest::newRow("codice senza risposta saltato") << 1 << L{{"0a", "3b", "1c"}} << QStringList{"a", "c", "a"};
+        QTest::newRow("otto affermazioni") << 1 << L{{"01", "12", "03", "14", "05", "16", "07", "18"}}
+                                           << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "1"};
+        QTest::newRow("esercizio di soli non si sa saltato") << 0 << L{{"2x", "2y"}, {"0z"}} << QStringList(20, "z");
+        QTest::newRow("lista vuota") << 1 << L{} << QStringList();
+        QTest::newRow("vero-falso con soli non si sa") << 0 << L{{"2x"}} << QStringList();
     }
-    void quaisAffermazioniSiVedono()
+    void qualiAffermazioniSiVedono()
     {
         QFETCH(int, tipoRisposte);
-        QFETCH(QList<int>, codici);
-        QFETCH(QStringList, testi);
+        QFETCH(QList<QStringList>, esercizi);
         QFETCH(QStringList, mostrate);
-        QList<Voce> voci;
-        for (int i = 0; i < codici.size(); ++i)
-            voci << Voce{testi[i], codici[i]};
-        metti(tabella(), 1, QStringLiteral("Stimolo"), 1, voci);
-        impostazioni().TipoRisposte = static_cast<qint16>(tipoRisposte);
+        for (int i = 0; i < esercizi.size(); ++i)
+            metti(i + 1, QStringLiteral("Stimolo"), 1, esercizi[i]);
+        m_p->stato->TabellaFrasi.NumeroRighe = static_cast<qint16>(esercizi.size());
+        imp().TipoRisposte = static_cast<qint16>(tipoRisposte);
         Form1* s = apri();
+        if (mostrate.isEmpty()) {
+            QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
+            QVERIFY(Messaggi::Prova::mostrati().first().contains(QStringLiteral("non contiene esercizi")));
+            QTRY_VERIFY(m_p->programma.formMenu() && m_p->programma.formMenu()->isVisible());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!m_p->programma.form1());
+            return;
+        }
         QCOMPARE(s->Command1[2]->isVisibleTo(s), tipoRisposte != 0);
         QStringList viste{s->Label4->text()};
         while (viste.size() < mostrate.size()) {
-            s->Command1[tabella().Codice(1, s->ColonnaCorrente())]->click();
-            s->BottoneAvanti->click();
+            giustaEAvanti(s);
             viste << s->Label4->text();
         }
         QCOMPARE(viste, mostrate);
     }
 
-    void esercizioSenzaAffermazioniUtiliSaltato()
-    {
-        impostazioni().TipoRisposte = 0;
-        metti(tabella(), 1, QStringLiteral("Solo incerte"), 1, {{QStringLiteral("x"), 2}, {QStringLiteral("y"), 2}});
-        metti(tabella(), 2, QStringLiteral("Buono"), 1, {{QStringLiteral("z"), 0}});
-        Form1* s = apri();
-        for (int volta = 0; volta < 20; ++volta) {
-            QCOMPARE(s->Label1->text(), QStringLiteral("Buono"));
-            s->Command1[0]->click();
-            s->BottoneAvanti->click();
-        }
-    }
-
-    void listaSenzaEserciziTornaAlMenu_data()
-    {
-        QTest::addColumn<int>("righe");
-        QTest::addColumn<int>("tipoRisposte");
-        QTest::newRow("lista vuota") << 0 << 1;
-        QTest::newRow("solo non si sa in vero-falso") << 1 << 0;
-    }
-    void listaSenzaEserciziTornaAlMenu()
-    {
-        QFETCH(int, righe);
-        QFETCH(int, tipoRisposte);
-        metti(tabella(), 1, QStringLiteral("Solo incerte"), 1, {{QStringLiteral("x"), 2}});
-        tabella().NumeroRighe = static_cast<qint16>(righe);
-        impostazioni().TipoRisposte = static_cast<qint16>(tipoRisposte);
-        apri();
-        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
-        QVERIFY(Messaggi::Prova::mostrati().first().contains(QStringLiteral("non contiene esercizi")));
-        QTRY_VERIFY(m_p->programma.formMenu() && m_p->programma.formMenu()->isVisible());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(m_p->programma.form1() == nullptr);
-    }
-
-    void azzeraENascondi()
-    {
-        Form1* s = apri();
-        s->Command1[1]->click();
-        s->mnuAzzera->trigger();
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 0"));
-        QVERIFY(s->ComandoIconaSi->isVisible());
-        QVERIFY(s->Command1[0]->isEnabled()); // still answerable
-        QCOMPARE(registro().riga(1).Errori, QStringLiteral(" * "));
-
-        s->mnuNascondi->trigger();
-        QVERIFY(!s->ParoleVisibili() && !s->Label4->isVisible() && s->Label1->isVisible());
-        QCOMPARE(s->mnuNascondi->text(), QStringLiteral("Mostra prole"));
-        s->mnuNascondi->trigger();
-        QVERIFY(s->Label4->isVisible());
-        QCOMPARE(s->mnuNascondi->text(), QStringLiteral("Nascondi parole"));
-    }
-
-    void conteggiSiFermanoA32767()
+    void limitiDeiConteggiEDelRegistro()
     {
         Form1* s = apri();
         for (int volta = 0; volta < 32768; ++volta)
             s->Command1[1]->click();
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 32767"));
-    }
-
-    void registroPienoLEsercizioContinua()
-    {
-        Form1* s = apri();
-        for (int volta = 0; volta < 1005; ++volta) {
-            s->Command1[tabella().Codice(1, s->ColonnaCorrente())]->click();
-            s->BottoneAvanti->click();
-        }
+        for (int volta = 0; volta < 1005; ++volta)
+            giustaEAvanti(s);
         QCOMPARE(registro().NumeroEseguiti(), qint16(1000));
-        QVERIFY(s->Command1[0]->isEnabled());
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1005")); // the exercise went on
     }
 
-    void immagineAdattataENascosta()
+    void immagineAdattataEParoleNascoste()
     {
         const QString cartella = m_ambiente.percorsi().cartellaImmagini();
         QDir().mkpath(cartella);
         QImage disegno(800, 300, QImage::Format_RGB32);
         disegno.fill(Qt::red);
         QVERIFY(disegno.save(cartella + QStringLiteral("panorama.png")));
-        metti(tabella(), 1, QStringLiteral("PANORAMA.PNG"), 0, {{QStringLiteral("È rosso."), 0}});
+        metti(1, QStringLiteral("PANORAMA.PNG"), 0, {QStringLiteral("0È rosso.")});
         Form1* s = apri();
         QVERIFY(s->Image1->isVisible() && !s->Label1->isVisible());
         QCOMPARE(s->Image1->width(), s->Label1->width());
         QCOMPARE(s->Image1->pixmap().size(), s->Image1->size());
         const int altezzaConParole = s->Image1->height();
-
         s->mnuNascondi->trigger();
+        QVERIFY(!s->Label4->isVisible());
+        QCOMPARE(s->mnuNascondi->text(), QStringLiteral("Mostra prole"));
         QCOMPARE(s->Image1->height(), s->Picture1->height());
         QVERIFY(s->Image1->height() > altezzaConParole);
         s->mnuNascondi->trigger();
+        QVERIFY(s->Label4->isVisible());
+        QCOMPARE(s->mnuNascondi->text(), QStringLiteral("Nascondi parole"));
         QCOMPARE(s->Image1->height(), altezzaConParole);
     }
 
     void immagineMancanteLasciaLAreaVuota()
     {
-        metti(tabella(), 1, QStringLiteral("nessuna.png"), 0, {{QStringLiteral("Vero."), 0}});
+        metti(1, QStringLiteral("nessuna.png"), 0, {QStringLiteral("0Vero.")});
         Form1* s = apri();
-        QVERIFY(!s->Image1->isVisible());
-        QVERIFY(!s->Label1->isVisible());
+        QVERIFY(!s->Image1->isVisible() && !s->Label1->isVisible());
         QCOMPARE(s->Label4->text(), QStringLiteral("Vero."));
     }
 
+    // While the character speaks, mistakes are silent; without it the exercise goes on.
     void suoni_data()
     {
         QTest::addColumn<bool>("suoniAttivi");
@@ -296,93 +215,54 @@ private slots:
         QFETCH(bool, parlatoAttivo);
         QFETCH(bool, personaggioDisponibile);
         QFETCH(QStringList, attesi);
-        impostazioni().SuoniAttivi = suoniAttivi;
-        impostazioni().ParlatoAttivo = parlatoAttivo;
+        imp().SuoniAttivi = suoniAttivi;
+        imp().ParlatoAttivo = parlatoAttivo;
         m_p->personaggioDisponibile = personaggioDisponibile;
         Form1* s = apri();
         s->Command1[1]->click();
         s->Command1[0]->click();
         QCOMPARE(m_p->suoni.suonati, attesi);
+        esci(s);
+        apri(); // a missing character is told once
+        const QStringList detti = Messaggi::Prova::mostrati();
+        QCOMPARE(detti.size(), personaggioDisponibile ? 0 : 1);
+        QCOMPARE(detti.join(u' ').contains(QStringLiteral("Merlin.acs")), !personaggioDisponibile);
     }
 
-    void salutoDopoLaPreparazione_data()
+    // The character greets, reads the texts clicked (the picture only with the words hidden), reads a new
+    // statement by itself while the words are hidden, and stops on closing.
+    void personaggio_data()
     {
         QTest::addColumn<QString>("stile");
-        QTest::addColumn<QString>("saluto");
-        QTest::newRow("maiuscolo") << "maiuscolo"
-                                   << "CIAO!";
-        QTest::newRow("minuscolo") << "minuscolo"
-                                   << "Ciao!";
+        QTest::addColumn<QString>("saluto"); // empty: speech off
+        QTest::newRow("maiuscolo") << QString("maiuscolo") << QString("CIAO!");
+        QTest::newRow("minuscolo") << QString("minuscolo") << QString("Ciao!");
+        QTest::newRow("senza voce") << QString("minuscolo") << QString();
     }
-    void salutoDopoLaPreparazione()
+    void personaggio()
     {
         QFETCH(QString, stile);
         QFETCH(QString, saluto);
-        impostazioni().StileLettere = stile;
-        impostazioni().FontTesto = QStringLiteral("Comic Sans MS");
-        impostazioni().VelocitaVoce = 180;
+        imp().StileLettere = stile;
+        imp().ParlatoAttivo = !saluto.isEmpty();
+        imp().FontTesto = QStringLiteral("Comic Sans MS");
+        imp().VelocitaVoce = 180;
         Form1* s = apri();
+        if (s->personaggio()) // balloon off, sized to the text, the character's own bit kept
+            QCOMPARE(s->personaggio()->BalloonStyle(), 4 | Personaggio::kFumettoTuttoIlTesto);
+        QCOMPARE(s->Label4->cursor().shape() == Qt::ArrowCursor, saluto.isEmpty());
         const QPoint posto = s->picAgent->mapToGlobal(QPoint(0, 0));
-        QCOMPARE(m_p->agente, (QStringList{"LanguageID 1040", "FontName Comic Sans MS", "FontSize 28",
-                                           QStringLiteral("MoveTo %1 %2 0").arg(posto.x()).arg(posto.y() + 50), "Show",
-                                           "Speak \\Spd=180\\\\Pit=100\\" + saluto}));
-        // Balloon off, sized to the text, the character's own bit kept.
-        QCOMPARE(s->personaggio()->BalloonStyle(), 4 | Personaggio::kFumettoTuttoIlTesto);
-    }
-
-    void clicSuiTestiLiLegge()
-    {
-        Form1* s = apri();
-        m_p->agente.clear();
-        QTest::mouseClick(s->Label1, Qt::LeftButton);
-        QTest::mouseClick(s->Label4, Qt::LeftButton);
-        QTest::mouseClick(s->Image1, Qt::LeftButton); // words shown: the picture says nothing
-        const QString tag = s->TagVoce();
-        QCOMPARE(m_p->agente, (QStringList{"StopAll", "Speak " + tag + "Il gatto dorme sul divano.", "StopAll",
-                                           "Speak " + tag + "Il gatto dorme."}));
-    }
-
-    void paroleNascosteLetteDaSole()
-    {
-        Form1* s = apri();
+        for (QWidget* testo : {s->Label1, s->Label4, s->Image1})
+            QTest::mouseClick(testo, Qt::LeftButton);
         s->mnuNascondi->trigger();
-        m_p->agente.clear();
-        s->Command1[0]->click();
-        s->BottoneAvanti->click();
-        QCOMPARE(m_p->agente, (QStringList{"StopAll", "Speak " + s->TagVoce() + "Il gatto mangia."}));
-    }
-
-    void senzaParlatoNessunPersonaggio()
-    {
-        impostazioni().ParlatoAttivo = false;
-        Form1* s = apri();
-        QTest::mouseClick(s->Label4, Qt::LeftButton);
-        QVERIFY(!s->personaggio());
-        QVERIFY(m_p->agente.isEmpty());
-        QCOMPARE(s->Label4->cursor().shape(), Qt::ArrowCursor);
-    }
-
-    void personaggioMancanteDettoUnaVolta()
-    {
-        m_p->personaggioDisponibile = false;
-        for (int apertura = 0; apertura < 2; ++apertura) {
-            Form1* s = apri();
-            QVERIFY(!s->personaggio());
-            s->Command1[0]->click();
-            QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
-            s->mnuEsci->trigger();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
-        QVERIFY(Messaggi::Prova::mostrati().first().contains(QStringLiteral("Merlin.acs")));
-    }
-
-    void chiusuraFermaIlPersonaggio()
-    {
-        Form1* s = apri();
-        s->mnuEsci->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(m_p->agente.last(), QStringLiteral("StopAll"));
+        giustaEAvanti(s);
+        esci(s);
+        const QString detto = QStringLiteral("LanguageID 1040|FontName Comic Sans MS|FontSize 28|MoveTo %1 %2 0|Show|"
+                                             "%3%4|StopAll|%3Il gatto dorme sul divano.|StopAll|%3Il gatto dorme.|"
+                                             "StopAll|%3Il gatto mangia.|StopAll")
+                                  .arg(QString::number(posto.x()), QString::number(posto.y() + 50),
+                                       QStringLiteral("Speak \\Spd=180\\\\Pit=100\\"), saluto);
+        QCOMPARE(m_p->agente.join(u'|'), saluto.isEmpty() ? QString() : detto);
     }
 
     void colori_data()
@@ -391,113 +271,109 @@ private slots:
         QTest::addColumn<bool>("casuale");
         QTest::newRow("colori del profilo, sfondo fisso") << false << false;
         QTest::newRow("colori del profilo, sfondo casuale") << false << true;
-        QTest::newRow("colori di sistema") << true << false;
+        QTest::newRow("colori di sistema") << true << true;
     }
     void colori()
     {
         QFETCH(bool, sistema);
         QFETCH(bool, casuale);
-        impostazioni().ImpostazioniSistema = sistema;
-        impostazioni().ColoreCasuale = casuale;
-        impostazioni().ColoreSfondo = 255;
-        impostazioni().ColoreFont = 16711680;
+        imp().ImpostazioniSistema = sistema;
+        imp().ColoreCasuale = casuale;
+        imp().ColoreSfondo = 255;
         Form1* s = apri();
-        const double sfondo = s->coloreSfondo();
-        s->Command1[0]->click();
-        s->BottoneAvanti->click(); // a new item: a random background changes
-        s->Command1[1]->click();
-        s->Command1[0]->click();
-        s->BottoneAvanti->click();
-        if (sistema)
-            QVERIFY(std::isnan(Colori::sfondo(s->Label1)));
-        else
-            QCOMPARE(Colori::sfondo(s->Label1), impostazioni().ColoreSfondoTesto);
+        const double primo = s->coloreSfondo();
+        for (int i = 0; i < 3; ++i) // the item's three statements, then a new item
+            giustaEAvanti(s);
+        QCOMPARE(s->coloreSfondo() != primo, casuale && !sistema);
         if (!sistema && !casuale)
             QCOMPARE(s->coloreSfondo(), 255.0);
         QCOMPARE(Colori::sfondo(s->picAgent), s->coloreSfondo());
-        Q_UNUSED(sfondo);
+        if (sistema)
+            QVERIFY(std::isnan(Colori::sfondo(s->Label1)));
+        else
+            QCOMPARE(Colori::sfondo(s->Label1), imp().ColoreSfondoTesto);
     }
 
     void rispostePerLaStessaMisura()
     {
-        impostazioni().TipoRisposte = 0;
+        imp().TipoRisposte = 0;
         Form1* s = apri();
         const qreal punti = s->Command1[0]->font().pointSizeF();
         QVERIFY(punti > 14.25);
         for (QPushButton* b : s->Command1)
             QCOMPARE(b->font().pointSizeF(), punti);
+        // The first size at which the longest answer, hidden as it is, no longer fits in 90 % of a button.
+        QFont prima = s->Command1[2]->font();
+        prima.setPointSizeF(punti - 1);
+        const int w = s->Command1[0]->width(), h = s->Command1[0]->height() - s->Command1[0]->height() / 10;
         const QSize testo = QFontMetrics(s->Command1[2]->font()).size(0, QStringLiteral("non si sa"));
-        QVERIFY(testo.width() >= s->Command1[0]->width() ||
-                testo.height() >= s->Command1[0]->height() - s->Command1[0]->height() / 10);
+        const QSize testoPrima = QFontMetrics(prima).size(0, QStringLiteral("non si sa"));
+        QVERIFY(testo.width() >= w || testo.height() >= h);
+        QVERIFY(testoPrima.width() < w && testoPrima.height() < h);
     }
 
-    void scansioneManuale_spazioSpostaInvioSceglie()
-    {
-        impostazioni().ModalitaInput = 1;
-        Form1* s = apri();
-        QWidget* sensore = s->PictureScansioneManuale;
-        QVERIFY(sensore->isVisible() && !s->PictureScansioneAutomatica->isVisible());
-        QCOMPARE(Colori::sfondo(s->Command1[0]), impostazioni().ColoreBottoneSelezionato);
-        premi(sensore, Qt::Key_Space);
-        QCOMPARE(Colori::sfondo(s->Command1[1]), impostazioni().ColoreBottoneSelezionato);
-        QCOMPARE(Colori::sfondo(s->Command1[0]), impostazioni().ColoreBottoni);
-        QKeyEvent ripetuto(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
-        QCoreApplication::sendEvent(sensore, &ripetuto); // a held switch is one step
-        QCOMPARE(Colori::sfondo(s->Command1[1]), impostazioni().ColoreBottoneSelezionato);
-
-        premi(sensore, Qt::Key_Return); // "falso" on a true statement
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
-        premi(sensore, Qt::Key_Space);
-        premi(sensore, Qt::Key_Space); // round past "non si sa" back to "vero"
-        premi(sensore, Qt::Key_Return);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(Colori::sfondo(s->BottoneAvanti), impostazioni().ColoreBottoneSelezionato);
-
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton); // the mouse does not lead on in scanning
-        QCOMPARE(s->Label4->text(), QStringLiteral("Il gatto dorme."));
-        premi(sensore, Qt::Key_Return);
-        QCOMPARE(s->Label4->text(), QStringLiteral("Il gatto mangia."));
-        QCOMPARE(Colori::sfondo(s->Command1[0]), impostazioni().ColoreBottoneSelezionato);
-    }
-
-    void scansioneAutomatica_ilTempoSpostaLoSpazioSceglie()
-    {
-        impostazioni().ModalitaInput = 2;
-        impostazioni().VelocitaScansione = 4;
-        Form1* s = apri();
-        QCOMPARE(s->Timer1->interval(), 1000);
-        QWidget* sensore = s->PictureScansioneAutomatica;
-        QVERIFY(sensore->isVisible());
-        s->Timer1->setInterval(1);
-        QTRY_COMPARE(Colori::sfondo(s->Command1[1]), impostazioni().ColoreBottoneSelezionato);
-        QTRY_COMPARE(Colori::sfondo(s->Command1[0]), impostazioni().ColoreBottoneSelezionato);
-        s->Timer1->stop();
-        premi(sensore, Qt::Key_Space);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(Colori::sfondo(s->BottoneAvanti), impostazioni().ColoreBottoneSelezionato);
-        premi(sensore, Qt::Key_Space);
-        QCOMPARE(s->Label4->text(), QStringLiteral("Il gatto mangia."));
-    }
-
-    void mouseEvidenziaSoloInModalitaMouse_data()
+    // Steps: space, enter ("r"), a held space ("h"), a clock tick ("t"), the mouse entering "falso" ("m") or
+    // clicking "avanti" ("a"). After each: the highlighted buttons (3 is "avanti"), right and wrong answers,
+    // the statement's column.
+    void comandi_data()
     {
         QTest::addColumn<int>("modalita");
-        QTest::newRow("mouse") << 0;
-        QTest::newRow("scansione") << 1;
+        QTest::addColumn<QString>("passi");
+        QTest::addColumn<QStringList>("quadri");
+        QTest::newRow("manuale: spazio sposta, invio sceglie")
+            << 1 << QString(" hr  rar") << QStringList{"0 0 0 1", "1 0 0 1", "1 0 0 1", "1 0 1 1", "2 0 1 1",
+                                                       "0 0 1 1", "3 1 1 1", "3 1 1 1", "0 1 1 2"};
+        QTest::newRow("manuale: né il mouse né il tempo spostano")
+            << 1 << QString("mt") << QStringList{"0 0 0 1", "0 0 0 1", "0 0 0 1"};
+        QTest::newRow("automatica: il tempo sposta, spazio sceglie")
+            << 2 << QString("tttrh  ")
+            << QStringList{"0 0 0 1", "1 0 0 1", "2 0 0 1", "0 0 0 1", "0 0 0 1", "0 0 0 1", "3 1 0 1", "0 1 0 2"};
+        QTest::newRow("mouse") << 0 << QString("m") << QStringList{"- 0 0 1", "1 0 0 1"};
     }
-    void mouseEvidenziaSoloInModalitaMouse()
+    void comandi()
     {
         QFETCH(int, modalita);
-        impostazioni().ModalitaInput = static_cast<qint16>(modalita);
+        QFETCH(QString, passi);
+        QFETCH(QStringList, quadri);
+        imp().ModalitaInput = static_cast<qint16>(modalita);
         Form1* s = apri();
+        if (modalita == 2)
+            QCOMPARE(s->Timer1->interval(), 1000);
+        QWidget* sensore = modalita == 2 ? s->PictureScansioneAutomatica : s->PictureScansioneManuale;
+        // One tick at a time: the clock stops after each.
+        s->Timer1->stop();
+        connect(s->Timer1, &QTimer::timeout, s->Timer1, &QTimer::stop);
+        QSignalSpy tic(s->Timer1, &QTimer::timeout);
         QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QCoreApplication::sendEvent(s->Command1[1], &entra);
-        const int selezionati =
-            static_cast<int>(std::count_if(std::begin(s->Command1), std::end(s->Command1), [&](QPushButton* b) {
-                return Colori::sfondo(b) == impostazioni().ColoreBottoneSelezionato;
-            }));
-        QCOMPARE(selezionati, 1);
-        QCOMPARE(Colori::sfondo(s->Command1[1]) == impostazioni().ColoreBottoneSelezionato, modalita == 0);
+        QKeyEvent tenuto(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        const QPushButton* bottoni[] = {s->Command1[0], s->Command1[1], s->Command1[2], s->BottoneAvanti};
+        const auto quadro = [&] {
+            QString accesi; // the buttons the pupil sees in the highlight colour
+            for (int i = 0; i < 4; ++i) {
+                const QPushButton* b = bottoni[i];
+                if (b->isVisible() && Colori::sfondo(b) == imp().ColoreBottoneSelezionato)
+                    accesi += QString::number(i);
+            }
+            return QString::asprintf("%s %d %d %d", accesi.isEmpty() ? "-" : qPrintable(accesi), s->ContaEsatti(),
+                                     s->ContaErrati(), s->ColonnaCorrente());
+        };
+        const QHash<QChar, std::function<void()>> fai{
+            {u' ', [&] { QTest::keyClick(sensore, Qt::Key_Space); }},
+            {u'r', [&] { QTest::keyClick(sensore, Qt::Key_Return); }},
+            {u'h', [&] { QCoreApplication::sendEvent(sensore, &tenuto); }},
+            {u't',
+             [&] {
+                 s->Timer1->start(1);
+                 tic.wait();
+             }},
+            {u'm', [&] { QCoreApplication::sendEvent(s->Command1[1], &entra); }},
+            {u'a', [&] { QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton); }}};
+        QStringList visti{quadro()};
+        for (const QChar passo : passi) {
+            fai[passo]();
+            visti << quadro();
+        }
+        QCOMPARE(visti, quadri);
     }
 };
 

@@ -5,116 +5,82 @@
 #include "support/Colori.h"
 #include "support/Messaggi.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 namespace {
 constexpr double kNormale = 65535;   // yellow
 constexpr double kSelezionato = 255; // red
 
-void scriviProfilo(const StatoProgramma& stato, const QString& nomeFile,
-                   const std::function<void(ImpostazioniUtente&)>& modifica = {})
+// The highlighted button; -1 when both are in the normal colour, -2 for anything else.
+int evidenziato(const FormMenu* s)
 {
-    QDir().mkpath(stato.percorsi.cartellaUtenti());
-    ImpostazioniUtente impostazioni;
-    ModuloPerIni::ImpostazioniPredefinite(impostazioni, stato.percorsi);
-    impostazioni.StileLettere = stato.ImpostazioniUtente.StileLettere;
-    if (modifica)
-        modifica(impostazioni);
-    QVERIFY(!ModuloPerIni::SalvaUtente(impostazioni, stato.percorsi.cartellaUtenti() + nomeFile));
+    const QList<double> c{Colori::sfondo(s->Command1[0]), Colori::sfondo(s->Command1[1])};
+    if (c == QList<double>{kSelezionato, kNormale})
+        return 0;
+    if (c == QList<double>{kNormale, kSelezionato})
+        return 1;
+    return c == QList<double>{kNormale, kNormale} ? -1 : -2;
 }
 
-ImpostazioniUtente leggiProfilo(const StatoProgramma& stato, const QString& percorso)
-{
-    ImpostazioniUtente letto;
-    ModuloPerIni::LeggiUtente(letto, percorso, stato.percorsi);
-    return letto;
-}
-
-void rendiCorrente(StatoProgramma& stato, const QString& nome)
-{
-    stato.NomeUtente = nome;
-    stato.PercorsoUtente = stato.percorsi.profiloUtente(nome);
-}
-
-// The button the pupil sees highlighted with the other in the normal colour; -1 when it is not so.
-int evidenziato(const FormMenu* schermata)
-{
-    for (int i = 0; i < 2; ++i) {
-        if (Colori::sfondo(schermata->Command1[i]) == kSelezionato &&
-            Colori::sfondo(schermata->Command1[1 - i]) == kNormale)
-            return i;
-    }
-    return -1;
-}
-
-void premiERilascia(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false)
+void premi(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false)
 {
     const QString testo = tasto == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
-    QKeyEvent premuto(QEvent::KeyPress, tasto, Qt::NoModifier, testo, ripetuto);
-    QKeyEvent rilasciato(QEvent::KeyRelease, tasto, Qt::NoModifier, testo, ripetuto);
-    QCoreApplication::sendEvent(ricevitore, &premuto);
-    QCoreApplication::sendEvent(ricevitore, &rilasciato);
-}
-
-void entraColMouse(QWidget* bottone)
-{
-    QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QCoreApplication::sendEvent(bottone, &entra);
-}
-
-void chiudi(Programma& programma)
-{
-    programma.termina();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QKeyEvent giu(QEvent::KeyPress, tasto, Qt::NoModifier, testo, ripetuto);
+    QKeyEvent su(QEvent::KeyRelease, tasto, Qt::NoModifier, testo, ripetuto);
+    QCoreApplication::sendEvent(ricevitore, &giu);
+    QCoreApplication::sendEvent(ricevitore, &su);
 }
 } // namespace
 
 class TestFormMenu : public QObject {
     Q_OBJECT
-private:
-    // Each test gets its own users' folder.
-    std::unique_ptr<AmbienteProva> m_ambiente;
+    std::unique_ptr<AmbienteProva> m_ambiente; // each test gets its own users' folder
+    std::unique_ptr<ProgrammaProva> m_p;
 
-    std::unique_ptr<ProgrammaProva> programma(int modalita, const QString& stile = QStringLiteral("minuscolo"))
+    StatoProgramma& stato() { return *m_p->stato; }
+    ImpostazioniUtente& imp() { return m_p->stato->ImpostazioniUtente; }
+    FormMenu* apri() { return m_p->programma.apriMenu(nullptr); }
+    void rendiCorrente(const QString& nome)
     {
-        auto p = std::make_unique<ProgrammaProva>(*m_ambiente);
-        ImpostazioniUtente& i = p->stato->ImpostazioniUtente;
-        i.ModalitaInput = static_cast<qint16>(modalita);
-        i.StileLettere = stile;
-        i.ColoreBottoni = kNormale;
-        i.ColoreBottoneSelezionato = kSelezionato;
-        // At start-up the program loads the list; the exercise screen needs it.
-        if (const auto errore = CaricaLista(p->stato->TabellaFrasi, i.ListaInUso, p->stato->percorsi))
-            qFatal("cannot load the default list: %s", qPrintable(*errore));
-        return p;
+        stato().NomeUtente = nome;
+        stato().PercorsoUtente = stato().percorsi.profiloUtente(nome);
     }
-
-    // One clock step of automatic scanning, and only one: the clock is stopped after each step.
-    static void unPasso(FormMenu* schermata)
+    // A profile on disk holding the settings now in memory.
+    void scriviProfilo(const QString& file)
     {
-        QSignalSpy passi(schermata->Timer1, &QTimer::timeout);
-        schermata->Timer1->start(1);
-        QTRY_COMPARE(passi.count(), 1);
+        QVERIFY(!ModuloPerIni::SalvaUtente(imp(), stato().percorsi.cartellaUtenti() + file));
+    }
+    qint16 velocitaNelProfilo(const QString& percorso)
+    {
+        ImpostazioniUtente letto;
+        ModuloPerIni::LeggiUtente(letto, percorso, stato().percorsi);
+        return letto.VelocitaScansione;
     }
 
 private slots:
-    void initTestCase() { Messaggi::Prova::intercetta(true); }
     void init()
     {
-        m_ambiente = std::make_unique<AmbienteProva>();
+        Messaggi::Prova::intercetta(true);
         Messaggi::Prova::dimentica();
+        m_ambiente = std::make_unique<AmbienteProva>();
+        m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
+        imp().StileLettere = QStringLiteral("minuscolo");
+        imp().ColoreBottoni = kNormale;
+        imp().ColoreBottoneSelezionato = kSelezionato;
+        QDir().mkpath(stato().percorsi.cartellaUtenti());
+        // The exercise screen needs the list the start-up loads.
+        QVERIFY(!CaricaLista(stato().TabellaFrasi, imp().ListaInUso, stato().percorsi));
     }
     void cleanup()
     {
+        m_p->programma.termina();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_p.reset();
         QVERIFY2(Messaggi::Prova::mostrati().isEmpty(), qPrintable(Messaggi::Prova::mostrati().join(u'|')));
     }
 
@@ -125,20 +91,17 @@ private slots:
         QTest::addColumn<QString>("utente");
         QTest::addColumn<QStringList>("elenco");
         QTest::addColumn<int>("scelto");
+        const QStringList due{"anna.ini", "Bruno.ini"};
         QTest::newRow("nessun profilo") << QStringList() << false << "anna" << QStringList() << -1;
         QTest::newRow("uno solo") << QStringList{"anna.ini"} << false << "anna" << QStringList{"anna"} << 0;
-        QTest::newRow("due") << QStringList{"anna.ini", "Bruno.ini"} << false << "bruno" << QStringList{"anna", "Bruno"}
-                             << 1;
+        QTest::newRow("due, senza badare alle maiuscole")
+            << due << false << "bruno" << QStringList{"anna", "Bruno"} << 1;
         QTest::newRow("estensione maiuscola e altri file") << QStringList{"Carlo.INI", "dora.ini", "note.txt", "ini"}
                                                            << false << "CARLO" << QStringList{"Carlo", "dora"} << 0;
         QTest::newRow("cartelle") << QStringList{"zeta.ini", "prova.ini/", "altro/"} << false << "zeta"
                                   << QStringList{"prova", "zeta"} << 1;
-        QTest::newRow("maiuscolo") << QStringList{"anna.ini", "Bruno.ini"} << true << "bruno"
-                                   << QStringList{"ANNA", "BRUNO"} << 1;
-        QTest::newRow("maiuscolo, utente senza profilo")
-            << QStringList{"anna.ini", "Bruno.ini"} << true << "carla" << QStringList{"ANNA", "BRUNO"} << -1;
-        QTest::newRow("utente senza profilo")
-            << QStringList{"anna.ini", "bruno.ini"} << false << "carla" << QStringList{"anna", "bruno"} << -1;
+        QTest::newRow("maiuscolo") << due << true << "bruno" << QStringList{"ANNA", "BRUNO"} << 1;
+        QTest::newRow("utente senza profilo") << due << true << "carla" << QStringList{"ANNA", "BRUNO"} << -1;
     }
     void elencoUtenti()
     {
@@ -147,278 +110,173 @@ private slots:
         QFETCH(QString, utente);
         QFETCH(QStringList, elenco);
         QFETCH(int, scelto);
-        auto p = programma(0, maiuscolo ? QStringLiteral("maiuscolo") : QStringLiteral("minuscolo"));
+        imp().StileLettere = maiuscolo ? QStringLiteral("maiuscolo") : QStringLiteral("minuscolo");
         for (const QString& voce : voci) {
             if (voce.endsWith(u'/'))
-                QVERIFY(QDir().mkpath(p->stato->percorsi.cartellaUtenti() + voce));
+                QVERIFY(QDir().mkpath(stato().percorsi.cartellaUtenti() + voce));
             else
-                scriviProfilo(*p->stato, voce);
+                scriviProfilo(voce);
         }
-        rendiCorrente(*p->stato, utente);
-
-        FormMenu* schermata = p->programma.apriMenu(nullptr);
+        rendiCorrente(utente);
+        FormMenu* s = apri();
         QStringList mostrato;
-        for (int i = 0; i < schermata->Combo1->count(); ++i)
-            mostrato << schermata->Combo1->itemText(i);
+        for (int i = 0; i < s->Combo1->count(); ++i)
+            mostrato << s->Combo1->itemText(i);
         QCOMPARE(mostrato, elenco);
-        QCOMPARE(schermata->Combo1->isVisible(), elenco.size() >= 2);
-        QCOMPARE(schermata->Combo1->currentIndex(), scelto);
-        QCOMPARE(p->stato->NomeUtente.compare(utente, Qt::CaseInsensitive), 0);
-        chiudi(p->programma);
+        QCOMPARE(s->Combo1->isVisible(), elenco.size() >= 2);
+        QCOMPARE(s->Combo1->currentIndex(), scelto);
     }
 
-    void cambioUtente_data()
-    {
-        QTest::addColumn<QString>("font");
-        QTest::addColumn<int>("modalita");
-        QTest::newRow("altro font") << QStringLiteral("Courier New") << 0;
-        QTest::newRow("scansione manuale") << QStringLiteral("Arial") << 1;
-        QTest::newRow("scansione automatica") << QStringLiteral("Times New Roman") << 2;
-    }
     void cambioUtente()
     {
-        QFETCH(QString, font);
-        QFETCH(int, modalita);
-        auto p = programma(0);
-        StatoProgramma& stato = *p->stato;
-        scriviProfilo(stato, QStringLiteral("anna.ini"));
-        scriviProfilo(stato, QStringLiteral("bruno.ini"), [&](ImpostazioniUtente& i) {
-            i.FontTesto = font;
-            i.ModalitaInput = static_cast<qint16>(modalita);
-        });
-        rendiCorrente(stato, QStringLiteral("anna"));
-        stato.ImpostazioniUtente.VelocitaScansione = 7;
-        FormMenu* schermata = p->programma.apriMenu(nullptr);
-        QCOMPARE(schermata->Combo1->currentIndex(), 0);
-        // Choosing the current user at activation writes what is in memory and reads it back.
-        const ImpostazioniUtente anna = leggiProfilo(stato, stato.percorsi.cartellaUtenti() + "anna.ini");
-        QCOMPARE(anna.VelocitaScansione, qint16(7));
-        QCOMPARE(stato.ImpostazioniUtente, anna);
+        const QString anna = stato().percorsi.cartellaUtenti() + QStringLiteral("anna.ini");
+        scriviProfilo(QStringLiteral("anna.ini"));
+        const ImpostazioniUtente comeAnna = imp();
+        imp().FontTesto = QStringLiteral("Courier New");
+        imp().ModalitaInput = 2;
+        imp().VelocitaScansione = 5;
+        imp().StileLettere = QStringLiteral("maiuscolo");
+        scriviProfilo(QStringLiteral("bruno.ini"));
+        imp() = comeAnna;
+        imp().VelocitaScansione = 7;
+        rendiCorrente(QStringLiteral("anna"));
+        FormMenu* s = apri();
+        QCOMPARE(velocitaNelProfilo(anna), qint16(7)); // selecting the current user at activation saves it
 
-        stato.ImpostazioniUtente.VelocitaScansione = 9; // changed during the session
-        schermata->Combo1->setCurrentIndex(1);
-        QCOMPARE(leggiProfilo(stato, stato.percorsi.cartellaUtenti() + "anna.ini").VelocitaScansione, qint16(9));
-        QCOMPARE(stato.NomeUtente, QStringLiteral("bruno"));
-        QCOMPARE(stato.PercorsoUtente, stato.percorsi.cartellaUtenti() + QStringLiteral("bruno.ini"));
-        QCOMPARE(stato.ImpostazioniUtente.VelocitaScansione, qint16(4));
-        for (QPushButton* bottone : schermata->Command1)
-            QCOMPARE(bottone->font().family(), font);
-        QCOMPARE(schermata->PictureScansioneManuale->isVisible(), modalita == 1);
-        QCOMPARE(schermata->PictureScansioneAutomatica->isVisible(), modalita == 2);
-        chiudi(p->programma);
+        imp().VelocitaScansione = 9; // changed during the session
+        s->Combo1->setCurrentIndex(1);
+        QCOMPARE(velocitaNelProfilo(anna), qint16(9));
+        QCOMPARE(stato().NomeUtente, QStringLiteral("bruno"));
+        QCOMPARE(stato().PercorsoUtente, stato().percorsi.cartellaUtenti() + QStringLiteral("bruno.ini"));
+        QCOMPARE(imp().VelocitaScansione, qint16(5));
+        QCOMPARE(s->Command1[1]->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(s->Combo1->itemText(0), QStringLiteral("ANNA"));
     }
 
     void didascalie_data()
     {
         QTest::addColumn<QString>("stile");
         QTest::addColumn<QString>("font");
-        QTest::addColumn<QString>("ordiparo");
-        QTest::addColumn<QString>("esci");
-        QTest::newRow("maiuscolo") << "maiuscolo"
-                                   << "Arial"
-                                   << "&ORDIPARO"
-                                   << "&ESCI";
-        QTest::newRow("minuscolo") << "minuscolo"
-                                   << "Courier New"
-                                   << "&ordiparo"
-                                   << "&esci";
-        QTest::newRow("corsivo") << "corsivo"
-                                 << "Times New Roman"
-                                 << "&ordiparo"
-                                 << "&esci";
+        QTest::addColumn<QStringList>("testi");
+        QTest::newRow("maiuscolo") << "maiuscolo" << QString("Arial") << QStringList{"&ORDIPARO", "&ESCI"};
+        QTest::newRow("minuscolo") << "minuscolo" << QString("Courier New") << QStringList{"&ordiparo", "&esci"};
+        QTest::newRow("corsivo") << "corsivo" << QString("Times New Roman") << QStringList{"&ordiparo", "&esci"};
     }
     void didascalie()
     {
         QFETCH(QString, stile);
         QFETCH(QString, font);
-        QFETCH(QString, ordiparo);
-        QFETCH(QString, esci);
-        auto p = programma(0, stile);
-        p->stato->ImpostazioniUtente.FontTesto = font;
-        FormMenu* schermata = p->programma.apriMenu(nullptr);
-        QCOMPARE(schermata->Command1[0]->text(), ordiparo);
-        QCOMPARE(schermata->Command1[1]->text(), esci);
-        const QFont primo = schermata->Command1[0]->font();
+        QFETCH(QStringList, testi);
+        imp().StileLettere = stile;
+        imp().FontTesto = font;
+        FormMenu* s = apri();
+        QCOMPARE((QStringList{s->Command1[0]->text(), s->Command1[1]->text()}), testi);
+        const QFont primo = s->Command1[0]->font();
         QCOMPARE(primo.family(), font);
-        QCOMPARE(schermata->Command1[1]->font().family(), font);
-        QCOMPARE(schermata->Command1[1]->font().pointSize(), primo.pointSize());
+        QCOMPARE(s->Command1[1]->font(), primo);
         // The caption grows to the button's size and still fits in it.
         QVERIFY(primo.pointSize() > 24);
-        QVERIFY(QFontMetrics(primo).horizontalAdvance(QString(ordiparo).remove(u'&')) <
-                schermata->Command1[0]->width());
-        QCOMPARE(schermata->Combo1->font().family(), font);
-        QCOMPARE(schermata->Combo1->font().pointSize(), std::max(14, primo.pointSize() - 10));
-
-        // Their screens come later: the entries are there but cannot be chosen.
-        QHash<QString, bool> attive;
-        for (QAction* voce : schermata->barraMenu()->actions()) {
-            attive.insert(voce->text(), voce->isEnabled());
-            for (QAction* sotto : voce->menu() ? voce->menu()->actions() : QList<QAction*>())
-                attive.insert(sotto->text(), sotto->isEnabled());
-        }
-        for (const char* testo : {"&Configurazioni", "&Esercizi eseguiti", "documentazione", "about"})
-            QVERIFY2(attive.contains(QString::fromUtf8(testo)) && !attive.value(QString::fromUtf8(testo)), testo);
-        chiudi(p->programma);
+        QVERIFY(QFontMetrics(primo).horizontalAdvance(QString(testi[0]).remove(u'&')) < s->Command1[0]->width());
+        QCOMPARE(s->Combo1->font().family(), font);
+        QCOMPARE(s->Combo1->font().pointSize(), std::max(14, primo.pointSize() - 10));
     }
 
-    void clicDelMouse_data()
+    void vociDelMenuPresentiMaSpente()
     {
-        QTest::addColumn<int>("bottone");
-        QTest::addColumn<bool>("conProfilo");
-        QTest::newRow("ordiparo") << 0 << false;
-        QTest::newRow("esci senza profilo") << 1 << false;
-        QTest::newRow("esci con profilo") << 1 << true;
-    }
-    void clicDelMouse()
-    {
-        QFETCH(int, bottone);
-        QFETCH(bool, conProfilo);
-        auto p = programma(0);
-        QDir().mkpath(p->stato->percorsi.cartellaUtenti());
-        if (conProfilo) {
-            scriviProfilo(*p->stato, QStringLiteral("anna.ini"));
-            rendiCorrente(*p->stato, QStringLiteral("anna"));
-        }
-        QPointer<FormMenu> schermata = p->programma.apriMenu(nullptr);
-        const QByteArray prima = AmbienteProva::leggi(p->stato->PercorsoUtente);
-        p->stato->ImpostazioniUtente.VelocitaScansione = 11;
-        QTest::mouseClick(schermata->Command1[bottone], Qt::LeftButton);
-        QVERIFY(!schermata->isVisible());
-        QCOMPARE(p->programma.form1() && p->programma.form1()->isVisible(), bottone == 0);
-        // Leaving by mouse does not save the profile.
-        QCOMPARE(QFile::exists(p->stato->PercorsoUtente), conProfilo);
-        QCOMPARE(AmbienteProva::leggi(p->stato->PercorsoUtente), prima);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(schermata.isNull());
-        chiudi(p->programma);
+        FormMenu* s = apri();
+        for (QAction* voce : {s->mnuOpzioni, s->mnuEserciziEseguiti, s->mnuDocum, s->mnuInformazioni})
+            QVERIFY2(!voce->associatedObjects().isEmpty() && !voce->isEnabled(), qPrintable(voce->text()));
     }
 
-    void mouseSopraIBottoni()
-    {
-        auto p = programma(0);
-        FormMenu* schermata = p->programma.apriMenu(nullptr);
-        for (int indice : {1, 0}) {
-            entraColMouse(schermata->Command1[indice]);
-            QCOMPARE(evidenziato(schermata), indice);
-        }
-        QMouseEvent muovi(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(schermata->area(), &muovi);
-        QCOMPARE(Colori::sfondo(schermata->Command1[0]), kNormale);
-        QCOMPARE(Colori::sfondo(schermata->Command1[1]), kNormale);
-        chiudi(p->programma);
-    }
-
-    void preparazioneDellaModalita_data()
+    // Each mode shows its receiver and runs its clock; hovering and clicking act in mouse mode only.
+    void modalita_data()
     {
         QTest::addColumn<int>("modalita");
         QTest::addColumn<int>("velocita");
-        QTest::addColumn<int>("millisecondi"); // the automatic scanning step
-        QTest::newRow("mouse") << 0 << 4 << -1;
-        QTest::newRow("manuale") << 1 << 4 << -1;
-        QTest::newRow("automatica 4") << 2 << 4 << 1000;
-        QTest::newRow("automatica 8") << 2 << 8 << 2000;
-        QTest::newRow("automatica 1") << 2 << 1 << 250;
-        QTest::newRow("automatica 0") << 2 << 0 << 250;
-        QTest::newRow("automatica negativa") << 2 << -3 << 250;
+        QTest::addColumn<int>("millisecondi");      // the automatic scanning step
+        QTest::addColumn<QList<int>>("sottoMouse"); // after entering 1, entering 0, moving over the background
+        const QList<int> fermo{-2, -2, -2};         // nothing is painted before the first tick
+        QTest::newRow("mouse") << 0 << 4 << -1 << QList<int>{1, 0, -1};
+        QTest::newRow("manuale") << 1 << 4 << -1 << QList<int>{0, 0, 0};
+        QTest::newRow("automatica 4") << 2 << 4 << 1000 << fermo;
+        QTest::newRow("automatica 8") << 2 << 8 << 2000 << fermo;
+        QTest::newRow("automatica 1") << 2 << 1 << 250 << fermo;
+        QTest::newRow("automatica 0") << 2 << 0 << 250 << fermo;
+        QTest::newRow("automatica negativa") << 2 << -3 << 250 << fermo;
     }
-    void preparazioneDellaModalita()
+    void modalita()
     {
         QFETCH(int, modalita);
         QFETCH(int, velocita);
         QFETCH(int, millisecondi);
-        auto p = programma(modalita);
-        p->stato->ImpostazioniUtente.VelocitaScansione = static_cast<qint16>(velocita);
-        FormMenu* schermata = p->programma.apriMenu(nullptr);
-        QCOMPARE(schermata->PictureScansioneManuale->isVisible(), modalita == 1);
-        QCOMPARE(schermata->PictureScansioneAutomatica->isVisible(), modalita == 2);
-        QCOMPARE(schermata->Timer1->isActive(), modalita != 0);
+        QFETCH(QList<int>, sottoMouse);
+        imp().ModalitaInput = static_cast<qint16>(modalita);
+        imp().VelocitaScansione = static_cast<qint16>(velocita);
+        FormMenu* s = apri();
+        QCOMPARE(s->PictureScansioneManuale->isVisible(), modalita == 1);
+        QCOMPARE(s->PictureScansioneAutomatica->isVisible(), modalita == 2);
+        QCOMPARE(s->Timer1->isActive(), modalita != 0);
         if (millisecondi > 0)
-            QCOMPARE(schermata->Timer1->interval(), millisecondi);
-        chiudi(p->programma);
+            QCOMPARE(s->Timer1->interval(), millisecondi);
+
+        QList<int> visti;
+        for (int i : {1, 0}) {
+            QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+            QCoreApplication::sendEvent(s->Command1[i], &entra);
+            visti << evidenziato(s);
+        }
+        QMouseEvent muovi(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(s->area(), &muovi);
+        visti << evidenziato(s);
+        QCOMPARE(visti, sottoMouse);
+        QTest::mouseClick(s->Command1[1], Qt::LeftButton);
+        QCOMPARE(s->isVisible(), modalita != 0);
     }
 
-    void scansioneManuale()
-    {
-        auto p = programma(1);
-        FormMenu* schermata = p->programma.apriMenu(nullptr);
-        QWidget* sensore = schermata->PictureScansioneManuale;
-        QCOMPARE(evidenziato(schermata), 0);
-        premiERilascia(sensore, Qt::Key_Space);
-        QCOMPARE(evidenziato(schermata), 1);
-        premiERilascia(sensore, Qt::Key_Space);
-        QCOMPARE(evidenziato(schermata), 0);
-        // A switch held down: its repeated releases do not step.
-        premiERilascia(sensore, Qt::Key_Space, true);
-        QCOMPARE(evidenziato(schermata), 0);
-        // The other mode's receiver and the mouse have no say.
-        premiERilascia(schermata->PictureScansioneAutomatica, Qt::Key_Space);
-        entraColMouse(schermata->Command1[1]);
-        QCOMPARE(evidenziato(schermata), 0);
-        for (QPushButton* bottone : schermata->Command1)
-            QTest::mouseClick(bottone, Qt::LeftButton);
-        QVERIFY(schermata->isVisible());
-        QVERIFY(!p->programma.form1());
-        chiudi(p->programma);
-    }
-
-    void scansioneAutomatica()
-    {
-        auto p = programma(2);
-        FormMenu* schermata = p->programma.apriMenu(nullptr);
-        schermata->Timer1->stop();
-        connect(schermata->Timer1, &QTimer::timeout, schermata->Timer1, &QTimer::stop);
-        unPasso(schermata);
-        const int primo = evidenziato(schermata);
-        QVERIFY(primo == 0 || primo == 1);
-        unPasso(schermata);
-        QCOMPARE(evidenziato(schermata), 1 - primo);
-        unPasso(schermata);
-        QCOMPARE(evidenziato(schermata), primo);
-        // Enter, a held switch and the other mode's receiver choose nothing.
-        premiERilascia(schermata->PictureScansioneAutomatica, Qt::Key_Return);
-        premiERilascia(schermata->PictureScansioneAutomatica, Qt::Key_Space, true);
-        premiERilascia(schermata->PictureScansioneManuale, Qt::Key_Space);
-        QVERIFY(schermata->isVisible());
-        QCOMPARE(evidenziato(schermata), primo);
-        chiudi(p->programma);
-    }
-
-    void sceltaColSensore_data()
+    // Leaving by switch saves the profile, leaving by mouse does not.
+    void scelta_data()
     {
         QTest::addColumn<int>("modalita");
         QTest::addColumn<int>("bottone");
         QTest::addColumn<Qt::Key>("tasto");
+        QTest::newRow("mouse, ordiparo") << 0 << 0 << Qt::Key_unknown;
+        QTest::newRow("mouse, esci") << 0 << 1 << Qt::Key_unknown;
         QTest::newRow("manuale, ordiparo") << 1 << 0 << Qt::Key_Return;
         QTest::newRow("manuale, ordiparo, tastierino") << 1 << 0 << Qt::Key_Enter;
         QTest::newRow("manuale, esci") << 1 << 1 << Qt::Key_Return;
         QTest::newRow("automatica, ordiparo") << 2 << 0 << Qt::Key_Space;
         QTest::newRow("automatica, esci") << 2 << 1 << Qt::Key_Space;
     }
-    void sceltaColSensore()
+    void scelta()
     {
         QFETCH(int, modalita);
         QFETCH(int, bottone);
         QFETCH(Qt::Key, tasto);
-        auto p = programma(modalita);
-        QDir().mkpath(p->stato->percorsi.cartellaUtenti());
-        QPointer<FormMenu> schermata = p->programma.apriMenu(nullptr);
-        QWidget* sensore = modalita == 1 ? schermata->PictureScansioneManuale : schermata->PictureScansioneAutomatica;
-        if (modalita == 1) {
-            for (int i = 0; i < bottone; ++i)
-                premiERilascia(sensore, Qt::Key_Space);
+        imp().ModalitaInput = static_cast<qint16>(modalita);
+        FormMenu* s = apri();
+        imp().VelocitaScansione = 11;
+        QWidget* sensore = modalita == 1 ? s->PictureScansioneManuale : s->PictureScansioneAutomatica;
+        QWidget* altro = modalita == 1 ? s->PictureScansioneAutomatica : s->PictureScansioneManuale;
+        if (modalita == 0) {
+            QTest::mouseClick(s->Command1[bottone], Qt::LeftButton);
         } else {
-            schermata->Timer1->setInterval(1);
+            // Manual: space steps round. A held switch and the other mode's receiver do nothing.
+            for (int i = 0; modalita == 1 && i < 2 + bottone; ++i)
+                premi(sensore, Qt::Key_Space);
+            premi(sensore, Qt::Key_Space, true);
+            premi(sensore, tasto, true);
+            premi(altro, tasto);
+            if (modalita == 2)
+                premi(sensore, Qt::Key_Return);
+            QVERIFY(s->isVisible());
+            // Automatic: the clock steps round. Nothing runs between the check and the key.
+            s->Timer1->setInterval(1);
+            QTRY_COMPARE(evidenziato(s), bottone);
+            premi(sensore, tasto);
         }
-        // Nothing runs between the check and the key: the highlight cannot move on.
-        QTRY_COMPARE(evidenziato(schermata), bottone);
-        premiERilascia(sensore, tasto);
-        QVERIFY(!schermata->isVisible());
-        QCOMPARE(p->programma.form1() != nullptr, bottone == 0);
-        // Leaving by switch saves the profile.
-        QCOMPARE(QFile::exists(p->stato->PercorsoUtente), bottone == 1);
-        if (bottone == 1)
-            QCOMPARE(leggiProfilo(*p->stato, p->stato->PercorsoUtente).ModalitaInput, qint16(modalita));
-        chiudi(p->programma);
+        QVERIFY(!s->isVisible());
+        QCOMPARE(m_p->programma.form1() && m_p->programma.form1()->isVisible(), bottone == 0);
+        QCOMPARE(velocitaNelProfilo(stato().PercorsoUtente) == 11, modalita != 0 && bottone == 1);
     }
 };
 
