@@ -7,6 +7,7 @@
 #include "home/Programma.h"
 #include "startup/Modulo1.h"
 #include "storage/StatoProgramma.h"
+#include "support/AdattaTesto.h"
 #include "support/Colori.h"
 #include "support/Grafica.h"
 #include "support/Messaggi.h"
@@ -28,6 +29,9 @@ constexpr int kMassimoConteggio = 32767;
 constexpr int kLatoIcona = 96;
 constexpr qint16 kVero = 0;
 constexpr qint16 kNonSiSa = 2;
+// System colours 5 and 8: the window's background and its text, as text boxes have them.
+constexpr double kFinestraDiSistema = -2147483643.0;
+constexpr double kTestoFinestraDiSistema = -2147483640.0;
 const QString kRisposte[] = {QStringLiteral("vero"), QStringLiteral("falso"), QStringLiteral("non si sa")};
 
 QLabel* etichetta(QWidget* genitore, const QString& nome, const QString& testo, const QFont& carattere)
@@ -130,6 +134,7 @@ Form1::Form1(Programma& programma) : Schermata(kLarghezzaDisegno, kAltezzaDisegn
     LabelDimensionaFont =
         etichetta(a, QStringLiteral("LabelDimensionaFont"), QStringLiteral("dimensiona font "), risposte);
     LabelDimensionaFont->hide();
+    // Left unpainted, the character's place always shows the screen's own background, whatever colour it takes.
     picAgent = new QWidget(a);
     picAgent->setObjectName(QStringLiteral("picAgent"));
     posiziona(picAgent, 6840, 360, 1935, 2535);
@@ -162,7 +167,7 @@ Form1::Form1(Programma& programma) : Schermata(kLarghezzaDisegno, kAltezzaDisegn
             Command1_Click(
                 static_cast<int>(std::find(std::begin(Command1), std::end(Command1), bottone) - std::begin(Command1)));
     });
-    m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno, 0);
+    m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno);
 
     mnuAzzera = barraMenu()->addAction(QStringLiteral("&Azzera conteggio"));
     mnuNascondi = barraMenu()->addAction(QStringLiteral("&Nascondi Parole"));
@@ -265,6 +270,7 @@ void Form1::attivazione()
         controllo->setCursor(puntatore);
 
     dimensionaFontRisposte();
+    m_puntiTesto = impostazioni.DimensioneFontTesto;
     for (QLabel* testo : {Label1, Label4}) {
         QFont font = testo->font();
         font.setFamily(impostazioni.FontTesto);
@@ -272,13 +278,12 @@ void Form1::attivazione()
         testo->setFont(font);
     }
     applicaColori();
-    Colori::impostaSfondo(picAgent, coloreSfondo());
 
     m_scansione->setColori(impostazioni.ColoreBottoni, impostazioni.ColoreBottoneSelezionato);
     if (impostazioni.ModalitaInput == ScansioneCursore::Manuale ||
         impostazioni.ModalitaInput == ScansioneCursore::Automatica)
         m_scansione->prepara(impostazioni.ModalitaInput,
-                             ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione), coloreSfondo());
+                             ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione));
 
     m_tagVoce = QStringLiteral("\\Spd=%1\\\\Pit=%2\\").arg(impostazioni.VelocitaVoce).arg(impostazioni.TonoVoce);
     m_parlatoAttivo = impostazioni.ParlatoAttivo && m_personaggio;
@@ -325,8 +330,13 @@ void Form1::dimensionaFontRisposte()
 void Form1::applicaColori()
 {
     const ImpostazioniUtente& impostazioni = m_programma.stato.ImpostazioniUtente;
-    if (impostazioni.ImpostazioniSistema)
+    if (impostazioni.ImpostazioniSistema) {
+        for (QLabel* testo : {Label1, Label4}) {
+            Colori::impostaTesto(testo, kTestoFinestraDiSistema);
+            Colori::impostaSfondo(testo, kFinestraDiSistema);
+        }
         return;
+    }
     for (QLabel* testo : {Label1, Label4}) {
         Colori::impostaTesto(testo, impostazioni.ColoreFont);
         Colori::impostaSfondo(testo, impostazioni.ColoreSfondoTesto);
@@ -377,7 +387,6 @@ void Form1::estraiEsercizio()
     abilitaRisposte(true);
     if (!stato.ImpostazioniUtente.ImpostazioniSistema && stato.ImpostazioniUtente.ColoreCasuale) {
         impostaColoreSfondo(Modulo1::ScegliColoreCasuale(stato));
-        Colori::impostaSfondo(picAgent, coloreSfondo());
     }
     m_rigaCorrente = static_cast<int>(stato.casuale() * stato.TabellaFrasi.NumeroRighe) + 1;
     if (stimoloImmagine()) {
@@ -385,6 +394,7 @@ void Form1::estraiEsercizio()
         InserisciImmagine();
     } else {
         Label1->setText(stato.TabellaFrasi.Testo(m_rigaCorrente, 0));
+        AdattaTesto::adattaEtichetta(Label1, m_puntiTesto);
         Label1->show();
         Image1->hide();
     }
@@ -412,6 +422,7 @@ bool Form1::mostraProssimaAffermazione()
     if (!colonna)
         return false;
     Label4->setText(tabella.Testo(riga, colonna));
+    AdattaTesto::adattaEtichetta(Label4, m_puntiTesto);
     stato.RegistroEsercizi.aggiungi(tabella.Testo(riga, 0), tabella.Testo(riga, colonna));
     if (m_scansione->modalita() != ScansioneCursore::Mouse)
         m_scansione->evidenzia(0);
@@ -500,7 +511,7 @@ void Form1::mnuAzzera_Click()
 void Form1::mnuNascondi_Click()
 {
     m_paroleVisibili = !m_paroleVisibili;
-    mnuNascondi->setText(m_paroleVisibili ? QStringLiteral("Nascondi parole") : QStringLiteral("Mostra prole"));
+    mnuNascondi->setText(m_paroleVisibili ? QStringLiteral("&Nascondi parole") : QStringLiteral("Mostra &parole"));
     Label4->setVisible(m_paroleVisibili);
     Image1->setCursor(m_paroleVisibili ? QCursor(Qt::ArrowCursor) : Label4->cursor());
     if (stimoloImmagine())
@@ -521,6 +532,11 @@ void Form1::tornaAlMenu()
 void Form1::resizeEvent(QResizeEvent* evento)
 {
     Schermata::resizeEvent(evento);
+    // The texts are fitted again to their boxes' new size, from the size the profile chose.
+    if (m_puntiTesto > 0) {
+        AdattaTesto::adattaEtichetta(Label1, m_puntiTesto);
+        AdattaTesto::adattaEtichetta(Label4, m_puntiTesto);
+    }
     // The picture's place follows the stimulus box, which the layout has just moved.
     if (m_rigaCorrente > 0 && stimoloImmagine())
         InserisciImmagine();

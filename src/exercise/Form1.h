@@ -93,6 +93,8 @@ private:
     int m_contaErrati = 0;
     bool m_paroleVisibili = true;
     bool m_parlatoAttivo = false;
+    // The texts' size as the profile chose it; a text that does not fit is drawn smaller.
+    int m_puntiTesto = 0;
     QString m_tagVoce;
     std::unique_ptr<ControlloAgente> m_controlloAgente;
     Personaggio* m_personaggio = nullptr;

@@ -3,6 +3,7 @@
 
 #include "home/Programma.h"
 #include "storage/StatoProgramma.h"
+#include "support/AdattaTesto.h"
 #include "support/Colori.h"
 #include "support/Grafica.h"
 #include "support/Messaggi.h"
@@ -15,6 +16,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -91,7 +94,7 @@ FormMenu::FormMenu(Programma& programma)
     m_scansione->setCandidati([this] { return QList<QAbstractButton*>{Command1[0], Command1[1]}; });
     connect(m_scansione, &ScansioneCursore::scelto, this,
             [this](QAbstractButton* bottone) { scegliConScansione(bottone == Command1[0] ? 0 : 1); });
-    m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno, kGialloChiaro);
+    m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno);
 
     area()->setMouseTracking(true);
     area()->installEventFilter(this);
@@ -148,23 +151,42 @@ void FormMenu::ImpostaUtente()
     case ScansioneCursore::Manuale:
         for (QPushButton* bottone : Command1)
             bottone->setCursor(Qt::ArrowCursor);
-        m_scansione->prepara(ScansioneCursore::Manuale, Timer1->interval(), coloreSfondo());
+        m_scansione->prepara(ScansioneCursore::Manuale, Timer1->interval());
         m_scansione->evidenzia(0);
         break;
     case ScansioneCursore::Automatica:
         for (QPushButton* bottone : Command1)
             bottone->setCursor(Qt::ArrowCursor);
         m_scansione->prepara(ScansioneCursore::Automatica,
-                             ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione), coloreSfondo());
+                             ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione));
         break; // the first tick paints the highlight
     default:
-        m_scansione->prepara(ScansioneCursore::Mouse, Timer1->interval(), coloreSfondo());
+        m_scansione->prepara(ScansioneCursore::Mouse, Timer1->interval());
         break;
     }
 
     QFont elenco = Combo1->font();
     elenco.setFamily(impostazioni.FontTesto);
     elenco.setPointSize(std::max(kPuntiMinimiElenco, Command1[0]->font().pointSize() - 10));
+    Combo1->setFont(elenco);
+    adattaElenco();
+}
+
+void FormMenu::adattaElenco()
+{
+    QStringList nomi;
+    for (int i = 0; i < Combo1->count(); ++i)
+        nomi << Combo1->itemText(i);
+    if (nomi.isEmpty())
+        return;
+    QStyleOptionComboBox opzioni;
+    opzioni.initFrom(Combo1);
+    opzioni.rect = QRect(QPoint(), Combo1->size());
+    const QRect campo =
+        Combo1->style()->subControlRect(QStyle::CC_ComboBox, &opzioni, QStyle::SC_ComboBoxEditField, Combo1);
+    // The list's size grows with the buttons' one; a name is never cut by the box that shows it.
+    QFont elenco = Combo1->font();
+    elenco.setPointSizeF(AdattaTesto::puntiCheEntrano(elenco, nomi, campo.size(), false, elenco.pointSizeF()));
     Combo1->setFont(elenco);
 }
 
@@ -187,6 +209,7 @@ void FormMenu::RecuperaUtenti()
         Combo1->setCurrentIndex(-1);
     }
     Combo1->setVisible(Combo1->count() >= 2);
+    adattaElenco();
     for (int i = 0; i < Combo1->count(); ++i) {
         if (Combo1->itemText(i).compare(stato.NomeUtente, Qt::CaseInsensitive) == 0) {
             Combo1->setCurrentIndex(i);

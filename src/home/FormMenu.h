@@ -46,6 +46,8 @@ private:
     void Command1_Click(int indice);
     void scegliConScansione(int indice);
     void evidenziaSottoIlMouse(QPushButton* bottone);
+    // Shrinks the users' list font, where needed, so that every name shows whole in the box.
+    void adattaElenco();
 
     Programma& m_programma;
     ScansioneCursore* m_scansione;

@@ -29,7 +29,7 @@ QStringList righeLeggimi()
             QString::fromUtf16(Crediti::kSito) + u'.',
         QStringLiteral(" "),
         QStringLiteral("Se qualche programma presenta problemi di funzionamento può essere utile cancellare il "
-                       "file *.ini relativo al programma in quata cartella."),
+                       "file *.ini relativo al programma in questa cartella."),
         QStringLiteral(" "),
         QStringLiteral("Non cancellare questo file."),
     };

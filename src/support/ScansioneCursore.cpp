@@ -17,6 +17,7 @@ ScansioneCursore::ScansioneCursore(QTimer* timer, QWidget* ricevitoreManuale, QW
     : QObject(genitore), m_timer(timer), m_ricevitoreManuale(ricevitoreManuale),
       m_ricevitoreAutomatico(ricevitoreAutomatico)
 {
+    // Left unpainted, the receivers show the screen's own background, whatever colour it takes.
     for (QWidget* ricevitore : {m_ricevitoreManuale, m_ricevitoreAutomatico}) {
         ricevitore->setFocusPolicy(Qt::StrongFocus);
         ricevitore->installEventFilter(this);
@@ -35,7 +36,7 @@ int ScansioneCursore::intervalloDaQuarti(int quarti)
     return std::max(1, quarti) * kMillisecondiPerQuarto;
 }
 
-void ScansioneCursore::prepara(int modalita, int intervalloMs, double coloreSfondo)
+void ScansioneCursore::prepara(int modalita, int intervalloMs)
 {
     m_modalita = modalita;
     m_ricevitoreManuale->setVisible(modalita == Manuale);
@@ -44,7 +45,6 @@ void ScansioneCursore::prepara(int modalita, int intervalloMs, double coloreSfon
         m_timer->stop();
         return;
     }
-    Colori::impostaSfondo(ricevitore(), coloreSfondo);
     if (modalita == Automatica)
         m_timer->setInterval(intervalloMs);
     m_timer->start();

@@ -23,9 +23,9 @@ public:
     void setCandidati(std::function<QList<QAbstractButton*>()> candidati) { m_candidati = std::move(candidati); }
     void setColori(double normale, double selezionato);
 
-    // Shows the mode's receiver in the given background colour and starts the clock;
+    // Shows the mode's receiver and starts the clock;
     // in mouse mode stops the clock and hides both receivers.
-    void prepara(int modalita, int intervalloMs, double coloreSfondo);
+    void prepara(int modalita, int intervalloMs);
     void ferma();
     int modalita() const { return m_modalita; }
 

@@ -16,14 +16,15 @@ constexpr int kTwipPerPixel = 15;
 constexpr quint8 kPercentualeIniziale = 75;
 } // namespace
 
-Schermata::Schermata(int larghezzaTwip, int altezzaTwip) : m_area(new QWidget(this))
+Schermata::Schermata(int larghezzaTwip, int altezzaTwip)
+    : m_area(new QWidget(this)), m_areaDisegno(pixel(larghezzaTwip), pixel(altezzaTwip))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Ordiparo"));
     setWindowIcon(Grafica::iconaProgramma());
     m_area->setObjectName(QStringLiteral("qt_area_controlli"));
     m_area->setAutoFillBackground(true);
-    resize(pixel(larghezzaTwip), pixel(altezzaTwip));
+    resize(m_areaDisegno);
 }
 
 int Schermata::pixel(int twip)
@@ -36,16 +37,22 @@ QMenuBar* Schermata::barraMenu()
     if (!m_menu) {
         m_menu = new QMenuBar(this);
         m_menu->setObjectName(QStringLiteral("qt_barra_menu"));
-        resize(width(), height() + m_menu->sizeHint().height());
-        disponiArea();
     }
     return m_menu;
 }
 
+int Schermata::altezzaMenu() const
+{
+    if (!m_menu)
+        return 0;
+    // The bar may wrap its entries on a narrow window: ask for its height at this width.
+    const int altezza = m_menu->heightForWidth(width());
+    return altezza > 0 ? altezza : m_menu->sizeHint().height();
+}
+
 QSize Schermata::dimensioneArea() const
 {
-    const int menu = m_menu ? m_menu->sizeHint().height() : 0;
-    return QSize(width(), std::max(0, height() - menu));
+    return QSize(width(), std::max(0, height() - altezzaMenu()));
 }
 
 void Schermata::posiziona(QWidget* controllo, int sinistra, int alto, int larghezza, int altezza) const
@@ -63,6 +70,8 @@ void Schermata::impostaColoreSfondo(double colore)
 
 void Schermata::completaCaricamento()
 {
+    // The design places are recorded against the designed area, with the menu bar as it now is above it.
+    resize(m_areaDisegno.width(), m_areaDisegno.height() + altezzaMenu());
     disponiArea();
     m_layout.setSourceForm(this);
     m_layout.SizeFormToScreen(kPercentualeIniziale);

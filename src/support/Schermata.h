@@ -44,8 +44,10 @@ protected:
 
 private:
     void disponiArea();
+    int altezzaMenu() const;
 
     QWidget* m_area;
+    QSize m_areaDisegno;
     QMenuBar* m_menu = nullptr;
     clsResize m_layout;
     double m_coloreSfondo = 0;

@@ -6,8 +6,10 @@
 #include "support/AmbienteProva.h"
 #include "support/Colori.h"
 #include "support/Messaggi.h"
+#include "support/ScansioneCursore.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -180,12 +182,12 @@ private slots:
         const int altezzaConParole = s->Image1->height();
         s->mnuNascondi->trigger();
         QVERIFY(!s->Label4->isVisible());
-        QCOMPARE(s->mnuNascondi->text(), QStringLiteral("Mostra prole"));
+        QCOMPARE(s->mnuNascondi->text(), QStringLiteral("Mostra &parole"));
         QCOMPARE(s->Image1->height(), s->Picture1->height());
         QVERIFY(s->Image1->height() > altezzaConParole);
         s->mnuNascondi->trigger();
         QVERIFY(s->Label4->isVisible());
-        QCOMPARE(s->mnuNascondi->text(), QStringLiteral("Nascondi parole"));
+        QCOMPARE(s->mnuNascondi->text(), QStringLiteral("&Nascondi parole"));
         QCOMPARE(s->Image1->height(), altezzaConParole);
     }
 
@@ -269,29 +271,40 @@ private slots:
     {
         QTest::addColumn<bool>("sistema");
         QTest::addColumn<bool>("casuale");
-        QTest::newRow("colori del profilo, sfondo fisso") << false << false;
-        QTest::newRow("colori del profilo, sfondo casuale") << false << true;
-        QTest::newRow("colori di sistema") << true << true;
+        QTest::addColumn<int>("modalita");
+        QTest::newRow("colori del profilo, sfondo fisso") << false << false << 1;
+        QTest::newRow("colori del profilo, sfondo casuale") << false << true << 2;
+        QTest::newRow("colori di sistema, un sensore") << true << true << 2;
+        QTest::newRow("colori di sistema, due sensori") << true << false << 1;
     }
     void colori()
     {
         QFETCH(bool, sistema);
         QFETCH(bool, casuale);
+        QFETCH(int, modalita);
         imp().ImpostazioniSistema = sistema;
         imp().ColoreCasuale = casuale;
         imp().ColoreSfondo = 255;
+        imp().ColoreSfondoTesto = 65535;
+        imp().ModalitaInput = static_cast<qint16>(modalita);
         Form1* s = apri();
-        const double primo = s->coloreSfondo();
-        for (int i = 0; i < 3; ++i) // the item's three statements, then a new item
-            giustaEAvanti(s);
-        QCOMPARE(s->coloreSfondo() != primo, casuale && !sistema);
+        const QRgb primo = s->area()->grab().toImage().pixel(s->area()->width() - 2, s->area()->height() - 2);
+        for (int i = 0; i < 3; ++i) { // the item's three statements, then a new item
+            s->Command1[m_p->stato->TabellaFrasi.Codice(s->RigaCorrente(), s->ColonnaCorrente())]->click();
+            emit s->scansione().scelto(s->BottoneAvanti); // "avanti" as the switch chooses it
+        }
+        // What the pupil sees: a free corner of the screen, the character's place, the switch's receiver, a text box.
+        const QImage schermo = s->area()->grab().toImage();
+        const QRgb sfondo = schermo.pixel(schermo.width() - 2, schermo.height() - 2);
+        QCOMPARE(sfondo != primo, casuale && !sistema);
         if (!sistema && !casuale)
-            QCOMPARE(s->coloreSfondo(), 255.0);
-        QCOMPARE(Colori::sfondo(s->picAgent), s->coloreSfondo());
-        if (sistema)
-            QVERIFY(std::isnan(Colori::sfondo(s->Label1)));
-        else
-            QCOMPARE(Colori::sfondo(s->Label1), imp().ColoreSfondoTesto);
+            QCOMPARE(QColor(sfondo), QColor(Qt::red));
+        QWidget* ricevitore = modalita == 1 ? s->PictureScansioneManuale : s->PictureScansioneAutomatica;
+        QVERIFY(ricevitore->isVisible());
+        for (QWidget* senzaColore : {s->picAgent, ricevitore})
+            QCOMPARE(QColor(schermo.pixel(senzaColore->geometry().center())), QColor(sfondo));
+        const QColor sfondoTesto = sistema ? QApplication::palette().color(QPalette::Base) : QColor(Qt::yellow);
+        QCOMPARE(QColor(schermo.pixel(s->Label1->geometry().bottomRight() - QPoint(2, 2))), sfondoTesto);
     }
 
     void rispostePerLaStessaMisura()

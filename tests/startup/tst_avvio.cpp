@@ -13,7 +13,7 @@ namespace {
 const QByteArray kLeggimi = "Questa cartella contiene i files di impostazione dei programmi presenti nel sito "
                             "www.ordiparo.example.\r\n \r\n"
                             "Se qualche programma presenta problemi di funzionamento pu\xF2 essere utile cancellare "
-                            "il file *.ini relativo al programma in quata cartella.\r\n \r\n"
+                            "il file *.ini relativo al programma in questa cartella.\r\n \r\n"
                             "Non cancellare questo file.\r\n";
 } // namespace
 
