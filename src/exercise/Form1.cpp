@@ -14,7 +14,6 @@
 #include "support/ScansioneCursore.h"
 
 #include <QEvent>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -436,19 +435,14 @@ void Form1::InserisciImmagine()
     Image1->clear();
     const QString percorso = Immagine::fileImmagine(m_programma.stato.percorsi.cartellaImmagini(),
                                                     m_programma.stato.TabellaFrasi.Testo(m_rigaCorrente, 0));
-    QImageReader lettore(percorso);
-    lettore.setAutoTransform(true);
-    const QRect posto =
-        Immagine::adatta(lettore.size(), Label1->geometry(), Picture1->y(), Picture1->height(), m_paroleVisibili);
-    if (percorso.isEmpty() || posto.isEmpty())
+    // With the words hidden the picture grows up to the character's box, which would paint over it.
+    const int limiteDestro = std::min(area()->width(), picAgent->x());
+    const Immagine::Adattata adattata = Immagine::leggi(
+        percorso, {Label1->geometry(), Picture1->y(), Picture1->height(), limiteDestro, m_paroleVisibili});
+    if (adattata.immagine.isNull())
         return; // a missing or unreadable picture leaves the picture area empty
-    // Decoded at the size it is drawn: a large photo is read in a fraction of the time.
-    lettore.setScaledSize(posto.size());
-    const QImage immagine = lettore.read();
-    if (immagine.isNull())
-        return;
-    Image1->setGeometry(posto);
-    Image1->setPixmap(QPixmap::fromImage(immagine));
+    Image1->setGeometry(adattata.posto);
+    Image1->setPixmap(QPixmap::fromImage(adattata.immagine));
     Image1->show();
 }
 

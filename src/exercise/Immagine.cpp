@@ -4,34 +4,66 @@
 #include "storage/Percorsi.h"
 
 #include <QFileInfo>
+#include <QImageReader>
+#include <algorithm>
 #include <cmath>
 
 namespace {
+// Even shrunk, a larger picture takes seconds to decode; no picture meant for a classroom is this big.
+constexpr qint64 kPixelMassimi = qint64(256) * 1000 * 1000;
+
 // Rounded to a whole number (halves to even), then halved towards zero.
 int meta(double valore)
 {
     return static_cast<int>(std::nearbyint(valore)) / 2;
 }
+
+// The picture in proportion, as large as fits within the given width and height, centred across on the
+// stimulus box and down within the given height from the given top; empty when it would vanish.
+QRect adattaDentro(QSize naturale, const QRect& riquadro, int larghezza, int alto, int altezza)
+{
+    if (naturale.isEmpty() || larghezza <= 0 || altezza <= 0)
+        return {};
+    const double w = naturale.width();
+    const double h = naturale.height();
+    QSize misura(larghezza, altezza);
+    if (larghezza * h <= altezza * w)
+        misura.setHeight(static_cast<int>(std::lround(h * larghezza / w)));
+    else
+        misura.setWidth(static_cast<int>(std::lround(w * altezza / h)));
+    if (misura.isEmpty())
+        return {};
+    return {QPoint(riquadro.left() + meta(riquadro.width() - misura.width()), alto + meta(altezza - misura.height())),
+            misura};
+}
+
+QRect adatta(QSize naturale, const Immagine::Spazio& spazio)
+{
+    const QRect& riquadro = spazio.riquadro;
+    if (spazio.paroleVisibili)
+        return adattaDentro(naturale, riquadro, riquadro.width(), riquadro.top(), riquadro.height());
+    const int margine = std::min(riquadro.left(), spazio.limiteDestro - (riquadro.left() + riquadro.width()));
+    return adattaDentro(naturale, riquadro, riquadro.width() + 2 * margine, spazio.altoCornice, spazio.altezzaCornice);
+}
 } // namespace
 
 namespace Immagine {
 
-QRect adatta(QSize naturale, QRect riquadro, int altoCornice, int altezzaCornice, bool paroleVisibili)
+Adattata leggi(const QString& percorso, const Spazio& spazio)
 {
-    if (naturale.isEmpty())
+    QImageReader lettore(percorso);
+    lettore.setAutoTransform(true);
+    const QSize salvata = lettore.size(); // as stored, before the EXIF orientation turns it
+    if (qint64(salvata.width()) * salvata.height() > kPixelMassimi)
         return {};
-    const double w = naturale.width();
-    const double h = naturale.height();
-    if (!paroleVisibili) {
-        const int larghezza = static_cast<int>(std::lround(w * altezzaCornice / h));
-        return {riquadro.left() + meta(riquadro.width() - larghezza), altoCornice, larghezza, altezzaCornice};
-    }
-    if (2 * h <= w) {
-        const int altezza = static_cast<int>(std::lround(h * riquadro.width() / w));
-        return {riquadro.left(), riquadro.top() + meta(riquadro.height() - altezza), riquadro.width(), altezza};
-    }
-    const int larghezza = static_cast<int>(std::lround(w * riquadro.height() / h));
-    return {riquadro.left() + meta(riquadro.width() - larghezza), riquadro.top(), larghezza, riquadro.height()};
+    const bool girata = lettore.transformation() & QImageIOHandler::TransformationRotate90;
+    const QRect posto = adatta(girata ? salvata.transposed() : salvata, spazio);
+    if (posto.isEmpty())
+        return {};
+    // Decoded at the size it is drawn: a large photo is read in a fraction of the time. The reader scales
+    // before it turns the picture.
+    lettore.setScaledSize(girata ? posto.size().transposed() : posto.size());
+    return {lettore.read(), posto};
 }
 
 QString fileImmagine(const QString& cartellaImmagini, const QString& nome)

@@ -10,8 +10,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -167,28 +165,33 @@ private slots:
         QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1005")); // the exercise went on
     }
 
+    // The wide panorama of the default list on a 1280 × 800 screen, whose stimulus box is wider than at design.
     void immagineAdattataEParoleNascoste()
     {
-        const QString cartella = m_ambiente.percorsi().cartellaImmagini();
-        QDir().mkpath(cartella);
-        QImage disegno(800, 300, QImage::Format_RGB32);
-        disegno.fill(Qt::red);
-        QVERIFY(disegno.save(cartella + QStringLiteral("panorama.png")));
-        metti(1, QStringLiteral("PANORAMA.PNG"), 0, {QStringLiteral("0È rosso.")});
+        AmbienteProva::scrivi(
+            m_ambiente.percorsi().cartellaImmagini() + QStringLiteral("parco.png"),
+            AmbienteProva::leggi(AmbienteProva::sorgente(QStringLiteral("assets/immagini/parco.png"))));
+        metti(1, QStringLiteral("PARCO.PNG"), 0, {QStringLiteral("0È un parco.")});
         Form1* s = apri();
+        s->resize(1280, 800);
         QVERIFY(s->Image1->isVisible() && !s->Label1->isVisible());
-        QCOMPARE(s->Image1->width(), s->Label1->width());
-        QCOMPARE(s->Image1->pixmap().size(), s->Image1->size());
-        const int altezzaConParole = s->Image1->height();
+        const QRect conParole = s->Image1->geometry();
+        QVERIFY(s->Label1->geometry().contains(conParole)); // neither over the menu bar nor over the statement
+        QVERIFY(!conParole.intersects(s->Label4->geometry()));
+        QVERIFY(conParole.width() == s->Label1->width() || conParole.height() == s->Label1->height());
+        QCOMPARE(s->Image1->pixmap().size(), conParole.size());
         s->mnuNascondi->trigger();
         QVERIFY(!s->Label4->isVisible());
         QCOMPARE(s->mnuNascondi->text(), QStringLiteral("Mostra &parole"));
-        QCOMPARE(s->Image1->height(), s->Picture1->height());
-        QVERIFY(s->Image1->height() > altezzaConParole);
+        QVERIFY(s->Image1->height() > conParole.height());
+        QVERIFY(s->area()->rect().contains(s->Image1->geometry()));
+        QVERIFY(!s->Image1->geometry().intersects(s->picAgent->geometry()));
+        QVERIFY(s->Image1->y() >= s->Picture1->y() &&
+                s->Image1->geometry().bottom() <= s->Picture1->geometry().bottom());
         s->mnuNascondi->trigger();
         QVERIFY(s->Label4->isVisible());
         QCOMPARE(s->mnuNascondi->text(), QStringLiteral("&Nascondi parole"));
-        QCOMPARE(s->Image1->height(), altezzaConParole);
+        QCOMPARE(s->Image1->geometry(), conParole);
     }
 
     void immagineMancanteLasciaLAreaVuota()

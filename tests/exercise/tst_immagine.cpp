@@ -2,32 +2,75 @@
 #include "exercise/Immagine.h"
 #include "support/AmbienteProva.h"
 
+#include <QBuffer>
+#include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+// A JPEG of the given size as stored; an EXIF orientation other than 1 turns it when it is shown.
+QByteArray jpeg(QSize salvata, int orientamento)
+{
+    QImage disegno(salvata, QImage::Format_RGB32);
+    disegno.fill(Qt::darkGreen);
+    QByteArray byte;
+    QBuffer uscita(&byte);
+    uscita.open(QIODevice::WriteOnly);
+    disegno.save(&uscita, "JPG");
+    // Qt writes no EXIF: after the start marker goes an APP1 segment (its length, "Exif", a big-endian TIFF
+    // header) with one entry, the orientation as a short, and no further list of entries.
+    if (orientamento != 1)
+        byte.insert(2, QByteArray::fromHex("ffe10022457869660000"
+                                           "4d4d002a00000008"
+                                           "00010112000300000001") +
+                           char(0) + char(orientamento) + QByteArray(6, '\0'));
+    return byte;
+}
+} // namespace
 
 class TestImmagine : public QObject {
     Q_OBJECT
 private slots:
-    void adatta_data()
+    // The place of the picture and the size it is decoded at. The free room on the right ends at 640; the frame
+    // for hidden words starts at 8 and is 321 high. At design the stimulus box is 425 × 201 at (16, 8).
+    void leggi_data()
     {
-        QTest::addColumn<QSize>("naturale");
+        QTest::addColumn<QRect>("riquadro");
+        QTest::addColumn<QSize>("salvata");
+        QTest::addColumn<int>("orientamento");
         QTest::addColumn<bool>("paroleVisibili");
         QTest::addColumn<QRect>("atteso");
-        // Stimulus box 425 × 201 at (16, 8); the frame for hidden words starts at 8 and is 321 high.
-        QTest::newRow("4:3 riempie l'altezza") << QSize(400, 300) << true << QRect(94, 8, 268, 201);
-        QTest::newRow("panorama riempie la larghezza") << QSize(800, 300) << true << QRect(16, 29, 425, 159);
-        QTest::newRow("esattamente 2:1 riempie la larghezza") << QSize(600, 300) << true << QRect(16, 2, 425, 213);
-        QTest::newRow("alta e stretta") << QSize(300, 600) << true << QRect(178, 8, 101, 201);
-        QTest::newRow("parole nascoste: altezza della cornice") << QSize(400, 300) << false << QRect(15, 8, 428, 321);
-        QTest::newRow("parole nascoste: nessun limite di larghezza")
-            << QSize(1000, 100) << false << QRect(-1376, 8, 3210, 321);
-        QTest::newRow("illeggibile") << QSize() << true << QRect();
+        const QRect progetto(16, 8, 425, 201);
+        QTest::newRow("4:3 riempie l'altezza") << progetto << QSize(400, 300) << 1 << true << QRect(94, 8, 268, 201);
+        QTest::newRow("panorama riempie la larghezza")
+            << progetto << QSize(800, 300) << 1 << true << QRect(16, 29, 425, 159);
+        QTest::newRow("2:1 resta nel riquadro") << progetto << QSize(600, 300) << 1 << true << QRect(27, 8, 402, 201);
+        QTest::newRow("alta e stretta") << progetto << QSize(300, 600) << 1 << true << QRect(178, 8, 101, 201);
+        QTest::newRow("riquadro più largo del progetto")
+            << QRect(16, 8, 600, 201) << QSize(800, 364) << 1 << true << QRect(95, 8, 442, 201);
+        QTest::newRow("riquadro più stretto del progetto")
+            << QRect(16, 8, 300, 201) << QSize(400, 225) << 1 << true << QRect(16, 24, 300, 169);
+        QTest::newRow("foto girata dall'EXIF") << progetto << QSize(400, 300) << 6 << true << QRect(153, 8, 151, 201);
+        QTest::newRow("30000 × 1: non si vede") << progetto << QSize(30000, 1) << 1 << true << QRect();
+        QTest::newRow("parole nascoste: altezza della cornice")
+            << progetto << QSize(400, 300) << 1 << false << QRect(15, 8, 428, 321);
+        QTest::newRow("parole nascoste: non oltre l'area")
+            << progetto << QSize(1000, 100) << 1 << false << QRect(0, 145, 457, 46);
+        QTest::newRow("parole nascoste: 30000 × 1") << progetto << QSize(30000, 1) << 1 << false << QRect();
+        QTest::newRow("illeggibile") << progetto << QSize() << 1 << true << QRect();
     }
-    void adatta()
+    void leggi()
     {
-        QFETCH(QSize, naturale);
+        QFETCH(QRect, riquadro);
+        QFETCH(QSize, salvata);
+        QFETCH(int, orientamento);
         QFETCH(bool, paroleVisibili);
         QFETCH(QRect, atteso);
-        QCOMPARE(Immagine::adatta(naturale, QRect(16, 8, 425, 201), 8, 321, paroleVisibili), atteso);
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(QStringLiteral("foto.jpg"));
+        AmbienteProva::scrivi(percorso, salvata.isEmpty() ? QByteArray("non è una foto") : jpeg(salvata, orientamento));
+        const Immagine::Adattata adattata = Immagine::leggi(percorso, {riquadro, 8, 321, 640, paroleVisibili});
+        QCOMPARE(adattata.posto, atteso);
+        QCOMPARE(adattata.immagine.size(), atteso.size());
     }
 
     void nomeTrovatoSenzaMaiuscole_data()
