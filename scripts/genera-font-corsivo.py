@@ -4,23 +4,39 @@
 Ecolier court (Jean-Marie Douteau, SIL OFL 1.1, Debian package
 fonts-ecolier-court) lacks letters and signs that Italian text needs.
 This script adds them as composite glyphs of the font's own outlines,
-repairs three punctuation glyphs that are drawn as other signs, renames the
-family to "Indis1" (the OFL asks modified versions to change the name) and
-writes assets/indis1-OFL.txt beside the font.
+repairs three punctuation glyphs that are drawn as other signs, redraws
+every outline as clean contours (the source mixes contour directions, so
+a synthetic bold eats the loops of a, d, g), gives the font the line
+metrics of a text font, renames the family to "Indis1" (the OFL asks
+modified versions to change the name) and writes assets/indis1-OFL.txt
+beside the font.
 
 The output is byte-for-byte reproducible; the generated font is committed
 so that building Ordiparo does not need fontTools.
 
 Usage: /usr/bin/python3 scripts/genera-font-corsivo.py [SOURCE.ttf]
-Needs python3-fonttools and fonts-ecolier-court.
+Needs python3-fonttools, python3-booleanoperations and fonts-ecolier-court.
 """
 
 import logging
 import math
 import os
 import sys
+import unicodedata
 
+import pyclipper
+from booleanOperations.booleanOperationManager import BooleanOperationManager
+from booleanOperations.flatten import InputContour
 from fontTools.misc.timeTools import timestampFromString
+from fontTools.pens.basePen import BasePen
+from fontTools.pens.cu2quPen import Cu2QuPen
+from fontTools.pens.pointPen import (
+    PointToSegmentPen,
+    ReverseContourPointPen,
+    SegmentToPointPen,
+)
+from fontTools.pens.recordingPen import RecordingPointPen
+from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont
 from fontTools.ttLib.tables import ttProgram
 from fontTools.ttLib.tables._g_l_y_f import (
@@ -55,7 +71,9 @@ LICENSE_URL = "https://openfontlicense.org"
 OFL_HEADER = """\
 indis1.ttf is a modified version of the font "Ecolier court" by
 Jean-Marie Douteau, renamed "Indis1" and extended with Italian letters
-(ì í ò ó ú Ì Ò ” ‘ — €) for Ordiparo by scripts/genera-font-corsivo.py.
+(ì í ò ó ú Ì Ò ” ‘ — €) for Ordiparo by scripts/genera-font-corsivo.py,
+which also redraws the outlines as clean contours that survive a synthetic
+bold, removes a stray bar under W and sets the line metrics of a text font.
 It is distributed under the same licence as the original, copied below.
 
 """
@@ -147,6 +165,12 @@ def build(font):
     b = Builder(font)
     cmap = font.getBestCmap()
     missing = [ch for ch in ITALIAN if ord(ch) not in cmap]
+
+    # W carries a stray bar an em below the baseline, under nothing; it
+    # would also make every line of text as deep as it.
+    descender = min(b.bbox(c)[1] for c in "gjpqyz")
+    b.simple("W", [c for c in b.contours("W") if c[2][3] > descender],
+             b.hmtx["W"][0], "stray bar below it removed")
 
     # Bare accents, lifted out of the existing accented letters: the font's
     # own "grave" and "acute" glyphs are empty.
@@ -288,6 +312,140 @@ def build(font):
     return b.added
 
 
+class CubicPen(BasePen):
+    """Passes an outline on with its quadratic curves raised, exactly, to
+    cubics (what BasePen does when _qCurveToOne is left alone): the
+    boolean operations re-fit the result only to cubic segments."""
+
+    def __init__(self, other):
+        super().__init__(None)
+        self.other = other
+
+    def _moveTo(self, pt):
+        self.other.moveTo(pt)
+
+    def _lineTo(self, pt):
+        self.other.lineTo(pt)
+
+    def _curveToOne(self, pt1, pt2, pt3):
+        self.other.curveTo(pt1, pt2, pt3)
+
+    def _closePath(self):
+        self.other.closePath()
+
+
+class Contour(RecordingPointPen):
+    drawPoints = RecordingPointPen.replay
+
+    def __len__(self):
+        return sum(1 for op, _, _ in self.value if op == "addPoint")
+
+
+def painted_contours(glyph, glyf):
+    """The glyph's contours, each turned the way the area it stands for
+    must be wound: a contour wholly inside another and turned against it
+    is a counter, any other one is ink."""
+    recording = RecordingPointPen()
+    glyph.draw(CubicPen(SegmentToPointPen(recording)), glyf)
+    contours = []
+    for op, args, kwargs in recording.value:
+        if op == "beginPath":
+            contours.append(Contour())
+        getattr(contours[-1], op)(*args, **kwargs)
+    flat = [InputContour(c).originalFlat for c in contours]
+    area = [pyclipper.Area(f) for f in flat]
+    def inside(i, j):
+        return all(pyclipper.PointInPolygon(p, flat[j]) for p in flat[i])
+
+    ink = {}
+    # Larger first, so that whatever surrounds a contour is already known.
+    for i in sorted(range(len(contours)), key=lambda i: -abs(area[i])):
+        around = [j for j in ink if inside(i, j)]
+        if around:
+            j = min(around, key=lambda j: abs(area[j]))
+            ink[i] = ink[j] == ((area[i] > 0) == (area[j] > 0))
+        else:
+            ink[i] = True
+    out = []
+    for i, contour in enumerate(contours):
+        if ink[i] != (area[i] > 0):
+            turned = Contour()
+            contour.replay(ReverseContourPointPen(turned))
+            contour = turned
+        out.append(contour)
+    return out
+
+
+def clean_outlines(font):
+    """Redraw every simple glyph as the union of its ink: no overlaps, ink
+    clockwise and counters counter-clockwise as TrueType wants.
+
+    The source turns many ink contours the way of counters, which the
+    non-zero fill forgives but FreeType's synthetic bold does not: it
+    thickens the contours turned like the glyph as a whole and thins the
+    others, so the loops of a, d, g... vanish in bold."""
+    glyf = font["glyf"]
+    hmtx = font["hmtx"]
+    for name in font.getGlyphOrder():
+        if glyf[name].numberOfContours > 0:
+            pen = TTGlyphPen(None)
+            # The union comes out anticlockwise; TrueType ink is clockwise.
+            # Its curves are raised quadratics, so they come back exactly.
+            BooleanOperationManager.union(
+                painted_contours(glyf[name], glyf),
+                PointToSegmentPen(Cu2QuPen(pen, 0.5, reverse_direction=True)))
+            glyf[name] = pen.glyph()
+    # Composites after all their parts.
+    for name in font.getGlyphOrder():
+        glyph = glyf[name]
+        glyph.recalcBounds(glyf)
+        # Hints address points by number, and the points have changed.
+        if hasattr(glyph, "program"):
+            glyph.program.fromBytecode(b"")
+        lsb = glyph.xMin if glyph.numberOfContours else 0
+        hmtx.metrics[name] = (hmtx[name][0], lsb)
+    for tag in ("fpgm", "prep", "cvt "):
+        del font[tag]
+    maxp = font["maxp"]
+    maxp.maxZones = 1
+    for field in ("maxTwilightPoints", "maxStorage", "maxFunctionDefs",
+                  "maxStackElements", "maxSizeOfInstructions"):
+        setattr(maxp, field, 0)
+
+
+def set_line_metrics(font):
+    """Give the font the line of a text font: tall enough for every letter,
+    accented capitals included, regular or bold, and no taller.
+
+    Qt sizes lines from the Windows metrics unless USE_TYPO_METRICS is set,
+    and the source's reached down to the stray bar under W: lines came out
+    nearly two em tall."""
+    glyf = font["glyf"]
+    cmap = font.getBestCmap()
+    letters = [g for u, g in cmap.items()
+               if unicodedata.category(chr(u)) in ("Lu", "Ll")]
+    # FreeType's synthetic bold, which the exercise screen's texts get,
+    # grows a glyph upwards by 1/24 em: keep the accents of bold capitals.
+    top = (max(glyf[g].yMax for g in letters)
+           + round(font["head"].unitsPerEm / 24))
+    bottom = min(glyf[g].yMin for g in letters)
+    hhea = font["hhea"]
+    hhea.ascent, hhea.descent, hhea.lineGap = top, bottom, 0
+    os2 = font["OS/2"]
+    os2.sTypoAscender, os2.sTypoDescender, os2.sTypoLineGap = top, bottom, 0
+    # Windows clips to these: they cover every glyph.
+    drawn = [glyf[g] for g in font.getGlyphOrder() if glyf[g].numberOfContours]
+    os2.usWinAscent = max(g.yMax for g in drawn)
+    os2.usWinDescent = -min(g.yMin for g in drawn)
+    # USE_TYPO_METRICS (bit 7) is defined from version 4 of the table on.
+    os2.version = 4
+    os2.fsSelection |= 1 << 7
+    os2.ulCodePageRange1, os2.ulCodePageRange2 = 1, 0  # Latin 1
+    os2.sxHeight = glyf["x"].yMax
+    os2.sCapHeight = glyf["H"].yMax
+    os2.usDefaultChar, os2.usBreakChar, os2.usMaxContext = 0, 0x20, 0
+
+
 def rename(font):
     name = font["name"]
     for platform in ((1, 0, 0), (3, 1, 0x409)):
@@ -321,15 +479,13 @@ def main():
         font[tag]
     logging.getLogger("fontTools").setLevel(logging.WARNING)
     added = build(font)
+    clean_outlines(font)
+    set_line_metrics(font)
     names = rename(font)
     font["head"].created = font["head"].modified = TIMESTAMP
     os2 = font["OS/2"]
     if hasattr(os2, "updateFirstAndLastCharIndex"):
         os2.updateFirstAndLastCharIndex(font)
-    # The source's line ascent stops at the capitals, so the accents of
-    # È, À, Ì... were cut off on the first line of a text box. Windows
-    # already reserves room up to usWinAscent; do the same everywhere else.
-    font["hhea"].ascent = max(font["hhea"].ascent, os2.usWinAscent)
     font.save(OUTPUT)
 
     # Read it back: a broken table shows up here rather than in the program.

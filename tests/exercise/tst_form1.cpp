@@ -3,6 +3,7 @@
 #include "exercise/agent/Personaggio.h"
 #include "home/FormMenu.h"
 #include "startup/FormAvvio.h"
+#include "startup/Modulo1.h"
 #include "support/AmbienteProva.h"
 #include "support/Colori.h"
 #include "support/Messaggi.h"
@@ -326,6 +327,24 @@ private slots:
         const QSize testoPrima = QFontMetrics(prima).size(0, QStringLiteral("non si sa"));
         QVERIFY(testo.width() >= w || testo.height() >= h);
         QVERIFY(testoPrima.width() < w && testoPrima.height() < h);
+    }
+
+    // The answers grow until "non si sa" fills the button's height or width: the cursive font's line height
+    // must not shrink them far below the size a print font gets.
+    void risposteInCorsivoGrandiComeInStampato()
+    {
+        Modulo1::InstallaFont(m_ambiente.percorsi(), nullptr);
+        const auto punti = [this](const QString& famiglia) {
+            imp().FontTesto = famiglia;
+            Form1* s = apri();
+            const qreal risultato = s->Command1[0]->font().pointSizeF();
+            esci(s);
+            return risultato;
+        };
+        const qreal stampato = punti(QStringLiteral("Comic Sans MS"));
+        const qreal corsivo = punti(QStringLiteral("Indis1"));
+        QVERIFY2(qAbs(corsivo - stampato) <= stampato / 4,
+                 qPrintable(QStringLiteral("%1 pt in cursive, %2 pt in print").arg(corsivo).arg(stampato)));
     }
 
     // Steps: space, enter ("r"), a held space ("h"), a clock tick ("t"), the mouse entering "falso" ("m") or

@@ -7,6 +7,9 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -15,6 +18,23 @@ const QByteArray kLeggimi = "Questa cartella contiene i files di impostazione de
                             "Se qualche programma presenta problemi di funzionamento pu\xF2 essere utile cancellare "
                             "il file *.ini relativo al programma in questa cartella.\r\n \r\n"
                             "Non cancellare questo file.\r\n";
+
+// The text drawn in black on white, from the same origin whatever the weight.
+QImage scritto(const QFont& font, const QString& testo, QSize misura)
+{
+    QImage immagine(misura, QImage::Format_RGB32);
+    immagine.fill(Qt::white);
+    QPainter pittore(&immagine);
+    pittore.setFont(font);
+    pittore.setPen(Qt::black);
+    pittore.drawText(QPoint(10, 10 + QFontMetrics(font).ascent()), testo);
+    return immagine;
+}
+
+bool inchiostro(const QImage& immagine, int x, int y)
+{
+    return qGray(immagine.pixel(x, y)) < 128;
+}
 } // namespace
 
 class TestAvvio : public QObject {
@@ -89,6 +109,50 @@ private slots:
 
         Modulo1::InstallaFont(p, nullptr);
         QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
+    }
+
+    // The exercise screen writes its texts in bold, which the cursive font gets by emboldening its outlines:
+    // every stroke must grow, none may be eaten away (the round parts of a, d, g, o, q). At the default text
+    // size, since Qt draws large text from outlines without emboldening them.
+    void corsivoInGrassettoConservaLeLettere()
+    {
+        QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
+        QFont normale(QStringLiteral("Indis1"), 28);
+        QFont grassetto = normale;
+        grassetto.setBold(true);
+        const QString testo = QStringLiteral("aodgq Oggi Marta");
+        const QSize misura = QFontMetrics(grassetto).size(0, testo) + QSize(20, 20);
+        const QImage sottile = scritto(normale, testo, misura);
+        const QImage spesso = scritto(grassetto, testo, misura);
+        // Anti-aliased edges may move by a pixel, so bold ink next to a regular ink pixel covers it.
+        int tratti = 0;
+        int coperti = 0;
+        for (int y = 1; y < misura.height() - 1; ++y) {
+            for (int x = 1; x < misura.width() - 1; ++x) {
+                if (!inchiostro(sottile, x, y))
+                    continue;
+                ++tratti;
+                bool coperto = false;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        coperto = coperto || inchiostro(spesso, x + dx, y + dy);
+                coperti += coperto;
+            }
+        }
+        QVERIFY(tratti > 500);
+        QVERIFY2(coperti >= 0.99 * tratti, qPrintable(QStringLiteral("%1 of %2").arg(coperti).arg(tratti)));
+    }
+
+    // A label fitted to one line of cursive keeps the accents of its capitals.
+    void corsivoConGliAccentiDelleMaiuscole()
+    {
+        QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
+        QLabel etichetta(QStringLiteral("ÈÀÌÒÙ"));
+        etichetta.setFont(QFont(QStringLiteral("Indis1"), 28));
+        etichetta.adjustSize();
+        const QImage immagine = etichetta.grab().toImage();
+        for (int x = 0; x < immagine.width(); ++x)
+            QVERIFY2(!inchiostro(immagine, x, 0), qPrintable(QString::number(x)));
     }
 
     void fontMancanteNelProgrammaLoDice()
