@@ -134,9 +134,14 @@ void FormMenu::ImpostaUtente()
             LabelDimensionaFont->setText(bottone->text());
     }
     LabelDimensionaFont->setText(kMargine + LabelDimensionaFont->text() + kMargine);
-    // Grow the font until the padded longest caption fills the button's width.
+    // Grow the font until the padded longest caption fills the button's width, but never past the button's
+    // height: a tall, narrow font (the cursive one) would otherwise be cut at the top and bottom.
     while (larghezzaTesto(LabelDimensionaFont) < Command1[0]->width()) {
-        misura.setPointSize(misura.pointSize() + 1);
+        QFont piuGrande = misura;
+        piuGrande.setPointSize(misura.pointSize() + 1);
+        if (QFontMetrics(piuGrande).height() > Command1[0]->height())
+            break;
+        misura = piuGrande;
         LabelDimensionaFont->setFont(misura);
     }
     for (QPushButton* bottone : Command1) {
