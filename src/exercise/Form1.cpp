@@ -149,16 +149,7 @@ Form1::Form1(Programma& programma) : Schermata(kLarghezzaDisegno, kAltezzaDisegn
     Timer1 = new QTimer(this);
     Timer1->setInterval(kIntervalloDisegno);
     m_scansione = new ScansioneCursore(Timer1, PictureScansioneManuale, PictureScansioneAutomatica, this);
-    m_scansione->setCandidati([this] {
-        QList<QAbstractButton*> bottoni;
-        for (QPushButton* risposta : Command1) {
-            if (!risposta->isHidden() && risposta->isEnabled())
-                bottoni << risposta;
-        }
-        if (!BottoneAvanti->isHidden())
-            bottoni << BottoneAvanti;
-        return bottoni;
-    });
+    m_scansione->setBottoni({Command1[0], Command1[1], Command1[2], BottoneAvanti});
     connect(m_scansione, &ScansioneCursore::scelto, this, [this](QAbstractButton* bottone) {
         if (bottone == BottoneAvanti)
             avanti(); // the switch reaches "avanti", whose click only the mouse mode obeys

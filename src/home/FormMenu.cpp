@@ -91,7 +91,7 @@ FormMenu::FormMenu(Programma& programma)
 
     Timer1->setInterval(kIntervalloDisegno);
     m_scansione = new ScansioneCursore(Timer1, PictureScansioneManuale, PictureScansioneAutomatica, this);
-    m_scansione->setCandidati([this] { return QList<QAbstractButton*>{Command1[0], Command1[1]}; });
+    m_scansione->setBottoni({Command1[0], Command1[1]});
     connect(m_scansione, &ScansioneCursore::scelto, this,
             [this](QAbstractButton* bottone) { scegliConScansione(bottone == Command1[0] ? 0 : 1); });
     m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno);
@@ -152,22 +152,17 @@ void FormMenu::ImpostaUtente()
     }
 
     m_scansione->setColori(impostazioni.ColoreBottoni, impostazioni.ColoreBottoneSelezionato);
-    switch (impostazioni.ModalitaInput) {
-    case ScansioneCursore::Manuale:
+    const int modalita = impostazioni.ModalitaInput;
+    if (modalita == ScansioneCursore::Manuale || modalita == ScansioneCursore::Automatica) {
         for (QPushButton* bottone : Command1)
             bottone->setCursor(Qt::ArrowCursor);
-        m_scansione->prepara(ScansioneCursore::Manuale, Timer1->interval());
-        m_scansione->evidenzia(0);
-        break;
-    case ScansioneCursore::Automatica:
-        for (QPushButton* bottone : Command1)
-            bottone->setCursor(Qt::ArrowCursor);
-        m_scansione->prepara(ScansioneCursore::Automatica,
-                             ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione));
-        break; // the first tick paints the highlight
-    default:
+        // In manual scanning the clock only keeps the focus: its interval stays as it was.
+        m_scansione->prepara(modalita, modalita == ScansioneCursore::Automatica
+                                           ? ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione)
+                                           : Timer1->interval());
+        m_scansione->evidenzia(0); // every profile, a new pupil's too, starts from the first button
+    } else {
         m_scansione->prepara(ScansioneCursore::Mouse, Timer1->interval());
-        break;
     }
 
     QFont elenco = Combo1->font();

@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -23,6 +22,9 @@ ScansioneCursore::ScansioneCursore(QTimer* timer, QWidget* ricevitoreManuale, QW
         ricevitore->installEventFilter(this);
     }
     connect(m_timer, &QTimer::timeout, this, &ScansioneCursore::tic);
+    m_attesaRilascio.setSingleShot(true);
+    m_attesaRilascio.setInterval(kConfermaRilascioMs);
+    connect(&m_attesaRilascio, &QTimer::timeout, this, &ScansioneCursore::rilascioConfermato);
 }
 
 void ScansioneCursore::setColori(double normale, double selezionato)
@@ -39,9 +41,16 @@ int ScansioneCursore::intervalloDaQuarti(int quarti)
 void ScansioneCursore::prepara(int modalita, int intervalloMs)
 {
     m_modalita = modalita;
+    m_tastiGiu.clear();
+    m_attesaRilascio.stop();
+    const bool scansione = modalita == Manuale || modalita == Automatica;
+    // While scanning the buttons never take the keyboard: after a helper's click the switch still
+    // reaches the receiver, not the clicked button.
+    for (QAbstractButton* bottone : std::as_const(m_bottoni))
+        bottone->setFocusPolicy(scansione ? Qt::NoFocus : Qt::StrongFocus);
     m_ricevitoreManuale->setVisible(modalita == Manuale);
     m_ricevitoreAutomatico->setVisible(modalita == Automatica);
-    if (modalita != Manuale && modalita != Automatica) {
+    if (!scansione) {
         m_timer->stop();
         return;
     }
@@ -54,6 +63,7 @@ void ScansioneCursore::prepara(int modalita, int intervalloMs)
 void ScansioneCursore::ferma()
 {
     m_timer->stop();
+    m_attesaRilascio.stop();
 }
 
 QWidget* ScansioneCursore::ricevitore() const
@@ -61,15 +71,31 @@ QWidget* ScansioneCursore::ricevitore() const
     return m_modalita == Automatica ? m_ricevitoreAutomatico : m_ricevitoreManuale;
 }
 
+QList<QAbstractButton*> ScansioneCursore::candidati() const
+{
+    QList<QAbstractButton*> presenti;
+    for (QAbstractButton* bottone : m_bottoni) {
+        if (!bottone->isHidden() && bottone->isEnabled())
+            presenti << bottone;
+    }
+    return presenti;
+}
+
 QAbstractButton* ScansioneCursore::evidenziato() const
 {
-    const QList<QAbstractButton*> bottoni = m_candidati();
+    const QList<QAbstractButton*> bottoni = candidati();
     return bottoni.isEmpty() ? nullptr : bottoni.at(std::min<int>(m_cursore, bottoni.size() - 1));
 }
 
 void ScansioneCursore::evidenzia(int indice)
 {
-    const QList<QAbstractButton*> bottoni = m_candidati();
+    accendi(indice);
+    riavviaPasso();
+}
+
+void ScansioneCursore::accendi(int indice)
+{
+    const QList<QAbstractButton*> bottoni = candidati();
     m_cursore = bottoni.isEmpty() ? 0 : indice % bottoni.size();
     // The button lit before may have left the candidates (an answer disabled after it was chosen).
     if (m_acceso)
@@ -83,24 +109,18 @@ void ScansioneCursore::evidenzia(int indice)
         Colori::impostaSfondo(m_acceso, m_selezionato);
 }
 
-void ScansioneCursore::avanza()
+// A button lit by a choice or by the screen gets a whole step before the clock moves on.
+void ScansioneCursore::riavviaPasso()
 {
-    if (QAbstractButton* attuale = evidenziato())
-        Colori::impostaSfondo(attuale, m_normale);
-    evidenzia(m_cursore + 1);
+    if (m_timer->isActive())
+        m_timer->start();
 }
 
 void ScansioneCursore::tic()
 {
     if (m_modalita == Automatica)
-        avanza();
+        accendi(m_cursore + 1);
     ricevitore()->setFocus();
-}
-
-void ScansioneCursore::scegli()
-{
-    if (QAbstractButton* bottone = evidenziato())
-        emit scelto(bottone);
 }
 
 bool ScansioneCursore::eventFilter(QObject* oggetto, QEvent* evento)
@@ -108,16 +128,42 @@ bool ScansioneCursore::eventFilter(QObject* oggetto, QEvent* evento)
     if (oggetto != ricevitore() || (evento->type() != QEvent::KeyPress && evento->type() != QEvent::KeyRelease))
         return QObject::eventFilter(oggetto, evento);
     const auto* tasto = static_cast<QKeyEvent*>(evento);
-    const bool spazio = tasto->key() == Qt::Key_Space;
-    const bool invio = tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
-    if (!spazio && !invio)
+    if (tasto->key() != Qt::Key_Space && tasto->key() != Qt::Key_Return && tasto->key() != Qt::Key_Enter)
         return false;
-    // A switch held down repeats its key: only the first release counts.
-    if (evento->type() == QEvent::KeyPress || tasto->isAutoRepeat())
-        return true;
-    if (m_modalita == Manuale && spazio)
-        avanza();
-    else if ((m_modalita == Manuale && invio) || (m_modalita == Automatica && spazio))
-        scegli();
+    tastoSensore(tasto);
     return true;
+}
+
+// One physical press is one step, taken when the switch is let go. X11 repeats a held key as release/press
+// pairs sent together, and Qt flags only the pairs it sees together. So the switch's state is kept here: a
+// press while it is down changes nothing, and a release counts only once the key has stayed up for
+// kConfermaRilascioMs; a press before then (the repeat's own, or a bouncing switch) continues the hold.
+void ScansioneCursore::tastoSensore(const QKeyEvent* evento)
+{
+    const int codice = evento->key() == Qt::Key_Enter ? Qt::Key_Return : evento->key();
+    if (evento->isAutoRepeat())
+        return;
+    // The other switch moving means the pending release was a real one.
+    if (m_attesaRilascio.isActive() && codice != m_tastoRilasciato)
+        rilascioConfermato();
+    if (evento->type() == QEvent::KeyPress) {
+        m_attesaRilascio.stop();
+        m_tastiGiu.insert(codice);
+    } else if (m_tastiGiu.remove(codice)) {
+        m_tastoRilasciato = codice;
+        m_accesoAlRilascio = evidenziato(); // the pupil chooses what was lit when letting go
+        m_attesaRilascio.start();
+    }
+}
+
+void ScansioneCursore::rilascioConfermato()
+{
+    m_attesaRilascio.stop();
+    const bool spazio = m_tastoRilasciato == Qt::Key_Space;
+    if (m_modalita == Manuale && spazio) {
+        accendi(m_cursore + 1);
+    } else if (((m_modalita == Manuale && !spazio) || (m_modalita == Automatica && spazio)) && m_accesoAlRilascio) {
+        riavviaPasso();
+        emit scelto(m_accesoAlRilascio);
+    }
 }

@@ -5,22 +5,26 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <functional>
+#include <QSet>
+#include <QTimer>
 
 class QAbstractButton;
-class QTimer;
+class QKeyEvent;
 class QWidget;
 
 class ScansioneCursore : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ScansioneCursore)
 public:
     enum Modalita { Mouse = 0, Manuale = 1, Automatica = 2 };
+    // How long a released switch must stay up before its release counts.
+    static constexpr int kConfermaRilascioMs = 50;
 
     // The two receivers are the small boxes that hold the keyboard in each scanning mode.
     ScansioneCursore(QTimer* timer, QWidget* ricevitoreManuale, QWidget* ricevitoreAutomatico, QObject* genitore);
 
-    // The buttons the cursor runs over, in order, as they are now.
-    void setCandidati(std::function<QList<QAbstractButton*>()> candidati) { m_candidati = std::move(candidati); }
+    // The buttons the cursor runs over, in order; those hidden or disabled at the moment are skipped.
+    void setBottoni(const QList<QAbstractButton*>& bottoni) { m_bottoni = bottoni; }
     void setColori(double normale, double selezionato);
 
     // Shows the mode's receiver and starts the clock;
@@ -30,10 +34,9 @@ public:
     int modalita() const { return m_modalita; }
 
     int cursore() const { return m_cursore; }
-    // Moves the cursor to a candidate and paints it, the others in the normal colour.
+    // Moves the cursor to a candidate and paints it, the others in the normal colour; the clock starts a
+    // whole step there.
     void evidenzia(int indice);
-    // Unpaints the highlighted candidate, moves on by one (wrapping round) and paints the next.
-    void avanza();
     QAbstractButton* evidenziato() const;
 
     // The clock step of automatic scanning: quarter seconds, at least one.
@@ -46,17 +49,26 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
+    QList<QAbstractButton*> candidati() const;
+    void accendi(int indice);
     void tic();
-    void scegli();
+    void tastoSensore(const QKeyEvent* evento);
+    void rilascioConfermato();
+    void riavviaPasso();
     QWidget* ricevitore() const;
 
     QTimer* m_timer;
     QWidget* m_ricevitoreManuale;
     QWidget* m_ricevitoreAutomatico;
-    std::function<QList<QAbstractButton*>()> m_candidati;
+    QList<QAbstractButton*> m_bottoni;
     double m_normale = 0;
     double m_selezionato = 0;
     int m_modalita = Mouse;
     int m_cursore = 0;
     QPointer<QAbstractButton> m_acceso;
+
+    QSet<int> m_tastiGiu;
+    QTimer m_attesaRilascio;
+    int m_tastoRilasciato = 0;
+    QPointer<QAbstractButton> m_accesoAlRilascio;
 };

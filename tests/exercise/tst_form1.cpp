@@ -45,6 +45,12 @@ class TestForm1 : public QObject {
         s->Command1[m_p->stato->TabellaFrasi.Codice(s->RigaCorrente(), s->ColonnaCorrente())]->click();
         s->BottoneAvanti->click();
     }
+    // A key pressed and let go where the screen's keyboard is; the switch's release counts once it stays up.
+    static void premi(Form1* s, Qt::Key tasto)
+    {
+        QTest::keyClick(s->focusWidget(), tasto);
+        QTest::qWait(ScansioneCursore::kConfermaRilascioMs * 3);
+    }
     void esci(Form1* s)
     {
         s->mnuEsci->trigger();
@@ -347,9 +353,9 @@ private slots:
                  qPrintable(QStringLiteral("%1 pt in cursive, %2 pt in print").arg(corsivo).arg(stampato)));
     }
 
-    // Steps: space, enter ("r"), a held space ("h"), a clock tick ("t"), the mouse entering "falso" ("m") or
-    // clicking "avanti" ("a"). After each: the highlighted buttons (3 is "avanti"), right and wrong answers,
-    // the statement's column.
+    // Steps: space, enter ("r"), a held space ("h"), a clock tick ("t"), the mouse entering "falso" ("m"),
+    // clicking "falso" ("c") or "avanti" ("a"). Keys go where the screen's keyboard focus is. After each: the
+    // highlighted buttons (3 is "avanti"), right and wrong answers, the statement's column.
     void comandi_data()
     {
         QTest::addColumn<int>("modalita");
@@ -360,10 +366,14 @@ private slots:
                                                        "0 0 1 1", "3 1 1 1", "3 1 1 1", "0 1 1 2"};
         QTest::newRow("manuale: né il mouse né il tempo spostano")
             << 1 << QString("mt") << QStringList{"0 0 0 1", "0 0 0 1", "0 0 0 1"};
+        QTest::newRow("manuale: dopo un clic invio sceglie l'acceso")
+            << 1 << QString("cr") << QStringList{"0 0 0 1", "0 0 1 1", "3 1 1 1"};
         QTest::newRow("automatica: il tempo sposta, spazio sceglie")
             << 2 << QString("tttrh  ")
             << QStringList{"0 0 0 1", "1 0 0 1", "2 0 0 1", "0 0 0 1", "0 0 0 1", "0 0 0 1", "3 1 0 1", "0 1 0 2"};
-        QTest::newRow("mouse") << 0 << QString("m") << QStringList{"- 0 0 1", "1 0 0 1"};
+        QTest::newRow("automatica: dopo un clic spazio sceglie l'acceso")
+            << 2 << QString("c ") << QStringList{"0 0 0 1", "0 0 1 1", "3 1 1 1"};
+        QTest::newRow("mouse") << 0 << QString("mc") << QStringList{"- 0 0 1", "1 0 0 1", "1 0 1 1"};
     }
     void comandi()
     {
@@ -393,8 +403,8 @@ private slots:
                                      s->ContaErrati(), s->ColonnaCorrente());
         };
         const QHash<QChar, std::function<void()>> fai{
-            {u' ', [&] { QTest::keyClick(sensore, Qt::Key_Space); }},
-            {u'r', [&] { QTest::keyClick(sensore, Qt::Key_Return); }},
+            {u' ', [&] { premi(s, Qt::Key_Space); }},
+            {u'r', [&] { premi(s, Qt::Key_Return); }},
             {u'h', [&] { QCoreApplication::sendEvent(sensore, &tenuto); }},
             {u't',
              [&] {
@@ -402,6 +412,7 @@ private slots:
                  tic.wait();
              }},
             {u'm', [&] { QCoreApplication::sendEvent(s->Command1[1], &entra); }},
+            {u'c', [&] { QTest::mouseClick(s->Command1[1], Qt::LeftButton); }},
             {u'a', [&] { QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton); }}};
         QStringList visti{quadro()};
         for (const QChar passo : passi) {
@@ -409,6 +420,36 @@ private slots:
             visti << quadro();
         }
         QCOMPARE(visti, quadri);
+        // Only in mouse mode does a clicked button keep the keyboard.
+        const bool bottoneColFuoco =
+            std::find(std::begin(bottoni), std::end(bottoni), s->focusWidget()) != std::end(bottoni);
+        QCOMPARE(bottoneColFuoco, modalita == 0 && passi.contains(u'c'));
+    }
+
+    // In automatic scanning a choice gives what is lit next a whole step, however far the clock had run.
+    void unaSceltaDaUnPassoIntero_data()
+    {
+        QTest::addColumn<bool>("colMouse");
+        QTest::addColumn<int>("giusta"); // the first statement's answer: "vero" is lit and chosen
+        QTest::newRow("sensore, risposta giusta") << false << 0;
+        QTest::newRow("sensore, risposta sbagliata") << false << 1;
+        QTest::newRow("clic del maestro, risposta giusta") << true << 0;
+    }
+    void unaSceltaDaUnPassoIntero()
+    {
+        QFETCH(bool, colMouse);
+        QFETCH(int, giusta);
+        metti(1, QStringLiteral("Il gatto dorme sul divano."), 1, {QString::number(giusta) + QStringLiteral("Dorme.")});
+        imp().ModalitaInput = 2;
+        Form1* s = apri();
+        const int passo = s->Timer1->interval();
+        QTest::qWait(passo * 2 / 5);
+        if (colMouse)
+            QTest::mouseClick(s->Command1[0], Qt::LeftButton);
+        else
+            QTest::keyClick(s->focusWidget(), Qt::Key_Space);
+        QTRY_COMPARE(s->ContaEsatti() + s->ContaErrati(), 1);
+        QVERIFY2(s->Timer1->remainingTime() > passo * 4 / 5, qPrintable(QString::number(s->Timer1->remainingTime())));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "support/AmbienteProva.h"
 #include "support/Colori.h"
 #include "support/Messaggi.h"
+#include "support/ScansioneCursore.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,6 +28,7 @@ int evidenziato(const FormMenu* s)
     return c == QList<double>{kNormale, kNormale} ? -1 : -2;
 }
 
+// A key pressed and let go; a switch's release counts once it stays up.
 void premi(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false)
 {
     const QString testo = tasto == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
@@ -34,6 +36,7 @@ void premi(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false)
     QKeyEvent su(QEvent::KeyRelease, tasto, Qt::NoModifier, testo, ripetuto);
     QCoreApplication::sendEvent(ricevitore, &giu);
     QCoreApplication::sendEvent(ricevitore, &su);
+    QTest::qWait(ScansioneCursore::kConfermaRilascioMs * 3);
 }
 } // namespace
 
@@ -130,6 +133,7 @@ private slots:
     void cambioUtente()
     {
         const QString anna = stato().percorsi.cartellaUtenti() + QStringLiteral("anna.ini");
+        imp().ModalitaInput = 2;
         scriviProfilo(QStringLiteral("anna.ini"));
         const ImpostazioniUtente comeAnna = imp();
         imp().FontTesto = QStringLiteral("Courier New");
@@ -144,7 +148,10 @@ private slots:
         QCOMPARE(velocitaNelProfilo(anna), qint16(7)); // selecting the current user at activation saves it
 
         imp().VelocitaScansione = 9; // changed during the session
+        s->Timer1->setInterval(1);
+        QTRY_COMPARE(evidenziato(s), 1);
         s->Combo1->setCurrentIndex(1);
+        QCOMPARE(evidenziato(s), 0); // the new pupil starts from the first button
         QCOMPARE(velocitaNelProfilo(anna), qint16(9));
         QCOMPARE(stato().NomeUtente, QStringLiteral("bruno"));
         QCOMPARE(stato().PercorsoUtente, stato().percorsi.cartellaUtenti() + QStringLiteral("bruno.ini"));
@@ -195,14 +202,14 @@ private slots:
         QTest::addColumn<int>("velocita");
         QTest::addColumn<int>("millisecondi");      // the automatic scanning step
         QTest::addColumn<QList<int>>("sottoMouse"); // after entering 1, entering 0, moving over the background
-        const QList<int> fermo{-2, -2, -2};         // nothing is painted before the first tick
+        const QList<int> primo{0, 0, 0};            // scanning starts on the first button
         QTest::newRow("mouse") << 0 << 4 << -1 << QList<int>{1, 0, -1};
-        QTest::newRow("manuale") << 1 << 4 << -1 << QList<int>{0, 0, 0};
-        QTest::newRow("automatica 4") << 2 << 4 << 1000 << fermo;
-        QTest::newRow("automatica 8") << 2 << 8 << 2000 << fermo;
-        QTest::newRow("automatica 1") << 2 << 1 << 250 << fermo;
-        QTest::newRow("automatica 0") << 2 << 0 << 250 << fermo;
-        QTest::newRow("automatica negativa") << 2 << -3 << 250 << fermo;
+        QTest::newRow("manuale") << 1 << 4 << -1 << primo;
+        QTest::newRow("automatica 4") << 2 << 4 << 1000 << primo;
+        QTest::newRow("automatica 8") << 2 << 8 << 2000 << primo;
+        QTest::newRow("automatica 1") << 2 << 1 << 250 << primo;
+        QTest::newRow("automatica 0") << 2 << 0 << 250 << primo;
+        QTest::newRow("automatica negativa") << 2 << -3 << 250 << primo;
     }
     void modalita()
     {
@@ -260,21 +267,23 @@ private slots:
         if (modalita == 0) {
             QTest::mouseClick(s->Command1[bottone], Qt::LeftButton);
         } else {
+            // A helper's click on the other button does nothing and leaves the keyboard to the switches.
+            QTest::mouseClick(s->Command1[1 - bottone], Qt::LeftButton);
             // Manual: space steps round. A held switch and the other mode's receiver do nothing.
             for (int i = 0; modalita == 1 && i < 2 + bottone; ++i)
-                premi(sensore, Qt::Key_Space);
+                premi(s->focusWidget(), Qt::Key_Space);
             premi(sensore, Qt::Key_Space, true);
             premi(sensore, tasto, true);
             premi(altro, tasto);
             if (modalita == 2)
                 premi(sensore, Qt::Key_Return);
             QVERIFY(s->isVisible());
-            // Automatic: the clock steps round. Nothing runs between the check and the key.
+            // Automatic: the clock steps round; the button lit when the switch is let go is chosen.
             s->Timer1->setInterval(1);
             QTRY_COMPARE(evidenziato(s), bottone);
-            premi(sensore, tasto);
+            premi(s->focusWidget(), tasto);
         }
-        QVERIFY(!s->isVisible());
+        QVERIFY(!m_p->programma.formMenu()); // unloaded, and perhaps already deleted
         QCOMPARE(m_p->programma.form1() && m_p->programma.form1()->isVisible(), bottone == 0);
         QCOMPARE(velocitaNelProfilo(stato().PercorsoUtente) == 11, modalita != 0 && bottone == 1);
     }
