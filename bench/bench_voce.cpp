@@ -1,5 +1,7 @@
 // Speech: from Speak of a ten-word sentence to its first samples handed to the audio device (goal 30 ms),
-// and from StopAll to silence (goal 50 ms). Run with PULSE_SERVER set (or a desktop) to include the device.
+// from StopAll to silence (goal 50 ms), and how long after the device has played it an utterance ends
+// (goal 150 ms at most), beside the device's own wait before it plays. Run with PULSE_SERVER set (or a desktop)
+// to include the device.
 #include "exercise/agent/AgenteMerlino.h"
 
 #include <QApplication>
@@ -38,6 +40,24 @@ int main(int argc, char* argv[])
         merlino->StopAll();
         alSilenzio.push_back(cronometro.nsecsElapsed() / 1e6);
     }
+    const int durataMs = SintesiVoce::istanza().sintetizza(separaTag(frase)).durataMs();
+    std::vector<double> primaCheSuoni;
+    std::vector<double> dopoIlSuono;
+    for (int volta = 0; volta < 5; ++volta) {
+        merlino->Speak(frase);
+        while (!merlino->riproduzione().inCorso())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
+        QElapsedTimer cronometro;
+        cronometro.start();
+        while (merlino->riproduzione().trascorsi() == 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
+        primaCheSuoni.push_back(cronometro.nsecsElapsed() / 1e6);
+        const int giaSuonati = merlino->riproduzione().trascorsi();
+        cronometro.restart();
+        while (merlino->staParlando())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
+        dopoIlSuono.push_back(cronometro.nsecsElapsed() / 1e6 - (durataMs - giaSuonati));
+    }
     const auto mediana = [](std::vector<double> tempi) {
         std::sort(tempi.begin(), tempi.end());
         return tempi[tempi.size() / 2];
@@ -47,5 +67,9 @@ int main(int argc, char* argv[])
                 mediana(alPrimoSuono));
     std::printf("da StopAll al silenzio:                   %6.2f ms   (obiettivo: al massimo 50 ms)\n",
                 mediana(alSilenzio));
+    std::printf("fine dell'enunciato dopo l'ultimo suono:  %6.2f ms   (obiettivo: al massimo 150 ms)\n",
+                mediana(dopoIlSuono));
+    std::printf("attesa del dispositivo prima di suonare:  %6.2f ms   (del dispositivo, non del programma)\n",
+                mediana(primaCheSuoni));
     return 0;
 }

@@ -1,81 +1,212 @@
-// Speech reaches a real audio device, and StopAll silences it. Runs against the PulseAudio null sink that
-// scripts/test starts; its monitor is recorded with parec.
+// What the pupil hears from the exercise screen, recorded from the PulseAudio null sink that scripts/test
+// starts: its monitor is recorded with parec for the whole run.
+#include "exercise/Form1.h"
 #include "exercise/agent/AgenteMerlino.h"
+#include "exercise/agent/SintesiVoce.h"
 #include "support/AmbienteProva.h"
 
+#include <QAction>
 #include <QAudioDevice>
-#include <QElapsedTimer>
+#include <QDir>
+#include <QDirIterator>
+#include <QLabel>
 #include <QMediaDevices>
 #include <QProcess>
 #include <QTest>
-#include <QWidget>
+#include <QThread>
+#include <QTimer>
 #include <cmath>
 
 namespace {
 constexpr int kFrequenza = 22050;
+constexpr int kFinestra = kFrequenza / 100 * 2; // bytes in 10 ms
+constexpr double kSogliaForte = 300;            // RMS of a 10 ms window that is heard as speech
+const QString kStoria = QStringLiteral("C'era una volta un mago gentile che leggeva le storie ai bambini del paese, "
+                                       "ogni sera, vicino al fuoco del camino.");
 
-double rms(const QByteArray& pcm)
+double rms(const char* dati, qsizetype byte)
 {
-    const auto* campioni = reinterpret_cast<const qint16*>(pcm.constData());
-    const qsizetype quanti = pcm.size() / 2;
+    const auto* campioni = reinterpret_cast<const qint16*>(dati);
+    const qsizetype quanti = byte / 2;
     double somma = 0;
     for (qsizetype i = 0; i < quanti; ++i)
         somma += double(campioni[i]) * campioni[i];
     return quanti ? std::sqrt(somma / quanti) : 0;
 }
 
-// Records the device's monitor for the given time.
-QByteArray registra(QProcess& registratore, int ms)
+// Speech as heard: how many 10 ms windows are loud, and the longest quiet run between the first loud
+// window and the last.
+struct Ascolto {
+    int forti = 0;
+    int pausaPiuLunga = 0;
+};
+
+Ascolto ascolta(const QByteArray& pcm)
 {
-    registratore.readAllStandardOutput();
-    QByteArray audio;
-    QElapsedTimer orologio;
-    orologio.start();
-    while (orologio.elapsed() < ms) {
-        QTest::qWait(20);
-        audio += registratore.readAllStandardOutput();
+    Ascolto ascolto;
+    int pausa = -1; // before the first loud window
+    for (qsizetype i = 0; i + kFinestra <= pcm.size(); i += kFinestra) {
+        if (rms(pcm.constData() + i, kFinestra) > kSogliaForte) {
+            ++ascolto.forti;
+            ascolto.pausaPiuLunga = std::max(ascolto.pausaPiuLunga, pausa);
+            pausa = 0;
+        } else if (pausa >= 0) {
+            ++pausa;
+        }
     }
-    return audio;
+    return ascolto;
 }
+
+// The whole program over a test folder with the real speaking character, and one item whose first
+// statement is the given text.
+struct EsercizioParlato {
+    explicit EsercizioParlato(const QString& affermazione)
+    {
+        for (QDirIterator voce(AmbienteProva::sorgente(QStringLiteral("assets/personaggi")), QDir::Files,
+                               QDirIterator::Subdirectories);
+             voce.hasNext();) {
+            const QString file = voce.next();
+            AmbienteProva::scrivi(ambiente.cartellaProgramma() + QStringLiteral("personaggi/") +
+                                      file.section(QStringLiteral("assets/personaggi/"), 1),
+                                  AmbienteProva::leggi(file));
+        }
+        ImpostazioniUtente& impostazioni = stato->ImpostazioniUtente;
+        impostazioni.ParlatoAttivo = true;
+        impostazioni.StileLettere = QStringLiteral("minuscolo");
+        impostazioni.VelocitaVoce = static_cast<qint16>(ParametriVoce().velocita);
+        impostazioni.TonoVoce = static_cast<qint16>(ParametriVoce().tono);
+        TabellaFrasi& tabella = stato->TabellaFrasi;
+        tabella.NumeroRighe = 1;
+        tabella.Testo(1, 0) = QStringLiteral("Il mago e il fuoco.");
+        tabella.Codice(1, 0) = 1;
+        tabella.Testo(1, 1) = affermazione;
+        tabella.Codice(1, 1) = 0;
+    }
+    AmbienteProva ambiente;
+    std::unique_ptr<StatoProgramma> stato = ambiente.nuovoStato();
+    SuonoFinto suoni;
+    Programma programma{*stato, suoni};
+};
 } // namespace
 
 class TestAudio : public QObject {
     Q_OBJECT
+    QProcess m_registratore;
+    QByteArray m_registrato; // the monitor, from the start of the test program
+    const QString m_monitor = qEnvironmentVariable("ORDIPARO_MONITOR_AUDIO", QStringLiteral("ordiparo_nulla.monitor"));
+
+    qsizetype adesso()
+    {
+        m_registrato += m_registratore.readAllStandardOutput();
+        return m_registrato.size();
+    }
+    // Waits while the device plays on, then gives what was recorded since the mark.
+    QByteArray registratoDa(qsizetype segno, int ms)
+    {
+        QTest::qWait(ms);
+        adesso();
+        return m_registrato.mid(segno);
+    }
+
+    // A suspended sink keeps what it is given and plays it once woken, as a desktop's idle sink does.
+    void sospendiDispositivo(bool sospeso)
+    {
+        QProcess::execute(QStringLiteral("pactl"),
+                          {QStringLiteral("suspend-sink"), m_monitor.section(u'.', 0, -2), sospeso ? "1" : "0"});
+    }
+
 private slots:
-    void laVoceArrivaAlDispositivoEStopAllLaZittisce()
+    void initTestCase()
     {
         QVERIFY2(!QMediaDevices::defaultAudioOutput().isNull(),
                  "no audio device: run through scripts/test, which starts a PulseAudio null sink");
         QVERIFY2(qEnvironmentVariableIsSet("PULSE_SERVER"), "PULSE_SERVER names the test's PulseAudio server");
-        const QString monitor =
-            qEnvironmentVariable("ORDIPARO_MONITOR_AUDIO", QStringLiteral("ordiparo_nulla.monitor"));
-        QProcess registratore;
-        registratore.start(QStringLiteral("parec"),
-                           {QStringLiteral("--device=") + monitor, QStringLiteral("--format=s16le"),
-                            QStringLiteral("--rate=%1").arg(kFrequenza), QStringLiteral("--channels=1"),
-                            QStringLiteral("--latency-msec=20")});
-        QVERIFY(registratore.waitForStarted());
+        m_registratore.start(QStringLiteral("parec"),
+                             {QStringLiteral("--device=") + m_monitor, QStringLiteral("--format=s16le"),
+                              QStringLiteral("--rate=%1").arg(kFrequenza), QStringLiteral("--channels=1"),
+                              QStringLiteral("--latency-msec=20")});
+        QVERIFY(m_registratore.waitForStarted());
         // The recording stream takes a moment to start flowing.
-        QTRY_VERIFY_WITH_TIMEOUT(registratore.bytesAvailable() > 2000, 10000);
-        QVERIFY2(rms(registra(registratore, 300)) < 50, "the device is not silent before speaking");
+        QTRY_VERIFY_WITH_TIMEOUT(adesso() > 2000, 10000);
+        const QByteArray prima = registratoDa(adesso(), 300);
+        QVERIFY2(rms(prima.constData(), prima.size()) < 50, "the device is not silent before speaking");
+    }
+    void cleanupTestCase()
+    {
+        m_registratore.kill();
+        m_registratore.waitForFinished();
+    }
 
-        QWidget schermata;
-        ControlloAgenteMerlino controllo(&schermata, AmbienteProva::sorgente(QStringLiteral("assets/personaggi/")));
-        QVERIFY(controllo.CharactersLoad(QStringLiteral("Merlin"), QStringLiteral("Merlin.acs"), nullptr));
-        auto* merlino = static_cast<AgenteMerlino*>(controllo.Characters(QStringLiteral("Merlin")));
-        merlino->Speak(QStringLiteral("C'era una volta un mago gentile che leggeva le storie ai bambini del paese, "
-                                      "ogni sera, vicino al fuoco."));
-        const QByteArray parlato = registra(registratore, 1200);
+    // The greeting said as the screen opens, and a long statement read on a click, are heard whole and
+    // without gaps that the synthesised speech does not have: also when the device wakes up late, as a
+    // suspended sink does, and when the screen keeps the event loop busy.
+    void siSenteTuttaLaFrase_data()
+    {
+        QTest::addColumn<bool>("clic");
+        QTest::addColumn<int>("ritardoMs");  // the device plays only after this long
+        QTest::addColumn<int>("occupataMs"); // the event loop is blocked this long every 400 ms
+        QTest::newRow("saluto, dispositivo lento") << false << 500 << 0;
+        QTest::newRow("affermazione con un clic") << true << 0 << 0;
+        QTest::newRow("affermazione, dispositivo lento, schermata occupata") << true << 500 << 150;
+    }
+    void siSenteTuttaLaFrase()
+    {
+        QFETCH(bool, clic);
+        QFETCH(int, ritardoMs);
+        QFETCH(int, occupataMs);
+        const QString atteso = clic ? kStoria : QStringLiteral("Ciao!");
+        EsercizioParlato e(kStoria);
+        QTimer occupata;
+        occupata.callOnTimeout([occupataMs] { QThread::msleep(occupataMs); });
+        if (occupataMs > 0)
+            occupata.start(400);
+        qsizetype segno = 0;
+        const auto chiedi = [&](const std::function<void()>& richiesta) {
+            segno = adesso();
+            if (ritardoMs > 0) {
+                sospendiDispositivo(true);
+                QTimer::singleShot(ritardoMs, this, [this] { sospendiDispositivo(false); });
+            }
+            richiesta();
+        };
+        Form1* s = nullptr;
+        chiedi([&] { s = e.programma.apriEsercizio(nullptr); });
+        auto* merlino = dynamic_cast<AgenteMerlino*>(s->personaggio());
+        QVERIFY(merlino);
+        QTRY_VERIFY_WITH_TIMEOUT(!merlino->staParlando(), 20000);
+        if (clic) {
+            QCOMPARE(s->Label4->text(), atteso);
+            chiedi([&] { QTest::mouseClick(s->Label4, Qt::LeftButton); });
+            QTRY_VERIFY_WITH_TIMEOUT(!merlino->staParlando(), 20000);
+        }
         QVERIFY(merlino->riproduzione().conDispositivo());
-        QVERIFY2(rms(parlato) > 300,
-                 qPrintable(QStringLiteral("RMS %1 over %2 bytes").arg(rms(parlato)).arg(parlato.size())));
+        const Ascolto sentito = ascolta(registratoDa(segno, 500));
+        const Ascolto sintetizzato = ascolta(SintesiVoce::istanza().sintetizza(separaTag(atteso)).pcm);
+        const QString numeri = QStringLiteral("loud %1 of %2 windows, longest gap %3 (synthesised %4)")
+                                   .arg(sentito.forti)
+                                   .arg(sintetizzato.forti)
+                                   .arg(sentito.pausaPiuLunga)
+                                   .arg(sintetizzato.pausaPiuLunga);
+        qInfo("%s", qPrintable(numeri));
+        QVERIFY2(sentito.forti * 10 >= sintetizzato.forti * 8, qPrintable(numeri));
+        QVERIFY2(sentito.pausaPiuLunga <= sintetizzato.pausaPiuLunga + 5, qPrintable(numeri));
+        e.programma.termina();
+    }
 
-        merlino->StopAll();
-        QTest::qWait(150); // what the device had buffered drains
-        const QByteArray dopo = registra(registratore, 500);
-        QVERIFY2(rms(dopo) < 50, qPrintable(QStringLiteral("RMS %1 after StopAll").arg(rms(dopo))));
-        registratore.kill();
-        registratore.waitForFinished();
+    // Going back to the menu silences the character at once.
+    void chiudendoLaSchermataTace()
+    {
+        EsercizioParlato e(kStoria);
+        Form1* s = e.programma.apriEsercizio(nullptr);
+        QTest::mouseClick(s->Label4, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(ascolta(registratoDa(adesso(), 100)).forti > 5, 5000);
+        s->mnuEsci->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::qWait(150); // the recording catches up
+        const QByteArray dopo = registratoDa(adesso(), 500);
+        QVERIFY2(rms(dopo.constData(), dopo.size()) < 50,
+                 qPrintable(QStringLiteral("RMS %1 after leaving").arg(rms(dopo.constData(), dopo.size()))));
+        e.programma.termina();
     }
 };
 

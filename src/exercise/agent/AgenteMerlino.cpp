@@ -60,7 +60,8 @@ void AgenteMerlino::Show()
 
 void AgenteMerlino::animaSecondoLaVoce()
 {
-    m_figura->anima(m_inCorso && m_riproduzione.inCorso() ? QStringLiteral("Parla") : QStringLiteral("Riposo"), true);
+    m_figura->anima(m_inCorso && m_riproduzione.trascorsi() > 0 ? QStringLiteral("Parla") : QStringLiteral("Riposo"),
+                    true);
 }
 
 void AgenteMerlino::Hide()
@@ -113,9 +114,6 @@ void AgenteMerlino::arrivata(const VoceSintetizzata& voce)
     } else {
         m_fumetto->hide();
     }
-    // An appearance or a greeting under way finishes first, then turns to talking.
-    if (m_figura->isVisible() && m_figura->animazione() == QStringLiteral("Riposo"))
-        animaSecondoLaVoce();
     m_battito.start();
     battito();
 }
@@ -129,7 +127,10 @@ void AgenteMerlino::battito()
             finoA = parola.inizio + parola.lunghezza;
     }
     m_fumetto->rivela(finoA);
-    if (trascorsi >= m_voce.durataMs())
+    // The mouth moves once the device is heard; an appearance or a greeting under way finishes first.
+    if (trascorsi > 0 && m_figura->isVisible() && m_figura->animazione() == QStringLiteral("Riposo"))
+        animaSecondoLaVoce();
+    if (m_riproduzione.finita())
         finita();
 }
 
