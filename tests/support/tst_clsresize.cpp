@@ -1,4 +1,4 @@
-// Proportional layout: recording, scaling, tags, lines, minimised windows and the start size.
+// Proportional layout: recording, scaling, tags, lines, minimised windows, the start size and the menu bar.
 #include "support/Schermata.h"
 
 #include <QLabel>
@@ -16,6 +16,7 @@ public:
         posiziona(riquadro, 1500, 1500, 4500, 3000); // 100, 100, 300, 200 pixels
         interno->setObjectName(QStringLiteral("Label1"));
         interno->setGeometry(10, 20, 30, 40);
+        layout().setSourceForm(this);
     }
     QWidget* riquadro = new QWidget(area());
     QLabel* interno = new QLabel(riquadro);
@@ -26,99 +27,61 @@ public:
 class TestClsResize : public QObject {
     Q_OBJECT
 private slots:
-    void primaChiamataRegistraSoltanto()
+    // The first pass records the places as they are; a minimised window keeps them.
+    void primaRegistraPoiScala()
     {
         SchermataProva s;
-        s.layout().setSourceForm(&s);
         s.resize(1200, 800);
-        s.show(); // the first pass records at 1200 × 800
+        s.show();
         QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 300, 200));
         s.resize(600, 400);
         QCOMPARE(s.riquadro->geometry(), QRect(50, 50, 150, 100));
-    }
-
-    void doppiaMisuraDoppiControlli()
-    {
-        SchermataProva s;
-        s.layout().setSourceForm(&s);
-        s.layout().ReInitialise();
-        s.show();
+        s.showMinimized();
+        QVERIFY(s.isMinimized());
         s.resize(1200, 800);
-        QCOMPARE(s.riquadro->geometry(), QRect(200, 200, 600, 400));
-        QCOMPARE(s.interno->geometry(), QRect(20, 40, 60, 80));
-        s.resize(600, 400);
-        QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 300, 200));
-        QCOMPARE(s.interno->font(), QLabel().font()); // fonts are not scaled
+        QCOMPARE(s.riquadro->geometry(), QRect(50, 50, 150, 100));
     }
 
+    // From 600 × 400 to 1200 × 1200: twice as wide, three times as high.
     void tag_data()
     {
         QTest::addColumn<QString>("tag");
+        QTest::addColumn<bool>("linea");
         QTest::addColumn<QRect>("atteso");
-        QTest::newRow("nessun tag") << QString() << QRect(200, 300, 600, 600);
-        QTest::newRow("solo larghezza") << QStringLiteral("@w") << QRect(100, 100, 600, 200);
-        QTest::newRow("posizione ferma") << QStringLiteral("@WH") << QRect(100, 100, 600, 600);
-        QTest::newRow("congelato") << QStringLiteral("@") << QRect(100, 100, 300, 200);
-        QTest::newRow("non comincia con @") << QStringLiteral("W@") << QRect(200, 300, 600, 600);
+        QTest::newRow("nessun tag") << QString() << false << QRect(200, 300, 600, 600);
+        QTest::newRow("sinistra e larghezza") << QStringLiteral("@lw") << false << QRect(200, 100, 600, 200);
+        QTest::newRow("posizione ferma") << QStringLiteral("@WH") << false << QRect(100, 100, 600, 600);
+        QTest::newRow("congelato") << QStringLiteral("@") << false << QRect(100, 100, 300, 200);
+        QTest::newRow("non comincia con @") << QStringLiteral("W@") << false << QRect(200, 300, 600, 600);
+        // A line's values are its end points: only X2 scales, and the line grows to the right.
+        QTest::newRow("linea") << QStringLiteral("@W") << true << QRect(100, 100, 700, 200);
     }
     void tag()
     {
         QFETCH(QString, tag);
+        QFETCH(bool, linea);
         QFETCH(QRect, atteso);
         SchermataProva s;
         s.riquadro->setProperty("tag", tag);
-        s.layout().setSourceForm(&s);
+        s.riquadro->setProperty("linea", linea);
         s.layout().ReInitialise();
         s.show();
         s.resize(1200, 1200);
         QCOMPARE(s.riquadro->geometry(), atteso);
+        QCOMPARE(s.interno->geometry(), QRect(20, 60, 60, 120));
     }
 
-    void lineaScalataPerEstremi()
-    {
-        SchermataProva s;
-        s.riquadro->setProperty("linea", true);
-        s.riquadro->setProperty("tag", QStringLiteral("@W")); // only X2 scales: the line grows to the right
-        s.layout().setSourceForm(&s);
-        s.layout().ReInitialise();
-        s.show();
-        s.resize(1200, 800);
-        QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 700, 200)); // X2 = 400 × 2
-    }
-
-    void ridottaAIconaNonCambia()
-    {
-        SchermataProva s;
-        s.layout().setSourceForm(&s);
-        s.layout().ReInitialise();
-        s.show();
-        s.showMinimized();
-        if (!s.isMinimized())
-            QSKIP("this platform does not minimise windows");
-        s.resize(1200, 800);
-        QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 300, 200));
-    }
-
-    void misuraInizialeTreQuartiDelloSchermo()
-    {
-        SchermataProva s;
-        s.layout().setSourceForm(&s);
-        s.layout().SizeFormToScreen(75);
-        const QRect schermo = s.screen()->availableGeometry();
-        const QSize attesa(int(0.75 * schermo.width()), int(0.75 * schermo.height()));
-        QCOMPARE(s.size(), attesa);
-        QCOMPARE(s.pos(), schermo.topLeft() +
-                              QPoint((schermo.width() - attesa.width()) / 2, (schermo.height() - attesa.height()) / 2));
-        // Recorded at the design size first, so the controls end in proportion to it.
-        QCOMPARE(s.riquadro->width(), qRound(300.0 * attesa.width() / 600));
-    }
-
-    void barraDeiMenuFuoriDallaProporzione()
+    // Recorded at the design size under the menu bar as it is, then sized to three quarters of the display.
+    void caricamento()
     {
         SchermataProva s;
         s.barraMenu()->addAction(QStringLiteral("&Azzera conteggio"));
         s.barraMenu()->addAction(QStringLiteral("&Esci"));
-        s.carica(); // records the design places under the bar as it now is
+        s.carica();
+        const QRect schermo = s.screen()->availableGeometry();
+        QVERIFY(qAbs(4 * s.width() - 3 * schermo.width()) < 4 && qAbs(4 * s.height() - 3 * schermo.height()) < 4);
+        QVERIFY(qAbs(2 * s.x() + s.width() - 2 * schermo.x() - schermo.width()) < 2);
+        QVERIFY(qAbs(2 * s.y() + s.height() - 2 * schermo.y() - schermo.height()) < 2);
         s.show();
         const int menu = s.barraMenu()->height();
         QVERIFY(menu > 0);
