@@ -3,10 +3,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
 #include <iterator>
 
 Q_LOGGING_CATEGORY(lcStorage, "ordiparo.storage", QtInfoMsg)
@@ -83,6 +85,29 @@ bool scriviCodificate(QIODevice& file, const QStringList& righe)
     }
     return true;
 }
+
+// Why a save failed, in words the teacher can act on; numeroErrore is errno just after the failing call.
+QString causaDelFallimento(const QString& percorso, int numeroErrore)
+{
+    const QFileInfo file(percorso);
+    if (file.isDir())
+        return QStringLiteral("Quel nome è di una cartella, non di un file.");
+    if (!file.dir().exists())
+        return QStringLiteral("La cartella \"%1\" non esiste.").arg(QDir::toNativeSeparators(file.path()));
+    switch (numeroErrore) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QStringLiteral("Il disco è pieno: libera un po' di spazio e riprova.");
+    case EFBIG: // a size limit of the disk or of the user
+        return QStringLiteral("Il disco è pieno o non accetta un file così grande.");
+    }
+    const bool senzaPermesso = numeroErrore == EACCES || numeroErrore == EPERM || numeroErrore == EROFS;
+    if (senzaPermesso || (file.exists() && !file.isWritable()) || !QFileInfo(file.path()).isWritable())
+        return QStringLiteral("Non c'è il permesso di scrivere in quella cartella o su quel file.");
+    return QStringLiteral("Controlla che la cartella esista e che si possa scrivere.");
+}
 } // namespace
 
 namespace TestoAnsi {
@@ -123,12 +148,14 @@ std::optional<QString> leggiFile(const QString& percorso)
 std::optional<QString> scriviRighe(const QString& percorso, const QStringList& righe)
 {
     QSaveFile file(percorso);
-    if (file.open(QIODevice::WriteOnly) && scriviCodificate(file, righe) && file.commit())
+    // Flushed apart: Qt 6.4's commit() ignores a failed last flush and puts the short file in place of the old one.
+    if (file.open(QIODevice::WriteOnly) && scriviCodificate(file, righe) && file.flush() && file.commit())
         return std::nullopt;
+    const int numeroErrore = errno;
     qCWarning(lcStorage) << "cannot write" << percorso << file.errorString();
-    return QStringLiteral("Non è stato possibile salvare il file \"%1\".\r\n"
-                          "Controlla che la cartella esista e che si possa scrivere.\r\n(%2)")
-        .arg(QDir::toNativeSeparators(percorso), file.errorString());
+    file.cancelWriting();
+    return QStringLiteral("Non è stato possibile salvare il file \"%1\".\r\n%2")
+        .arg(QDir::toNativeSeparators(percorso), causaDelFallimento(percorso, numeroErrore));
 }
 
 QString numeroConSegno(qint64 numero)
