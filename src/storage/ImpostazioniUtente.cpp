@@ -11,6 +11,7 @@
 
 namespace {
 constexpr double kPulsanteDiSistema = -2147483633.0; // system colour 15: button face
+constexpr qint64 kMassimoByteProfilo = 64 * 1024;    // 25 short lines: anything larger is damaged
 
 QString testoBooleano(bool valore)
 {
@@ -108,7 +109,8 @@ void ImpostazioniPredefinite(ImpostazioniUtente& i, const Percorsi& percorsi)
 
 void LeggiUtente(ImpostazioniUtente& i, const QString& percorsoUtente, const Percorsi& percorsi)
 {
-    const std::optional<QString> contenuto = TestoAnsi::leggiFile(Percorsi::risoltoSenzaMaiuscole(percorsoUtente));
+    const std::optional<QString> contenuto =
+        TestoAnsi::leggiFile(Percorsi::risoltoSenzaMaiuscole(percorsoUtente), kMassimoByteProfilo);
     if (!contenuto) {
         ImpostazioniPredefinite(i, percorsi);
         return;

@@ -11,6 +11,7 @@
 
 namespace {
 constexpr qint16 kCodiceVuoto = 3;
+constexpr qint64 kMassimoByteLista = 16 * 1024 * 1024; // 1000 exercises of long texts stay far below
 
 QString nomeLista(const QString& percorso)
 {
@@ -36,7 +37,8 @@ std::optional<QString> CaricaLista(TabellaFrasi& tabella, QString& listaInUso, c
         listaInUso = percorsi.listaPredefinita();
 
     tabella.NumeroRighe = 0;
-    const std::optional<QString> contenuto = TestoAnsi::leggiFile(Percorsi::risoltoSenzaMaiuscole(listaInUso));
+    const std::optional<QString> contenuto =
+        TestoAnsi::leggiFile(Percorsi::risoltoSenzaMaiuscole(listaInUso), kMassimoByteLista);
     if (!contenuto)
         return QStringLiteral("Non è stato possibile aprire la lista di frasi \"%1\".\r\n"
                               "Non ci sono frasi per gli esercizi.")

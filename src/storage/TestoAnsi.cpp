@@ -135,14 +135,30 @@ QByteArray codifica(const QString& testo)
     return kBomUtf8 + testo.toUtf8();
 }
 
-std::optional<QString> leggiFile(const QString& percorso)
+bool fileLeggibile(const QString& percorso, qint64 massimoByte)
 {
+    const QFileInfo file(percorso);
+    return file.isFile() && file.size() <= massimoByte;
+}
+
+std::optional<QByteArray> leggiByte(const QString& percorso, qint64 massimoByte)
+{
+    if (!fileLeggibile(percorso, massimoByte)) {
+        qCDebug(lcStorage) << "not a regular file of at most" << massimoByte << "bytes:" << percorso;
+        return std::nullopt;
+    }
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly)) {
         qCDebug(lcStorage) << "cannot read" << percorso << file.errorString();
         return std::nullopt;
     }
-    return decodifica(file.readAll());
+    return file.readAll();
+}
+
+std::optional<QString> leggiFile(const QString& percorso, qint64 massimoByte)
+{
+    const std::optional<QByteArray> byte = leggiByte(percorso, massimoByte);
+    return byte ? std::optional(decodifica(*byte)) : std::nullopt;
 }
 
 std::optional<QString> scriviRighe(const QString& percorso, const QStringList& righe)

@@ -14,8 +14,15 @@ QString decodifica(const QByteArray& byte);
 // so that nothing is ever replaced by a stand-in character.
 QByteArray codifica(const QString& testo);
 
-// The whole file decoded; nullopt when it cannot be read.
-std::optional<QString> leggiFile(const QString& percorso);
+// True for a regular file of at most massimoByte: one that can be read whole without waiting on a FIFO,
+// reading a device without end, or filling the memory. Each kind of file states a size it never reaches.
+bool fileLeggibile(const QString& percorso, qint64 massimoByte);
+
+// The bytes of the whole file; nullopt when it is not fileLeggibile or cannot be read.
+std::optional<QByteArray> leggiByte(const QString& percorso, qint64 massimoByte);
+
+// The same decoded.
+std::optional<QString> leggiFile(const QString& percorso, qint64 massimoByte);
 
 // Writes every line followed by CR LF, replacing the file only when the whole text is on disk.
 // Returns an Italian message for the user when the save fails; the old file is then left whole.

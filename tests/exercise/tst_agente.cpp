@@ -112,7 +112,13 @@ private slots:
         const QByteArray testa = "[personaggio]\nnome=Merlin\nlarghezza=160\naltezza=200\n"
                                  "[fotogrammi]\nriposo=merlin/riposo.svg\n";
         const QByteArray animazioni = "Riposo=riposo:100\nParla=riposo:100\nSaluta=riposo:100\nAppare=riposo:100\n";
+        const QByteArray tutte = "[animazioni]\n" + animazioni + "Scompare=riposo:100\n";
         QTest::newRow("file mancante") << QByteArray() << "manca il file del personaggio";
+        QTest::newRow("oltre 1 MB") << testa + tutte + ';' + QByteArray(1024 * 1024, 'x') << "più grande di 1 MB";
+        QTest::newRow("misure enormi") << QByteArray(testa).replace("160", "2000000000") + tutte
+                                       << "misure oltre i 2048 pixel per lato";
+        QTest::newRow("disegno fifo") << testa + "bocca=merlin/fifo.svg\n" + tutte << "il disegno \"bocca\"";
+        QTest::newRow("disegno compresso") << testa + "bocca=merlin/compresso.svgz\n" + tutte << "il disegno \"bocca\"";
         QTest::newRow("senza misure") << QByteArray("[personaggio]\nnome=Merlin\n") << "non dice nome e misure";
         QTest::newRow("animazione mancante")
             << testa + "[animazioni]\n" + animazioni << "manca l'animazione \"Scompare\"";
@@ -132,6 +138,12 @@ private slots:
         QDir().mkpath(cartella + QStringLiteral("merlin"));
         QFile::copy(cartellaPersonaggi() + QStringLiteral("merlin/riposo.svg"),
                     cartella + QStringLiteral("merlin/riposo.svg"));
+        AmbienteProva::creaFifo(cartella + QStringLiteral("merlin/fifo.svg"));
+        // A tiny valid drawing, gzipped: a gzipped frame could inflate to gigabytes.
+        AmbienteProva::scrivi(
+            cartella + QStringLiteral("merlin/compresso.svgz"),
+            QByteArray::fromBase64("H4sIAAAAAAAC/7MpLktXqMjNySu2VcooKSmw0tcvLy/XKzfWyy9K1zcyMDDQB6pQUi"
+                                   "jPTCnJsFWyVFLISM1MzygBMfXtADLy0tY+AAAA"));
         if (!contenuto.isEmpty())
             AmbienteProva::scrivi(cartella + QStringLiteral("Merlin.acs"), contenuto);
         QString letto;

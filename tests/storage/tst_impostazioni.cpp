@@ -84,6 +84,7 @@ private slots:
         QTest::newRow("testo dove va un numero") << conRiga(3, "veloce");
         QTest::newRow("numero fuori dai 16 bit") << conRiga(21, " 40000 ");
         QTest::newRow("virgola in un testo") << conRiga(8, "Arial, Grassetto");
+        QTest::newRow("oltre 64 KB") << kProfilo + QByteArray(64 * 1024, '\n');
         QTest::newRow("file vuoto") << QByteArray("");
         QTest::newRow("file mancante") << QByteArray();
     }
@@ -95,6 +96,18 @@ private slots:
         QCOMPARE(dalFile(contenuto), predefinite);
         QCOMPARE(QFile::exists(profilo(QStringLiteral("letto"))), !contenuto.isNull());
         QCOMPARE(AmbienteProva::leggi(profilo(QStringLiteral("letto"))), contenuto);
+    }
+
+    // A FIFO nobody writes gives the defaults at once, not a wait for ever.
+    void fifoDaIPredefiniti()
+    {
+        AmbienteProva::creaFifo(profilo(QStringLiteral("fifo")));
+        ImpostazioniUtente predefinite;
+        ModuloPerIni::ImpostazioniPredefinite(predefinite, m_ambiente.percorsi());
+        ImpostazioniUtente letto = predefinite;
+        letto.VelocitaVoce = 200;
+        ModuloPerIni::LeggiUtente(letto, profilo(QStringLiteral("fifo")), m_ambiente.percorsi());
+        QCOMPARE(letto, predefinite);
     }
 
     void nomeSenzaRiguardoAlleMaiuscole()

@@ -85,6 +85,8 @@ private slots:
         QTest::newRow("righe vuote in fondo") << listaFile(2) + "\r\n\r\n" << 2 << QString();
         QTest::newRow("solo a capo lf") << listaFile(2).replace("\r\n", "\n") << 2 << QString();
         QTest::newRow("vuota") << QByteArray() << 0 << QString();
+        QTest::newRow("oltre 16 MB") << listaFile(2) + QByteArray(16 * 1024 * 1024, '\n') << 0
+                                     << "Non è stato possibile aprire la lista";
     }
     void listeLette()
     {
@@ -122,6 +124,26 @@ private slots:
         QVERIFY(!CaricaLista(tabella, listaInUso, m_ambiente.percorsi()));
         QCOMPARE(listaInUso, predefinita ? m_ambiente.percorsi().listaPredefinita() : richiesta);
         QCOMPARE(tabella.NumeroRighe >= 20, predefinita);
+    }
+
+    // Refused at once: a FIFO nobody writes would wait for ever, a device never ends.
+    void nonUnFile_data()
+    {
+        QTest::addColumn<QString>("percorso");
+        QTest::newRow("fifo") << lista(QStringLiteral("fifo.txt"));
+        QTest::newRow("dispositivo") << QStringLiteral("/dev/zero");
+    }
+    void nonUnFile()
+    {
+        QFETCH(QString, percorso);
+        if (percorso.endsWith(QStringLiteral("fifo.txt")))
+            AmbienteProva::creaFifo(percorso);
+        TabellaFrasi tabella;
+        QVERIFY(!carica(tabella, listaFile(3)));
+        const std::optional<QString> errore = CaricaLista(tabella, percorso, m_ambiente.percorsi());
+        QVERIFY(errore && errore->startsWith(QStringLiteral("Non è stato possibile aprire la lista")));
+        QCOMPARE(tabella.NumeroRighe, qint16(0));
+        QVERIFY(tabella.Testo(1, 0).isEmpty());
     }
 
     // The shipped list is in the very form SalvaFile writes.

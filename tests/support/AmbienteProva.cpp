@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 AmbienteProva::AmbienteProva()
 {
@@ -41,6 +42,13 @@ void AmbienteProva::scrivi(const QString& percorso, const QByteArray& byte)
     QFile file(percorso);
     if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size())
         qFatal("cannot write the test file %s", qPrintable(percorso));
+}
+
+void AmbienteProva::creaFifo(const QString& percorso)
+{
+    QDir().mkpath(QFileInfo(percorso).path());
+    if (mkfifo(QFile::encodeName(percorso).constData(), 0600) != 0)
+        qFatal("cannot make the FIFO %s", qPrintable(percorso));
 }
 
 QString AmbienteProva::sorgente(const QString& relativo)

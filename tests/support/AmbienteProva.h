@@ -23,6 +23,8 @@ public:
 
     static QByteArray leggi(const QString& percorso);
     static void scrivi(const QString& percorso, const QByteArray& byte);
+    // A FIFO that nobody writes: opening it for reading waits for ever.
+    static void creaFifo(const QString& percorso);
     static QString sorgente(const QString& relativo);
 
 private:

@@ -1,6 +1,8 @@
 // A character file: its drawing size, its frames (SVG drawings) and its animations.
 #include "exercise/agent/DatiPersonaggio.h"
 
+#include "storage/TestoAnsi.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -12,6 +14,9 @@ const QStringList DatiPersonaggio::kAnimazioniNecessarie = {
 };
 
 namespace {
+constexpr qint64 kMassimoByte = 1024 * 1024; // the character file and each frame; ours are a few KB
+constexpr int kMassimoLato = 2048;           // pixels a side, the frames being drawn at that size
+
 std::optional<DatiPersonaggio> errore(QString* motivo, const QString& testo)
 {
     if (motivo)
@@ -41,6 +46,8 @@ std::optional<DatiPersonaggio> DatiPersonaggio::leggi(const QString& file, QStri
     const QString nome = QFileInfo(file).fileName();
     if (!QFileInfo(file).isFile())
         return errore(motivo, QStringLiteral("manca il file del personaggio \"%1\"").arg(nome));
+    if (!TestoAnsi::fileLeggibile(file, kMassimoByte))
+        return errore(motivo, QStringLiteral("il file del personaggio \"%1\" è più grande di 1 MB").arg(nome));
     QSettings ini(file, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError)
         return errore(motivo, QStringLiteral("il file del personaggio \"%1\" è illeggibile").arg(nome));
@@ -51,12 +58,19 @@ std::optional<DatiPersonaggio> DatiPersonaggio::leggi(const QString& file, QStri
                             ini.value(QStringLiteral("personaggio/altezza")).toInt());
     if (dati.nome.isEmpty() || dati.dimensione.isEmpty())
         return errore(motivo, QStringLiteral("il file del personaggio \"%1\" non dice nome e misure").arg(nome));
+    if (dati.dimensione.width() > kMassimoLato || dati.dimensione.height() > kMassimoLato)
+        return errore(motivo, QStringLiteral("il file del personaggio \"%1\" dà misure oltre i %2 pixel per lato")
+                                  .arg(nome)
+                                  .arg(kMassimoLato));
 
     const QDir cartella = QFileInfo(file).dir();
     ini.beginGroup(QStringLiteral("fotogrammi"));
     for (const QString& chiave : ini.childKeys()) {
-        auto disegno = QSharedPointer<QSvgRenderer>::create(cartella.filePath(ini.value(chiave).toString()));
-        if (!disegno->isValid())
+        // From memory and never gzipped: QSvgRenderer would inflate a small .svgz into gigabytes.
+        const std::optional<QByteArray> svg =
+            TestoAnsi::leggiByte(cartella.filePath(ini.value(chiave).toString()), kMassimoByte);
+        auto disegno = QSharedPointer<QSvgRenderer>::create();
+        if (!svg || svg->startsWith("\x1F\x8B") || !disegno->load(*svg))
             return errore(motivo, QStringLiteral("il disegno \"%1\" del personaggio manca o è rovinato").arg(chiave));
         dati.fotogrammi.insert(chiave, disegno);
     }
