@@ -141,6 +141,30 @@ QString avvisoDanneggiato(const QString& profilo, bool tuttoPredefinito, const s
                                    "sarà sostituito.");
 }
 
+// A text in the form the line reader gives back: in double quotes when it holds a comma or starts with a
+// blank or a quote, which the reader would split at or drop.
+bool vaTraVirgolette(const QString& testo)
+{
+    return testo.contains(u',') || testo.startsWith(u' ') || testo.startsWith(u'\t') || testo.startsWith(u'"');
+}
+QString rileggibile(const QString& testo)
+{
+    return vaTraVirgolette(testo) ? u'"' + testo + u'"' : testo;
+}
+// Why a text cannot be written so that it reads back the same; nullopt when it can.
+std::optional<QString> nonRileggibile(const QString& testo, bool spaziFinaliPersi)
+{
+    if (testo.contains(u'\r') || testo.contains(u'\n'))
+        return QStringLiteral("va a capo");
+    if (testo.startsWith(u'"'))
+        return QStringLiteral("comincia con le virgolette");
+    if (vaTraVirgolette(testo) && testo.contains(u'"'))
+        return QStringLiteral("contiene le virgolette insieme a una virgola o a spazi iniziali");
+    if (spaziFinaliPersi && testo.endsWith(u' '))
+        return QStringLiteral("finisce con degli spazi");
+    return std::nullopt;
+}
+
 QString numero(double valore)
 {
     return TestoAnsi::numeroConSegno(std::llround(valore));
@@ -226,20 +250,36 @@ std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percors
 std::optional<QString> SalvaUtente(const ImpostazioniUtente& i, const QString& percorsoUtente)
 {
     const QString profilo = Percorsi::risoltoSenzaMaiuscole(percorsoUtente);
+    const struct {
+        const QString& testo;
+        const char* nome;
+        bool spaziFinaliPersi; // the reader drops them from the list path
+    } testi[] = {
+        {i.StileLettere, "lo stile delle lettere", false}, {i.ListaInUso, "la lista in uso", true},
+        {i.FontFumetto, "il font del fumetto", false},     {i.FontTesto, "il font del testo", false},
+        {i.FontScelto, "il font scelto", false},
+    };
+    for (const auto& campo : testi) {
+        if (const auto motivo = nonRileggibile(campo.testo, campo.spaziFinaliPersi))
+            return QStringLiteral("Non è stato possibile salvare il profilo \"%1\": %2 «%3» %4.\r\n"
+                                  "Il profilo salvato in precedenza resta com'era; per salvarlo, scegli un valore "
+                                  "senza questi caratteri.")
+                .arg(QDir::toNativeSeparators(profilo), QString::fromUtf8(campo.nome), campo.testo, *motivo);
+    }
     const QStringList righe = {
-        i.StileLettere,
-        i.ListaInUso,
+        rileggibile(i.StileLettere),
+        rileggibile(i.ListaInUso),
         testoBooleano(i.SuoniAttivi),
         numero(i.VelocitaVoce),
         numero(i.TonoVoce),
         testoBooleano(i.ParlatoAttivo),
         testoBooleano(i.FumettoVisibile),
         testoBooleano(i.FumettoContieneTesto),
-        i.FontFumetto,
+        rileggibile(i.FontFumetto),
         numero(i.DimensioneFontFumetto),
         testoBooleano(i.SalvaAttivita),
-        i.FontTesto,
-        i.FontScelto,
+        rileggibile(i.FontTesto),
+        rileggibile(i.FontScelto),
         numero(i.DimensioneFontTesto),
         numero(i.ColoreFont),
         numero(i.ColoreSfondoTesto),

@@ -50,8 +50,10 @@ void ImpostazioniPredefinite(ImpostazioniUtente& impostazioni, const Percorsi& p
 std::optional<QString> LeggiUtente(ImpostazioniUtente& impostazioni, const QString& percorsoUtente,
                                    const Percorsi& percorsi);
 
-// Writes the profile, under the name the file already has on disk whatever its letter case.
-// Returns an Italian message when it cannot be written; the old file is then left whole.
+// Writes the profile, under the name the file already has on disk whatever its letter case. A text that
+// holds a comma or starts with a blank or a quote is written in double quotes, so that it reads back the same.
+// Returns an Italian message when it cannot be written, or when a text cannot be written so that it reads
+// back the same; the old file is then left whole.
 std::optional<QString> SalvaUtente(const ImpostazioniUtente& impostazioni, const QString& percorsoUtente);
 
 } // namespace ModuloPerIni

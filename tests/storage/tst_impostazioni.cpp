@@ -1,8 +1,10 @@
 // The profile file: its exact bytes, what reading and saving again makes of odd lines, damaged profiles.
 #include "storage/ImpostazioniUtente.h"
+#include "storage/TestoAnsi.h"
 #include "support/AmbienteProva.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -108,7 +110,7 @@ private slots:
         QTest::newRow("true minuscolo è falso") << conRiga(5, "true") << conRiga(5, "False") << false;
         QTest::newRow("T basta per vero") << conRiga(6, "Tutto") << conRiga(6, "True") << false;
         QTest::newRow("numero senza spazi") << conRiga(3, "200") << conRiga(3, " 200 ") << false;
-        QTest::newRow("tra virgolette") << conRiga(1, "\"/liste/a, b.txt\" resto") << conRiga(1, "/liste/a, b.txt")
+        QTest::newRow("tra virgolette") << conRiga(1, "\"/liste/a, b.txt\" resto") << conRiga(1, "\"/liste/a, b.txt\"")
                                         << false;
         QTest::newRow("spazi attorno a un testo")
             << conRiga(8, "  Comic Sans  ") << conRiga(8, "Comic Sans  ") << false;
@@ -184,6 +186,73 @@ private slots:
         QCOMPARE(AmbienteProva::leggi(m_letto + ".danneggiato"), primo);
         QCOMPARE(AmbienteProva::leggi(m_letto + ".danneggiato2"), secondo);
         QVERIFY2(m_avviso->contains("letto.ini.danneggiato\""), qPrintable(*m_avviso));
+    }
+
+    // A text is written so that the line reader gives it back, or the save is refused and the old file stays.
+    void testoRilettoORifiutato_data()
+    {
+        QTest::addColumn<int>("riga"); // 1: the list, 8: the balloon font
+        QTest::addColumn<QString>("valore");
+        QTest::addColumn<QByteArray>("scritto"); // null: refused
+        QTest::newRow("virgola nella lista")
+            << 1 << "/scuola/liste/frasi, classe 2.txt" << QByteArray("\"/scuola/liste/frasi, classe 2.txt\"");
+        QTest::newRow("spazi iniziali") << 8 << "  Arial" << QByteArray("\"  Arial\"");
+        QTest::newRow("solo spazi") << 8 << "   " << QByteArray("\"   \"");
+        QTest::newRow("tabulazione iniziale") << 8 << "\tArial" << QByteArray("\"\tArial\"");
+        QTest::newRow("virgolette in mezzo") << 8 << "Arial \"Nuovo\"" << QByteArray("Arial \"Nuovo\"");
+        QTest::newRow("virgolette all'inizio") << 8 << "\"Arial" << QByteArray();
+        QTest::newRow("virgolette e virgola") << 8 << "Arial \"N\", 2" << QByteArray();
+        QTest::newRow("a capo") << 8 << "Arial\r\nNero" << QByteArray();
+        QTest::newRow("spazi in fondo alla lista") << 1 << "/liste/a.txt " << QByteArray();
+    }
+    void testoRilettoORifiutato()
+    {
+        QFETCH(int, riga);
+        QFETCH(QString, valore);
+        QFETCH(QByteArray, scritto);
+        ImpostazioniUtente impostazioni = kValori;
+        (riga == 1 ? impostazioni.ListaInUso : impostazioni.FontFumetto) = valore;
+        AmbienteProva::scrivi(m_letto, kProfilo);
+        const std::optional<QString> errore = ModuloPerIni::SalvaUtente(impostazioni, m_letto);
+        if (scritto.isNull()) {
+            QVERIFY(errore);
+            QVERIFY2(errore->contains(valore), qPrintable(*errore));
+            QCOMPARE(AmbienteProva::leggi(m_letto), kProfilo);
+            return;
+        }
+        QVERIFY2(!errore, qPrintable(errore.value_or(QString())));
+        QCOMPARE(AmbienteProva::leggi(m_letto), conRiga(riga, scritto));
+        QCOMPARE(dalFile(conRiga(riga, scritto)), impostazioni);
+        QVERIFY(!m_avviso);
+    }
+
+    void valoriCasualiRilettiORifiutati()
+    {
+        QByteArray windows1252;
+        for (int byte = 0x20; byte <= 0xFF; ++byte)
+            windows1252 += char(byte);
+        const QString lettere = TestoAnsi::decodifica(windows1252);
+        const QString speciali = QStringLiteral(",\" \t");
+        QRandomGenerator caso(8);
+        for (int volta = 0; volta < 400; ++volta) {
+            ImpostazioniUtente impostazioni = kValori;
+            for (QString* testo : {&impostazioni.ListaInUso, &impostazioni.FontFumetto, &impostazioni.FontTesto,
+                                   &impostazioni.FontScelto}) {
+                testo->clear();
+                for (int lunghezza = caso.bounded(8); lunghezza > 0; --lunghezza) {
+                    const QString& da = caso.bounded(4) ? lettere : speciali;
+                    *testo += da.at(caso.bounded(int(da.size())));
+                }
+            }
+            AmbienteProva::scrivi(m_letto, kProfilo);
+            if (ModuloPerIni::SalvaUtente(impostazioni, m_letto)) {
+                QCOMPARE(AmbienteProva::leggi(m_letto), kProfilo);
+                continue;
+            }
+            ImpostazioniUtente letto;
+            QVERIFY(!ModuloPerIni::LeggiUtente(letto, m_letto, m_ambiente.percorsi()));
+            QCOMPARE(letto, impostazioni);
+        }
     }
 
     void nomeSenzaRiguardoAlleMaiuscole()
