@@ -227,7 +227,8 @@ void FormMenu::Combo1_Click(int indice)
         Messaggi::informa(this, *errore);
     stato.NomeUtente = Combo1->itemText(indice);
     stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);
-    ModuloPerIni::LeggiUtente(stato.ImpostazioniUtente, stato.PercorsoUtente, stato.percorsi);
+    if (const auto avviso = stato.leggiProfiloUtente())
+        Messaggi::informa(this, *avviso);
     ImpostaUtente();
 }
 

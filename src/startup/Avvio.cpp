@@ -17,7 +17,8 @@ FormAvvio* EseguiAvvio(Programma& programma)
     if (const auto errore = Modulo1::CreaCartelle(stato.percorsi))
         Messaggi::informa(nullptr, *errore);
     stato.rendiCorrenteUtentePredefinito();
-    ModuloPerIni::LeggiUtente(stato.ImpostazioniUtente, stato.PercorsoUtente, stato.percorsi);
+    if (const auto avviso = stato.leggiProfiloUtente())
+        Messaggi::informa(nullptr, *avviso);
     if (const auto errore = CaricaLista(stato.TabellaFrasi, stato.ImpostazioniUtente.ListaInUso, stato.percorsi))
         Messaggi::informa(nullptr, *errore);
     return programma.apriAvvio();

@@ -5,6 +5,8 @@
 #include "storage/Percorsi.h"
 #include "storage/TestoAnsi.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <cmath>
@@ -34,41 +36,135 @@ QString senzaSpaziFinali(QString testo)
     return testo;
 }
 
-// Reads the 25 values in order; any missing or malformed value makes the whole read fail.
+// What the settings offer: the speech scales, the font dialog's sizes, scanning steps of 1 to 15 seconds.
+struct Intervallo {
+    double minimo;
+    double massimo;
+};
+constexpr Intervallo kVelocitaVoce{50, 250};
+constexpr Intervallo kTonoVoce{50, 400};
+constexpr Intervallo kDimensioneFont{6, 72};
+constexpr Intervallo kModalitaInput{0, 2};
+constexpr Intervallo kVelocitaScansione{4, 60};
+constexpr Intervallo kTipoRisposte{0, 1};
+constexpr Intervallo kColoreSemplice{0, 0xFFFFFF};
+constexpr Intervallo kColoreDiSistema{-2147483648.0, -2147483648.0 + 24}; // top bit set, system colours 0..24
+
+bool interoTra(double valore, Intervallo limiti)
+{
+    return valore >= limiti.minimo && valore <= limiti.massimo && std::floor(valore) == valore;
+}
+
+// Reads the 25 values in order. A value missing, or a text where a number belongs (the lines may have
+// shifted), spoils the whole read; a number outside its line's range leaves that line as it was.
 class LettoreProfilo {
 public:
     explicit LettoreProfilo(QString testo) : m_lettore(std::move(testo)) {}
-    bool riuscito() const { return m_riuscito; }
+    bool illeggibile() const { return m_illeggibile; }
+    bool fuoriLimiti() const { return m_fuoriLimiti; }
 
     QString testo()
     {
         const std::optional<QString> campo = m_lettore.leggiCampo();
         if (!campo)
-            m_riuscito = false;
+            m_illeggibile = true;
         return campo.value_or(QString());
     }
     bool booleano() { return testo().startsWith(u'T'); }
-    qint16 intero()
+    void intero(qint16& campo, Intervallo limiti)
     {
-        bool valido = false;
-        const int valore = testo().trimmed().toInt(&valido);
-        if (!valido || valore < INT16_MIN || valore > INT16_MAX)
-            m_riuscito = false;
-        return static_cast<qint16>(valore);
+        if (const std::optional<double> valore = numero())
+            prendi(campo, *valore, interoTra(*valore, limiti));
     }
-    double colore()
+    void colore(double& campo)
     {
-        bool valido = false;
-        const double valore = testo().trimmed().toDouble(&valido);
-        if (!valido || !std::isfinite(valore))
-            m_riuscito = false;
-        return valore;
+        if (const std::optional<double> valore = numero())
+            prendi(campo, *valore, interoTra(*valore, kColoreSemplice) || interoTra(*valore, kColoreDiSistema));
     }
 
 private:
+    std::optional<double> numero()
+    {
+        bool valido = false;
+        const double valore = testo().trimmed().toDouble(&valido);
+        if (!valido) {
+            m_illeggibile = true;
+            return std::nullopt;
+        }
+        return valore;
+    }
+    template <typename Campo> void prendi(Campo& campo, double valore, bool ammesso)
+    {
+        if (ammesso)
+            campo = static_cast<Campo>(valore);
+        else
+            m_fuoriLimiti = true;
+    }
+
     LettoreTesto m_lettore;
-    bool m_riuscito = true;
+    bool m_illeggibile = false;
+    bool m_fuoriLimiti = false;
 };
+
+bool stessoContenuto(const QString& primo, const QString& secondo)
+{
+    QFile a(primo);
+    QFile b(secondo);
+    return a.size() == b.size() && a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) &&
+           a.readAll() == b.readAll();
+}
+
+// Copies the damaged profile beside itself. A copy of the same content is not made twice, and an older copy
+// that differs is never replaced: the next free name is taken. nullopt when no copy could be made.
+std::optional<QString> conservaCopia(const QString& profilo)
+{
+    for (int n = 1;; ++n) {
+        const QString copia = profilo + QStringLiteral(".danneggiato") + (n > 1 ? QString::number(n) : QString());
+        if (!QFileInfo::exists(copia))
+            return QFile::copy(profilo, copia) ? std::optional(copia) : std::nullopt;
+        if (stessoContenuto(profilo, copia))
+            return copia;
+    }
+}
+
+QString avvisoDanneggiato(const QString& profilo, bool tuttoPredefinito, const std::optional<QString>& copia)
+{
+    QString avviso = tuttoPredefinito
+                         ? QStringLiteral("Il profilo \"%1\" è danneggiato e non si può leggere per intero: "
+                                          "si usano tutte le impostazioni predefinite.")
+                         : QStringLiteral("Il profilo \"%1\" è danneggiato: alcuni valori sono fuori dai limiti "
+                                          "ammessi e al loro posto si usano quelli predefiniti.");
+    avviso = avviso.arg(QDir::toNativeSeparators(profilo));
+    if (copia)
+        return avviso + QStringLiteral("\r\nUna copia del file danneggiato è conservata in \"%1\".")
+                            .arg(QDir::toNativeSeparators(*copia));
+    return avviso + QStringLiteral("\r\nNon è stato possibile farne una copia: al prossimo salvataggio il file "
+                                   "sarà sostituito.");
+}
+
+// A text in the form the line reader gives back: in double quotes when it holds a comma or starts with a
+// blank or a quote, which the reader would split at or drop.
+bool vaTraVirgolette(const QString& testo)
+{
+    return testo.contains(u',') || testo.startsWith(u' ') || testo.startsWith(u'\t') || testo.startsWith(u'"');
+}
+QString rileggibile(const QString& testo)
+{
+    return vaTraVirgolette(testo) ? u'"' + testo + u'"' : testo;
+}
+// Why a text cannot be written so that it reads back the same; nullopt when it can.
+std::optional<QString> nonRileggibile(const QString& testo, bool spaziFinaliPersi)
+{
+    if (testo.contains(u'\r') || testo.contains(u'\n'))
+        return QStringLiteral("va a capo");
+    if (testo.startsWith(u'"'))
+        return QStringLiteral("comincia con le virgolette");
+    if (vaTraVirgolette(testo) && testo.contains(u'"'))
+        return QStringLiteral("contiene le virgolette insieme a una virgola o a spazi iniziali");
+    if (spaziFinaliPersi && testo.endsWith(u' '))
+        return QStringLiteral("finisce con degli spazi");
+    return std::nullopt;
+}
 
 QString numero(double valore)
 {
@@ -107,63 +203,85 @@ void ImpostazioniPredefinite(ImpostazioniUtente& i, const Percorsi& percorsi)
     i.TipoRisposte = 1;
 }
 
-void LeggiUtente(ImpostazioniUtente& i, const QString& percorsoUtente, const Percorsi& percorsi)
+std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percorsoUtente, const Percorsi& percorsi)
 {
     const std::optional<QString> contenuto =
         TestoAnsi::leggiFile(Percorsi::risoltoSenzaMaiuscole(percorsoUtente), kMassimoByteProfilo);
     if (!contenuto) {
         ImpostazioniPredefinite(i, percorsi);
-        return;
+        return std::nullopt;
     }
     LettoreProfilo p(*contenuto);
     ImpostazioniUtente letto;
+    ImpostazioniPredefinite(letto, percorsi);
     letto.StileLettere = stileDaPrimaRiga(p.testo());
     letto.ListaInUso = senzaSpaziFinali(p.testo());
     letto.SuoniAttivi = p.booleano();
-    letto.VelocitaVoce = p.intero();
-    letto.TonoVoce = p.intero();
+    p.intero(letto.VelocitaVoce, kVelocitaVoce);
+    p.intero(letto.TonoVoce, kTonoVoce);
     letto.ParlatoAttivo = p.booleano();
     letto.FumettoVisibile = p.booleano();
     letto.FumettoContieneTesto = p.booleano();
     letto.FontFumetto = p.testo();
-    letto.DimensioneFontFumetto = p.intero();
+    p.intero(letto.DimensioneFontFumetto, kDimensioneFont);
     letto.SalvaAttivita = p.booleano();
     letto.FontTesto = p.testo();
     letto.FontScelto = p.testo();
-    letto.DimensioneFontTesto = p.intero();
-    letto.ColoreFont = p.colore();
-    letto.ColoreSfondoTesto = p.colore();
-    letto.ColoreSfondo = p.colore();
+    p.intero(letto.DimensioneFontTesto, kDimensioneFont);
+    p.colore(letto.ColoreFont);
+    p.colore(letto.ColoreSfondoTesto);
+    p.colore(letto.ColoreSfondo);
     letto.ColoreCasuale = p.booleano();
     letto.ImpostazioniSistema = p.booleano();
     letto.MouseDiSistema = p.booleano();
-    letto.ModalitaInput = p.intero();
-    letto.VelocitaScansione = p.intero();
-    letto.ColoreBottoni = p.colore();
-    letto.ColoreBottoneSelezionato = p.colore();
-    letto.TipoRisposte = p.intero();
-    if (p.riuscito())
-        i = letto;
-    else
+    p.intero(letto.ModalitaInput, kModalitaInput);
+    p.intero(letto.VelocitaScansione, kVelocitaScansione);
+    p.colore(letto.ColoreBottoni);
+    p.colore(letto.ColoreBottoneSelezionato);
+    p.intero(letto.TipoRisposte, kTipoRisposte);
+    if (p.illeggibile())
         ImpostazioniPredefinite(i, percorsi);
+    else
+        i = letto;
+    if (!p.illeggibile() && !p.fuoriLimiti())
+        return std::nullopt;
+    const QString profilo = Percorsi::risoltoSenzaMaiuscole(percorsoUtente);
+    return avvisoDanneggiato(profilo, p.illeggibile(), conservaCopia(profilo));
 }
 
 std::optional<QString> SalvaUtente(const ImpostazioniUtente& i, const QString& percorsoUtente)
 {
+    const QString profilo = Percorsi::risoltoSenzaMaiuscole(percorsoUtente);
+    const struct {
+        const QString& testo;
+        const char* nome;
+        bool spaziFinaliPersi; // the reader drops them from the list path
+    } testi[] = {
+        {i.StileLettere, "lo stile delle lettere", false}, {i.ListaInUso, "la lista in uso", true},
+        {i.FontFumetto, "il font del fumetto", false},     {i.FontTesto, "il font del testo", false},
+        {i.FontScelto, "il font scelto", false},
+    };
+    for (const auto& campo : testi) {
+        if (const auto motivo = nonRileggibile(campo.testo, campo.spaziFinaliPersi))
+            return QStringLiteral("Non è stato possibile salvare il profilo \"%1\": %2 «%3» %4.\r\n"
+                                  "Il profilo salvato in precedenza resta com'era; per salvarlo, scegli un valore "
+                                  "senza questi caratteri.")
+                .arg(QDir::toNativeSeparators(profilo), QString::fromUtf8(campo.nome), campo.testo, *motivo);
+    }
     const QStringList righe = {
-        i.StileLettere,
-        i.ListaInUso,
+        rileggibile(i.StileLettere),
+        rileggibile(i.ListaInUso),
         testoBooleano(i.SuoniAttivi),
         numero(i.VelocitaVoce),
         numero(i.TonoVoce),
         testoBooleano(i.ParlatoAttivo),
         testoBooleano(i.FumettoVisibile),
         testoBooleano(i.FumettoContieneTesto),
-        i.FontFumetto,
+        rileggibile(i.FontFumetto),
         numero(i.DimensioneFontFumetto),
         testoBooleano(i.SalvaAttivita),
-        i.FontTesto,
-        i.FontScelto,
+        rileggibile(i.FontTesto),
+        rileggibile(i.FontScelto),
         numero(i.DimensioneFontTesto),
         numero(i.ColoreFont),
         numero(i.ColoreSfondoTesto),
@@ -178,7 +296,7 @@ std::optional<QString> SalvaUtente(const ImpostazioniUtente& i, const QString& p
         numero(i.TipoRisposte),
     };
     Q_ASSERT(righe.size() == kRigheProfilo);
-    return TestoAnsi::scriviRighe(Percorsi::risoltoSenzaMaiuscole(percorsoUtente), righe);
+    return TestoAnsi::scriviRighe(profilo, righe);
 }
 
 } // namespace ModuloPerIni

@@ -43,11 +43,17 @@ inline constexpr int kRigheProfilo = 25;
 
 void ImpostazioniPredefinite(ImpostazioniUtente& impostazioni, const Percorsi& percorsi);
 
-// Fills the settings from the profile; any fault in the file gives all the defaults, silently.
-void LeggiUtente(ImpostazioniUtente& impostazioni, const QString& percorsoUtente, const Percorsi& percorsi);
+// Fills the settings from the profile. A missing or unreadable file gives all the defaults, silently.
+// A damaged one (a value missing or not a number: all the defaults; a value outside its line's range: that
+// line's default) is first copied beside itself, so that no later save loses it, and the Italian notice for
+// the teacher saying where the copy is comes back.
+std::optional<QString> LeggiUtente(ImpostazioniUtente& impostazioni, const QString& percorsoUtente,
+                                   const Percorsi& percorsi);
 
-// Writes the profile, under the name the file already has on disk whatever its letter case.
-// Returns an Italian message when it cannot be written; the old file is then left whole.
+// Writes the profile, under the name the file already has on disk whatever its letter case. A text that
+// holds a comma or starts with a blank or a quote is written in double quotes, so that it reads back the same.
+// Returns an Italian message when it cannot be written, or when a text cannot be written so that it reads
+// back the same; the old file is then left whole.
 std::optional<QString> SalvaUtente(const ImpostazioniUtente& impostazioni, const QString& percorsoUtente);
 
 } // namespace ModuloPerIni

@@ -15,3 +15,12 @@ void StatoProgramma::rendiCorrenteUtentePredefinito()
     NomeUtente = QString::fromUtf16(kUtentePredefinito);
     PercorsoUtente = percorsi.cartellaUtenti() + NomeUtente + QStringLiteral(".INI");
 }
+
+std::optional<QString> StatoProgramma::leggiProfiloUtente()
+{
+    const std::optional<QString> avviso = ModuloPerIni::LeggiUtente(ImpostazioniUtente, PercorsoUtente, percorsi);
+    if (!avviso || m_avvisiDati.contains(*avviso))
+        return std::nullopt;
+    m_avvisiDati.insert(*avviso);
+    return avviso;
+}

@@ -8,7 +8,9 @@
 #include "storage/TabellaFrasi.h"
 
 #include <QRandomGenerator>
+#include <QSet>
 #include <QString>
+#include <optional>
 
 class StatoProgramma {
 public:
@@ -17,6 +19,9 @@ public:
 
     // The default user becomes current (its profile is not read here).
     void rendiCorrenteUtentePredefinito();
+    // Reads the current user's profile. Returns the notice of a damaged profile for the teacher, each notice
+    // once a run: the home screen reads the same profile again whenever it comes back.
+    std::optional<QString> leggiProfiloUtente();
     // A number in [0, 1), as the screens draw items and colours.
     double casuale() { return casualeGeneratore.generateDouble(); }
 
@@ -29,4 +34,7 @@ public:
     QString LinguaAgente;
     // Seeded from the clock at start-up; tests give it a fixed seed.
     QRandomGenerator casualeGeneratore;
+
+private:
+    QSet<QString> m_avvisiDati;
 };

@@ -55,16 +55,38 @@ bool scriviInWindows1252(char*& destinazione, const QString& testo)
     }
     return true;
 }
+
+// The text, when the bytes hold letters past ASCII and are valid UTF-8: so read without a byte order mark.
+std::optional<QString> comeUtf8(const QByteArray& byte)
+{
+    if (!haByteAlti(byte))
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString testo = utf8.decode(byte);
+    if (utf8.hasError())
+        return std::nullopt;
+    return testo;
+}
+
+// True when every line has a place in Windows-1252 and the bytes would be read back as they are, not taken for
+// UTF-8 ("Ã©" is C3 A9). Line ends are plain ASCII, so the whole file passes for UTF-8 exactly when every line
+// with a letter past ASCII does.
 bool tuttoInWindows1252(const QStringList& righe)
 {
     QByteArray prova;
+    bool lettereOltreAscii = false;
+    bool pareUtf8 = true;
     for (const QString& riga : righe) {
         prova.resize(riga.size());
         char* destinazione = prova.data();
         if (!scriviInWindows1252(destinazione, riga))
             return false;
+        if (haByteAlti(prova)) {
+            lettereOltreAscii = true;
+            pareUtf8 = pareUtf8 && comeUtf8(prova);
+        }
     }
-    return true;
+    return !(lettereOltreAscii && pareUtf8);
 }
 
 // Line by line through one reusable buffer: a large list is saved without building it whole in memory.
@@ -116,12 +138,8 @@ QString decodifica(const QByteArray& byte)
 {
     if (byte.startsWith(kBomUtf8))
         return QString::fromUtf8(byte.mid(kBomUtf8.size()));
-    if (haByteAlti(byte)) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString testo = utf8.decode(byte);
-        if (!utf8.hasError())
-            return testo;
-    }
+    if (std::optional<QString> testo = comeUtf8(byte))
+        return *std::move(testo);
     return daWindows1252(byte);
 }
 
@@ -129,7 +147,7 @@ QByteArray codifica(const QString& testo)
 {
     QByteArray byte(testo.size(), Qt::Uninitialized);
     char* destinazione = byte.data();
-    if (scriviInWindows1252(destinazione, testo))
+    if (scriviInWindows1252(destinazione, testo) && !comeUtf8(byte))
         return byte;
     qCInfo(lcStorage) << "text outside Windows-1252, written as UTF-8";
     return kBomUtf8 + testo.toUtf8();

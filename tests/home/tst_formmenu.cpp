@@ -160,6 +160,25 @@ private slots:
         QCOMPARE(s->Combo1->itemText(0), QStringLiteral("ANNA"));
     }
 
+    // Read damaged again (here rewritten the same), the profile is not told twice.
+    void profiloDanneggiatoDettoUnaVolta()
+    {
+        const QString marco = stato().percorsi.cartellaUtenti() + QStringLiteral("marco.ini");
+        AmbienteProva::scrivi(marco, "minuscolo\r\n");
+        scriviProfilo(QStringLiteral("anna.ini"));
+        rendiCorrente(QStringLiteral("anna"));
+        FormMenu* s = apri();
+        for (int volta = 0; volta < 2; ++volta) {
+            AmbienteProva::scrivi(marco, "minuscolo\r\n");
+            s->Combo1->setCurrentIndex(1);
+            s->Combo1->setCurrentIndex(0);
+        }
+        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
+        QVERIFY(Messaggi::Prova::mostrati().first().contains(QDir::toNativeSeparators(marco + ".danneggiato")));
+        QCOMPARE(AmbienteProva::leggi(marco + ".danneggiato"), QByteArray("minuscolo\r\n"));
+        Messaggi::Prova::dimentica();
+    }
+
     void didascalie_data()
     {
         QTest::addColumn<QString>("stile");

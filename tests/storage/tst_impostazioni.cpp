@@ -1,15 +1,45 @@
 // The profile file: its exact bytes, what reading and saving again makes of odd lines, damaged profiles.
 #include "storage/ImpostazioniUtente.h"
+#include "storage/TestoAnsi.h"
 #include "support/AmbienteProva.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
-// A profile whose neighbouring values differ, so that a swapped or shifted line shows.
-const QByteArray kProfilo = "corsivo\r\n/scuola/liste/citt\xE0.txt\r\nFalse\r\n-32768 \r\n 32767 \r\nTrue\r\nFalse\r\n"
-                            "True\r\nComic Sans MS\r\n 12 \r\nTrue\r\nIndis1\r\nArial\r\n 40 \r\n 255 \r\n 0 \r\n"
-                            " 16777152 \r\nFalse\r\nTrue\r\nFalse\r\n 2 \r\n 7 \r\n-2147483633 \r\n 65280 \r\n 0 \r\n";
+// A profile whose neighbouring values differ, so that a swapped or shifted line shows; its numbers sit at
+// the ends of what each line allows.
+const QByteArray kProfilo = "corsivo\r\n/scuola/liste/citt\xE0.txt\r\nFalse\r\n 50 \r\n 400 \r\nTrue\r\nFalse\r\n"
+                            "True\r\nComic Sans MS\r\n 6 \r\nTrue\r\nIndis1\r\nArial\r\n 72 \r\n 16777215 \r\n 0 \r\n"
+                            " 16777152 \r\nFalse\r\nTrue\r\nFalse\r\n 2 \r\n 60 \r\n-2147483633 \r\n-2147483624 \r\n"
+                            " 0 \r\n";
+// The values of kProfilo, field by field in the order of its lines.
+const ImpostazioniUtente kValori{"corsivo",
+                                 "/scuola/liste/città.txt",
+                                 false,
+                                 50,
+                                 400,
+                                 true,
+                                 false,
+                                 true,
+                                 "Comic Sans MS",
+                                 6,
+                                 true,
+                                 "Indis1",
+                                 "Arial",
+                                 72,
+                                 16777215,
+                                 0,
+                                 16777152,
+                                 false,
+                                 true,
+                                 false,
+                                 2,
+                                 60,
+                                 -2147483633.0,
+                                 -2147483624.0,
+                                 0};
 
 // kProfilo with its line `riga` (from 0) replaced.
 QByteArray conRiga(int riga, const QByteArray& testo)
@@ -24,65 +54,110 @@ class TestImpostazioni : public QObject {
     Q_OBJECT
     AmbienteProva m_ambiente;
     QString profilo(const QString& nome) const { return m_ambiente.percorsi().profiloUtente(nome); }
+    const QString m_letto = profilo(QStringLiteral("letto"));
+    std::optional<QString> m_avviso; // of the last read
 
     // The settings read from a profile of that content; a null content: no profile at all.
     ImpostazioniUtente dalFile(const QByteArray& contenuto)
     {
-        QFile::remove(profilo(QStringLiteral("letto")));
+        QFile::remove(m_letto);
         if (!contenuto.isNull())
-            AmbienteProva::scrivi(profilo(QStringLiteral("letto")), contenuto);
+            AmbienteProva::scrivi(m_letto, contenuto);
         ImpostazioniUtente impostazioni;
-        ModuloPerIni::LeggiUtente(impostazioni, profilo(QStringLiteral("letto")), m_ambiente.percorsi());
+        m_avviso = ModuloPerIni::LeggiUtente(impostazioni, m_letto, m_ambiente.percorsi());
         return impostazioni;
+    }
+    // A damaged profile is told and kept beside itself as it was; a sound or missing one is not.
+    void verificaCopia(const QByteArray& contenuto, bool danneggiato)
+    {
+        const QString copia = m_letto + QStringLiteral(".danneggiato");
+        QCOMPARE(bool(m_avviso), danneggiato);
+        QCOMPARE(QFile::exists(copia), danneggiato);
+        if (!danneggiato)
+            return;
+        QCOMPARE(AmbienteProva::leggi(copia), contenuto);
+        QVERIFY2(m_avviso->contains(QDir::toNativeSeparators(m_letto)), qPrintable(*m_avviso));
+        QVERIFY2(m_avviso->contains(QDir::toNativeSeparators(copia)), qPrintable(*m_avviso));
     }
 
 private slots:
-    void initTestCase() { QVERIFY(QDir().mkpath(m_ambiente.percorsi().cartellaUtenti())); }
+    void init()
+    {
+        QVERIFY(QDir(m_ambiente.percorsi().cartellaUtenti()).removeRecursively());
+        QVERIFY(QDir().mkpath(m_ambiente.percorsi().cartellaUtenti()));
+    }
 
     void scrittoByteperByteERiletto()
     {
-        // The values of kProfilo, field by field in the order of its lines.
-        const ImpostazioniUtente i("corsivo", "/scuola/liste/città.txt", false, -32768, 32767, true, false, true,
-                                   "Comic Sans MS", 12, true, "Indis1", "Arial", 40, 255, 0, 16777152, false, true,
-                                   false, 2, 7, -2147483633.0, 65280, 0);
-        QVERIFY(!ModuloPerIni::SalvaUtente(i, profilo(QStringLiteral("scritto"))));
+        QVERIFY(!ModuloPerIni::SalvaUtente(kValori, profilo(QStringLiteral("scritto"))));
         QCOMPARE(AmbienteProva::leggi(profilo(QStringLiteral("scritto"))), kProfilo);
-        QCOMPARE(dalFile(kProfilo), i);
+        QCOMPARE(dalFile(kProfilo), kValori);
+        QVERIFY(!m_avviso);
     }
 
+    // A value outside its line's range takes that line's default, and the file counts as damaged.
     void rilettoERisalvato_data()
     {
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<QByteArray>("risalvato");
-        QTest::newRow("maiuscolo") << conRiga(0, "maiuscolo") << conRiga(0, "maiuscolo");
-        QTest::newRow("maiuscolo in capitali") << conRiga(0, "MAIUSCOLO") << kProfilo;
-        QTest::newRow("minuscolo abbreviato") << conRiga(0, "min") << conRiga(0, "minuscolo");
-        QTest::newRow("stile ignoto") << conRiga(0, "grassetto") << kProfilo;
-        QTest::newRow("spazi dopo la lista") << conRiga(1, "/liste/a b.txt   ") << conRiga(1, "/liste/a b.txt");
-        QTest::newRow("true minuscolo è falso") << conRiga(5, "true") << conRiga(5, "False");
-        QTest::newRow("T basta per vero") << conRiga(6, "Tutto") << conRiga(6, "True");
-        QTest::newRow("numero senza spazi") << conRiga(3, "200") << conRiga(3, " 200 ");
-        QTest::newRow("tra virgolette") << conRiga(1, "\"/liste/a, b.txt\" resto") << conRiga(1, "/liste/a, b.txt");
-        QTest::newRow("spazi attorno a un testo") << conRiga(8, "  Comic Sans  ") << conRiga(8, "Comic Sans  ");
-        QTest::newRow("testo vuoto") << conRiga(12, "") << conRiga(12, "");
-        QTest::newRow("solo a capo lf") << QByteArray(kProfilo).replace("\r\n", "\n") << kProfilo;
-        QTest::newRow("righe in più") << kProfilo + "riga in più\r\n 7 \r\n" << kProfilo;
+        QTest::addColumn<bool>("danneggiato");
+        QTest::newRow("maiuscolo") << conRiga(0, "maiuscolo") << conRiga(0, "maiuscolo") << false;
+        QTest::newRow("maiuscolo in capitali") << conRiga(0, "MAIUSCOLO") << kProfilo << false;
+        QTest::newRow("minuscolo abbreviato") << conRiga(0, "min") << conRiga(0, "minuscolo") << false;
+        QTest::newRow("stile ignoto") << conRiga(0, "grassetto") << kProfilo << false;
+        QTest::newRow("spazi dopo la lista")
+            << conRiga(1, "/liste/a b.txt   ") << conRiga(1, "/liste/a b.txt") << false;
+        QTest::newRow("true minuscolo è falso") << conRiga(5, "true") << conRiga(5, "False") << false;
+        QTest::newRow("T basta per vero") << conRiga(6, "Tutto") << conRiga(6, "True") << false;
+        QTest::newRow("numero senza spazi") << conRiga(3, "200") << conRiga(3, " 200 ") << false;
+        QTest::newRow("tra virgolette") << conRiga(1, "\"/liste/a, b.txt\" resto") << conRiga(1, "\"/liste/a, b.txt\"")
+                                        << false;
+        QTest::newRow("spazi attorno a un testo")
+            << conRiga(8, "  Comic Sans  ") << conRiga(8, "Comic Sans  ") << false;
+        QTest::newRow("testo vuoto") << conRiga(12, "") << conRiga(12, "") << false;
+        QTest::newRow("solo a capo lf") << QByteArray(kProfilo).replace("\r\n", "\n") << kProfilo << false;
+        QTest::newRow("righe in più") << kProfilo + "riga in più\r\n 7 \r\n" << kProfilo << false;
+        QTest::newRow("primo colore di sistema") << conRiga(22, "-2147483648 ") << conRiga(22, "-2147483648 ") << false;
+        QTest::newRow("velocità negativa") << conRiga(3, "-5") << conRiga(3, " 130 ") << true;
+        QTest::newRow("velocità 251") << conRiga(3, " 251 ") << conRiga(3, " 130 ") << true;
+        QTest::newRow("tono 49") << conRiga(4, " 49 ") << conRiga(4, " 100 ") << true;
+        QTest::newRow("tono 401") << conRiga(4, " 401 ") << conRiga(4, " 100 ") << true;
+        QTest::newRow("fumetto a 0 punti") << conRiga(9, " 0 ") << conRiga(9, " 14 ") << true;
+        QTest::newRow("fumetto a 12,5 punti") << conRiga(9, " 12.5 ") << conRiga(9, " 14 ") << true;
+        QTest::newRow("testo a -5 punti") << conRiga(13, "-5 ") << conRiga(13, " 28 ") << true;
+        QTest::newRow("testo a 73 punti") << conRiga(13, " 73 ") << conRiga(13, " 28 ") << true;
+        QTest::newRow("testo a 32767 punti") << conRiga(13, " 32767 ") << conRiga(13, " 28 ") << true;
+        QTest::newRow("testo oltre i 16 bit") << conRiga(13, " 40000 ") << conRiga(13, " 28 ") << true;
+        QTest::newRow("modalità 3") << conRiga(20, " 3 ") << conRiga(20, " 0 ") << true;
+        QTest::newRow("modalità 32767") << conRiga(20, " 32767 ") << conRiga(20, " 0 ") << true;
+        QTest::newRow("scansione 3") << conRiga(21, " 3 ") << conRiga(21, " 4 ") << true;
+        QTest::newRow("scansione 61") << conRiga(21, " 61 ") << conRiga(21, " 4 ") << true;
+        QTest::newRow("risposte 5") << conRiga(24, " 5 ") << conRiga(24, " 1 ") << true;
+        QTest::newRow("risposte -1") << conRiga(24, "-1 ") << conRiga(24, " 1 ") << true;
+        QTest::newRow("colore 1E+20") << conRiga(14, "1E+20") << conRiga(14, " 0 ") << true;
+        QTest::newRow("colore con decimali") << conRiga(14, " 255.5 ") << conRiga(14, " 0 ") << true;
+        QTest::newRow("colore oltre il bianco") << conRiga(15, " 16777216 ") << conRiga(15, " 16777215 ") << true;
+        QTest::newRow("colore negativo") << conRiga(16, "-1 ") << conRiga(16, " 16777152 ") << true;
+        QTest::newRow("colore di sistema 25") << conRiga(22, "-2147483623 ") << conRiga(22, "-2147483633 ") << true;
+        QTest::newRow("colore oltre i 32 bit") << conRiga(23, "-2147483649 ") << conRiga(23, " 255 ") << true;
     }
     void rilettoERisalvato()
     {
         QFETCH(QByteArray, contenuto);
         QFETCH(QByteArray, risalvato);
+        QFETCH(bool, danneggiato);
         QVERIFY(!ModuloPerIni::SalvaUtente(dalFile(contenuto), profilo(QStringLiteral("risalvato"))));
         QCOMPARE(AmbienteProva::leggi(profilo(QStringLiteral("risalvato"))), risalvato);
+        verificaCopia(contenuto, danneggiato);
     }
 
-    // Every default, silently, and the file is left as it was (or absent).
+    // Every default; a file that is there but damaged is told and kept.
     void difettosoOMancanteDaIPredefiniti_data()
     {
         QTest::addColumn<QByteArray>("contenuto"); // null: no file
         QTest::newRow("24 righe") << kProfilo.chopped(5);
         QTest::newRow("testo dove va un numero") << conRiga(3, "veloce");
-        QTest::newRow("numero fuori dai 16 bit") << conRiga(21, " 40000 ");
+        QTest::newRow("colore scritto a parole") << conRiga(14, "rosso");
         QTest::newRow("virgola in un testo") << conRiga(8, "Arial, Grassetto");
         QTest::newRow("oltre 64 KB") << kProfilo + QByteArray(64 * 1024, '\n');
         QTest::newRow("file vuoto") << QByteArray("");
@@ -94,8 +169,91 @@ private slots:
         ImpostazioniUtente predefinite;
         ModuloPerIni::ImpostazioniPredefinite(predefinite, m_ambiente.percorsi());
         QCOMPARE(dalFile(contenuto), predefinite);
-        QCOMPARE(QFile::exists(profilo(QStringLiteral("letto"))), !contenuto.isNull());
-        QCOMPARE(AmbienteProva::leggi(profilo(QStringLiteral("letto"))), contenuto);
+        QCOMPARE(QFile::exists(m_letto), !contenuto.isNull());
+        QCOMPARE(AmbienteProva::leggi(m_letto), contenuto);
+        verificaCopia(contenuto, !contenuto.isNull());
+    }
+
+    // The same damage read again keeps its one copy; another damage never replaces an older copy.
+    void ogniDannoConservatoUnaVolta()
+    {
+        const QByteArray primo = conRiga(3, "-5");
+        const QByteArray secondo = conRiga(14, "rosso");
+        for (const QByteArray& contenuto : {primo, primo, secondo, primo})
+            dalFile(contenuto);
+        const QDir utenti(m_ambiente.percorsi().cartellaUtenti());
+        QCOMPARE(utenti.entryList({"letto.ini.*"}, QDir::Files, QDir::Name),
+                 QStringList({"letto.ini.danneggiato", "letto.ini.danneggiato2"}));
+        QCOMPARE(AmbienteProva::leggi(m_letto + ".danneggiato"), primo);
+        QCOMPARE(AmbienteProva::leggi(m_letto + ".danneggiato2"), secondo);
+        QVERIFY2(m_avviso->contains("letto.ini.danneggiato\""), qPrintable(*m_avviso));
+    }
+
+    // A text is written so that the line reader gives it back, or the save is refused and the old file stays.
+    void testoRilettoORifiutato_data()
+    {
+        QTest::addColumn<int>("riga"); // 1: the list, 8: the balloon font
+        QTest::addColumn<QString>("valore");
+        QTest::addColumn<QByteArray>("scritto"); // null: refused
+        QTest::newRow("virgola nella lista")
+            << 1 << "/scuola/liste/frasi, classe 2.txt" << QByteArray("\"/scuola/liste/frasi, classe 2.txt\"");
+        QTest::newRow("spazi iniziali") << 8 << "  Arial" << QByteArray("\"  Arial\"");
+        QTest::newRow("solo spazi") << 8 << "   " << QByteArray("\"   \"");
+        QTest::newRow("tabulazione iniziale") << 8 << "\tArial" << QByteArray("\"\tArial\"");
+        QTest::newRow("virgolette in mezzo") << 8 << "Arial \"Nuovo\"" << QByteArray("Arial \"Nuovo\"");
+        QTest::newRow("virgolette all'inizio") << 8 << "\"Arial" << QByteArray();
+        QTest::newRow("virgolette e virgola") << 8 << "Arial \"N\", 2" << QByteArray();
+        QTest::newRow("a capo") << 8 << "Arial\r\nNero" << QByteArray();
+        QTest::newRow("spazi in fondo alla lista") << 1 << "/liste/a.txt " << QByteArray();
+    }
+    void testoRilettoORifiutato()
+    {
+        QFETCH(int, riga);
+        QFETCH(QString, valore);
+        QFETCH(QByteArray, scritto);
+        ImpostazioniUtente impostazioni = kValori;
+        (riga == 1 ? impostazioni.ListaInUso : impostazioni.FontFumetto) = valore;
+        AmbienteProva::scrivi(m_letto, kProfilo);
+        const std::optional<QString> errore = ModuloPerIni::SalvaUtente(impostazioni, m_letto);
+        if (scritto.isNull()) {
+            QVERIFY(errore);
+            QVERIFY2(errore->contains(valore), qPrintable(*errore));
+            QCOMPARE(AmbienteProva::leggi(m_letto), kProfilo);
+            return;
+        }
+        QVERIFY2(!errore, qPrintable(errore.value_or(QString())));
+        QCOMPARE(AmbienteProva::leggi(m_letto), conRiga(riga, scritto));
+        QCOMPARE(dalFile(conRiga(riga, scritto)), impostazioni);
+        QVERIFY(!m_avviso);
+    }
+
+    void valoriCasualiRilettiORifiutati()
+    {
+        QByteArray windows1252;
+        for (int byte = 0x20; byte <= 0xFF; ++byte)
+            windows1252 += char(byte);
+        const QString lettere = TestoAnsi::decodifica(windows1252);
+        const QString speciali = QStringLiteral(",\" \t");
+        QRandomGenerator caso(8);
+        for (int volta = 0; volta < 400; ++volta) {
+            ImpostazioniUtente impostazioni = kValori;
+            for (QString* testo : {&impostazioni.ListaInUso, &impostazioni.FontFumetto, &impostazioni.FontTesto,
+                                   &impostazioni.FontScelto}) {
+                testo->clear();
+                for (int lunghezza = caso.bounded(8); lunghezza > 0; --lunghezza) {
+                    const QString& da = caso.bounded(4) ? lettere : speciali;
+                    *testo += da.at(caso.bounded(int(da.size())));
+                }
+            }
+            AmbienteProva::scrivi(m_letto, kProfilo);
+            if (ModuloPerIni::SalvaUtente(impostazioni, m_letto)) {
+                QCOMPARE(AmbienteProva::leggi(m_letto), kProfilo);
+                continue;
+            }
+            ImpostazioniUtente letto;
+            QVERIFY(!ModuloPerIni::LeggiUtente(letto, m_letto, m_ambiente.percorsi()));
+            QCOMPARE(letto, impostazioni);
+        }
     }
 
     // A FIFO nobody writes gives the defaults at once, not a wait for ever.

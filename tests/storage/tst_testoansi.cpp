@@ -103,6 +103,8 @@ private slots:
         QTest::newRow("italiano") << QStringLiteral("può “sì” — 5 €") << QByteArray("pu\xF2 \x93s\xEC\x94 \x97 5 \x80");
         QTest::newRow("fuori da 1252") << QStringLiteral("Łukasz ☺")
                                        << QByteArray("\xEF\xBB\xBF\xC5\x81ukasz \xE2\x98\xBA");
+        // In Windows-1252 these would be C3 A9, which reads back as UTF-8 "é".
+        QTest::newRow("1252 che pare utf-8") << QStringLiteral("Ã©") << QByteArray("\xEF\xBB\xBF\xC3\x83\xC2\xA9");
     }
     void codifica()
     {
