@@ -205,11 +205,14 @@ void ImpostazioniPredefinite(ImpostazioniUtente& i, const Percorsi& percorsi)
 
 std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percorsoUtente, const Percorsi& percorsi)
 {
-    const std::optional<QString> contenuto =
-        TestoAnsi::leggiFile(Percorsi::risoltoSenzaMaiuscole(percorsoUtente), kMassimoByteProfilo);
+    const QString profilo = Percorsi::risoltoSenzaMaiuscole(percorsoUtente);
+    const std::optional<QString> contenuto = TestoAnsi::leggiFile(profilo, kMassimoByteProfilo);
     if (!contenuto) {
         ImpostazioniPredefinite(i, percorsi);
-        return std::nullopt;
+        // A profile that is there but cannot be read (far too large, no permission) is as damaged as a bad line.
+        if (!QFileInfo(profilo).isFile())
+            return std::nullopt;
+        return avvisoDanneggiato(profilo, true, conservaCopia(profilo));
     }
     LettoreProfilo p(*contenuto);
     ImpostazioniUtente letto;
@@ -245,7 +248,6 @@ std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percors
         i = letto;
     if (!p.illeggibile() && !p.fuoriLimiti())
         return std::nullopt;
-    const QString profilo = Percorsi::risoltoSenzaMaiuscole(percorsoUtente);
     return avvisoDanneggiato(profilo, p.illeggibile(), conservaCopia(profilo));
 }
 
