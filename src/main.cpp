@@ -23,6 +23,7 @@ int main(int argc, char* argv[])
     stato.casualeGeneratore.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
     SuonoFeedbackQt suoni;
     Programma programma(stato, suoni);
+    copia.finestraCorrente = [&programma] { return programma.schermataCorrente(); };
     Avvio::EseguiAvvio(programma);
     return applicazione.exec();
 }

@@ -199,19 +199,20 @@ void FormMenu::RecuperaUtenti()
         const QSignalBlocker senzaScelta(Combo1);
         Combo1->clear();
         const QDir utenti(stato.percorsi.cartellaUtenti());
-        const QStringList voci =
-            utenti.entryList({QStringLiteral("*.ini")}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                             QDir::Name | QDir::IgnoreCase);
+        const QStringList voci = utenti.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                                                  QDir::Name | QDir::IgnoreCase);
         for (const QString& voce : voci) {
-            const QString nome = voce.chopped(4);
-            Combo1->addItem(maiuscolo ? nome.toUpper() : nome);
+            // The caption may not fold back to the file's name ("straße" shown as "STRASSE"): the name stays behind.
+            if (const std::optional<QString> nome = Percorsi::utenteDelProfilo(voce))
+                Combo1->addItem(maiuscolo ? nome->toUpper() : *nome, *nome);
         }
         Combo1->setCurrentIndex(-1);
     }
     Combo1->setVisible(Combo1->count() >= 2);
     adattaElenco();
+    const QString utenteCorrente = stato.NomeUtente.toUpper();
     for (int i = 0; i < Combo1->count(); ++i) {
-        if (Combo1->itemText(i).compare(stato.NomeUtente, Qt::CaseInsensitive) == 0) {
+        if (Combo1->itemText(i).toUpper() == utenteCorrente) {
             Combo1->setCurrentIndex(i);
             break;
         }
@@ -226,7 +227,7 @@ void FormMenu::Combo1_Click(int indice)
     if (const auto errore = ModuloPerIni::SalvaUtente(stato.ImpostazioniUtente, stato.PercorsoUtente))
         Messaggi::informa(this, *errore);
     stato.NomeUtente = Combo1->itemText(indice);
-    stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);
+    stato.PercorsoUtente = stato.percorsi.profiloUtente(Combo1->itemData(indice).toString());
     if (const auto avviso = stato.leggiProfiloUtente())
         Messaggi::informa(this, *avviso);
     ImpostaUtente();

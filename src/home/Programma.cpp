@@ -7,6 +7,8 @@
 #include "startup/FormAvvio.h"
 #include "storage/StatoProgramma.h"
 
+#include <QApplication>
+
 Programma::Programma(StatoProgramma& statoProgramma, SuonoFeedback& suoniProgramma)
     : stato(statoProgramma), suoni(suoniProgramma), creaAgente([this](QWidget* schermata) {
           return std::make_unique<ControlloAgenteMerlino>(
@@ -53,6 +55,17 @@ FormMenu* Programma::formMenu() const
 Form1* Programma::form1() const
 {
     return aperta(m_form1);
+}
+
+QWidget* Programma::schermataCorrente() const
+{
+    if (QWidget* dialogo = QApplication::activeModalWidget())
+        return dialogo;
+    for (QWidget* schermo : std::initializer_list<QWidget*>{aperta(m_formAvvio), formMenu(), form1()}) {
+        if (schermo)
+            return schermo;
+    }
+    return nullptr;
 }
 
 void Programma::termina()

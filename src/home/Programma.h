@@ -34,6 +34,8 @@ public:
 
     FormMenu* formMenu() const;
     Form1* form1() const;
+    // The window the user works in: an open dialog, or else the screen on show.
+    QWidget* schermataCorrente() const;
 
 private:
     template <typename Schermo> Schermo* apri(QPointer<Schermo>& riferimento, QWidget* apertoDa);

@@ -1,8 +1,11 @@
 // Start-up helpers: the settings folders and their readme, the cursive font, the random colours.
 #pragma once
 
+#include <QLoggingCategory>
 #include <QString>
 #include <optional>
+
+Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 
 class Percorsi;
 class StatoProgramma;

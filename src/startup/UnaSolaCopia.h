@@ -1,15 +1,35 @@
-// Lets only one copy of the program run for a user on a computer.
+// Lets only one copy of the program run for a user on a computer; a second start brings the first to the front.
 #pragma once
 
-#include <QLockFile>
+#include <QObject>
+#include <functional>
 #include <memory>
 
-class UnaSolaCopia {
+class QLocalServer;
+class QLockFile;
+class QWidget;
+
+class UnaSolaCopia : public QObject {
+    Q_OBJECT
 public:
     UnaSolaCopia();
-    // True when no other copy runs; the claim lasts as long as this object.
+    ~UnaSolaCopia() override;
+    Q_DISABLE_COPY_MOVE(UnaSolaCopia)
+
+    // True when no other copy runs: the claim lasts as long as this object, which from then on answers
+    // later starts. False when another copy runs; that copy has been asked to come to the front.
     bool prendi();
 
+    // The window that a later start brings to the front.
+    std::function<QWidget*()> finestraCorrente;
+
 private:
+    bool bloccoAbbandonato() const;
+    void chiediAllaPrimaCopia() const;
+    void ascoltaLeAltreCopie();
+    void portaDavanti() const;
+
+    QString m_nomeServer;
     std::unique_ptr<QLockFile> m_blocco;
+    QLocalServer* m_server = nullptr;
 };

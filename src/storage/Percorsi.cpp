@@ -57,6 +57,18 @@ QString Percorsi::profiloUtente(const QString& nomeUtente) const
     return cartellaUtenti() + nomeUtente + QStringLiteral(".ini");
 }
 
+std::optional<QString> Percorsi::utenteDelProfilo(const QString& nomeFile)
+{
+    const QString estensione = QStringLiteral(".ini");
+    if (!nomeFile.endsWith(estensione, Qt::CaseInsensitive))
+        return std::nullopt;
+    const QString nome = nomeFile.chopped(estensione.size());
+    // Without a separator the profile path cannot leave the users folder; Windows paths use both.
+    if (nome.isEmpty() || nome.contains(u'/') || nome.contains(u'\\'))
+        return std::nullopt;
+    return nome;
+}
+
 QString Percorsi::listaPredefinita() const
 {
     return fileNelProgramma(QStringLiteral("testiordiparo/frasi.txt"));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class Percorsi {
 public:
@@ -19,7 +20,12 @@ public:
     QString cartellaUtenti() const;
     QString cartellaDati() const;
     QString leggimi() const;
+    // The profile of a user named as utenteDelProfilo gives it.
     QString profiloUtente(const QString& nomeUtente) const;
+    // The user a file of the users folder stands for: its name without the ".ini" extension. None for any
+    // other file, and for a name that is empty or holds a path separator of either system, which would
+    // make a profile path outside the users folder.
+    static std::optional<QString> utenteDelProfilo(const QString& nomeFile);
     QString listaPredefinita() const;
     QString cartellaImmagini() const;
     QString fileNelProgramma(const QString& relativo) const;

@@ -27,14 +27,16 @@ std::size_t TabellaFrasi::indice(int riga, int colonna)
     return static_cast<std::size_t>(riga) * kColonne + static_cast<std::size_t>(colonna);
 }
 
-std::optional<QString> CaricaLista(TabellaFrasi& tabella, QString& listaInUso, const Percorsi& percorsi)
+std::optional<QString> CaricaLista(TabellaFrasi& tabella, const QString& listaScelta, const Percorsi& percorsi)
 {
     for (int riga = 0; riga <= TabellaFrasi::kUltimaRiga; ++riga) {
         for (int colonna = 0; colonna < TabellaFrasi::kColonne; ++colonna)
             tabella.Testo(riga, colonna).clear();
     }
-    if (listaInUso.isEmpty() || !QFileInfo::exists(Percorsi::risoltoSenzaMaiuscole(listaInUso)))
-        listaInUso = percorsi.listaPredefinita();
+    // A list on a removed USB key or an offline share comes back later: the choice itself is never changed.
+    const QString listaInUso = listaScelta.isEmpty() || !QFileInfo::exists(Percorsi::risoltoSenzaMaiuscole(listaScelta))
+                                   ? percorsi.listaPredefinita()
+                                   : listaScelta;
 
     tabella.NumeroRighe = 0;
     const std::optional<QString> contenuto =

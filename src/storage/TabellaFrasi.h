@@ -34,10 +34,10 @@ private:
     std::vector<Cella> m_celle;
 };
 
-// Loads the list named by listaInUso, falling back to the default list when it is empty or missing
-// (listaInUso then names the default list). Returns an Italian message when the file cannot be read
-// whole; the rows read in full are kept, and never more than the table holds.
-std::optional<QString> CaricaLista(TabellaFrasi& tabella, QString& listaInUso, const Percorsi& percorsi);
+// Loads the list the profile names, or the default list while that one is empty or missing; the profile
+// keeps its choice. Returns an Italian message when the file cannot be read whole; the rows read in full
+// are kept, and never more than the table holds.
+std::optional<QString> CaricaLista(TabellaFrasi& tabella, const QString& listaScelta, const Percorsi& percorsi);
 
 // Writes rows 1 to NumeroRighe to the file listaInUso; blank cells get code 3, also in the table.
 // Returns an Italian message when the file cannot be written; the old file is then left whole.

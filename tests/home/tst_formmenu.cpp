@@ -105,6 +105,11 @@ private slots:
                                   << QStringList{"prova", "zeta"} << 1;
         QTest::newRow("maiuscolo") << due << true << "bruno" << QStringList{"ANNA", "BRUNO"} << 1;
         QTest::newRow("utente senza profilo") << due << true << "carla" << QStringList{"ANNA", "BRUNO"} << -1;
+        QTest::newRow("nomi vuoti o fuori dalla cartella")
+            << QStringList{"anna.ini", "Bruno.ini", ".ini", "..\\..\\..\\vittima.ini"} << false << "anna"
+            << QStringList{"anna", "Bruno"} << 0;
+        QTest::newRow("maiuscole che non tornano indietro")
+            << QStringList{"anna.ini", "straße.ini"} << true << "straße" << QStringList{"ANNA", "STRASSE"} << 1;
     }
     void elencoUtenti()
     {
@@ -117,6 +122,8 @@ private slots:
         for (const QString& voce : voci) {
             if (voce.endsWith(u'/'))
                 QVERIFY(QDir().mkpath(stato().percorsi.cartellaUtenti() + voce));
+            else if (voce.contains(u'\\')) // a legal file name here, written as it is
+                AmbienteProva::scrivi(stato().percorsi.cartellaUtenti() + voce, {});
             else
                 scriviProfilo(voce);
         }
@@ -128,6 +135,8 @@ private slots:
         QCOMPARE(mostrato, elenco);
         QCOMPARE(s->Combo1->isVisible(), elenco.size() >= 2);
         QCOMPARE(s->Combo1->currentIndex(), scelto);
+        if (scelto >= 0) // the chosen user reads its own profile
+            QVERIFY(QFile::exists(Percorsi::risoltoSenzaMaiuscole(stato().PercorsoUtente)));
     }
 
     void cambioUtente()

@@ -119,10 +119,8 @@ private slots:
         QFETCH(QString, listaInUso);
         QFETCH(bool, predefinita);
         AmbienteProva::scrivi(lista(QStringLiteral("sotto/mia.txt")), listaFile(4));
-        const QString richiesta = listaInUso;
         TabellaFrasi tabella;
         QVERIFY(!CaricaLista(tabella, listaInUso, m_ambiente.percorsi()));
-        QCOMPARE(listaInUso, predefinita ? m_ambiente.percorsi().listaPredefinita() : richiesta);
         QCOMPARE(tabella.NumeroRighe >= 20, predefinita);
     }
 
