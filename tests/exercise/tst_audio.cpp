@@ -105,7 +105,10 @@ private slots:
     void init()
     {
         m_p = std::make_unique<ProgrammaProva>(m_ambiente);
-        m_p->usaPersonaggioVero();
+        m_p->programma.creaAgente = [](QWidget* schermata) {
+            return std::make_unique<ControlloAgenteMerlino>(
+                schermata, AmbienteProva::sorgente(QStringLiteral("assets/personaggi/")));
+        };
         m_p->imp().StileLettere = QStringLiteral("minuscolo");
         m_p->metti(1, QStringLiteral("Il mago e il fuoco."), 1, {QStringLiteral("0") + kStoria});
     }
@@ -154,11 +157,9 @@ private slots:
         const Ascolto sentito = ascolta(registratoDa(segno, 500));
         const Ascolto sintetizzato =
             ascolta(SintesiVoce::istanza().sintetizza({clic ? kStoria : QStringLiteral("Ciao!")}).pcm);
-        const QString numeri = QStringLiteral("loud %1 of %2 windows, longest gap %3 (synthesised %4)")
-                                   .arg(sentito.forti)
-                                   .arg(sintetizzato.forti)
-                                   .arg(sentito.pausaPiuLunga)
-                                   .arg(sintetizzato.pausaPiuLunga);
+        const QString numeri =
+            QString::asprintf("loud %d of %d windows, longest gap %d (synthesised %d)", sentito.forti,
+                              sintetizzato.forti, sentito.pausaPiuLunga, sintetizzato.pausaPiuLunga);
         QVERIFY2(sentito.forti * 10 >= sintetizzato.forti * 8, qPrintable(numeri));
         QVERIFY2(sentito.pausaPiuLunga <= sintetizzato.pausaPiuLunga + 5, qPrintable(numeri));
     }

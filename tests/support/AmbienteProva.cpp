@@ -1,7 +1,6 @@
 // A fresh program folder and settings root in a temporary folder, never the user's own.
 #include "support/AmbienteProva.h"
 
-#include "exercise/agent/AgenteMerlino.h"
 #include "support/Colori.h"
 #include "support/Messaggi.h"
 #include "support/ScansioneCursore.h"
@@ -100,14 +99,6 @@ void ProgrammaProva::metti(int riga, const QString& stimolo, int codice, const Q
         t.Testo(riga, colonna) = voce.mid(1);
         t.Codice(riga, colonna) = voce.left(1).toShort();
     }
-}
-
-void ProgrammaProva::usaPersonaggioVero()
-{
-    programma.creaAgente = [](QWidget* schermata) {
-        return std::make_unique<ControlloAgenteMerlino>(schermata,
-                                                        AmbienteProva::sorgente(QStringLiteral("assets/personaggi/")));
-    };
 }
 
 void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto)

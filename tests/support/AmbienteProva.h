@@ -74,8 +74,6 @@ struct ProgrammaProva {
     // Puts an item in the list's row: a stimulus (code 1 a text, 0 a picture) and its statements, each written
     // as its answer code then its text; the columns after them are blank.
     void metti(int riga, const QString& stimolo, int codice, const QStringList& voci);
-    // The program's own character, speaking through the audio device, in place of the recording one.
-    void usaPersonaggioVero();
 
     std::unique_ptr<StatoProgramma> stato;
     SuonoFinto suoni;
