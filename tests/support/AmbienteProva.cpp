@@ -1,9 +1,16 @@
 // A fresh program folder and settings root in a temporary folder, never the user's own.
 #include "support/AmbienteProva.h"
 
+#include "support/Colori.h"
+#include "support/Messaggi.h"
+#include "support/ScansioneCursore.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
 #include <sys/stat.h>
 
 AmbienteProva::AmbienteProva()
@@ -54,4 +61,70 @@ void AmbienteProva::creaFifo(const QString& percorso)
 QString AmbienteProva::sorgente(const QString& relativo)
 {
     return QStringLiteral(ORDIPARO_SORGENTI "/") + relativo;
+}
+
+namespace {
+class ControlloAgenteFinto : public ControlloAgente {
+public:
+    ControlloAgenteFinto(QStringList& registro, bool carica) : m_personaggio(registro), m_carica(carica) {}
+    bool CharactersLoad(const QString&, const QString&, QString* motivo) override
+    {
+        if (!m_carica && motivo)
+            *motivo = QStringLiteral("manca il file del personaggio \"Merlin.acs\"");
+        return m_carica;
+    }
+    Personaggio* Characters(const QString&) override { return m_carica ? &m_personaggio : nullptr; }
+
+private:
+    PersonaggioFinto m_personaggio;
+    bool m_carica;
+};
+} // namespace
+
+ProgrammaProva::ProgrammaProva(const AmbienteProva& ambiente) : stato(ambiente.nuovoStato()), programma(*stato, suoni)
+{
+    Messaggi::Prova::intercetta(true);
+    Messaggi::Prova::dimentica();
+    programma.creaAgente = [this](QWidget*) {
+        return std::make_unique<ControlloAgenteFinto>(agente, personaggioDisponibile);
+    };
+}
+
+ProgrammaProva::~ProgrammaProva()
+{
+    programma.termina();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void ProgrammaProva::metti(int riga, const QString& stimolo, int codice, const QStringList& voci)
+{
+    TabellaFrasi& t = stato->TabellaFrasi;
+    t.NumeroRighe = std::max<qint16>(t.NumeroRighe, static_cast<qint16>(riga));
+    t.Testo(riga, 0) = stimolo;
+    t.Codice(riga, 0) = static_cast<qint16>(codice);
+    for (int colonna = 1; colonna < TabellaFrasi::kColonne; ++colonna) {
+        const QString voce = voci.value(colonna - 1, QStringLiteral("3"));
+        t.Testo(riga, colonna) = voce.mid(1);
+        t.Codice(riga, colonna) = voce.left(1).toShort();
+    }
+}
+
+void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto)
+{
+    const QString testo = tasto == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+    for (const QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent evento(tipo, tasto, Qt::NoModifier, testo, ripetuto);
+        QCoreApplication::sendEvent(ricevitore, &evento);
+    }
+    QTest::qWait(ScansioneCursore::kConfermaRilascioMs * 3);
+}
+
+QString accesi(const QList<QPushButton*>& bottoni, double coloreEvidenziato)
+{
+    QString indici;
+    for (int i = 0; i < bottoni.size(); ++i) {
+        if (bottoni[i]->isVisible() && Colori::sfondo(bottoni[i]) == coloreEvidenziato)
+            indici += QString::number(i);
+    }
+    return indici.isEmpty() ? QStringLiteral("-") : indici;
 }

@@ -1,4 +1,5 @@
-// A fresh program folder and settings root in a temporary folder, never the user's own.
+// A fresh program folder and settings root in a temporary folder, never the user's own, and a whole program
+// over it with recording stand-ins for the sounds and the speaking character.
 #pragma once
 
 #include "exercise/SuonoFeedback.h"
@@ -9,6 +10,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+
+class QPushButton;
 
 class AmbienteProva {
 public:
@@ -47,53 +50,41 @@ public:
     void setBalloonFontSize(int punti) override { m_registro << QStringLiteral("FontSize %1").arg(punti); }
     int BalloonStyle() const override { return m_stile; }
     void setBalloonStyle(int stile) override { m_stile = stile; }
-    void MoveTo(int x, int y, int velocita) override
-    {
-        m_registro << QStringLiteral("MoveTo %1 %2 %3").arg(x).arg(y).arg(velocita);
-    }
+    void MoveTo(int x, int y, int v) override { m_registro << QStringLiteral("MoveTo %1 %2 %3").arg(x).arg(y).arg(v); }
     void Show() override { m_registro << QStringLiteral("Show"); }
     void Hide() override { m_registro << QStringLiteral("Hide"); }
     int Speak(const QString& testo) override
     {
         m_registro << QStringLiteral("Speak ") + testo;
-        return ++m_richieste;
+        return static_cast<int>(m_registro.size());
     }
     void StopAll() override { m_registro << QStringLiteral("StopAll"); }
 
 private:
     QStringList& m_registro;
     int m_stile = 4; // a bit the screens must keep
-    int m_richieste = 0;
 };
 
-class ControlloAgenteFinto : public ControlloAgente {
-public:
-    ControlloAgenteFinto(QStringList& registro, bool carica) : m_personaggio(registro), m_carica(carica) {}
-    bool CharactersLoad(const QString&, const QString&, QString* motivo) override
-    {
-        if (!m_carica && motivo)
-            *motivo = QStringLiteral("manca il file del personaggio \"Merlin.acs\"");
-        return m_carica;
-    }
-    Personaggio* Characters(const QString&) override { return m_carica ? &m_personaggio : nullptr; }
-
-private:
-    PersonaggioFinto m_personaggio;
-    bool m_carica;
-};
-
-// A whole program over a test environment: state, a recording sound player, a recording character
-// and the screens' hub.
+// A whole program over a test environment: state, a recording sound player, a recording character (or
+// none, when personaggioDisponibile is false) and the screens' hub. Message boxes are only recorded.
 struct ProgrammaProva {
-    explicit ProgrammaProva(const AmbienteProva& ambiente) : stato(ambiente.nuovoStato()), programma(*stato, suoni)
-    {
-        programma.creaAgente = [this](QWidget*) {
-            return std::make_unique<ControlloAgenteFinto>(agente, personaggioDisponibile);
-        };
-    }
+    explicit ProgrammaProva(const AmbienteProva& ambiente);
+    // Closes every screen and deletes it.
+    ~ProgrammaProva();
+
+    ImpostazioniUtente& imp() { return stato->ImpostazioniUtente; }
+    // Puts an item in the list's row: a stimulus (code 1 a text, 0 a picture) and its statements, each written
+    // as its answer code then its text; the columns after them are blank.
+    void metti(int riga, const QString& stimolo, int codice, const QStringList& voci);
+
     std::unique_ptr<StatoProgramma> stato;
     SuonoFinto suoni;
     QStringList agente;
     bool personaggioDisponibile = true;
     Programma programma;
 };
+
+// A switch pressed and let go on the widget; its release counts once the switch has stayed up.
+void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false);
+// The indexes of the shown buttons painted in the highlight colour, "-" when none is.
+QString accesi(const QList<QPushButton*>& bottoni, double coloreEvidenziato);
