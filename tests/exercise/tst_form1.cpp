@@ -117,6 +117,15 @@ private slots:
         QCOMPARE(viste, mostrate);
     }
 
+    // Past a full record the exercise goes on.
+    void registroPienoEsercizioContinua()
+    {
+        Form1* s = apri();
+        for (int volta = 0; volta < 1005; ++volta)
+            giustaEAvanti(s);
+        QCOMPARE(s->ContaEsatti(), 1005);
+    }
+
     // The wide panorama of the default list on a 1280 × 800 screen fits the stimulus box; with the words
     // hidden it grows, left of the character and within its frame. A missing picture leaves the area empty.
     void immagineAdattataEParoleNascoste()

@@ -50,6 +50,8 @@ private slots:
             << progetto << QSize(400, 300) << 1 << false << QRect(15, 8, 428, 321);
         QTest::newRow("parole nascoste: non oltre l'area")
             << progetto << QSize(1000, 100) << 1 << false << QRect(0, 145, 457, 46);
+        QTest::newRow("parole nascoste: non oltre il personaggio")
+            << QRect(200, 8, 425, 201) << QSize(1000, 100) << 1 << false << QRect(185, 145, 455, 46);
         QTest::newRow("parole nascoste: 30000 × 1") << progetto << QSize(30000, 1) << 1 << false << QRect();
         QTest::newRow("illeggibile") << progetto << QSize() << 1 << true << QRect();
     }
