@@ -1,6 +1,7 @@
 // The speaking character: Italian speech in memory, its tags, its words, its queue, its balloon, its file.
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/DatiPersonaggio.h"
+#include "exercise/agent/FiguraPersonaggio.h"
 #include "exercise/agent/Fumetto.h"
 #include "exercise/agent/SintesiVoce.h"
 #include "support/AmbienteProva.h"
@@ -16,17 +17,9 @@ QString cartellaPersonaggi()
     return AmbienteProva::sorgente(QStringLiteral("assets/personaggi/"));
 }
 
-VoceSintetizzata di(const QString& richiesta)
+int durataMs(const QString& richiesta)
 {
-    return SintesiVoce::istanza().sintetizza(separaTag(richiesta));
-}
-
-QStringList paroleDette(const VoceSintetizzata& voce)
-{
-    QStringList parole;
-    for (const ParolaDetta& parola : voce.parole)
-        parole << voce.testo.mid(parola.inizio, parola.lunghezza);
-    return parole;
+    return SintesiVoce::istanza().sintetizza(separaTag(richiesta)).durataMs();
 }
 } // namespace
 
@@ -39,70 +32,47 @@ private slots:
         QVERIFY2(SintesiVoce::istanza().disponibile(&motivo), qPrintable(motivo));
     }
 
-    void tag_data()
+    // Leading tags set the voice and are not said; the words said are found in the text, accents and all, in
+    // order; real sound, not silence.
+    void paroleDette_data()
     {
         QTest::addColumn<QString>("richiesta");
-        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QStringList>("parole");
         QTest::addColumn<int>("velocita");
         QTest::addColumn<int>("tono");
-        QTest::newRow("prefisso del profilo") << "\\Spd=130\\\\Pit=100\\Ciao!"
-                                              << "Ciao!" << 130 << 100;
-        QTest::newRow("solo il tono") << "\\Pit=250\\Ciao"
-                                      << "Ciao" << 130 << 250;
-        QTest::newRow("senza tag") << "Ciao"
-                                   << "Ciao" << 130 << 100;
-        QTest::newRow("tag dentro il testo restano") << "Ciao \\Spd=90\\"
-                                                     << "Ciao \\Spd=90\\" << 130 << 100;
+        QTest::newRow("prefisso del profilo")
+            << QString("\\Spd=180\\\\Pit=90\\Ciao bambini!") << QStringList{"Ciao", "bambini"} << 180 << 90;
+        QTest::newRow("solo il tono") << QString("\\Pit=250\\Ciao") << QStringList{"Ciao"} << 130 << 250;
+        QTest::newRow("accenti, senza tag") << QString("Perché la città è più bella?")
+                                            << QStringList{"Perché", "la", "città", "è", "più", "bella"} << 130 << 100;
     }
-    void tag()
+    void paroleDette()
     {
         QFETCH(QString, richiesta);
-        QFETCH(QString, testo);
+        QFETCH(QStringList, parole);
         QFETCH(int, velocita);
         QFETCH(int, tono);
-        const TestoDaDire letto = separaTag(richiesta);
-        QCOMPARE(letto.testo, testo);
-        QCOMPARE(letto.parametri.velocita, velocita);
-        QCOMPARE(letto.parametri.tono, tono);
-    }
-
-    void corrispondenzaMonotona()
-    {
-        QCOMPARE(SintesiVoce::velocitaEspeak(130), 165);
-        QCOMPARE(SintesiVoce::tonoEspeak(100), 50);
-        for (int valore = 50; valore < 400; valore += 10) {
-            QVERIFY(SintesiVoce::velocitaEspeak(valore) <= SintesiVoce::velocitaEspeak(valore + 10));
-            QVERIFY(SintesiVoce::tonoEspeak(valore) <= SintesiVoce::tonoEspeak(valore + 10));
+        const TestoDaDire daDire = separaTag(richiesta);
+        QCOMPARE(daDire.parametri.velocita, velocita);
+        QCOMPARE(daDire.parametri.tono, tono);
+        const VoceSintetizzata voce = SintesiVoce::istanza().sintetizza(daDire);
+        QStringList dette;
+        for (const ParolaDetta& parola : voce.parole) {
+            QVERIFY(dette.isEmpty() || parola.ms >= voce.parole[dette.size() - 1].ms);
+            dette << voce.testo.mid(parola.inizio, parola.lunghezza);
         }
+        QCOMPARE(dette, parole);
+        const auto* campioni = reinterpret_cast<const qint16*>(voce.pcm.constData());
+        QVERIFY(std::any_of(campioni, campioni + voce.pcm.size() / 2, [](qint16 c) { return std::abs(c) > 1000; }));
     }
 
     void piuVeloceEPiuCorta()
     {
         const QString frase = QStringLiteral("Il gatto dorme sul divano rosso vicino alla finestra.");
-        const VoceSintetizzata lenta = di(QStringLiteral("\\Spd=80\\") + frase);
-        const VoceSintetizzata veloce = di(QStringLiteral("\\Spd=250\\") + frase);
-        QVERIFY(lenta.durataMs() > 1000);
-        QVERIFY2(veloce.durataMs() * 3 < lenta.durataMs() * 2,
-                 qPrintable(QStringLiteral("%1 ms contro %2 ms").arg(veloce.durataMs()).arg(lenta.durataMs())));
-    }
-
-    void iTagNonSiDicono()
-    {
-        const VoceSintetizzata conTag = di(QStringLiteral("\\Spd=130\\\\Pit=100\\Ciao bambini!"));
-        const VoceSintetizzata senza = di(QStringLiteral("Ciao bambini!"));
-        QCOMPARE(paroleDette(conTag), (QStringList{"Ciao", "bambini"}));
-        QCOMPARE(conTag.durataMs(), senza.durataMs());
-    }
-
-    void paroleConGliAccenti()
-    {
-        const VoceSintetizzata voce = di(QStringLiteral("Perché la città è più bella?"));
-        QCOMPARE(paroleDette(voce), (QStringList{"Perché", "la", "città", "è", "più", "bella"}));
-        for (int i = 1; i < voce.parole.size(); ++i)
-            QVERIFY(voce.parole[i].ms >= voce.parole[i - 1].ms);
-        // Real speech, not silence.
-        const auto* campioni = reinterpret_cast<const qint16*>(voce.pcm.constData());
-        QVERIFY(std::any_of(campioni, campioni + voce.pcm.size() / 2, [](qint16 c) { return std::abs(c) > 1000; }));
+        const int lenta = durataMs(QStringLiteral("\\Spd=80\\") + frase);
+        const int veloce = durataMs(QStringLiteral("\\Spd=250\\") + frase);
+        QVERIFY(lenta > 1000);
+        QVERIFY2(veloce * 3 < lenta * 2, qPrintable(QStringLiteral("%1 ms, slow %2 ms").arg(veloce).arg(lenta)));
     }
 
     void fileDelPersonaggioRovinato_data()
@@ -111,23 +81,22 @@ private slots:
         QTest::addColumn<QString>("motivo");
         const QByteArray testa = "[personaggio]\nnome=Merlin\nlarghezza=160\naltezza=200\n"
                                  "[fotogrammi]\nriposo=merlin/riposo.svg\n";
-        const QByteArray animazioni = "Riposo=riposo:100\nParla=riposo:100\nSaluta=riposo:100\nAppare=riposo:100\n";
-        const QByteArray tutte = "[animazioni]\n" + animazioni + "Scompare=riposo:100\n";
+        const QByteArray animazioni =
+            testa + "[animazioni]\nRiposo=riposo:100\nParla=riposo:100\nSaluta=riposo:100\nAppare=riposo:100\n";
+        const QString rovinata = QStringLiteral("l'animazione \"Scompare\" del personaggio è rovinata");
+        const QByteArray tutte = animazioni + "Scompare=riposo:100\n";
         QTest::newRow("file mancante") << QByteArray() << "manca il file del personaggio";
-        QTest::newRow("oltre 1 MB") << testa + tutte + ';' + QByteArray(1024 * 1024, 'x') << "più grande di 1 MB";
-        QTest::newRow("misure enormi") << QByteArray(testa).replace("160", "2000000000") + tutte
+        QTest::newRow("oltre 1 MB") << tutte + ';' + QByteArray(1024 * 1024, 'x') << "più grande di 1 MB";
+        QTest::newRow("misure enormi") << QByteArray(tutte).replace("160", "2000000000")
                                        << "misure oltre i 2048 pixel per lato";
-        QTest::newRow("disegno fifo") << testa + "bocca=merlin/fifo.svg\n" + tutte << "il disegno \"bocca\"";
-        QTest::newRow("disegno compresso") << testa + "bocca=merlin/compresso.svgz\n" + tutte << "il disegno \"bocca\"";
+        QTest::newRow("disegno fifo") << testa + "bocca=merlin/fifo.svg\n" << "il disegno \"bocca\"";
+        QTest::newRow("disegno compresso") << testa + "bocca=merlin/compresso.svgz\n" << "il disegno \"bocca\"";
         QTest::newRow("senza misure") << QByteArray("[personaggio]\nnome=Merlin\n") << "non dice nome e misure";
-        QTest::newRow("animazione mancante")
-            << testa + "[animazioni]\n" + animazioni << "manca l'animazione \"Scompare\"";
+        QTest::newRow("animazione mancante") << animazioni << "manca l'animazione \"Scompare\"";
         QTest::newRow("disegno mancante") << testa + "bocca=merlin/nessuno.svg\n"
                                           << "il disegno \"bocca\"";
-        QTest::newRow("passo rovinato") << testa + "[animazioni]\n" + animazioni + "Scompare=riposo:tanto\n"
-                                        << "l'animazione \"Scompare\" del personaggio è rovinata";
-        QTest::newRow("fotogramma sconosciuto") << testa + "[animazioni]\n" + animazioni + "Scompare=magia:100\n"
-                                                << "l'animazione \"Scompare\" del personaggio è rovinata";
+        QTest::newRow("passo rovinato") << animazioni + "Scompare=riposo:tanto\n" << rovinata;
+        QTest::newRow("fotogramma sconosciuto") << animazioni + "Scompare=magia:100\n" << rovinata;
     }
     void fileDelPersonaggioRovinato()
     {
@@ -151,17 +120,9 @@ private slots:
         QVERIFY2(letto.contains(motivo), qPrintable(letto));
     }
 
-    void ilPersonaggioDelProgrammaSiCarica()
-    {
-        QString motivo;
-        const std::optional<DatiPersonaggio> dati =
-            DatiPersonaggio::leggi(cartellaPersonaggi() + QStringLiteral("Merlin.acs"), &motivo);
-        QVERIFY2(dati, qPrintable(motivo));
-        QCOMPARE(dati->nome, QStringLiteral("Merlin"));
-        QVERIFY(dati->fotogrammi.size() >= 5);
-    }
-
-    void richiesteInOrdineEStopAll()
+    // The program's character appears and waves, speaks its requests in order moving its mouth, and StopAll
+    // silences it with nothing queued coming back.
+    void appareParlaInOrdineESiFerma()
     {
         QWidget schermata;
         schermata.resize(800, 600);
@@ -169,11 +130,15 @@ private slots:
         QVERIFY(controllo.CharactersLoad(QStringLiteral("Merlin"), QStringLiteral("Merlin.acs"), nullptr));
         auto* merlino = static_cast<AgenteMerlino*>(controllo.Characters(QStringLiteral("Merlin")));
         schermata.show();
-        merlino->MoveTo(schermata.mapToGlobal(QPoint(600, 50)).x(), schermata.mapToGlobal(QPoint(600, 50)).y(), 0);
+        const QPoint posto = schermata.mapToGlobal(QPoint(600, 50));
+        merlino->MoveTo(posto.x(), posto.y(), 0);
         QCOMPARE(merlino->figura()->pos(), QPoint(600, 50));
         merlino->Show();
-        merlino->setBalloonStyle(Personaggio::kFumettoVisibile | Personaggio::kFumettoTuttoIlTesto);
+        QCOMPARE(merlino->figura()->animazione(), QStringLiteral("Appare"));
+        QTRY_COMPARE(merlino->figura()->animazione(), QStringLiteral("Saluta"));
+        QTRY_COMPARE(merlino->figura()->animazione(), QStringLiteral("Riposo"));
 
+        merlino->setBalloonStyle(Personaggio::kFumettoVisibile | Personaggio::kFumettoTuttoIlTesto);
         merlino->Speak(QStringLiteral("\\Spd=250\\Uno."));
         merlino->Speak(QStringLiteral("\\Spd=250\\Due."));
         QCOMPARE(merlino->inCoda(), 1);
@@ -183,36 +148,20 @@ private slots:
 
         merlino->Speak(QStringLiteral("C'era una volta un mago gentile che leggeva le storie ai bambini del paese."));
         merlino->Speak(QStringLiteral("Questa non si deve sentire."));
-        QTRY_VERIFY(merlino->riproduzione().inCorso());
-        merlino->StopAll();
-        QVERIFY(!merlino->staParlando() && !merlino->riproduzione().inCorso());
-        QCOMPARE(merlino->inCoda(), 0);
-        QVERIFY(!merlino->fumetto()->isVisible());
-        QTest::qWait(300);
-        QVERIFY(!merlino->staParlando()); // nothing queued comes back
-    }
-
-    void appareSalutaEParla()
-    {
-        QWidget schermata;
-        ControlloAgenteMerlino controllo(&schermata, cartellaPersonaggi());
-        QVERIFY(controllo.CharactersLoad(QStringLiteral("Merlin"), QStringLiteral("Merlin.acs"), nullptr));
-        auto* merlino = static_cast<AgenteMerlino*>(controllo.Characters(QStringLiteral("Merlin")));
-        schermata.show();
-        merlino->Show();
-        QCOMPARE(merlino->figura()->animazione(), QStringLiteral("Appare"));
-        QTRY_COMPARE(merlino->figura()->animazione(), QStringLiteral("Saluta"));
-        QTRY_COMPARE(merlino->figura()->animazione(), QStringLiteral("Riposo"));
-        merlino->Speak(QStringLiteral("Ciao bambini, oggi leggiamo una storia."));
         QTRY_COMPARE(merlino->figura()->animazione(), QStringLiteral("Parla"));
         QStringList bocche;
         QTRY_VERIFY((bocche << merlino->figura()->fotogramma(), bocche.removeDuplicates(), bocche.size() >= 3));
         merlino->StopAll();
+        QVERIFY(!merlino->staParlando() && !merlino->riproduzione().inCorso() && !merlino->fumetto()->isVisible());
+        QCOMPARE(merlino->inCoda(), 0);
         QCOMPARE(merlino->figura()->animazione(), QStringLiteral("Riposo"));
+        QTest::qWait(300);
+        QVERIFY(!merlino->staParlando());
         merlino->Hide();
         QTRY_VERIFY(!merlino->figura()->isVisible());
     }
 
+    // The balloon beside the character holds the whole text, or two lines showing the latest words.
     void dueMisureDiFumetto()
     {
         QWidget schermata;
@@ -225,18 +174,14 @@ private slots:
         const QRect figura(800, 100, 160, 200);
         fumetto.inizia(testo, true, figura);
         const int altezzaIntera = fumetto.height();
-        fumetto.inizia(testo, false, figura);
-        const int altezzaFissa = fumetto.height();
-        QVERIFY(altezzaIntera > altezzaFissa);
-        QCOMPARE(altezzaFissa, 2 * fumetto.fontMetrics().lineSpacing() + 24);
-        QVERIFY(fumetto.geometry().right() < figura.left() + 1); // beside the character, not over him
-
-        fumetto.rivela(static_cast<int>(testo.size()));
-        QVERIFY(testo.endsWith(fumetto.testoMostrato()));
-        QVERIFY(fumetto.testoMostrato().size() < testo.size()); // only the latest words
-        fumetto.inizia(testo, true, figura);
         fumetto.rivela(static_cast<int>(testo.size()));
         QCOMPARE(fumetto.testoMostrato(), testo);
+        fumetto.inizia(testo, false, figura);
+        QVERIFY(altezzaIntera > fumetto.height());
+        QVERIFY(fumetto.geometry().right() < figura.left());
+        fumetto.rivela(static_cast<int>(testo.size()));
+        QVERIFY(testo.endsWith(fumetto.testoMostrato()));
+        QVERIFY(fumetto.testoMostrato().size() < testo.size());
     }
 };
 
