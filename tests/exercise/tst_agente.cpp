@@ -89,8 +89,10 @@ private slots:
         QTest::newRow("oltre 1 MB") << tutte + ';' + QByteArray(1024 * 1024, 'x') << "più grande di 1 MB";
         QTest::newRow("misure enormi") << QByteArray(tutte).replace("160", "2000000000")
                                        << "misure oltre i 2048 pixel per lato";
-        QTest::newRow("disegno fifo") << testa + "bocca=merlin/fifo.svg\n" << "il disegno \"bocca\"";
-        QTest::newRow("disegno compresso") << testa + "bocca=merlin/compresso.svgz\n" << "il disegno \"bocca\"";
+        QTest::newRow("disegno fifo") << testa + "bocca=merlin/fifo.svg\n"
+                                      << "il disegno \"bocca\"";
+        QTest::newRow("disegno compresso") << testa + "bocca=merlin/compresso.svgz\n"
+                                           << "il disegno \"bocca\"";
         QTest::newRow("senza misure") << QByteArray("[personaggio]\nnome=Merlin\n") << "non dice nome e misure";
         QTest::newRow("animazione mancante") << animazioni << "manca l'animazione \"Scompare\"";
         QTest::newRow("disegno mancante") << testa + "bocca=merlin/nessuno.svg\n"

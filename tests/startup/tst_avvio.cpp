@@ -13,24 +13,6 @@
 #include <QTest>
 
 namespace {
-const QByteArray kLeggimi = "Questa cartella contiene i files di impostazione dei programmi presenti nel sito "
-                            "www.ordiparo.example.\r\n \r\n"
-                            "Se qualche programma presenta problemi di funzionamento pu\xF2 essere utile cancellare "
-                            "il file *.ini relativo al programma in questa cartella.\r\n \r\n"
-                            "Non cancellare questo file.\r\n";
-
-// The text drawn in black on white, from the same origin whatever the weight.
-QImage scritto(const QFont& font, const QString& testo, QSize misura)
-{
-    QImage immagine(misura, QImage::Format_RGB32);
-    immagine.fill(Qt::white);
-    QPainter pittore(&immagine);
-    pittore.setFont(font);
-    pittore.setPen(Qt::black);
-    pittore.drawText(QPoint(10, 10 + QFontMetrics(font).ascent()), testo);
-    return immagine;
-}
-
 bool inchiostro(const QImage& immagine, int x, int y)
 {
     return qGray(immagine.pixel(x, y)) < 128;
@@ -46,69 +28,55 @@ private slots:
         Messaggi::Prova::dimentica();
     }
 
-    void primoAvvioCreaLeCartelleEIlLeggimi()
+    // The first start makes the folders and an ANSI readme; later only a missing folder is made again, with
+    // the readme, and nothing else is touched. A folder that cannot be made is told.
+    void cartelleEILeggimi()
     {
         AmbienteProva ambiente;
         const Percorsi p = ambiente.percorsi();
         QVERIFY(!Modulo1::CreaCartelle(p));
         for (const QString& cartella : {p.radice(), p.cartellaOrdiparo(), p.cartellaUtenti(), p.cartellaDati()})
             QVERIFY2(QFileInfo(cartella).isDir(), qPrintable(cartella));
-        QCOMPARE(AmbienteProva::leggi(p.leggimi()), kLeggimi);
-    }
-
-    void soloLaCartellaMancanteERifattaColLeggimi()
-    {
-        AmbienteProva ambiente;
-        const Percorsi p = ambiente.percorsi();
-        QVERIFY(!Modulo1::CreaCartelle(p));
-        AmbienteProva::scrivi(p.leggimi(), "scritto da un'altra versione");
-        AmbienteProva::scrivi(p.cartellaUtenti() + QStringLiteral("Anna.ini"), "maiuscolo");
-        QVERIFY(QDir(p.cartellaDati()).removeRecursively());
-
-        QVERIFY(!Modulo1::CreaCartelle(p));
-
-        QVERIFY(QFileInfo(p.cartellaDati()).isDir());
-        QCOMPARE(AmbienteProva::leggi(p.leggimi()), kLeggimi);
-        QCOMPARE(AmbienteProva::leggi(p.cartellaUtenti() + QStringLiteral("Anna.ini")), QByteArray("maiuscolo"));
-    }
-
-    void avvioSuccessivoNonToccaNiente()
-    {
-        AmbienteProva ambiente;
-        const Percorsi p = ambiente.percorsi();
-        QVERIFY(!Modulo1::CreaCartelle(p));
+        const QByteArray leggimi = AmbienteProva::leggi(p.leggimi());
+        QVERIFY(leggimi.contains(".\r\n \r\nSe qualche programma presenta problemi di funzionamento pu\xF2 essere"));
         QVERIFY(QFile::remove(p.leggimi()));
         QVERIFY(!Modulo1::CreaCartelle(p));
         QVERIFY(!QFile::exists(p.leggimi()));
+        AmbienteProva::scrivi(p.cartellaUtenti() + QStringLiteral("Anna.ini"), "maiuscolo");
+        QVERIFY(QDir(p.cartellaDati()).removeRecursively());
+        QVERIFY(!Modulo1::CreaCartelle(p));
+        QVERIFY(QFileInfo(p.cartellaDati()).isDir());
+        QCOMPARE(AmbienteProva::leggi(p.leggimi()), leggimi);
+        QCOMPARE(AmbienteProva::leggi(p.cartellaUtenti() + QStringLiteral("Anna.ini")), QByteArray("maiuscolo"));
+
+        const Percorsi bloccati(p.cartellaProgramma(), p.leggimi() + QStringLiteral("/Lumio/"), QString());
+        QVERIFY(Modulo1::CreaCartelle(bloccati).value_or(QString()).startsWith(
+            QStringLiteral("Non è stato possibile creare la cartella")));
     }
 
-    void cartellaImpossibileLoDice()
+    // The cursive font is installed once and told once; missing from the program folder, that is told.
+    void fontDelCorsivo_data()
     {
-        AmbienteProva ambiente;
-        const QString bloccata = ambiente.cartella() + QStringLiteral("/file");
-        AmbienteProva::scrivi(bloccata, "un file, non una cartella");
-        const Percorsi p(ambiente.cartellaProgramma(), bloccata + QStringLiteral("/Lumio/"),
-                         ambiente.cartella() + QStringLiteral("/fonts/"));
-        const std::optional<QString> errore = Modulo1::CreaCartelle(p);
-        QVERIFY(errore);
-        QVERIFY2(errore->startsWith(QStringLiteral("Non è stato possibile creare la cartella")), qPrintable(*errore));
+        QTest::addColumn<bool>("presente");
+        QTest::newRow("mancante") << false;
+        QTest::newRow("presente") << true;
     }
-
-    void fontInstallatoUnaVoltaSola()
+    void fontDelCorsivo()
     {
+        QFETCH(bool, presente);
         AmbienteProva ambiente;
         const Percorsi p = ambiente.percorsi();
+        if (!presente)
+            QVERIFY(QFile::remove(p.fontProgramma()));
         Modulo1::InstallaFont(p, nullptr);
-        QCOMPARE(AmbienteProva::leggi(p.fontInstallato()), AmbienteProva::leggi(p.fontProgramma()));
-        QCOMPARE(Messaggi::Prova::mostrati(),
-                 QStringList{QStringLiteral("Ho installato il font per il corsivo 'indis1.ttf'\r\n"
-                                            " ----------------------- \r\n"
-                                            "Font prodotto da Jean-Marie Douteau\r\n"
-                                            " (font Ecolier court, licenza SIL OFL 1.1, adattato per Ordiparo)")});
-        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Indis1")));
-
-        Modulo1::InstallaFont(p, nullptr);
+        QCOMPARE(QFontDatabase::families().contains(QStringLiteral("Indis1")), presente);
+        if (presente)
+            Modulo1::InstallaFont(p, nullptr); // the next start finds it installed
         QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
+        QVERIFY(Messaggi::Prova::mostrati().first().startsWith(
+            presente ? QStringLiteral("Ho installato il font per il corsivo")
+                     : QStringLiteral("Manca il font per il corsivo")));
+        QCOMPARE(AmbienteProva::leggi(p.fontInstallato()), AmbienteProva::leggi(p.fontProgramma()));
     }
 
     // The exercise screen writes its texts in bold, which the cursive font gets by emboldening its outlines:
@@ -117,25 +85,29 @@ private slots:
     void corsivoInGrassettoConservaLeLettere()
     {
         QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
-        QFont normale(QStringLiteral("Indis1"), 28);
-        QFont grassetto = normale;
-        grassetto.setBold(true);
+        QFont font(QStringLiteral("Indis1"), 28);
         const QString testo = QStringLiteral("aodgq Oggi Marta");
-        const QSize misura = QFontMetrics(grassetto).size(0, testo) + QSize(20, 20);
-        const QImage sottile = scritto(normale, testo, misura);
-        const QImage spesso = scritto(grassetto, testo, misura);
+        const QSize misura = QFontMetrics(font).size(0, testo) * 2;
+        QImage scritto[2];
+        for (const bool grassetto : {false, true}) {
+            font.setBold(grassetto);
+            scritto[grassetto] = QImage(misura, QImage::Format_RGB32);
+            scritto[grassetto].fill(Qt::white);
+            QPainter pittore(&scritto[grassetto]);
+            pittore.setFont(font);
+            pittore.drawText(QPoint(10, 10 + QFontMetrics(font).ascent()), testo);
+        }
         // Anti-aliased edges may move by a pixel, so bold ink next to a regular ink pixel covers it.
         int tratti = 0;
         int coperti = 0;
         for (int y = 1; y < misura.height() - 1; ++y) {
             for (int x = 1; x < misura.width() - 1; ++x) {
-                if (!inchiostro(sottile, x, y))
+                if (!inchiostro(scritto[false], x, y))
                     continue;
                 ++tratti;
                 bool coperto = false;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx)
-                        coperto = coperto || inchiostro(spesso, x + dx, y + dy);
+                for (int d = 0; d < 9; ++d)
+                    coperto = coperto || inchiostro(scritto[true], x + d % 3 - 1, y + d / 3 - 1);
                 coperti += coperto;
             }
         }
@@ -155,51 +127,34 @@ private slots:
             QVERIFY2(!inchiostro(immagine, x, 0), qPrintable(QString::number(x)));
     }
 
-    void fontMancanteNelProgrammaLoDice()
+    // The start: the default user with the default list, no profile written; the font's message on this first
+    // start, and a missing list told.
+    void avvio_data()
     {
-        AmbienteProva ambiente;
-        QVERIFY(QFile::remove(ambiente.percorsi().fontProgramma()));
-        Modulo1::InstallaFont(ambiente.percorsi(), nullptr);
-        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
-        QVERIFY(Messaggi::Prova::mostrati().first().startsWith(QStringLiteral("Manca il font per il corsivo")));
-        QVERIFY(!QFile::exists(ambiente.percorsi().fontInstallato()));
+        QTest::addColumn<bool>("lista");
+        QTest::newRow("primo avvio") << true;
+        QTest::newRow("lista predefinita mancante") << false;
     }
-
-    void coloriCasualiDallaTabella()
+    void avvio()
     {
+        QFETCH(bool, lista);
         AmbienteProva ambiente;
-        auto stato = ambiente.nuovoStato();
-        QMap<double, int> volte;
-        for (int i = 0; i < 1800; ++i)
-            ++volte[Modulo1::ScegliColoreCasuale(*stato)];
-        // 14 distinct colours; those listed twice or three times come up more often.
-        QCOMPARE(volte.size(), 14);
-        QVERIFY(volte.value(16761087) > 2 * volte.value(12632319));
-        QVERIFY(volte.value(65535) > volte.value(16576));
-    }
-
-    void avvioCompletoSenzaScrivereIlProfilo()
-    {
-        AmbienteProva ambiente;
+        QVERIFY(lista || QFile::remove(ambiente.percorsi().listaPredefinita()));
         ProgrammaProva p(ambiente);
-        auto& stato = p.stato;
-        stato->NomeUtente.clear();
-        stato->RegistroEsercizi.aggiungi(QStringLiteral("vecchio"), QStringLiteral("vecchio"));
-
+        p.stato->PercorsoUtente.clear();
         QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(p.programma));
-
         QVERIFY(schermata->isVisible());
-        QCOMPARE(stato->LinguaAgente, QStringLiteral("&H410"));
-        QCOMPARE(stato->NomeUtente, QStringLiteral("_predefinito"));
-        QVERIFY(stato->PercorsoUtente.endsWith(QStringLiteral("/Ordiparo/utenti/_predefinito.INI")));
-        QCOMPARE(stato->ImpostazioniUtente.ListaInUso, ambiente.percorsi().listaPredefinita());
-        QVERIFY(stato->TabellaFrasi.NumeroRighe >= 20);
-        QCOMPARE(stato->RegistroEsercizi.NumeroEseguiti(), qint16(0));
+        QVERIFY(p.stato->PercorsoUtente.endsWith(QStringLiteral("/Ordiparo/utenti/_predefinito.INI")));
+        QCOMPARE(p.imp().ListaInUso, ambiente.percorsi().listaPredefinita());
+        QCOMPARE(p.stato->TabellaFrasi.NumeroRighe >= 20, lista);
         QVERIFY(QDir(ambiente.percorsi().cartellaUtenti()).isEmpty());
-        QCOMPARE(Messaggi::Prova::mostrati().size(), 1); // the font, on this first start
+        const QStringList detti = Messaggi::Prova::mostrati();
+        QCOMPARE(detti.size(), lista ? 1 : 2);
+        QCOMPARE(detti.last().startsWith(QStringLiteral("Non è stato possibile aprire la lista")), !lista);
     }
 
-    // A list on a USB key that is out for now: the default list is used and the profile keeps its choice.
+    // The default user's profile says which list to load; a list on a USB key that is out for now: the default
+    // list is used, silently, and the profile keeps the teacher's choice.
     void avvioColProfiloDelPredefinito_data()
     {
         QTest::addColumn<bool>("listaPresente");
@@ -211,36 +166,20 @@ private slots:
         QFETCH(bool, listaPresente);
         AmbienteProva ambiente;
         ProgrammaProva p(ambiente);
-        auto& stato = p.stato;
-        QString altra = ambiente.cartella() + QStringLiteral("/altra.txt");
+        const QString altra = ambiente.cartella() + QStringLiteral("/altra.txt");
         if (listaPresente)
-            AmbienteProva::scrivi(
-                altra, QByteArray("Uno\r\n 1 \r\nVero\r\n 0 \r\n").append(QByteArray("\r\n 3 \r\n").repeated(7)));
-        ModuloPerIni::ImpostazioniPredefinite(stato->ImpostazioniUtente, ambiente.percorsi());
-        stato->ImpostazioniUtente.ListaInUso = altra;
+            AmbienteProva::scrivi(altra,
+                                  QByteArray("Uno\r\n 1 \r\nVero\r\n 0 \r\n") + QByteArray("\r\n 3 \r\n").repeated(7));
+        p.imp().ListaInUso = altra;
         QVERIFY(QDir().mkpath(ambiente.percorsi().cartellaUtenti()));
-        QVERIFY(!ModuloPerIni::SalvaUtente(stato->ImpostazioniUtente,
+        QVERIFY(!ModuloPerIni::SalvaUtente(p.imp(),
                                            ambiente.percorsi().cartellaUtenti() + QStringLiteral("_predefinito.ini")));
-        ModuloPerIni::ImpostazioniPredefinite(stato->ImpostazioniUtente, ambiente.percorsi());
-
+        ModuloPerIni::ImpostazioniPredefinite(p.imp(), ambiente.percorsi());
         QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(p.programma));
-
-        QCOMPARE(stato->ImpostazioniUtente.ListaInUso, altra);
-        QCOMPARE(stato->TabellaFrasi.NumeroRighe == 1, listaPresente);
-        QCOMPARE(stato->TabellaFrasi.Testo(1, 1) == QStringLiteral("Vero"), listaPresente);
+        QCOMPARE(p.imp().ListaInUso, altra);
+        QCOMPARE(p.stato->TabellaFrasi.NumeroRighe == 1, listaPresente);
+        QCOMPARE(p.stato->TabellaFrasi.Testo(1, 1) == QStringLiteral("Vero"), listaPresente);
         QCOMPARE(Messaggi::Prova::mostrati().size(), 1); // the font, on this first start: the fallback is silent
-    }
-
-    void listaPredefinitaMancanteLoDiceEParte()
-    {
-        AmbienteProva ambiente;
-        QVERIFY(QFile::remove(ambiente.percorsi().listaPredefinita()));
-        ProgrammaProva p(ambiente);
-        auto& stato = p.stato;
-        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(p.programma));
-        QVERIFY(schermata->isVisible());
-        QCOMPARE(stato->TabellaFrasi.NumeroRighe, qint16(0));
-        QVERIFY(Messaggi::Prova::mostrati().last().startsWith(QStringLiteral("Non è stato possibile aprire la lista")));
     }
 };
 
