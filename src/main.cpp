@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -14,6 +16,11 @@ int main(int argc, char* argv[])
     applicazione.setApplicationName(QStringLiteral("Ordiparo"));
     // One look on every desktop: the profile's button colours show the same everywhere.
     applicazione.setStyle(QStringLiteral("Fusion"));
+    // Qt's own dialogs (colours, files, fonts, printing) speak Italian like the rest of the program.
+    QTranslator traduzioneQt;
+    if (traduzioneQt.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        applicazione.installTranslator(&traduzioneQt);
 
     UnaSolaCopia copia;
     if (!copia.prendi())

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 QString conBarra(QString cartella)
@@ -67,6 +68,32 @@ std::optional<QString> Percorsi::utenteDelProfilo(const QString& nomeFile)
     if (nome.isEmpty() || nome.contains(u'/') || nome.contains(u'\\'))
         return std::nullopt;
     return nome;
+}
+
+std::optional<QString> Percorsi::motivoNomeNonValido(const QString& nome)
+{
+    constexpr qsizetype kLunghezzaMassima = 200; // a file name holds 255 bytes, ".ini" included
+    const QString segniVietati = QStringLiteral("\\/:*?\"<>|,");
+    const bool segnoVietato =
+        std::any_of(nome.begin(), nome.end(), [&](QChar c) { return segniVietati.contains(c) || c.unicode() < 0x20; });
+    if (segnoVietato)
+        return QStringLiteral("Il nome di un alunno non può contenere la virgola né i segni \\ / : * ? \" < > |.");
+    if (nome.contains(QStringLiteral("..")))
+        return QStringLiteral("Il nome di un alunno non può contenere due punti di seguito.");
+    if (nome.trimmed().remove(u'.').trimmed().isEmpty())
+        return QStringLiteral("Il nome di un alunno deve contenere almeno una lettera o una cifra.");
+    if (nome.size() > kLunghezzaMassima)
+        return QStringLiteral("Il nome di un alunno può avere al massimo %1 caratteri.").arg(kLunghezzaMassima);
+    // Windows keeps these names for devices, with any extension after them.
+    static const QStringList riservati{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
+                                       QStringLiteral("NUL")};
+    const QString base = nome.section(u'.', 0, 0).trimmed().toUpper();
+    const bool porta = base.size() == 4 &&
+                       (base.startsWith(QStringLiteral("COM")) || base.startsWith(QStringLiteral("LPT"))) &&
+                       base.back() >= u'1' && base.back() <= u'9';
+    if (riservati.contains(base) || porta)
+        return QStringLiteral("«%1» è un nome che Windows riserva ai dispositivi: scegli un altro nome.").arg(base);
+    return std::nullopt;
 }
 
 QString Percorsi::listaPredefinita() const

@@ -26,6 +26,11 @@ public:
     // other file, and for a name that is empty or holds a path separator of either system, which would
     // make a profile path outside the users folder.
     static std::optional<QString> utenteDelProfilo(const QString& nomeFile);
+    // Why a typed name cannot name a pupil, in Italian, or none when it can. A pupil's name becomes a file
+    // name that must stay inside the users folder and travel to Windows computers: no separators or signs
+    // that Windows refuses, no comma (the profile's fields), no "..", not only dots and blanks, not a name
+    // that Windows reserves for a device.
+    static std::optional<QString> motivoNomeNonValido(const QString& nome);
     QString listaPredefinita() const;
     QString cartellaImmagini() const;
     QString fileNelProgramma(const QString& relativo) const;

@@ -45,10 +45,22 @@ void impostaTesto(QWidget* controllo, double colore)
     controllo->setPalette(tavolozza);
 }
 
+namespace {
+double numero(const QWidget* controllo, const char* proprieta)
+{
+    const QVariant attuale = controllo->property(proprieta);
+    return attuale.isValid() ? attuale.toDouble() : std::nan("");
+}
+} // namespace
+
 double sfondo(const QWidget* controllo)
 {
-    const QVariant attuale = controllo->property(kSfondo);
-    return attuale.isValid() ? attuale.toDouble() : std::nan("");
+    return numero(controllo, kSfondo);
+}
+
+double testo(const QWidget* controllo)
+{
+    return numero(controllo, kTesto);
 }
 
 } // namespace Colori

@@ -12,5 +12,7 @@ void impostaSfondo(QWidget* controllo, double colore);
 void impostaTesto(QWidget* controllo, double colore);
 // The number last given with impostaSfondo, or NaN when the control still has its design colour.
 double sfondo(const QWidget* controllo);
+// The number last given with impostaTesto, or NaN.
+double testo(const QWidget* controllo);
 
 } // namespace Colori

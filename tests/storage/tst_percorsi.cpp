@@ -36,6 +36,56 @@ private slots:
         const QFileInfo profilo(Percorsi::nativo(percorsi.profiloUtente(*nome)));
         QCOMPARE(QFileInfo(profilo.absolutePath() + u'/'), QFileInfo(percorsi.cartellaUtenti()));
     }
+
+    // A typed pupil's name either names a file of the users folder that a Windows computer can hold too, or
+    // is refused with a reason.
+    void nomeDiUnAlunno_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("motivo"); // a word of the reason; null: accepted
+        QTest::newRow("nome") << "Marco Rossi" << QString();
+        QTest::newRow("accenti e apostrofo") << "Nicolò D'Amico" << QString();
+        QTest::newRow("blank in fondo") << "Anna " << QString();
+        QTest::newRow("punto nel nome") << "A. Bianchi" << QString();
+        QTest::newRow("inizia come un dispositivo") << "Conte" << QString();
+        QTest::newRow("COM0 non è riservato") << "COM0" << QString();
+        QTest::newRow("barra") << "Marco/Anna"
+                               << "virgola";
+        QTest::newRow("barra rovesciata") << "..\\vittima"
+                                          << "virgola";
+        QTest::newRow("due punti") << "C:"
+                                   << "virgola";
+        QTest::newRow("virgola") << "Rossi, Marco"
+                                 << "virgola";
+        QTest::newRow("virgolette") << "\"Marco\""
+                                    << "virgola";
+        QTest::newRow("a capo") << "Marco\nAnna"
+                                << "virgola";
+        QTest::newRow("punto punto") << ".."
+                                     << "due punti";
+        QTest::newRow("solo punti e blank") << " . "
+                                            << "lettera";
+        QTest::newRow("dispositivo") << "con"
+                                     << "Windows";
+        QTest::newRow("dispositivo con estensione") << "NUL.txt"
+                                                    << "Windows";
+        QTest::newRow("porta") << "lpt1 "
+                               << "Windows";
+        QTest::newRow("troppo lungo") << QString(201, u'a') << "200";
+    }
+    void nomeDiUnAlunno()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, motivo);
+        const std::optional<QString> rifiuto = Percorsi::motivoNomeNonValido(nome);
+        if (motivo.isNull()) {
+            QVERIFY2(!rifiuto, qPrintable(rifiuto.value_or(QString())));
+            QCOMPARE(Percorsi::utenteDelProfilo(nome + QStringLiteral(".ini")), nome);
+        } else {
+            QVERIFY(rifiuto);
+            QVERIFY2(rifiuto->contains(motivo), qPrintable(*rifiuto));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPercorsi)

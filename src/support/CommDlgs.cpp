@@ -1,0 +1,179 @@
+// The standard dialogs for a colour, a file and a font, over Qt's own dialogs.
+#include "support/CommDlgs.h"
+
+#include "support/Colori.h"
+#include "support/ColoriWindows.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QQueue>
+#include <QStringDecoder>
+#include <cmath>
+#include <variant>
+
+namespace {
+struct Annullato {};
+using Risposta = std::variant<Annullato, QColor, QString, QFont>;
+
+struct Intercettazione {
+    bool attiva = false;
+    QQueue<Risposta> risposte;
+    QStringList richieste;
+};
+Intercettazione& intercettazione()
+{
+    static Intercettazione dati;
+    return dati;
+}
+
+// The test's answer for a dialog of this kind: empty when the dialog is cancelled.
+template <typename Tipo> std::optional<Tipo> rispostaDiProva(const QString& richiesta)
+{
+    Intercettazione& dati = intercettazione();
+    dati.richieste << richiesta;
+    if (dati.risposte.isEmpty())
+        return std::nullopt;
+    const Risposta risposta = dati.risposte.dequeue();
+    if (const Tipo* valore = std::get_if<Tipo>(&risposta))
+        return *valore;
+    return std::nullopt;
+}
+
+// "desc\0pattern\0desc\0pattern\0\0" as Qt writes it: "desc (pattern);;desc (pattern)".
+QString filtroQt(const QString& filtro)
+{
+    const QStringList parti = filtro.split(QChar(u'\0'));
+    QStringList voci;
+    for (qsizetype i = 0; i + 1 < parti.size(); i += 2) {
+        if (parti[i].isEmpty() && parti[i + 1].isEmpty())
+            break;
+        QString modello = parti[i + 1];
+        modello.replace(u';', u' ');
+#ifndef Q_OS_WIN
+        // "*.*" means every file on Windows; here it would leave out the names without a dot.
+        if (modello == QStringLiteral("*.*"))
+            modello = QStringLiteral("*");
+#endif
+        const QString descrizione = parti[i].isEmpty() ? parti[i + 1] : parti[i];
+        voci << QStringLiteral("%1 (%2)").arg(descrizione, modello);
+    }
+    return voci.join(QStringLiteral(";;"));
+}
+
+void scegliFont(QWidget* target, const QFont& scelto)
+{
+    QFont carattere = target->font();
+    carattere.setFamily(scelto.family());
+    // Whole points, a half going to the even neighbour, as the profile keeps them.
+    carattere.setPointSize(static_cast<int>(std::nearbyint(scelto.pointSizeF())));
+    carattere.setBold(scelto.bold());
+    carattere.setItalic(scelto.italic());
+    carattere.setUnderline(scelto.underline());
+    target->setFont(carattere);
+}
+} // namespace
+
+namespace CommDlgs {
+
+bool ShowColor(QWidget* owner, QWidget* target)
+{
+    std::optional<QColor> scelto;
+    if (intercettazione().attiva) {
+        scelto = rispostaDiProva<QColor>(QStringLiteral("colore"));
+    } else {
+        // The custom colours start black at every call, as the dialog always has.
+        for (int i = 0; i < QColorDialog::customCount(); ++i)
+            QColorDialog::setCustomColor(i, Qt::black);
+        const QColor colore = QColorDialog::getColor(Qt::black, owner, QStringLiteral("Colore"));
+        if (colore.isValid())
+            scelto = colore;
+    }
+    if (!scelto)
+        return false;
+    Colori::impostaTesto(target, ColoriWindows::numeroDi(*scelto));
+    return true;
+}
+
+QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const QString& nomeIniziale,
+                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione)
+{
+    const bool apri = modo == kApri;
+    if (intercettazione().attiva) {
+        const QString richiesta = QStringLiteral("%1 %2|%3|%4|%5")
+                                      .arg(apri ? QStringLiteral("apri") : QStringLiteral("salva"), titolo,
+                                           cartellaIniziale, filtroQt(filtro), estensione);
+        return rispostaDiProva<QString>(richiesta).value_or(QString());
+    }
+    QFileDialog dialogo(owner, titolo, cartellaIniziale, filtroQt(filtro));
+    dialogo.setAcceptMode(apri ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialogo.setFileMode(apri ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialogo.setDefaultSuffix(estensione);
+    if (!nomeIniziale.isEmpty())
+        dialogo.selectFile(nomeIniziale);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return QString();
+    return dialogo.selectedFiles().constFirst();
+}
+
+bool ShowFont(QWidget* owner, QWidget* target)
+{
+    std::optional<QFont> scelto;
+    if (intercettazione().attiva) {
+        scelto = rispostaDiProva<QFont>(
+            QStringLiteral("font %1 %2").arg(target->font().family()).arg(target->font().pointSize()));
+    } else {
+        bool confermato = false;
+        const QFont carattere = QFontDialog::getFont(&confermato, target->font(), owner, QStringLiteral("Carattere"));
+        if (confermato)
+            scelto = carattere;
+    }
+    if (!scelto)
+        return false;
+    scegliFont(target, *scelto);
+    return true;
+}
+
+QString BytesToString(const QByteArray& byte)
+{
+    const qsizetype fine = byte.indexOf('\0');
+    QStringDecoder ansi("windows-1252");
+    return ansi.decode(fine < 0 ? byte : byte.left(fine));
+}
+
+namespace Prova {
+void intercetta(bool attiva)
+{
+    intercettazione().attiva = attiva;
+    intercettazione().risposte.clear();
+}
+void rispondiColore(const QColor& colore)
+{
+    intercettazione().risposte.enqueue(colore);
+}
+void rispondiFile(const QString& percorso)
+{
+    if (percorso.isEmpty())
+        annulla();
+    else
+        intercettazione().risposte.enqueue(percorso);
+}
+void rispondiFont(const QFont& carattere)
+{
+    intercettazione().risposte.enqueue(carattere);
+}
+void annulla()
+{
+    intercettazione().risposte.enqueue(Annullato{});
+}
+QStringList richieste()
+{
+    return intercettazione().richieste;
+}
+void dimentica()
+{
+    intercettazione().richieste.clear();
+}
+} // namespace Prova
+
+} // namespace CommDlgs

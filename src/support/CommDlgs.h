@@ -1,0 +1,50 @@
+// The standard dialogs for a colour, a file and a font, each modal to its owner. The colour and font
+// dialogs write the choice into a control of the caller (a carrier label or a preview), the file dialog
+// gives back a path. Tests answer them through CommDlgs::Prova without opening a window.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QByteArray;
+class QColor;
+class QFont;
+class QWidget;
+
+namespace CommDlgs {
+
+inline constexpr qint16 kApri = 1;
+inline constexpr qint16 kSalva = 2;
+
+// On confirmation the target's text colour becomes the chosen colour (read it back with
+// Colori::testo) and the result is true; on cancel nothing changes.
+bool ShowColor(QWidget* owner, QWidget* target);
+
+// modo kApri opens an existing file, any other value saves (asking before replacing a file). The filter is in
+// the system's form: description and pattern, each followed by a NUL, the whole closed by a further NUL
+// ("Tutti i files\0*.*\0\0"). The default extension has no dot. Returns the full path, or "" on cancel.
+QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const QString& nomeIniziale,
+                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione);
+
+// Starts from the target's font; on confirmation the target takes the chosen name, size (whole points,
+// halves to the even number), bold, italic and underline, and the result is true.
+bool ShowFont(QWidget* owner, QWidget* target);
+
+// The bytes up to the first zero byte, each taken as one Windows-1252 character.
+QString BytesToString(const QByteArray& byte);
+
+// For tests: while intercepting no dialog opens; each dialog takes the next answer given (a dialog with none
+// queued is cancelled) and is written down as one line: "colore", "apri|salva <title>|<folder>|<filter>|<ext>"
+// or "font <family> <size>".
+namespace Prova {
+void intercetta(bool attiva);
+void rispondiColore(const QColor& colore);
+// "" cancels the file dialog.
+void rispondiFile(const QString& percorso);
+void rispondiFont(const QFont& carattere);
+void annulla();
+QStringList richieste();
+void dimentica();
+} // namespace Prova
+
+} // namespace CommDlgs
