@@ -41,14 +41,6 @@ QLabel* etichetta(QWidget* genitore, const QString& nome, const QString& testo, 
     return controllo;
 }
 
-QFont carattere(const QString& famiglia, double punti, bool grassetto)
-{
-    QFont font(famiglia);
-    font.setPointSizeF(punti);
-    font.setBold(grassetto);
-    return font;
-}
-
 QString conSegno(int numero)
 {
     return (numero >= 0 ? QStringLiteral(" ") : QString()) + QString::number(numero);
@@ -64,8 +56,8 @@ Form1::Form1(Programma& programma) : Schermata(kLarghezzaDisegno, kAltezzaDisegn
 {
     setObjectName(QStringLiteral("Form1"));
     QWidget* a = area();
-    const QFont testi = carattere(QStringLiteral("Times New Roman"), 48, true);
-    const QFont risposte = carattere(QStringLiteral("Arial"), 14.25, false);
+    const QFont testi = Grafica::carattere(QStringLiteral("Times New Roman"), 48, true);
+    const QFont risposte = Grafica::carattere(QStringLiteral("Arial"), 14.25, false);
 
     Label1 = etichetta(a, QStringLiteral("Label1"), QString(), testi);
     Label1->setWordWrap(true);
@@ -115,18 +107,18 @@ Form1::Form1(Programma& programma) : Schermata(kLarghezzaDisegno, kAltezzaDisegn
     }
     ComandoIconaNo->hide();
 
-    Label3 =
-        etichetta(a, QStringLiteral("Label3"), QStringLiteral("Esatti"), carattere(QStringLiteral("Arial"), 12, true));
+    Label3 = etichetta(a, QStringLiteral("Label3"), QStringLiteral("Esatti"),
+                       Grafica::carattere(QStringLiteral("Arial"), 12, true));
     posiziona(Label3, 2490, 6180, 735, 375);
     EtichettaEsatti = etichetta(a, QStringLiteral("EtichettaEsatti"), QStringLiteral("quantiesatti"),
-                                carattere(QStringLiteral("Arial"), 18, true));
+                                Grafica::carattere(QStringLiteral("Arial"), 18, true));
     EtichettaEsatti->setAccessibleDescription(QStringLiteral("Risposte esatte"));
     posiziona(EtichettaEsatti, 3330, 6060, 975, 615);
-    Label2 =
-        etichetta(a, QStringLiteral("Label2"), QStringLiteral("Errati"), carattere(QStringLiteral("Arial"), 12, true));
+    Label2 = etichetta(a, QStringLiteral("Label2"), QStringLiteral("Errati"),
+                       Grafica::carattere(QStringLiteral("Arial"), 12, true));
     posiziona(Label2, 2520, 6690, 735, 495);
     EtichettaErrati = etichetta(a, QStringLiteral("EtichettaErrati"), QStringLiteral("quantierrati"),
-                                carattere(QStringLiteral("Arial"), 18, true));
+                                Grafica::carattere(QStringLiteral("Arial"), 18, true));
     EtichettaErrati->setAccessibleDescription(QStringLiteral("Risposte sbagliate"));
     posiziona(EtichettaErrati, 3360, 6600, 855, 615);
 

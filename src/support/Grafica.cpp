@@ -31,6 +31,14 @@ QCursor cursoreFreccia()
     return QCursor(disegno, kPuntaCursore.x(), kPuntaCursore.y());
 }
 
+QFont carattere(const QString& famiglia, double punti, bool grassetto)
+{
+    QFont font(famiglia);
+    font.setPointSizeF(punti);
+    font.setBold(grassetto);
+    return font;
+}
+
 } // namespace Grafica
 
 DisegnoSvg::DisegnoSvg(const QString& risorsa, QWidget* genitore)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QFont>
 #include <QIcon>
 #include <QWidget>
 
@@ -13,6 +14,8 @@ QIcon iconaProgramma();
 QIcon icona(const QString& risorsa);
 // The program's own large arrow pointer (white with a black shadow).
 QCursor cursoreFreccia();
+// A design font: a family at a size in points, which may have a fraction (14.25).
+QFont carattere(const QString& famiglia, double punti, bool grassetto = false);
 
 } // namespace Grafica
 

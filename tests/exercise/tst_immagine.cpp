@@ -2,30 +2,8 @@
 #include "exercise/Immagine.h"
 #include "support/AmbienteProva.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-// A JPEG of the given size as stored; an EXIF orientation other than 1 turns it when it is shown.
-QByteArray jpeg(QSize salvata, int orientamento)
-{
-    QImage disegno(salvata, QImage::Format_RGB32);
-    disegno.fill(Qt::darkGreen);
-    QByteArray byte;
-    QBuffer uscita(&byte);
-    uscita.open(QIODevice::WriteOnly);
-    disegno.save(&uscita, "JPG");
-    // Qt writes no EXIF: after the start marker goes an APP1 segment (its length, "Exif", a big-endian TIFF
-    // header) with one entry, the orientation as a short, and no further list of entries.
-    if (orientamento != 1)
-        byte.insert(2, QByteArray::fromHex("ffe10022457869660000"
-                                           "4d4d002a00000008"
-                                           "00010112000300000001") +
-                           char(0) + char(orientamento) + QByteArray(6, '\0'));
-    return byte;
-}
-} // namespace
 
 class TestImmagine : public QObject {
     Q_OBJECT
@@ -64,7 +42,8 @@ private slots:
         QFETCH(QRect, atteso);
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(QStringLiteral("foto.jpg"));
-        AmbienteProva::scrivi(percorso, salvata.isEmpty() ? QByteArray("non è una foto") : jpeg(salvata, orientamento));
+        AmbienteProva::scrivi(percorso, salvata.isEmpty() ? QByteArray("non è una foto")
+                                                          : AmbienteProva::jpeg(salvata, orientamento));
         const Immagine::Adattata adattata = Immagine::leggi(percorso, {riquadro, 8, 321, 640, paroleVisibili});
         QCOMPARE(adattata.posto, atteso);
         QCOMPARE(adattata.immagine.size(), atteso.size());

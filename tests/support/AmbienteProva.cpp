@@ -5,6 +5,7 @@
 #include "support/Messaggi.h"
 #include "support/ScansioneCursore.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,6 +62,24 @@ void AmbienteProva::creaFifo(const QString& percorso)
 QString AmbienteProva::sorgente(const QString& relativo)
 {
     return QStringLiteral(ORDIPARO_SORGENTI "/") + relativo;
+}
+
+QByteArray AmbienteProva::jpeg(QSize salvata, int orientamento, const QColor& colore)
+{
+    QImage disegno(salvata, QImage::Format_RGB32);
+    disegno.fill(colore);
+    QByteArray byte;
+    QBuffer uscita(&byte);
+    uscita.open(QIODevice::WriteOnly);
+    disegno.save(&uscita, "JPG");
+    // Qt writes no EXIF: after the start marker goes an APP1 segment (its length, "Exif", a big-endian TIFF
+    // header) with one entry, the orientation as a short, and no further list of entries.
+    if (orientamento != 1)
+        byte.insert(2, QByteArray::fromHex("ffe10022457869660000"
+                                           "4d4d002a00000008"
+                                           "00010112000300000001") +
+                           char(0) + char(orientamento) + QByteArray(6, '\0'));
+    return byte;
 }
 
 namespace {

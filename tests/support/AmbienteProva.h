@@ -7,6 +7,8 @@
 #include "home/Programma.h"
 #include "storage/StatoProgramma.h"
 
+#include <QColor>
+#include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -29,6 +31,8 @@ public:
     // A FIFO that nobody writes: opening it for reading waits for ever.
     static void creaFifo(const QString& percorso);
     static QString sorgente(const QString& relativo);
+    // A JPEG of one colour and the given size as stored; an EXIF orientation other than 1 turns it when shown.
+    static QByteArray jpeg(QSize salvata, int orientamento = 1, const QColor& colore = Qt::darkGreen);
 
 private:
     QTemporaryDir m_cartella;

@@ -1,0 +1,67 @@
+// The picture chooser of the list editor: a thumbnail of every picture of the pictures folder; a double click
+// makes one the stimulus of the row being edited.
+#pragma once
+
+#include <QGroupBox>
+#include <QHash>
+#include <QIcon>
+#include <QList>
+
+class CostruzioneMiniature;
+class QImage;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class Schermata;
+
+class SceltaImmagine : public QGroupBox {
+    Q_OBJECT
+public:
+    // cartellaImmagini: the pictures folder, with a closing separator.
+    SceltaImmagine(const QString& cartellaImmagini, const Schermata& dialogo, QWidget* genitore);
+    ~SceltaImmagine() override;
+    Q_DISABLE_COPY_MOVE(SceltaImmagine)
+
+    QListWidget* ListView1;
+    QPushButton* Command4;
+    QProgressBar* barr1;
+
+    // "Carica immagine": shows the chooser in front. The list follows the folder: thumbnails made before are
+    // shown at once, the others are built while the teacher can already choose or close.
+    void apri();
+    // True from the first opening on.
+    bool MiniatureCaricate() const { return m_miniatureCaricate; }
+    // True while thumbnails are being built.
+    bool inCostruzione() const;
+
+signals:
+    // The chosen picture's name relative to the pictures folder.
+    void scelta(const QString& nomeImmagine);
+
+private:
+    struct Miniatura {
+        qint64 modificato = 0;
+        QIcon icona; // null for a file that is not a picture
+    };
+    struct File {
+        QString percorso;
+        qint64 modificato = 0;
+        bool operator==(const File&) const = default;
+    };
+
+    void Dir1_Change(const QList<File>& file);
+    void AddImg(int indice);
+    void miniaturaPronta(int indiceCostruzione, const QImage& immagine);
+    void costruzioneFinita();
+    void ListView1_DoubleClick();
+    void Command4_Click();
+
+    QString m_cartellaImmagini;
+    CostruzioneMiniature* m_costruzione;
+    // ImageList1: the thumbnail of every file seen while the dialog lives, by full path.
+    QHash<QString, Miniatura> m_miniature;
+    // The files of the folder as listed, and which of them are being built (by their place in m_file).
+    QList<File> m_file;
+    QList<int> m_inCostruzione;
+    bool m_miniatureCaricate = false;
+};
