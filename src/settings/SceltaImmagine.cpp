@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -22,6 +23,17 @@ constexpr int kAltezzaBarra = 240;
 constexpr int kAltoElenco = 360;
 constexpr int kMargineElenco = 1000;
 constexpr int kRuoloOrdine = Qt::UserRole;
+
+// The thumbnail in the middle of a square, so that the captions of a row of pictures line up.
+QIcon icona(const QImage& miniatura)
+{
+    QPixmap quadrato(Miniature::kLato, Miniature::kLato);
+    quadrato.fill(Qt::transparent);
+    QPainter pittore(&quadrato);
+    pittore.drawImage((Miniature::kLato - miniatura.width()) / 2, (Miniature::kLato - miniatura.height()) / 2,
+                      miniatura);
+    return QIcon(quadrato);
+}
 
 QFont arial(double punti)
 {
@@ -134,8 +146,7 @@ void SceltaImmagine::miniaturaPronta(int indiceCostruzione, const QImage& immagi
     if (indice < 0)
         return;
     const File& file = m_file[indice];
-    m_miniature.insert(file.percorso,
-                       {file.modificato, immagine.isNull() ? QIcon() : QIcon(QPixmap::fromImage(immagine))});
+    m_miniature.insert(file.percorso, {file.modificato, immagine.isNull() ? QIcon() : icona(immagine)});
     AddImg(indice);
 }
 

@@ -94,9 +94,18 @@ void datare(const QString& percorso, const QDateTime& quando)
     QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(quando, QFileDevice::FileModificationTime));
 }
 
-QSize latoIcona(const QListWidgetItem* voce)
+// The size of the picture drawn in the item's icon.
+QSize disegnata(const QListWidgetItem* voce)
 {
-    return voce->icon().availableSizes().value(0);
+    const QImage icona = voce->icon().pixmap(Miniature::kLato).toImage();
+    QRect dipinta;
+    for (int y = 0; y < icona.height(); ++y) {
+        for (int x = 0; x < icona.width(); ++x) {
+            if (qAlpha(icona.pixel(x, y)) > 0)
+                dipinta |= QRect(x, y, 1, 1);
+        }
+    }
+    return dipinta.size();
 }
 } // namespace
 
@@ -359,7 +368,7 @@ private slots:
         QCOMPARE(didascalie(elenco), QStringList({"gatto.jpg", "panorama.jpg", "ruotata.jpg", "striscia.png"}));
         const QList<QSize> lati{{128, 128}, {128, 64}, {96, 128}, {128, 32}};
         for (int i = 0; i < elenco->count(); ++i)
-            QCOMPARE(latoIcona(elenco->item(i)), lati[i]);
+            QCOMPARE(disegnata(elenco->item(i)), lati[i]);
         QCOMPARE(QDir(cache()).entryList(QDir::Files).size(), 4); // the text file has no thumbnail
 
         QListWidgetItem* voce = elenco->findItems(nome, Qt::MatchEndsWith).value(0);
