@@ -181,30 +181,14 @@ void Form1::CaricaPersonaggio()
 {
     const StatoProgramma& stato = m_programma.stato;
     const ImpostazioniUtente& impostazioni = stato.ImpostazioniUtente;
-    m_controlloAgente = m_programma.creaAgente(this);
-    QString motivo;
-    if (!m_controlloAgente->CharactersLoad(QStringLiteral("Merlin"), QStringLiteral("Merlin") + QStringLiteral(".acs"),
-                                           &motivo)) {
-        m_controlloAgente.reset();
-        // The exercise goes on silently; the teacher hears of it once per run.
-        if (!std::exchange(m_programma.personaggioMancanteSegnalato, true))
-            Messaggi::informa(this, QStringLiteral("Il personaggio che legge ad alta voce non è disponibile: %1.\r\n"
-                                                   "Gli esercizi continuano senza voce.")
-                                        .arg(motivo));
+    m_personaggio = m_programma.caricaMerlino(this, m_controlloAgente);
+    if (!m_personaggio)
         return;
-    }
-    m_personaggio = m_controlloAgente->Characters(QStringLiteral("Merlin"));
     m_personaggio->setLanguageID(numeroLingua(stato.LinguaAgente));
     m_personaggio->setBalloonFontName(impostazioni.FontTesto);
     m_personaggio->setBalloonFontSize(impostazioni.DimensioneFontTesto);
-    int stile = m_personaggio->BalloonStyle();
-    stile =
-        impostazioni.FumettoVisibile ? stile | Personaggio::kFumettoVisibile : stile & ~Personaggio::kFumettoVisibile;
-    m_personaggio->setBalloonStyle(stile);
-    stile = m_personaggio->BalloonStyle();
-    stile = impostazioni.FumettoContieneTesto ? stile | Personaggio::kFumettoTuttoIlTesto
-                                              : stile & ~Personaggio::kFumettoTuttoIlTesto;
-    m_personaggio->setBalloonStyle(stile);
+    impostaBitFumetto(*m_personaggio, Personaggio::kFumettoVisibile, impostazioni.FumettoVisibile);
+    impostaBitFumetto(*m_personaggio, Personaggio::kFumettoTuttoIlTesto, impostazioni.FumettoContieneTesto);
 }
 
 void Form1::Saluta()
@@ -267,7 +251,7 @@ void Form1::attivazione()
         m_scansione->prepara(impostazioni.ModalitaInput,
                              ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione));
 
-    m_tagVoce = QStringLiteral("\\Spd=%1\\\\Pit=%2\\").arg(impostazioni.VelocitaVoce).arg(impostazioni.TonoVoce);
+    m_tagVoce = tagVoce(impostazioni.VelocitaVoce, impostazioni.TonoVoce);
     m_parlatoAttivo = impostazioni.ParlatoAttivo && m_personaggio;
     if (m_parlatoAttivo) {
         Saluta();

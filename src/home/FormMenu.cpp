@@ -10,7 +10,6 @@
 #include "support/ScansioneCursore.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -54,8 +53,9 @@ FormMenu::FormMenu(Programma& programma)
     mnuDocum = mnuInfo->addAction(QStringLiteral("documentazione"));
     mnuInformazioni = mnuInfo->addAction(QStringLiteral("about"));
     mnuAltriProgrammi = mnuInfo->addAction(QStringLiteral("Programmi Lumio per la scuola"));
+    connect(mnuOpzioni, &QAction::triggered, this, [this] { m_programma.apriConfigurazioni(this); });
     // Their screens come later: the entries are there, greyed out.
-    for (QAction* voce : {mnuOpzioni, mnuEserciziEseguiti, mnuDocum, mnuInformazioni})
+    for (QAction* voce : {mnuEserciziEseguiti, mnuDocum, mnuInformazioni})
         voce->setEnabled(false);
 
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -198,13 +198,9 @@ void FormMenu::RecuperaUtenti()
         // Filling the list is not a choice of user: the choice is made once, below.
         const QSignalBlocker senzaScelta(Combo1);
         Combo1->clear();
-        const QDir utenti(stato.percorsi.cartellaUtenti());
-        const QStringList voci = utenti.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                                  QDir::Name | QDir::IgnoreCase);
-        for (const QString& voce : voci) {
+        for (const QString& nome : stato.percorsi.utenti()) {
             // The caption may not fold back to the file's name ("straße" shown as "STRASSE"): the name stays behind.
-            if (const std::optional<QString> nome = Percorsi::utenteDelProfilo(voce))
-                Combo1->addItem(maiuscolo ? nome->toUpper() : *nome, *nome);
+            Combo1->addItem(maiuscolo ? nome.toUpper() : nome, nome);
         }
         Combo1->setCurrentIndex(-1);
     }

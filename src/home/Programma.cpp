@@ -4,8 +4,10 @@
 #include "exercise/Form1.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "home/FormMenu.h"
+#include "settings/FormConfigura.h"
 #include "startup/FormAvvio.h"
 #include "storage/StatoProgramma.h"
+#include "support/Messaggi.h"
 
 #include <QApplication>
 
@@ -15,6 +17,20 @@ Programma::Programma(StatoProgramma& statoProgramma, SuonoFeedback& suoniProgram
               schermata, stato.percorsi.fileNelProgramma(QStringLiteral("personaggi/")));
       })
 {}
+
+Personaggio* Programma::caricaMerlino(QWidget* schermata, std::unique_ptr<ControlloAgente>& controllo)
+{
+    controllo = creaAgente(schermata);
+    QString motivo;
+    if (controllo->CharactersLoad(QStringLiteral("Merlin"), QStringLiteral("Merlin") + QStringLiteral(".acs"), &motivo))
+        return controllo->Characters(QStringLiteral("Merlin"));
+    controllo.reset();
+    if (!std::exchange(m_personaggioMancanteSegnalato, true))
+        Messaggi::informa(schermata, QStringLiteral("Il personaggio che legge ad alta voce non è disponibile: %1.\r\n"
+                                                    "Gli esercizi continuano senza voce.")
+                                         .arg(motivo));
+    return nullptr;
+}
 
 template <typename Schermo> Schermo* Programma::apri(QPointer<Schermo>& riferimento, QWidget* apertoDa)
 {
@@ -40,6 +56,10 @@ Form1* Programma::apriEsercizio(QWidget* apertoDa)
 {
     return apri(m_form1, apertoDa);
 }
+FormConfigura* Programma::apriConfigurazioni(QWidget* apertoDa)
+{
+    return apri(m_formConfigura, apertoDa);
+}
 
 namespace {
 template <typename Schermo> Schermo* aperta(const QPointer<Schermo>& riferimento)
@@ -56,12 +76,17 @@ Form1* Programma::form1() const
 {
     return aperta(m_form1);
 }
+FormConfigura* Programma::formConfigura() const
+{
+    return aperta(m_formConfigura);
+}
 
 QWidget* Programma::schermataCorrente() const
 {
     if (QWidget* dialogo = QApplication::activeModalWidget())
         return dialogo;
-    for (QWidget* schermo : std::initializer_list<QWidget*>{aperta(m_formAvvio), formMenu(), form1()}) {
+    for (QWidget* schermo :
+         std::initializer_list<QWidget*>{aperta(m_formAvvio), formMenu(), form1(), formConfigura()}) {
         if (schermo)
             return schermo;
     }
@@ -70,7 +95,7 @@ QWidget* Programma::schermataCorrente() const
 
 void Programma::termina()
 {
-    for (QWidget* schermo : std::initializer_list<QWidget*>{m_formAvvio, m_formMenu, m_form1}) {
+    for (QWidget* schermo : std::initializer_list<QWidget*>{m_formAvvio, m_formMenu, m_form1, m_formConfigura}) {
         if (schermo)
             schermo->close();
     }

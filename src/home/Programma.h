@@ -11,8 +11,10 @@ class SuonoFeedback;
 class FormAvvio;
 class FormMenu;
 class Form1;
+class FormConfigura;
 class QWidget;
 class ControlloAgente;
+class Personaggio;
 
 class Programma {
 public:
@@ -23,24 +25,29 @@ public:
     SuonoFeedback& suoni;
     // Makes the speaking-character component for a screen; tests put a fake in its place.
     std::function<std::unique_ptr<ControlloAgente>(QWidget* schermata)> creaAgente;
-    // The teacher is told once per run when the character cannot be loaded.
-    bool personaggioMancanteSegnalato = false;
+    // Loads the character "Merlin" for a screen into controllo. Null when it cannot be loaded: the screen goes
+    // on without it, and the teacher is told once per run.
+    Personaggio* caricaMerlino(QWidget* schermata, std::unique_ptr<ControlloAgente>& controllo);
 
     FormAvvio* apriAvvio();
     FormMenu* apriMenu(QWidget* apertoDa);
     Form1* apriEsercizio(QWidget* apertoDa);
+    FormConfigura* apriConfigurazioni(QWidget* apertoDa);
     // Closes every screen: the program ends.
     void termina();
 
     FormMenu* formMenu() const;
     Form1* form1() const;
+    FormConfigura* formConfigura() const;
     // The window the user works in: an open dialog, or else the screen on show.
     QWidget* schermataCorrente() const;
 
 private:
+    bool m_personaggioMancanteSegnalato = false;
     template <typename Schermo> Schermo* apri(QPointer<Schermo>& riferimento, QWidget* apertoDa);
 
     QPointer<FormAvvio> m_formAvvio;
     QPointer<FormMenu> m_formMenu;
     QPointer<Form1> m_form1;
+    QPointer<FormConfigura> m_formConfigura;
 };

@@ -70,6 +70,20 @@ std::optional<QString> Percorsi::utenteDelProfilo(const QString& nomeFile)
     return nome;
 }
 
+QStringList Percorsi::utenti() const
+{
+    // Folders too: a folder named like a profile stands for a user, as it always has.
+    const QStringList voci =
+        QDir(cartellaUtenti())
+            .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    QStringList nomi;
+    for (const QString& voce : voci) {
+        if (const std::optional<QString> nome = utenteDelProfilo(voce))
+            nomi << *nome;
+    }
+    return nomi;
+}
+
 std::optional<QString> Percorsi::motivoNomeNonValido(const QString& nome)
 {
     constexpr qsizetype kLunghezzaMassima = 200; // a file name holds 255 bytes, ".ini" included

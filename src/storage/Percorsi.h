@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Percorsi {
@@ -26,6 +27,8 @@ public:
     // other file, and for a name that is empty or holds a path separator of either system, which would
     // make a profile path outside the users folder.
     static std::optional<QString> utenteDelProfilo(const QString& nomeFile);
+    // The users of the users folder, named as their files are, in alphabetical order whatever the case.
+    QStringList utenti() const;
     // Why a typed name cannot name a pupil, in Italian, or none when it can. A pupil's name becomes a file
     // name that must stay inside the users folder and travel to Windows computers: no separators or signs
     // that Windows refuses, no comma (the profile's fields), no "..", not only dots and blanks, not a name

@@ -3,7 +3,7 @@
 
 #include "support/ColoriWindows.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QWidget>
 #include <cmath>
 
@@ -27,10 +27,10 @@ void impostaSfondo(QWidget* controllo, double colore)
     controllo->setProperty(kSfondo, colore);
     QPalette tavolozza = controllo->palette();
     const QColor qcolore = ColoriWindows::comeQColor(colore);
-    // A button paints its face with Button, a label or a box its background with Window.
-    tavolozza.setColor(qobject_cast<QAbstractButton*>(controllo) ? QPalette::Button : QPalette::Window, qcolore);
+    // A push button paints its face in its background role; a label, a frame or a tick box fills it.
+    tavolozza.setColor(controllo->backgroundRole(), qcolore);
     controllo->setPalette(tavolozza);
-    if (!qobject_cast<QAbstractButton*>(controllo))
+    if (!qobject_cast<QPushButton*>(controllo))
         controllo->setAutoFillBackground(true);
 }
 

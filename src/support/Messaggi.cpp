@@ -21,14 +21,26 @@ Intercettazione& intercettazione()
 
 namespace Messaggi {
 
-void informa(QWidget* genitore, const QString& testo)
+namespace {
+void mostra(QWidget* genitore, const QString& testo, QMessageBox::Icon icona)
 {
     if (intercettazione().attiva) {
         intercettazione().testi << testo;
         return;
     }
-    QMessageBox box(QMessageBox::Information, QString::fromLatin1(kTitolo), testo, QMessageBox::Ok, genitore);
+    QMessageBox box(icona, QString::fromLatin1(kTitolo), testo, QMessageBox::Ok, genitore);
     box.exec();
+}
+} // namespace
+
+void informa(QWidget* genitore, const QString& testo)
+{
+    mostra(genitore, testo, QMessageBox::Information);
+}
+
+void errore(QWidget* genitore, const QString& testo)
+{
+    mostra(genitore, testo, QMessageBox::Critical);
 }
 
 bool chiedi(QWidget* genitore, const QString& testo)

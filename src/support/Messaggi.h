@@ -9,6 +9,8 @@ class QWidget;
 namespace Messaggi {
 
 void informa(QWidget* genitore, const QString& testo);
+// The same with the stop icon: something the user asked for could not be done.
+void errore(QWidget* genitore, const QString& testo);
 // True when the user answers "Sì".
 bool chiedi(QWidget* genitore, const QString& testo);
 

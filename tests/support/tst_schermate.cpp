@@ -2,6 +2,7 @@
 // size): each control lies wholly inside the window below the menu bar, and each text shows whole.
 #include "exercise/Form1.h"
 #include "home/FormMenu.h"
+#include "settings/FormConfigura.h"
 #include "startup/FormAvvio.h"
 #include "support/AmbienteProva.h"
 
@@ -9,11 +10,14 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTabBar>
 #include <QTest>
 
 namespace {
@@ -25,6 +29,10 @@ std::pair<QSize, QSize> spazioDelTesto(QWidget* controllo)
         const int a = int(etichetta->alignment()) | (etichetta->wordWrap() ? Qt::TextWordWrap : 0);
         return {etichetta->fontMetrics().boundingRect(spazio, a, etichetta->text()).size(), spazio.size()};
     }
+    if (auto* schede = qobject_cast<QTabBar*>(controllo))
+        return {schede->sizeHint(), schede->size()}; // narrower, the tabs' captions would be cut
+    if (auto* casella = qobject_cast<QAbstractButton*>(controllo); casella && !qobject_cast<QPushButton*>(controllo))
+        return {casella->sizeHint(), casella->size()}; // a tick box or a choice: the mark and its whole caption
     if (auto* bottone = qobject_cast<QPushButton*>(controllo)) {
         QString testo = bottone->text();
         const int icona = bottone->icon().isNull() ? 0 : bottone->iconSize().width();
@@ -64,7 +72,7 @@ private slots:
         QTest::addColumn<QString>("schermata");
         QTest::addColumn<QString>("stile");
         for (const char* stile : {"maiuscolo", "minuscolo", "corsivo"}) {
-            for (const char* schermata : {"FormAvvio", "FormMenu", "Form1"})
+            for (const char* schermata : {"FormAvvio", "FormMenu", "Form1", "FormConfigura"})
                 QTest::addRow("%s %s", schermata, stile) << QString(schermata) << QString(stile);
         }
     }
@@ -86,11 +94,36 @@ private slots:
         stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);
 
         Schermata* s = m_p->programma.apriAvvio();
-        if (schermata != QStringLiteral("FormAvvio"))
-            s = schermata == QStringLiteral("FormMenu") ? static_cast<Schermata*>(m_p->programma.apriMenu(s))
-                                                        : m_p->programma.apriEsercizio(s);
+        if (schermata == QStringLiteral("FormMenu"))
+            s = m_p->programma.apriMenu(s);
+        else if (schermata == QStringLiteral("Form1"))
+            s = m_p->programma.apriEsercizio(s);
+        else if (schermata == QStringLiteral("FormConfigura"))
+            s = m_p->programma.apriConfigurazioni(s);
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->frameGeometry(), s->screen()->availableGeometry());
+        auto* configura = qobject_cast<FormConfigura*>(s);
+        if (!configura) {
+            tuttoIntero(s);
+            return;
+        }
+        // Every tab, with the optional controls shown: the scanning scale, the users' list, the new name's box.
+        configura->Option4[2]->click();
+        configura->OptionUtente[1]->click();
+        for (int scheda = 0; scheda < configura->TabStrip1->count(); ++scheda) {
+            configura->TabStrip1->setCurrentIndex(scheda);
+            tuttoIntero(s);
+        }
+        configura->TabStrip1->setCurrentIndex(0);
+        configura->OptionUtente[2]->click();
+        configura->TextNuovoUtente->setText(QStringLiteral("a/b"));
+        tuttoIntero(s);
+    }
+
+private:
+    // Each control lies wholly inside the window below the menu bar, and shows its text whole.
+    void tuttoIntero(Schermata* s)
+    {
         const int sottoIlMenu = s->findChild<QMenuBar*>() ? s->findChild<QMenuBar*>()->geometry().bottom() + 1 : 0;
         const QRect finestra(0, sottoIlMenu, s->width(), s->height() - sottoIlMenu);
         int controlliVisti = 0;

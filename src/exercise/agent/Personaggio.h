@@ -33,6 +33,19 @@ inline int numeroLingua(const QString& testo)
     return (esadecimale ? testo.mid(2) : testo).toInt(nullptr, esadecimale ? 16 : 10);
 }
 
+// The speech tags that set speed and pitch before a sentence: "\Spd=130\\Pit=100\".
+inline QString tagVoce(int velocita, int tono)
+{
+    return QStringLiteral("\\Spd=%1\\\\Pit=%2\\").arg(velocita).arg(tono);
+}
+
+// Sets or clears one bit of the balloon style, keeping the others.
+inline void impostaBitFumetto(Personaggio& personaggio, int bit, bool acceso)
+{
+    const int stile = personaggio.BalloonStyle();
+    personaggio.setBalloonStyle(acceso ? stile | bit : stile & ~bit);
+}
+
 // The component that loads characters for one screen and owns them.
 class ControlloAgente {
 public:
