@@ -4,6 +4,7 @@
 
 #include "exercise/agent/Personaggio.h"
 #include "home/Programma.h"
+#include "settings/FrameCreaNuovaLista.h"
 #include "storage/StatoProgramma.h"
 #include "support/AdattaTesto.h"
 #include "support/Colori.h"
@@ -70,6 +71,11 @@ FormConfigura::FormConfigura(Programma& programma)
     creaFrameFonts();
     creaFrameVoce();
     creaFramePunt();
+    FrameCreaNuovaLista = new ::FrameCreaNuovaLista(programma, *this, LabelListaInUso);
+    connect(CommandCreaLista, &QPushButton::clicked, FrameCreaNuovaLista,
+            &::FrameCreaNuovaLista::CommandCreaLista_Click);
+    connect(CommandCambiaListaInUso, &QPushButton::clicked, FrameCreaNuovaLista,
+            &::FrameCreaNuovaLista::CommandCambiaListaInUso_Click);
 
     completaCaricamento();
     const ImpostazioniUtente& impostazioni = m_programma.stato.ImpostazioniUtente;

@@ -9,6 +9,7 @@
 #include <optional>
 
 class ControlloAgente;
+class FrameCreaNuovaLista;
 class Personaggio;
 class Programma;
 class QAbstractButton;
@@ -63,6 +64,8 @@ public:
     QLabel* LabelListaInUso;
     QPushButton* CommandCambiaListaInUso;
     QPushButton* CommandCreaLista;
+    // The list editor, laid over the whole screen when "Gestione files" opens it.
+    ::FrameCreaNuovaLista* FrameCreaNuovaLista;
     QGroupBox* Frame1;
     QRadioButton* minuscolo;
     QRadioButton* maiuscolo;

@@ -36,10 +36,11 @@ constexpr int kSinistraRisposte = 8160;
 constexpr int kLarghezzaRisposte = 2535;
 constexpr int kSinistraRisposta[] = {0, 720, 1440};
 constexpr int kLarghezzaRisposta[] = {720, 720, 1095};
-constexpr int kAltezzaRisposta = 255;
 constexpr int kAltoComandi = 7920;
 constexpr int kLarghezzaComando = 1500;
 constexpr int kAltezzaComando = 735;
+constexpr double kPuntiTitolo = 10;
+constexpr double kPuntiTitoloMinimi = 6;
 
 constexpr int kColonne = TabellaFrasi::kColonne;
 constexpr qint16 kImmagine = 0;
@@ -52,9 +53,9 @@ const QString kSovrascrivere = QStringLiteral("Un file con questo nome esiste gi
 // The background of the editor, RGB 192, 255, 255.
 const QColor kSfondo(192, 255, 255);
 
-QFont arial(double punti)
+void arial(QWidget* controllo, double punti)
 {
-    return Grafica::carattere(QStringLiteral("Arial"), punti);
+    Grafica::caratterePerDisegno(controllo, QStringLiteral("Arial"), punti);
 }
 
 // A list file holds one text a line: the stimulus box wraps its text but takes no line break, neither typed
@@ -88,7 +89,7 @@ QPushButton* bottone(QWidget* genitore, const Schermata& dialogo, const QString&
 {
     auto* comando = new QPushButton(testo, genitore);
     comando->setObjectName(nome);
-    comando->setFont(arial(12));
+    arial(comando, 12);
     dialogo.posiziona(comando, sinistra, alto, larghezza, kAltezzaComando);
     return comando;
 }
@@ -118,7 +119,7 @@ FrameCreaNuovaLista::FrameCreaNuovaLista(Programma& programma, Schermata& dialog
     auto* stimolo = new CasellaStimolo(this);
     stimolo->setObjectName(QStringLiteral("Text1_0"));
     stimolo->setAccessibleName(QStringLiteral("Testo dello stimolo"));
-    stimolo->setFont(arial(12));
+    arial(stimolo, 12);
     stimolo->setTabChangesFocus(true);
     dialogo.posiziona(stimolo, kBoxStimolo[0], kBoxStimolo[1], kBoxStimolo[2], kBoxStimolo[3]);
     Text1[0] = stimolo;
@@ -138,7 +139,7 @@ FrameCreaNuovaLista::FrameCreaNuovaLista(Programma& programma, Schermata& dialog
     for (int indice = 0; indice < 2; ++indice) {
         Option1[indice] = new QRadioButton(tipi[indice], this);
         Option1[indice]->setObjectName(QStringLiteral("Option1_%1").arg(indice));
-        Option1[indice]->setFont(arial(14.25));
+        arial(Option1[indice], 14.25);
         dialogo.posiziona(Option1[indice], 5880, altiTipo[indice], 2055, 495);
         m_gruppi[0]->addButton(Option1[indice], indice);
     }
@@ -157,7 +158,7 @@ FrameCreaNuovaLista::FrameCreaNuovaLista(Programma& programma, Schermata& dialog
         auto* frase = new QLineEdit(this);
         frase->setObjectName(QStringLiteral("Text1_%1").arg(colonna));
         frase->setAccessibleName(QStringLiteral("Frase %1").arg(colonna));
-        frase->setFont(arial(12));
+        arial(frase, 12);
         dialogo.posiziona(frase, kSinistraFrasi, alto, kLarghezzaFrasi, kAltezzaFrasi);
         Text1[colonna] = frase;
         connect(frase, &QLineEdit::textChanged, this, [this, colonna] { Text1_Change(colonna); });
@@ -172,9 +173,9 @@ FrameCreaNuovaLista::FrameCreaNuovaLista(Programma& programma, Schermata& dialog
             const int indice = kRisposte * (colonna - 1) + codice;
             auto* scelta = new QRadioButton(risposte[codice], contenitore);
             scelta->setObjectName(QStringLiteral("Option2_%1").arg(indice));
-            scelta->setFont(arial(8.25));
-            dialogo.posiziona(scelta, kSinistraRisposta[codice], (kAltezzaFrasi - kAltezzaRisposta) / 2,
-                              kLarghezzaRisposta[codice], kAltezzaRisposta);
+            arial(scelta, 8.25);
+            // As high as their box: the mark needs more than the caption's height on a small screen.
+            dialogo.posiziona(scelta, kSinistraRisposta[codice], 0, kLarghezzaRisposta[codice], kAltezzaFrasi);
             gruppo->addButton(scelta, codice);
             Option2[indice] = scelta;
         }
@@ -194,7 +195,7 @@ FrameCreaNuovaLista::FrameCreaNuovaLista(Programma& programma, Schermata& dialog
     Label5 = new QLabel(this);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setAccessibleDescription(QStringLiteral("Posizione nella lista"));
-    Label5->setFont(arial(12));
+    arial(Label5, 12);
     dialogo.posiziona(Label5, 360, 8400, 2175, 375);
 
     Command3 = bottone(this, dialogo, QStringLiteral("Command3"), QStringLiteral("Aggiungi"), 2640, kAltoComandi,
@@ -255,7 +256,8 @@ void FrameCreaNuovaLista::paintEvent(QPaintEvent* evento)
     // The list in use stands above the stimulus box, its file name kept in view when the path is long.
     const QRect posto(Text1[0]->x(), 0, width() - 2 * Text1[0]->x(), Text1[0]->y());
     QPainter pittore(this);
-    pittore.setFont(arial(10));
+    pittore.setFont(
+        Grafica::carattere(QStringLiteral("Arial"), std::max(kPuntiTitoloMinimi, kPuntiTitolo * m_rapporto)));
     pittore.drawText(posto, Qt::AlignLeft | Qt::AlignVCenter,
                      pittore.fontMetrics().elidedText(m_titolo, Qt::ElideLeft, posto.width()));
 }
@@ -263,6 +265,10 @@ void FrameCreaNuovaLista::paintEvent(QPaintEvent* evento)
 void FrameCreaNuovaLista::resizeEvent(QResizeEvent* evento)
 {
     QFrame::resizeEvent(evento);
+    // The captions grow and shrink with the editor, as its controls do.
+    m_rapporto =
+        std::min(width() / double(Schermata::pixel(kLarghezza)), height() / double(Schermata::pixel(kAltezza)));
+    Grafica::scalaCaratteri(this, m_rapporto);
     // The layout moves the stimulus box after the editor itself: the picture follows once all have moved.
     QMetaObject::invokeMethod(
         this,

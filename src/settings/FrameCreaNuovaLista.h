@@ -83,4 +83,5 @@ private:
     std::array<QButtonGroup*, 9> m_gruppi; // the stimulus choice, then the answers of each statement
     QString m_titolo;
     QString m_nomeImmagine;
+    double m_rapporto = 1; // the editor's size to its design size
 };

@@ -35,10 +35,6 @@ QIcon icona(const QImage& miniatura)
     return QIcon(quadrato);
 }
 
-QFont arial(double punti)
-{
-    return Grafica::carattere(QStringLiteral("Arial"), punti);
-}
 } // namespace
 
 SceltaImmagine::SceltaImmagine(const QString& cartellaImmagini, const Schermata& dialogo, QWidget* genitore)
@@ -46,7 +42,7 @@ SceltaImmagine::SceltaImmagine(const QString& cartellaImmagini, const Schermata&
       m_cartellaImmagini(cartellaImmagini), m_costruzione(new CostruzioneMiniature(this))
 {
     setObjectName(QStringLiteral("Frame10"));
-    setFont(arial(12));
+    Grafica::caratterePerDisegno(this, QStringLiteral("Arial"), 12);
     setAutoFillBackground(true);
     hide();
     dialogo.posiziona(this, 0, 0, kLarghezza, kAltezza);
@@ -58,7 +54,8 @@ SceltaImmagine::SceltaImmagine(const QString& cartellaImmagini, const Schermata&
     ListView1 = new QListWidget(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setAccessibleName(QStringLiteral("Immagini"));
-    ListView1->setFont(arial(9));
+    // Fixed like the thumbnails, so that captions keep to the grid of the icons.
+    ListView1->setFont(Grafica::carattere(QStringLiteral("Arial"), 9));
     ListView1->setViewMode(QListView::IconMode);
     ListView1->setIconSize(QSize(Miniature::kLato, Miniature::kLato));
     ListView1->setGridSize(QSize(Miniature::kLato + 40, Miniature::kLato + 2 * ListView1->fontMetrics().height()));
@@ -73,6 +70,7 @@ SceltaImmagine::SceltaImmagine(const QString& cartellaImmagini, const Schermata&
 
     Command4 = new QPushButton(QStringLiteral("Chiudi"), this);
     Command4->setObjectName(QStringLiteral("Command4"));
+    Grafica::caratterePerDisegno(Command4, QStringLiteral("Arial"), 12);
     Command4->setAccessibleName(QStringLiteral("Chiudi la scelta dell'immagine"));
     dialogo.posiziona(Command4, kMargineElenco / 2 + larghezzaElenco - kLarghezzaBottone,
                       altezzaElenco + kAltezzaBottone, kLarghezzaBottone, kAltezzaBottone);

@@ -7,6 +7,8 @@
 namespace {
 constexpr int kLatoCursore = 32;
 constexpr QPoint kPuntaCursore(1, 1);
+constexpr char kPuntiDisegno[] = "puntiDisegno";
+constexpr double kPuntiMinimi = 6;
 } // namespace
 
 namespace Grafica {
@@ -37,6 +39,25 @@ QFont carattere(const QString& famiglia, double punti, bool grassetto)
     font.setPointSizeF(punti);
     font.setBold(grassetto);
     return font;
+}
+
+void caratterePerDisegno(QWidget* controllo, const QString& famiglia, double punti)
+{
+    controllo->setFont(carattere(famiglia, punti));
+    controllo->setProperty(kPuntiDisegno, punti);
+}
+
+void scalaCaratteri(QWidget* contenitore, double rapporto)
+{
+    const auto controlli = contenitore->findChildren<QWidget*>();
+    for (QWidget* controllo : controlli) {
+        const QVariant punti = controllo->property(kPuntiDisegno);
+        if (!punti.isValid())
+            continue;
+        QFont font = controllo->font();
+        font.setPointSizeF(std::max(kPuntiMinimi, punti.toDouble() * rapporto));
+        controllo->setFont(font);
+    }
 }
 
 } // namespace Grafica

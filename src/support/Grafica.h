@@ -16,6 +16,11 @@ QIcon icona(const QString& risorsa);
 QCursor cursoreFreccia();
 // A design font: a family at a size in points, which may have a fraction (14.25).
 QFont carattere(const QString& famiglia, double punti, bool grassetto = false);
+// Gives a control its design font and remembers the design size for scalaCaratteri.
+void caratterePerDisegno(QWidget* controllo, const QString& famiglia, double punti);
+// The controls inside the container that have a design font take it at rapporto times its design size, so
+// that captions grow and shrink with their controls.
+void scalaCaratteri(QWidget* contenitore, double rapporto);
 
 } // namespace Grafica
 

@@ -1,12 +1,12 @@
 // The list editor and its picture chooser as a teacher drives them: buttons clicked, text typed, dialogs
 // answered through their hooks, files read back from disk.
+#include "settings/FormConfigura.h"
 #include "settings/FrameCreaNuovaLista.h"
 #include "settings/Miniature.h"
 #include "settings/SceltaImmagine.h"
 #include "support/AmbienteProva.h"
 #include "support/CommDlgs.h"
 #include "support/Messaggi.h"
-#include "support/Schermata.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,20 +25,6 @@
 namespace {
 const QString kSovrascrivere = QStringLiteral("Un file con questo nome esiste già. Sovrascriverlo?");
 const QString kNessunFile = QStringLiteral("Non hai scelto nessun file!");
-
-// The settings dialog's area as the editor finds it: 10800 × 9000 twips with the label of the list in use.
-class DialogoProva : public Schermata {
-public:
-    explicit DialogoProva(Programma& programma) : Schermata(10800, 9000)
-    {
-        LabelListaInUso = new QLabel(area());
-        LabelListaInUso->setObjectName(QStringLiteral("LabelListaInUso"));
-        editor = new FrameCreaNuovaLista(programma, *this, LabelListaInUso);
-        completaCaricamento();
-    }
-    QLabel* LabelListaInUso;
-    FrameCreaNuovaLista* editor;
-};
 
 QByteArray righe(const QStringList& testi)
 {
@@ -113,7 +99,7 @@ class TestListaEditor : public QObject {
     Q_OBJECT
     AmbienteProva m_ambiente;
     std::unique_ptr<ProgrammaProva> m_p;
-    QPointer<DialogoProva> m_dialogo;
+    FormConfigura* m_dialogo = nullptr;
     FrameCreaNuovaLista* m_e = nullptr;
 
     QString nelleListe(const QString& nome) const { return m_ambiente.cartella() + QStringLiteral("/liste/") + nome; }
@@ -121,8 +107,8 @@ class TestListaEditor : public QObject {
     QString cache() const { return m_ambiente.cartella() + QStringLiteral("/cache/thumbnails/normal/"); }
     TabellaFrasi& tabella() { return m_p->stato->TabellaFrasi; }
 
-    // Runs one of the teacher's steps: "svuota", "aggiungi", "carica", "salva", "testo" (the stimulus becomes
-    // a text), "scrivi N text" (typed into box N), "incolla N text", "risposta C K" (answer K of statement C).
+    // Runs one of the teacher's steps: "svuota", "aggiungi", "carica", "lista-in-uso", "salva", "testo" (the stimulus
+    // becomes a text), "scrivi N text" (typed into box N), "incolla N text", "risposta C K" (answer K of statement C).
     void esegui(const QString& passo)
     {
         const QStringList parti = passo.split(u' ');
@@ -133,6 +119,8 @@ class TestListaEditor : public QObject {
             m_e->Command3->click();
         else if (cosa == QStringLiteral("carica"))
             m_e->Command1->click();
+        else if (cosa == QStringLiteral("lista-in-uso"))
+            m_dialogo->CommandCambiaListaInUso->click();
         else if (cosa == QStringLiteral("salva"))
             m_e->CommandSalvaLista->click();
         else if (cosa == QStringLiteral("testo"))
@@ -165,20 +153,18 @@ private slots:
         AmbienteProva::scrivi(nelleListe(QStringLiteral("altra.txt")), "vecchia\r\n");
         m_p->imp().ListaInUso = nelleListe(QStringLiteral("lista.txt"));
         QVERIFY(!CaricaLista(tabella(), m_p->imp().ListaInUso, m_p->stato->percorsi));
-        m_dialogo = new DialogoProva(m_p->programma);
-        m_dialogo->LabelListaInUso->setText(m_p->imp().ListaInUso);
-        m_e = m_dialogo->editor;
-        m_dialogo->show();
-        m_dialogo->resize(720, 600); // the design size: one twip in 15 is one pixel
+        m_dialogo = m_p->programma.apriConfigurazioni(nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(m_dialogo));
-        m_e->CommandCreaLista_Click();
+        // The design size of the controls' area: one twip in 15 is one pixel.
+        m_dialogo->resize(720, 600 + m_dialogo->height() - m_dialogo->dimensioneArea().height());
+        m_e = m_dialogo->FrameCreaNuovaLista;
+        QVERIFY(!m_e->isVisible());
+        m_dialogo->TabStrip1->setCurrentIndex(1); // "Scelte didattiche"
+        QTest::mouseClick(m_dialogo->CommandCreaLista, Qt::LeftButton);
         QVERIFY(m_e->isVisible());
+        QCOMPARE(m_e->geometry(), m_dialogo->area()->rect());
     }
-    void cleanup()
-    {
-        delete m_dialogo;
-        m_p.reset();
-    }
+    void cleanup() { m_p.reset(); }
 
     // What the teacher's steps leave in a file and as the list in use. Dialogs take the names given, "" cancels.
     void salvataggio_data()
@@ -210,6 +196,9 @@ private slots:
                                            << QByteArray("vecchia\r\n") << "lista.txt" << L{kSovrascrivere};
         QTest::newRow("carica annullato")
             << L{"carica"} << L{""} << true << "lista.txt" << righe(kIniziale) << "lista.txt" << L{kNessunFile};
+        QTest::newRow("lista in uso, poi salvata sopra")
+            << L{"svuota", "lista-in-uso", "salva"} << L{"lista.txt", ""} << true << "lista.txt" << righe(kIniziale)
+            << "lista.txt" << L{kSovrascrivere};
         QTest::newRow("carica e salva altrove")
             << L{"carica", "svuota", "carica", "salva"} << L{"altra.txt", "lista.txt", "terza.txt"} << true
             << "terza.txt" << righe(kIniziale) << "terza.txt"

@@ -3,6 +3,7 @@
 #include "exercise/Form1.h"
 #include "home/FormMenu.h"
 #include "settings/FormConfigura.h"
+#include "settings/FrameCreaNuovaLista.h"
 #include "startup/FormAvvio.h"
 #include "support/AmbienteProva.h"
 
@@ -117,6 +118,16 @@ private slots:
         configura->TabStrip1->setCurrentIndex(0);
         configura->OptionUtente[2]->click();
         configura->TextNuovoUtente->setText(QStringLiteral("a/b"));
+        tuttoIntero(s);
+        // The list editor over the whole screen, on a text item and a picture item, and its picture chooser.
+        configura->TabStrip1->setCurrentIndex(1);
+        configura->CommandCreaLista->click();
+        tuttoIntero(s);
+        FrameCreaNuovaLista* editor = configura->FrameCreaNuovaLista;
+        editor->Option1[0]->click();
+        QVERIFY(editor->Command2->isVisible());
+        tuttoIntero(s);
+        editor->Command2->click();
         tuttoIntero(s);
     }
 
