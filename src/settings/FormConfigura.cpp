@@ -241,7 +241,7 @@ void FormConfigura::resizeEvent(QResizeEvent* evento)
     QFont carattere = area()->font();
     carattere.setPointSizeF(std::max(kPuntiMinimi, kPuntiDisegno * rapporto));
     area()->setFont(carattere);
-    constexpr double kCorsivoPiuGrande = 1.8; // the school letters read small beside the print ones
+    constexpr double kCorsivoPiuGrande = 1.5; // the school letters read small beside the print ones
     QFont scolastico(QStringLiteral("Indis1"));
     scolastico.setPointSizeF(carattere.pointSizeF() * kCorsivoPiuGrande);
     corsivo->setFont(scolastico);

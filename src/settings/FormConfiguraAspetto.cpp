@@ -71,10 +71,10 @@ void FormConfigura::creaFrameLettere()
     maiuscolo = opzione(QStringLiteral("MAIUSCOLO"), QStringLiteral("maiuscolo"), Frame1);
     corsivo = opzione(QStringLiteral("corsivo"), QStringLiteral("corsivo"), Frame1);
     // The cursive caption is written in the school letters themselves (sized with the screen's captions).
-    int alto = 480;
+    int alto = 420;
     for (QRadioButton* stile : {minuscolo, maiuscolo, corsivo}) {
-        posiziona(stile, 240, alto, 4440, 600);
-        alto += 660;
+        posiziona(stile, 240, alto, 4440, 660);
+        alto += 690;
         stili->addButton(stile);
         connect(stile, &QRadioButton::toggled, this, [this, stile](bool scelto) {
             if (scelto)
