@@ -241,9 +241,14 @@ void FormConfigura::resizeEvent(QResizeEvent* evento)
     QFont carattere = area()->font();
     carattere.setPointSizeF(std::max(kPuntiMinimi, kPuntiDisegno * rapporto));
     area()->setFont(carattere);
-    constexpr double kCorsivoPiuGrande = 1.5; // the school letters read small beside the print ones
+    // The school letters are small for their size: the caption takes the largest size its place holds.
+    constexpr double kCorsivoPiuGrande = 2.5;
+    constexpr int kSegnoDellaScelta = 30; // the round mark before the caption and the style's margins, in pixels
+    constexpr int kMargini = 6;
     QFont scolastico(QStringLiteral("Indis1"));
-    scolastico.setPointSizeF(carattere.pointSizeF() * kCorsivoPiuGrande);
+    const QSize posto(corsivo->width() - kSegnoDellaScelta, corsivo->height() - kMargini);
+    scolastico.setPointSizeF(AdattaTesto::puntiCheEntrano(scolastico, {corsivo->text()}, posto, false,
+                                                          carattere.pointSizeF() * kCorsivoPiuGrande));
     corsivo->setFont(scolastico);
     AdattaTesto::adattaEtichetta(LabelFontSelezionato, m_programma.stato.ImpostazioniUtente.DimensioneFontTesto);
 }
