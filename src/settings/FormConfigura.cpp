@@ -29,12 +29,6 @@ constexpr int kAltezzaDisegno = 9000;
 constexpr double kPuntiDisegno = 12;
 constexpr double kPuntiMinimi = 8;
 constexpr double kBianco = 16777215;
-
-// A Boolean of the profile counts as True only when it holds True.
-void spunta(QCheckBox* casella, bool spuntata)
-{
-    casella->setChecked(spuntata);
-}
 } // namespace
 
 FormConfigura::FormConfigura(Programma& programma)
@@ -134,7 +128,7 @@ void FormConfigura::TabStrip1_Click(int scheda)
 void FormConfigura::ImpostaConfigurazioni()
 {
     const ImpostazioniUtente& imp = m_programma.stato.ImpostazioniUtente;
-    spunta(CheckSalvaUtente, imp.SalvaAttivita);
+    CheckSalvaUtente->setChecked(imp.SalvaAttivita);
     if (imp.StileLettere == QStringLiteral("minuscolo"))
         minuscolo->setChecked(true);
     else if (imp.StileLettere == QStringLiteral("maiuscolo"))
@@ -187,33 +181,31 @@ void FormConfigura::ImpostaConfigurazioni()
         Colori::impostaSfondo(controllo, imp.ColoreSfondo);
 
     OptionColoreCasualeFisso[imp.ColoreCasuale ? 0 : 1]->setChecked(true);
-    spunta(CheckImpostazioniSistema, imp.ImpostazioniSistema);
+    CheckImpostazioniSistema->setChecked(imp.ImpostazioniSistema);
     Frame6->setEnabled(!imp.ImpostazioniSistema);
     CommandSceltaColori->setEnabled(!imp.ColoreCasuale);
     Colori::impostaSfondo(CommandSceltaColoreBottoniSelezionati, imp.ColoreBottoneSelezionato);
-    spunta(CheckDisabilitaMousePersonalizzato, imp.MouseDiSistema);
-    spunta(Check1, imp.ParlatoAttivo);
+    CheckDisabilitaMousePersonalizzato->setChecked(imp.MouseDiSistema);
+    Check1->setChecked(imp.ParlatoAttivo);
     bitFumetto(Personaggio::kFumettoVisibile, imp.FumettoVisibile);
-    spunta(ChkFumetto, imp.FumettoVisibile);
+    ChkFumetto->setChecked(imp.FumettoVisibile);
     bitFumetto(Personaggio::kFumettoTuttoIlTesto, imp.FumettoContieneTesto);
-    spunta(CheckContieneTesto, imp.FumettoContieneTesto);
-    spunta(CheckSuoni, imp.SuoniAttivi);
+    CheckContieneTesto->setChecked(imp.FumettoContieneTesto);
+    CheckSuoni->setChecked(imp.SuoniAttivi);
 
-    // The handlers above may have changed the settings: read them again.
-    const ImpostazioniUtente& ora = m_programma.stato.ImpostazioniUtente;
     for (QWidget* voce : {static_cast<QWidget*>(CommandProvaVoce), static_cast<QWidget*>(HScroll1),
                           static_cast<QWidget*>(HScroll2), static_cast<QWidget*>(ChkFumetto),
                           static_cast<QWidget*>(CheckContieneTesto), static_cast<QWidget*>(CommandFontFumetto)})
-        voce->setEnabled(ora.ParlatoAttivo);
-    if (ora.ParlatoAttivo && !ora.FumettoVisibile)
+        voce->setEnabled(imp.ParlatoAttivo);
+    if (imp.ParlatoAttivo && !imp.FumettoVisibile)
         CheckContieneTesto->setEnabled(false);
 
-    CheckDisabilitaMousePersonalizzato->setVisible(ora.ModalitaInput == 0);
-    const bool automatica = ora.ModalitaInput == 2;
+    CheckDisabilitaMousePersonalizzato->setVisible(imp.ModalitaInput == 0);
+    const bool automatica = imp.ModalitaInput == 2;
     HScroll3->setVisible(automatica);
     Label7->setVisible(automatica);
     if (automatica) {
-        HScroll3->setValue(ora.VelocitaScansione);
+        HScroll3->setValue(imp.VelocitaScansione);
         HScroll3_Change(HScroll3->value());
     }
 }
@@ -247,9 +239,14 @@ void FormConfigura::resizeEvent(QResizeEvent* evento)
     QFont carattere = area()->font();
     carattere.setPointSizeF(std::max(kPuntiMinimi, kPuntiDisegno * rapporto));
     area()->setFont(carattere);
-    constexpr double kCorsivoPiuGrande = 1.3; // the school letters read small beside the print ones
+    // The school letters are small for their size: the caption takes the largest size its place holds.
+    constexpr double kCorsivoPiuGrande = 2.5;
+    constexpr int kSegnoDellaScelta = 30; // the round mark before the caption and the style's margins, in pixels
+    constexpr int kMargini = 6;
     QFont scolastico(QStringLiteral("Indis1"));
-    scolastico.setPointSizeF(carattere.pointSizeF() * kCorsivoPiuGrande);
+    const QSize posto(corsivo->width() - kSegnoDellaScelta, corsivo->height() - kMargini);
+    scolastico.setPointSizeF(AdattaTesto::puntiCheEntrano(scolastico, {corsivo->text()}, posto, false,
+                                                          carattere.pointSizeF() * kCorsivoPiuGrande));
     corsivo->setFont(scolastico);
     AdattaTesto::adattaEtichetta(LabelFontSelezionato, m_programma.stato.ImpostazioniUtente.DimensioneFontTesto);
 }

@@ -71,10 +71,11 @@ void FormConfigura::creaFrameLettere()
     maiuscolo = opzione(QStringLiteral("MAIUSCOLO"), QStringLiteral("maiuscolo"), Frame1);
     corsivo = opzione(QStringLiteral("corsivo"), QStringLiteral("corsivo"), Frame1);
     // The cursive caption is written in the school letters themselves (sized with the screen's captions).
-    int alto = 480;
+    // The school letters need a taller line than the print ones to be read at the same size.
+    posiziona(minuscolo, 240, 420, 4440, 540);
+    posiziona(maiuscolo, 240, 1020, 4440, 540);
+    posiziona(corsivo, 240, 1620, 4440, 900);
     for (QRadioButton* stile : {minuscolo, maiuscolo, corsivo}) {
-        posiziona(stile, 240, alto, 4440, 600);
-        alto += 660;
         stili->addButton(stile);
         connect(stile, &QRadioButton::toggled, this, [this, stile](bool scelto) {
             if (scelto)
