@@ -194,6 +194,11 @@ private slots:
             << L{kSovrascrivere};
         QTest::newRow("sovrascrivere? no") << L{"risposta 3 1", "salva"} << L{"altra.txt"} << false << "altra.txt"
                                            << QByteArray("vecchia\r\n") << "lista.txt" << L{kSovrascrivere};
+        QTest::newRow("salvataggio fallito: la lista in uso resta")
+            << L{"risposta 3 1", "salva"} << L{"manca/nuova.txt"} << true << "manca/nuova.txt" << QByteArray()
+            << "lista.txt"
+            << L{"Non è stato possibile salvare il file \"" + nelleListe("manca/nuova.txt") + "\".\r\nLa cartella \"" +
+                 nelleListe("manca") + "\" non esiste."};
         QTest::newRow("carica annullato")
             << L{"carica"} << L{""} << true << "lista.txt" << righe(kIniziale) << "lista.txt" << L{kNessunFile};
         QTest::newRow("lista in uso, poi salvata sopra")
