@@ -57,6 +57,7 @@ FormMenu::FormMenu(Programma& programma)
     // Their screens come later: the entries are there, greyed out.
     for (QAction* voce : {mnuOpzioni, mnuEserciziEseguiti, mnuDocum, mnuInformazioni})
         voce->setEnabled(false);
+    connect(mnuEserciziEseguiti, &QAction::triggered, this, [this] { m_programma.apriEserciziEseguiti(this); });
 
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(QStringLiteral("Utente"));
@@ -164,6 +165,8 @@ void FormMenu::ImpostaUtente()
     } else {
         m_scansione->prepara(ScansioneCursore::Mouse, Timer1->interval());
     }
+
+    mnuEserciziEseguiti->setEnabled(impostazioni.SalvaAttivita);
 
     QFont elenco = Combo1->font();
     elenco.setFamily(impostazioni.FontTesto);

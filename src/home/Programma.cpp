@@ -4,6 +4,7 @@
 #include "exercise/Form1.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "home/FormMenu.h"
+#include "results/FormEserciziEseguiti.h"
 #include "startup/FormAvvio.h"
 #include "storage/StatoProgramma.h"
 
@@ -40,6 +41,10 @@ Form1* Programma::apriEsercizio(QWidget* apertoDa)
 {
     return apri(m_form1, apertoDa);
 }
+FormEserciziEseguiti* Programma::apriEserciziEseguiti(QWidget* apertoDa)
+{
+    return apri(m_formEserciziEseguiti, apertoDa);
+}
 
 namespace {
 template <typename Schermo> Schermo* aperta(const QPointer<Schermo>& riferimento)
@@ -61,7 +66,8 @@ QWidget* Programma::schermataCorrente() const
 {
     if (QWidget* dialogo = QApplication::activeModalWidget())
         return dialogo;
-    for (QWidget* schermo : std::initializer_list<QWidget*>{aperta(m_formAvvio), formMenu(), form1()}) {
+    for (QWidget* schermo :
+         std::initializer_list<QWidget*>{aperta(m_formAvvio), formMenu(), form1(), aperta(m_formEserciziEseguiti)}) {
         if (schermo)
             return schermo;
     }
@@ -70,7 +76,7 @@ QWidget* Programma::schermataCorrente() const
 
 void Programma::termina()
 {
-    for (QWidget* schermo : std::initializer_list<QWidget*>{m_formAvvio, m_formMenu, m_form1}) {
+    for (QWidget* schermo : std::initializer_list<QWidget*>{m_formAvvio, m_formMenu, m_form1, m_formEserciziEseguiti}) {
         if (schermo)
             schermo->close();
     }

@@ -11,6 +11,7 @@ class SuonoFeedback;
 class FormAvvio;
 class FormMenu;
 class Form1;
+class FormEserciziEseguiti;
 class QWidget;
 class ControlloAgente;
 
@@ -29,6 +30,7 @@ public:
     FormAvvio* apriAvvio();
     FormMenu* apriMenu(QWidget* apertoDa);
     Form1* apriEsercizio(QWidget* apertoDa);
+    FormEserciziEseguiti* apriEserciziEseguiti(QWidget* apertoDa);
     // Closes every screen: the program ends.
     void termina();
 
@@ -43,4 +45,5 @@ private:
     QPointer<FormAvvio> m_formAvvio;
     QPointer<FormMenu> m_formMenu;
     QPointer<Form1> m_form1;
+    QPointer<FormEserciziEseguiti> m_formEserciziEseguiti;
 };

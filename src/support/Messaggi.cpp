@@ -21,14 +21,26 @@ Intercettazione& intercettazione()
 
 namespace Messaggi {
 
-void informa(QWidget* genitore, const QString& testo)
+namespace {
+void avvisa(QWidget* genitore, QMessageBox::Icon icona, const QString& testo)
 {
     if (intercettazione().attiva) {
         intercettazione().testi << testo;
         return;
     }
-    QMessageBox box(QMessageBox::Information, QString::fromLatin1(kTitolo), testo, QMessageBox::Ok, genitore);
+    QMessageBox box(icona, QString::fromLatin1(kTitolo), testo, QMessageBox::Ok, genitore);
     box.exec();
+}
+} // namespace
+
+void informa(QWidget* genitore, const QString& testo)
+{
+    avvisa(genitore, QMessageBox::Information, testo);
+}
+
+void errore(QWidget* genitore, const QString& testo)
+{
+    avvisa(genitore, QMessageBox::Critical, testo);
 }
 
 bool chiedi(QWidget* genitore, const QString& testo)

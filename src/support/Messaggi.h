@@ -9,6 +9,8 @@ class QWidget;
 namespace Messaggi {
 
 void informa(QWidget* genitore, const QString& testo);
+// The same with the icon of an error.
+void errore(QWidget* genitore, const QString& testo);
 // True when the user answers "Sì".
 bool chiedi(QWidget* genitore, const QString& testo);
 
