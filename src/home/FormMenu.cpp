@@ -54,8 +54,9 @@ FormMenu::FormMenu(Programma& programma)
     mnuInformazioni = mnuInfo->addAction(QStringLiteral("about"));
     mnuAltriProgrammi = mnuInfo->addAction(QStringLiteral("Programmi Lumio per la scuola"));
     connect(mnuOpzioni, &QAction::triggered, this, [this] { m_programma.apriConfigurazioni(this); });
+    connect(mnuEserciziEseguiti, &QAction::triggered, this, [this] { m_programma.apriEserciziEseguiti(this); });
     // Their screens come later: the entries are there, greyed out.
-    for (QAction* voce : {mnuEserciziEseguiti, mnuDocum, mnuInformazioni})
+    for (QAction* voce : {mnuDocum, mnuInformazioni})
         voce->setEnabled(false);
 
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -164,6 +165,8 @@ void FormMenu::ImpostaUtente()
     } else {
         m_scansione->prepara(ScansioneCursore::Mouse, Timer1->interval());
     }
+
+    mnuEserciziEseguiti->setEnabled(impostazioni.SalvaAttivita);
 
     QFont elenco = Combo1->font();
     elenco.setFamily(impostazioni.FontTesto);

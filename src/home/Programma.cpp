@@ -4,6 +4,7 @@
 #include "exercise/Form1.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "home/FormMenu.h"
+#include "results/FormEserciziEseguiti.h"
 #include "settings/FormConfigura.h"
 #include "startup/FormAvvio.h"
 #include "storage/StatoProgramma.h"
@@ -60,6 +61,10 @@ FormConfigura* Programma::apriConfigurazioni(QWidget* apertoDa)
 {
     return apri(m_formConfigura, apertoDa);
 }
+FormEserciziEseguiti* Programma::apriEserciziEseguiti(QWidget* apertoDa)
+{
+    return apri(m_formEserciziEseguiti, apertoDa);
+}
 
 namespace {
 template <typename Schermo> Schermo* aperta(const QPointer<Schermo>& riferimento)
@@ -85,8 +90,8 @@ QWidget* Programma::schermataCorrente() const
 {
     if (QWidget* dialogo = QApplication::activeModalWidget())
         return dialogo;
-    for (QWidget* schermo :
-         std::initializer_list<QWidget*>{aperta(m_formAvvio), formMenu(), form1(), formConfigura()}) {
+    for (QWidget* schermo : std::initializer_list<QWidget*>{aperta(m_formAvvio), formMenu(), form1(), formConfigura(),
+                                                            aperta(m_formEserciziEseguiti)}) {
         if (schermo)
             return schermo;
     }
@@ -95,7 +100,8 @@ QWidget* Programma::schermataCorrente() const
 
 void Programma::termina()
 {
-    for (QWidget* schermo : std::initializer_list<QWidget*>{m_formAvvio, m_formMenu, m_form1, m_formConfigura}) {
+    for (QWidget* schermo :
+         std::initializer_list<QWidget*>{m_formAvvio, m_formMenu, m_form1, m_formConfigura, m_formEserciziEseguiti}) {
         if (schermo)
             schermo->close();
     }

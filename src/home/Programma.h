@@ -12,6 +12,7 @@ class FormAvvio;
 class FormMenu;
 class Form1;
 class FormConfigura;
+class FormEserciziEseguiti;
 class QWidget;
 class ControlloAgente;
 class Personaggio;
@@ -33,6 +34,7 @@ public:
     FormMenu* apriMenu(QWidget* apertoDa);
     Form1* apriEsercizio(QWidget* apertoDa);
     FormConfigura* apriConfigurazioni(QWidget* apertoDa);
+    FormEserciziEseguiti* apriEserciziEseguiti(QWidget* apertoDa);
     // Closes every screen: the program ends.
     void termina();
 
@@ -50,4 +52,5 @@ private:
     QPointer<FormMenu> m_formMenu;
     QPointer<Form1> m_form1;
     QPointer<FormConfigura> m_formConfigura;
+    QPointer<FormEserciziEseguiti> m_formEserciziEseguiti;
 };

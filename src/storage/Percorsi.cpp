@@ -53,6 +53,16 @@ QString Percorsi::leggimi() const
     return m_radice + QStringLiteral("leggimi.txt");
 }
 
+std::optional<QString> Percorsi::cartellaRegistri(const QString& nomeUtente) const
+{
+    const bool fuori = std::any_of(nomeUtente.begin(), nomeUtente.end(),
+                                   [](QChar c) { return c == u'/' || c == u'\\' || c == u':' || c.unicode() < 0x20; });
+    // "." and ".." are this folder and its parent; Windows drops trailing dots and blanks, so " .. " is too.
+    if (fuori || QString(nomeUtente).remove(u'.').trimmed().isEmpty())
+        return std::nullopt;
+    return cartellaDati() + nomeUtente + u'/';
+}
+
 QString Percorsi::profiloUtente(const QString& nomeUtente) const
 {
     return cartellaUtenti() + nomeUtente + QStringLiteral(".ini");

@@ -73,6 +73,9 @@ std::optional<QString> comeUtf8(const QByteArray& byte)
 // with a letter past ASCII does.
 bool tuttoInWindows1252(const QStringList& righe)
 {
+    // "ï»¿" at the start is a byte order mark in Windows-1252 bytes.
+    if (!righe.isEmpty() && righe.first().startsWith(QStringLiteral("\u00EF\u00BB\u00BF")))
+        return false;
     QByteArray prova;
     bool lettereOltreAscii = false;
     bool pareUtf8 = true;
@@ -147,7 +150,7 @@ QByteArray codifica(const QString& testo)
 {
     QByteArray byte(testo.size(), Qt::Uninitialized);
     char* destinazione = byte.data();
-    if (scriviInWindows1252(destinazione, testo) && !comeUtf8(byte))
+    if (scriviInWindows1252(destinazione, testo) && !comeUtf8(byte) && !byte.startsWith(kBomUtf8))
         return byte;
     qCInfo(lcStorage) << "text outside Windows-1252, written as UTF-8";
     return kBomUtf8 + testo.toUtf8();

@@ -7,6 +7,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QQueue>
 #include <QStringDecoder>
 #include <cmath>
@@ -38,6 +41,17 @@ template <typename Tipo> std::optional<Tipo> rispostaDiProva(const QString& rich
     if (const Tipo* valore = std::get_if<Tipo>(&risposta))
         return *valore;
     return std::nullopt;
+}
+
+// The test's answer for a print dialog: a PDF file to print to, or a cancel.
+bool stampaDiProva(const QString& richiesta, QPrinter& printer)
+{
+    const std::optional<QString> pdf = rispostaDiProva<QString>(richiesta);
+    if (!pdf)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*pdf);
+    return true;
 }
 
 // "desc\0pattern\0desc\0pattern\0\0" as Qt writes it: "desc (pattern);;desc (pattern)".
@@ -132,6 +146,28 @@ bool ShowFont(QWidget* owner, QWidget* target)
         return false;
     scegliFont(target, *scelto);
     return true;
+}
+
+bool ShowPrinter(QWidget* owner, QPrinter& printer)
+{
+    if (intercettazione().attiva)
+        return stampaDiProva(QStringLiteral("stampa"), printer);
+    QPrintDialog dialogo(&printer, owner);
+    dialogo.setWindowTitle(QStringLiteral("Stampa"));
+    return dialogo.exec() == QDialog::Accepted;
+}
+
+void ShowPrintPreview(QWidget* owner, QPrinter& printer, const std::function<void(QPrinter*)>& paint)
+{
+    if (intercettazione().attiva) {
+        if (stampaDiProva(QStringLiteral("anteprima"), printer))
+            paint(&printer);
+        return;
+    }
+    QPrintPreviewDialog dialogo(&printer, owner);
+    dialogo.setWindowTitle(QStringLiteral("Anteprima di stampa"));
+    QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, paint);
+    dialogo.exec();
 }
 
 QString BytesToString(const QByteArray& byte)

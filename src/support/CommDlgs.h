@@ -5,10 +5,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QByteArray;
 class QColor;
 class QFont;
+class QPrinter;
 class QWidget;
 
 namespace CommDlgs {
@@ -30,12 +32,20 @@ QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const Q
 // halves to the even number), bold, italic and underline, and the result is true.
 bool ShowFont(QWidget* owner, QWidget* target);
 
+// The system's print dialog for the printer (a real printer, or a PDF file where the desktop offers one).
+// True when the user confirms; the printer then holds the choice.
+bool ShowPrinter(QWidget* owner, QPrinter& printer);
+
+// The print preview of what paint draws on the printer's pages; the user may print from it.
+void ShowPrintPreview(QWidget* owner, QPrinter& printer, const std::function<void(QPrinter*)>& paint);
+
 // The bytes up to the first zero byte, each taken as one Windows-1252 character.
 QString BytesToString(const QByteArray& byte);
 
 // For tests: while intercepting no dialog opens; each dialog takes the next answer given (a dialog with none
-// queued is cancelled) and is written down as one line: "colore", "apri|salva <title>|<folder>|<filter>|<ext>"
-// or "font <family> <size>".
+// queued is cancelled) and is written down as one line: "colore", "apri|salva <title>|<folder>|<filter>|<ext>",
+// "font <family> <size>", "stampa" or "anteprima". A file answer to the print dialog or the preview prints to
+// that PDF file, as the user printing to a file would.
 namespace Prova {
 void intercetta(bool attiva);
 void rispondiColore(const QColor& colore);

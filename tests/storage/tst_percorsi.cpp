@@ -1,6 +1,7 @@
-// The users folder: which of its files stand for a user, and that a user's profile stays inside it.
+// The users folder and the record folders: which files stand for a user, and that what a user names stays inside.
 #include "storage/Percorsi.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
@@ -85,6 +86,35 @@ private slots:
             QVERIFY(rifiuto);
             QVERIFY2(rifiuto->contains(motivo), qPrintable(*rifiuto));
         }
+    }
+
+    // A user's record folder lies right inside "dati", whatever the name from an old profile holds; a name that
+    // would lead elsewhere has none.
+    void cartellaDeiRegistri_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<bool>("dentro");
+        QTest::newRow("nome") << "Marco Rossi" << true;
+        QTest::newRow("virgola di un vecchio profilo") << "Rossi, Marco" << true;
+        QTest::newRow("punti nel nome") << "A..B" << true;
+        QTest::newRow("vuoto") << "" << false;
+        QTest::newRow("punto") << "." << false;
+        QTest::newRow("punto punto") << ".." << false;
+        QTest::newRow("punti e blank") << " .. " << false;
+        QTest::newRow("barra") << "../altro" << false;
+        QTest::newRow("barra rovesciata") << "..\\altro" << false;
+        QTest::newRow("unità") << "C:altro" << false;
+        QTest::newRow("a capo") << "Marco\nAnna" << false;
+    }
+    void cartellaDeiRegistri()
+    {
+        QFETCH(QString, nome);
+        QFETCH(bool, dentro);
+        const Percorsi percorsi(QStringLiteral("/programma"), QStringLiteral("/radice"), QStringLiteral("/font"));
+        const std::optional<QString> cartella = percorsi.cartellaRegistri(nome);
+        QCOMPARE(cartella.has_value(), dentro);
+        if (cartella)
+            QCOMPARE(QFileInfo(QDir::cleanPath(*cartella)).absolutePath() + u'/', percorsi.cartellaDati());
     }
 };
 

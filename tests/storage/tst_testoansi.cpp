@@ -105,6 +105,9 @@ private slots:
                                        << QByteArray("\xEF\xBB\xBF\xC5\x81ukasz \xE2\x98\xBA");
         // In Windows-1252 these would be C3 A9, which reads back as UTF-8 "é".
         QTest::newRow("1252 che pare utf-8") << QStringLiteral("Ã©") << QByteArray("\xEF\xBB\xBF\xC3\x83\xC2\xA9");
+        // In Windows-1252 these would be EF BB BF, which reads back as a byte order mark.
+        QTest::newRow("1252 che pare un bom")
+            << QStringLiteral("ï»¿x") << QByteArray("\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBFx");
     }
     void codifica()
     {

@@ -2,6 +2,8 @@
 // size): each control lies wholly inside the window below the menu bar, and each text shows whole.
 #include "exercise/Form1.h"
 #include "home/FormMenu.h"
+#include "results/FlexGrid.h"
+#include "results/FormEserciziEseguiti.h"
 #include "settings/FormConfigura.h"
 #include "settings/FrameCreaNuovaLista.h"
 #include "startup/FormAvvio.h"
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
@@ -67,13 +70,13 @@ private slots:
     void cleanup() { m_p.reset(); }
 
     // The exercise shows a story far longer than any box holds at 28 points; the home screen, two pupils, one
-    // with a long name.
+    // with a long name; the record, as many statements as it holds, that story among them.
     void tuttoSulloSchermo_data()
     {
         QTest::addColumn<QString>("schermata");
         QTest::addColumn<QString>("stile");
         for (const char* stile : {"maiuscolo", "minuscolo", "corsivo"}) {
-            for (const char* schermata : {"FormAvvio", "FormMenu", "Form1", "FormConfigura"})
+            for (const char* schermata : {"FormAvvio", "FormMenu", "Form1", "FormConfigura", "FormEserciziEseguiti"})
                 QTest::addRow("%s %s", schermata, stile) << QString(schermata) << QString(stile);
         }
     }
@@ -94,13 +97,17 @@ private slots:
         stato.NomeUtente = QStringLiteral("Maria Margherita");
         stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);
 
-        Schermata* s = m_p->programma.apriAvvio();
+        Schermata* s = m_p->programma.apriAvvio(); // which empties the record
+        while (stato.RegistroEsercizi.aggiungi(lungo, lungo))
+            stato.RegistroEsercizi.segnaErrore();
         if (schermata == QStringLiteral("FormMenu"))
             s = m_p->programma.apriMenu(s);
         else if (schermata == QStringLiteral("Form1"))
             s = m_p->programma.apriEsercizio(s);
         else if (schermata == QStringLiteral("FormConfigura"))
             s = m_p->programma.apriConfigurazioni(s);
+        else if (schermata == QStringLiteral("FormEserciziEseguiti"))
+            s = m_p->programma.apriEserciziEseguiti(s);
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->frameGeometry(), s->screen()->availableGeometry());
         auto* configura = qobject_cast<FormConfigura*>(s);
@@ -145,6 +152,14 @@ private:
             QVERIFY2(finestra.contains(QRect(c->mapTo(s, QPoint(0, 0)), c->size())), qPrintable(c->objectName()));
             const auto [serve, ha] = spazioDelTesto(c);
             QVERIFY2(serve.boundedTo(ha) == serve, qPrintable(c->objectName()));
+            // A grid shows all its columns side by side, every row number whole, every row a whole line high.
+            if (auto* griglia = qobject_cast<FlexGrid*>(c)) {
+                QCOMPARE(griglia->horizontalScrollBar()->maximum(), 0);
+                const QString ultimo = griglia->TextMatrix(griglia->Rows() - 1, 0);
+                QCOMPARE(ultimo, QStringLiteral("1000"));
+                QVERIFY(griglia->ColWidth(0) >= griglia->larghezzaFissaPer(ultimo));
+                QVERIFY(griglia->RowHeight() >= griglia->fontMetrics().height());
+            }
         }
         QVERIFY(controlliVisti >= 2);
     }

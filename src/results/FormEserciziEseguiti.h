@@ -1,0 +1,63 @@
+// The record of exercises done: every statement put to the pupil in this run, with its wrong answers, in a grid
+// that can be saved as a record file, opened again and printed.
+#pragma once
+
+#include "support/Schermata.h"
+
+#include <memory>
+#include <optional>
+
+class FlexGrid;
+class Programma;
+class QAction;
+class QDate;
+class QLabel;
+class QMenu;
+class QPrinter;
+namespace StampaRegistro {
+struct Contenuto;
+}
+
+class FormEserciziEseguiti : public Schermata {
+    Q_OBJECT
+public:
+    explicit FormEserciziEseguiti(Programma& programma);
+    ~FormEserciziEseguiti() override;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    FlexGrid* MSFlexGrid1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuSalva = nullptr;
+    QAction* mnuApri = nullptr;
+    QMenu* mnuStampa = nullptr;
+    QAction* mnuStampaRegistro = nullptr;
+    QAction* mnuAnteprima = nullptr;
+    QAction* mnuEsci = nullptr;
+
+    // "Ordiparo" and the date as the system writes it, with the whole year.
+    static QString intestazione(const QDate& data);
+    // What the screen shows, laid out for paper.
+    StampaRegistro::Contenuto contenutoStampa() const;
+
+protected:
+    void attivazione() override;
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    void mnuSalva_Click();
+    void mnuApri_Click();
+    void mnuStampaRegistro_Click();
+    void mnuAnteprima_Click();
+    void mnuEsci_Click();
+
+    void dimensionaColonne();
+    // The user's folder of record files, made when missing; none when it cannot be.
+    std::optional<QString> cartellaRegistri();
+    void segnalaErrore();
+    QPrinter& stampante();
+
+    Programma& m_programma;
+    std::unique_ptr<QPrinter> m_stampante;
+};

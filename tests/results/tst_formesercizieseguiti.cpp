@@ -1,0 +1,329 @@
+// The record of exercises done as the teacher uses it: opened from the home screen, filled from the run's record,
+// saved and opened again through the file dialogs, printed to paper or PDF.
+#include "home/FormMenu.h"
+#include "results/ColonneRegistro.h"
+#include "results/FlexGrid.h"
+#include "results/FormEserciziEseguiti.h"
+#include "support/AmbienteProva.h"
+#include "support/CommDlgs.h"
+#include "support/Messaggi.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <numeric>
+
+namespace {
+const QString kErrore = QStringLiteral("Si è verificato un errore!");
+
+// The text of the PDF, page by page.
+QStringList pagineDelPdf(const QString& pdf)
+{
+    QProcess testo;
+    testo.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!testo.waitForFinished() || testo.exitCode() != 0)
+        return {};
+    QStringList pagine = QString::fromUtf8(testo.readAllStandardOutput()).split(u'\f');
+    pagine.removeLast(); // after the last page break
+    return pagine;
+}
+
+int pagineSecondoPdfinfo(const QString& pdf)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished();
+    const auto trovato = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+                             .match(QString::fromUtf8(info.readAllStandardOutput()));
+    return trovato.hasMatch() ? trovato.captured(1).toInt() : -1;
+}
+} // namespace
+
+class TestFormEserciziEseguiti : public QObject {
+    Q_OBJECT
+    std::unique_ptr<AmbienteProva> m_ambiente;
+    std::unique_ptr<ProgrammaProva> m_p;
+
+    StatoProgramma& stato() { return *m_p->stato; }
+    QString dati(const QString& relativo) { return stato().percorsi.cartellaDati() + relativo; }
+    FormEserciziEseguiti* apri()
+    {
+        auto* s = m_p->programma.apriEserciziEseguiti(nullptr);
+        return QTest::qWaitForWindowExposed(s) ? s : nullptr;
+    }
+    // The grid's cells, row by row, the fixed ones included.
+    static QList<QStringList> celle(const FlexGrid* griglia)
+    {
+        QList<QStringList> righe;
+        for (int r = 0; r < griglia->Rows(); ++r) {
+            QStringList riga;
+            for (int c = 0; c < griglia->Cols(); ++c)
+                riga << griglia->TextMatrix(r, c);
+            righe << riga;
+        }
+        return righe;
+    }
+    static QStringList mostrati()
+    {
+        const QStringList testi = Messaggi::Prova::mostrati();
+        Messaggi::Prova::dimentica();
+        return testi;
+    }
+
+private slots:
+    void init()
+    {
+        m_ambiente = std::make_unique<AmbienteProva>();
+        m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
+        CommDlgs::Prova::intercetta(true);
+        CommDlgs::Prova::dimentica();
+        stato().NomeUtente = QStringLiteral("Anna");
+    }
+    void cleanup()
+    {
+        m_p.reset();
+        QVERIFY2(Messaggi::Prova::mostrati().isEmpty(), qPrintable(Messaggi::Prova::mostrati().join(u'|')));
+    }
+
+    // The home screen offers the record only when the profile keeps it; "&Esci" goes back home.
+    void dalMenuESulMenu_data()
+    {
+        QTest::addColumn<bool>("salvaAttivita");
+        QTest::newRow("registro tenuto") << true;
+        QTest::newRow("registro non tenuto") << false;
+    }
+    void dalMenuESulMenu()
+    {
+        QFETCH(bool, salvaAttivita);
+        m_p->imp().SalvaAttivita = salvaAttivita;
+        FormMenu* menu = m_p->programma.apriMenu(nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QCOMPARE(menu->mnuEserciziEseguiti->isEnabled(), salvaAttivita);
+        if (!salvaAttivita)
+            return;
+        menu->mnuEserciziEseguiti->trigger();
+        QTRY_VERIFY(!menu->isVisible());
+        FormEserciziEseguiti* s = qobject_cast<FormEserciziEseguiti*>(m_p->programma.schermataCorrente());
+        QVERIFY(s && s->isVisible());
+        s->mnuEsci->trigger();
+        QTRY_VERIFY(m_p->programma.formMenu() && m_p->programma.formMenu()->isVisible());
+        QVERIFY(!s->isVisible());
+    }
+
+    // Each statement shown in this run, numbered; the user and the date above; six columns at their shares.
+    void grigliaDalRegistro()
+    {
+        RegistroEsercizi& registro = stato().RegistroEsercizi;
+        registro.aggiungi(QStringLiteral("gatto.jpg"), QStringLiteral("Il gatto dorme."));
+        registro.segnaErrore();
+        registro.segnaErrore();
+        registro.aggiungi(QStringLiteral("Il cane, Fido, corre."), QStringLiteral(" Fido corre "));
+        FormEserciziEseguiti* s = apri();
+        QVERIFY(s);
+        QCOMPARE(s->Label1->text(), QStringLiteral("Anna"));
+        QCOMPARE(s->Label2->text(), QStringLiteral("Ordiparo") + QDate::currentDate().toString(u"dd/MM/yyyy"));
+        QCOMPARE(celle(s->MSFlexGrid1),
+                 (QList<QStringList>{{"", "", "", "", "", ""},
+                                     {"1", "gatto.jpg", "Il gatto dorme.", " *  * ", "", ""},
+                                     {"2", "Il cane, Fido, corre.", " Fido corre ", "", "", ""}}));
+        QCOMPARE(s->Label3->text(), QString());
+
+        QCOMPARE(ColonneRegistro::larghezze(7335), (std::array<int, 6>{305, 610, 610, 1830, 3050, 610}));
+        const auto larghezze = ColonneRegistro::larghezze(s->MSFlexGrid1->width() * 15);
+        for (int c = 0; c < 6; ++c) {
+            QCOMPARE(s->MSFlexGrid1->ColWidth(c), Schermata::pixel(larghezze[c]));
+            QCOMPARE(s->MSFlexGrid1->ColAlignment(c),
+                     (c == 3 || c == 4 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+        }
+    }
+
+    // A record opened and saved again is the same file, byte by byte; the rows are numbered afresh. The
+    // user's folder is made at the first use; the dialogs start there, for "*.rpt" files.
+    void apertoERisalvato()
+    {
+        const QByteArray file(
+            "Anna Rossi\r\nOrdiparo05/12/2026\r\n 3 \r\n"
+            "gatto.jpg\r\n  Il gatto, \"Micio\", dorme.  \r\n *  * \r\nvista, con virgola\r\n\"s\xEC\"\r\n"
+            "Citt\xE0\r\n\r\n\r\n   \r\nfine \r\n"
+            "Nota, del maestro\r\n");
+        const QString originale = m_ambiente->cartella() + QStringLiteral("/originale.rpt");
+        AmbienteProva::scrivi(originale, file);
+        stato().RegistroEsercizi.aggiungi(QStringLiteral("x"), QStringLiteral("y"));
+        FormEserciziEseguiti* s = apri();
+        QVERIFY(!QFileInfo::exists(dati(QStringLiteral("Anna"))));
+
+        CommDlgs::Prova::rispondiFile(originale);
+        s->mnuApri->trigger();
+        QCOMPARE(s->Label1->text(), QStringLiteral("Anna Rossi"));
+        QCOMPARE(celle(s->MSFlexGrid1), (QList<QStringList>{{"", "", "", "", "", ""},
+                                                            {"1", "gatto.jpg", "  Il gatto, \"Micio\", dorme.  ",
+                                                             " *  * ", "vista, con virgola", "\"sì\""},
+                                                            {"2", "Città", "", "", "   ", "fine "}}));
+        QCOMPARE(s->Label3->text(), QStringLiteral("Nota, del maestro"));
+
+        const QString copia = dati(QStringLiteral("Anna/copia.rpt"));
+        CommDlgs::Prova::rispondiFile(copia);
+        s->mnuSalva->trigger();
+        QCOMPARE(AmbienteProva::leggi(copia), file);
+        const QString cartella = dati(QStringLiteral("Anna/"));
+        QCOMPARE(CommDlgs::Prova::richieste(), (QStringList{"apri Apri|" + cartella + "|*.rpt (*.rpt)|rpt",
+                                                            "salva Salva|" + cartella + "|*.rpt (*.rpt)|rpt"}));
+        QVERIFY(QFileInfo::exists(stato().percorsi.leggimi()));
+    }
+
+    // Saved from the run's record and opened again: a name with a comma comes back only up to the comma.
+    void salvatoERiaperto_data()
+    {
+        QTest::addColumn<QString>("utente");
+        QTest::addColumn<QString>("riletto");
+        QTest::newRow("nome semplice") << "Anna"
+                                       << "Anna";
+        QTest::newRow("nome con la virgola") << "Rossi, Anna"
+                                             << "Rossi";
+    }
+    void salvatoERiaperto()
+    {
+        QFETCH(QString, utente);
+        QFETCH(QString, riletto);
+        stato().NomeUtente = utente;
+        stato().RegistroEsercizi.aggiungi(QStringLiteral("Il gatto, Micio."), QStringLiteral("  Dorme  "));
+        FormEserciziEseguiti* s = apri();
+        const QString percorso = dati(utente + QStringLiteral("/oggi.rpt"));
+        CommDlgs::Prova::rispondiFile(percorso);
+        s->mnuSalva->trigger();
+        QCOMPARE(AmbienteProva::leggi(percorso), utente.toLatin1() + "\r\n" + s->Label2->text().toLatin1() +
+                                                     "\r\n 2 \r\nIl gatto, Micio.\r\n  Dorme  \r\n\r\n\r\n\r\n\r\n");
+        const QList<QStringList> prima = celle(s->MSFlexGrid1);
+        CommDlgs::Prova::rispondiFile(percorso);
+        s->mnuApri->trigger();
+        QCOMPARE(s->Label1->text(), riletto);
+        QCOMPARE(celle(s->MSFlexGrid1), prima);
+    }
+
+    // Every failure says so; a cancelled opening leaves the grid empty, a broken file what was read of it, and
+    // either can be saved afterwards as a whole file.
+    void fallimenti_data()
+    {
+        QTest::addColumn<QString>("utente");
+        QTest::addColumn<QString>("azione");
+        QTest::addColumn<QByteArray>("file"); // "-": the dialog is cancelled
+        QTest::addColumn<int>("righe");
+        QTest::addColumn<QString>("primaCella"); // row 1, column 1 afterwards
+        const QByteArray testa("Bruno\r\nOrdiparo01/02/2026\r\n");
+        const QByteArray riga("s\r\na\r\ne\r\n4\r\n5\r\n");
+        QTest::newRow("salva annullato") << "Anna"
+                                         << "salva" << QByteArray("-") << 3 << "stimolo";
+        QTest::newRow("apri annullato") << "Anna"
+                                        << "apri" << QByteArray("-") << 3 << "";
+        QTest::newRow("troncato") << "Anna"
+                                  << "apri" << testa + " 5 \r\n" + riga + "t\r\n"
+                                  << 3 << "s";
+        QTest::newRow("senza la nota") << "Anna"
+                                       << "apri" << testa + " 2 \r\n" + riga << 2 << "s";
+        QTest::newRow("zero righe") << "Anna"
+                                    << "apri" << testa + " 0 \r\n\r\n"
+                                    << 1 << "";
+        QTest::newRow("file vuoto") << "Anna"
+                                    << "apri" << QByteArray() << 1 << "";
+        QTest::newRow("utente che esce da dati") << ".."
+                                                 << "salva" << QByteArray("-") << 3 << "stimolo";
+        QTest::newRow("utente vuoto") << ""
+                                      << "apri" << QByteArray("-") << 3 << "";
+    }
+    void fallimenti()
+    {
+        QFETCH(QString, utente);
+        QFETCH(QString, azione);
+        QFETCH(QByteArray, file);
+        QFETCH(int, righe);
+        QFETCH(QString, primaCella);
+        stato().NomeUtente = utente;
+        for (int i = 0; i < 2; ++i)
+            stato().RegistroEsercizi.aggiungi(QStringLiteral("stimolo"), QStringLiteral("affermazione"));
+        FormEserciziEseguiti* s = apri();
+        const QString percorso = m_ambiente->cartella() + QStringLiteral("/registro.rpt");
+        if (file != "-") {
+            AmbienteProva::scrivi(percorso, file);
+            CommDlgs::Prova::rispondiFile(percorso);
+        }
+        (azione == QStringLiteral("apri") ? s->mnuApri : s->mnuSalva)->trigger();
+        QCOMPARE(mostrati(), QStringList{kErrore});
+        QCOMPARE(s->MSFlexGrid1->Rows(), righe);
+        QCOMPARE(s->MSFlexGrid1->TextMatrix(1, 1), primaCella);
+        QCOMPARE(QDir(stato().percorsi.cartellaOrdiparo()).entryList(QDir::Files), QStringList());
+        QCOMPARE(AmbienteProva::leggi(percorso), file == "-" ? QByteArray() : file);
+        if (utente.isEmpty() || utente == QStringLiteral("..")) {
+            QCOMPARE(CommDlgs::Prova::richieste(), QStringList()); // refused before any dialog
+            return;
+        }
+
+        const QString dopo = m_ambiente->cartella() + QStringLiteral("/dopo.rpt");
+        CommDlgs::Prova::rispondiFile(dopo);
+        s->mnuSalva->trigger();
+        QCOMPARE(mostrati(), QStringList());
+        QCOMPARE(AmbienteProva::leggi(dopo).count("\r\n"), 5 * (righe - 1) + 4);
+    }
+
+    // Printed to a PDF through the print dialog: the rows in order over as many pages as they need, the pages
+    // numbered. The preview paints the same pages.
+    void stampa300Righe()
+    {
+        for (int r = 1; r <= 300; ++r)
+            stato().RegistroEsercizi.aggiungi(QStringLiteral("S%1").arg(r), QStringLiteral("A%1").arg(r));
+        FormEserciziEseguiti* s = apri();
+        const QString pdf = m_ambiente->cartella() + QStringLiteral("/registro.pdf");
+        CommDlgs::Prova::rispondiFile(pdf);
+        s->mnuStampaRegistro->trigger();
+        QCOMPARE(CommDlgs::Prova::richieste(), QStringList{"stampa"});
+
+        // A4 with the grid's 12-point rows: 33 rows under the title block, 36 on each later page.
+        const int pagine = pagineSecondoPdfinfo(pdf);
+        QCOMPARE(pagine, 9);
+        const QStringList testi = pagineDelPdf(pdf);
+        QCOMPARE(testi.size(), pagine);
+        QVERIFY(testi.first().contains(QStringLiteral("Anna")));
+        QVERIFY(testi.first().contains(s->Label2->text()));
+        QList<int> numeri;
+        QList<int> perPagina;
+        for (int p = 0; p < pagine; ++p) {
+            QVERIFY(testi[p].contains(QStringLiteral("Pagina %1 di %2").arg(p + 1).arg(pagine)));
+            const qsizetype prima = numeri.size();
+            for (const auto& trovato :
+                 QRegularExpression(QStringLiteral("\\b(\\d+)\\s+S(\\d+)\\s+A(\\d+)\\b")).globalMatch(testi[p])) {
+                QCOMPARE(trovato.captured(2), trovato.captured(1));
+                QCOMPARE(trovato.captured(3), trovato.captured(1));
+                numeri << trovato.captured(1).toInt();
+            }
+            perPagina << static_cast<int>(numeri.size() - prima);
+        }
+        QCOMPARE(perPagina, (QList<int>{33, 36, 36, 36, 36, 36, 36, 36, 15}));
+        QList<int> tutti(300);
+        std::iota(tutti.begin(), tutti.end(), 1);
+        QCOMPARE(numeri, tutti);
+
+        const QString anteprima = m_ambiente->cartella() + QStringLiteral("/anteprima.pdf");
+        CommDlgs::Prova::rispondiFile(anteprima);
+        s->mnuAnteprima->trigger();
+        QCOMPARE(pagineSecondoPdfinfo(anteprima), pagine);
+
+        s->mnuStampaRegistro->trigger(); // cancelled: nothing printed, nothing said
+        QCOMPARE(CommDlgs::Prova::richieste().size(), 3);
+    }
+
+    // A printer that cannot be written to is told of.
+    void stampaNonRiuscita()
+    {
+        FormEserciziEseguiti* s = apri();
+        CommDlgs::Prova::rispondiFile(m_ambiente->cartella() + QStringLiteral("/manca/registro.pdf"));
+        s->mnuStampaRegistro->trigger();
+        QCOMPARE(mostrati(), QStringList{QStringLiteral("Non è stato possibile stampare il registro.")});
+    }
+};
+
+QTEST_MAIN(TestFormEserciziEseguiti)
+#include "tst_formesercizieseguiti.moc"
