@@ -308,13 +308,13 @@ bool FrameCreaNuovaLista::scegliLista()
         window(), CommDlgs::kApri, QStringLiteral("Open"), QString(), filtro,
         stato.percorsi.fileNelProgramma(QStringLiteral("testiordiparo/")), QStringLiteral("txt"));
     if (percorso.isEmpty()) {
-        Messaggi::informa(window(), kNessunFile);
+        Messaggi::errore(window(), kNessunFile);
         return false;
     }
     stato.ImpostazioniUtente.ListaInUso = percorso;
     m_labelListaInUso->setText(percorso);
     if (const auto errore = CaricaLista(stato.TabellaFrasi, percorso, stato.percorsi))
-        Messaggi::informa(window(), *errore);
+        Messaggi::errore(window(), *errore);
     return true;
 }
 
@@ -373,7 +373,7 @@ void FrameCreaNuovaLista::CommandSalvaLista_Click()
     }
     if (const auto errore = SalvaFile(stato.TabellaFrasi, lista)) {
         lista = precedente; // the file was not written: it is not the list of this table
-        Messaggi::informa(window(), *errore);
+        Messaggi::errore(window(), *errore);
         return;
     }
     m_labelListaInUso->setText(lista);
