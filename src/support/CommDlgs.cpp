@@ -6,6 +6,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -119,7 +120,10 @@ QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const Q
                                            cartellaIniziale, filtroQt(filtro), estensione);
         return rispostaDiProva<QString>(richiesta).value_or(QString());
     }
-    QFileDialog dialogo(owner, titolo, cartellaIniziale, filtroQt(filtro));
+    // A missing folder would be offered as the file's name: the dialog starts in its parent instead.
+    QFileDialog dialogo(owner, titolo,
+                        QFileInfo(cartellaIniziale).isDir() ? cartellaIniziale : QFileInfo(cartellaIniziale).path(),
+                        filtroQt(filtro));
     dialogo.setAcceptMode(apri ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialogo.setFileMode(apri ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialogo.setDefaultSuffix(estensione);
