@@ -246,6 +246,8 @@ void Form1::attivazione()
     applicaColori();
 
     m_scansione->setColori(impostazioni.ColoreBottoni, impostazioni.ColoreBottoneSelezionato);
+    m_scansione->regola(impostazioni, m_programma.voceScansione.get(),
+                        [this] { return m_personaggio && m_personaggio->staParlando(); });
     if (impostazioni.ModalitaInput == ScansioneCursore::Manuale ||
         impostazioni.ModalitaInput == ScansioneCursore::Automatica)
         m_scansione->prepara(impostazioni.ModalitaInput,

@@ -153,6 +153,7 @@ void FormMenu::ImpostaUtente()
     }
 
     m_scansione->setColori(impostazioni.ColoreBottoni, impostazioni.ColoreBottoneSelezionato);
+    m_scansione->regola(impostazioni, m_programma.voceScansione.get(), {});
     const int modalita = impostazioni.ModalitaInput;
     if (modalita == ScansioneCursore::Manuale || modalita == ScansioneCursore::Automatica) {
         for (QPushButton* bottone : Command1)

@@ -3,6 +3,7 @@
 
 #include "exercise/Form1.h"
 #include "exercise/agent/AgenteMerlino.h"
+#include "exercise/agent/VoceScansioneEspeak.h"
 #include "home/FormMenu.h"
 #include "results/FormEserciziEseguiti.h"
 #include "settings/FormConfigura.h"
@@ -16,8 +17,11 @@ Programma::Programma(StatoProgramma& statoProgramma, SuonoFeedback& suoniProgram
     : stato(statoProgramma), suoni(suoniProgramma), creaAgente([this](QWidget* schermata) {
           return std::make_unique<ControlloAgenteMerlino>(
               schermata, stato.percorsi.fileNelProgramma(QStringLiteral("personaggi/")));
-      })
+      }),
+      voceScansione(std::make_unique<VoceScansioneEspeak>())
 {}
+
+Programma::~Programma() = default;
 
 Personaggio* Programma::caricaMerlino(QWidget* schermata, std::unique_ptr<ControlloAgente>& controllo)
 {

@@ -16,16 +16,20 @@ class FormEserciziEseguiti;
 class QWidget;
 class ControlloAgente;
 class Personaggio;
+class VoceScansione;
 
 class Programma {
 public:
     Programma(StatoProgramma& stato, SuonoFeedback& suoni);
+    ~Programma();
     Q_DISABLE_COPY_MOVE(Programma)
 
     StatoProgramma& stato;
     SuonoFeedback& suoni;
     // Makes the speaking-character component for a screen; tests put a fake in its place.
     std::function<std::unique_ptr<ControlloAgente>(QWidget* schermata)> creaAgente;
+    // The voice that says the buttons in auditory scanning; tests put a fake in its place.
+    std::unique_ptr<VoceScansione> voceScansione;
     // Loads the character "Merlin" for a screen into controllo. Null when it cannot be loaded: the screen goes
     // on without it, and the teacher is told once per run.
     Personaggio* caricaMerlino(QWidget* schermata, std::unique_ptr<ControlloAgente>& controllo);

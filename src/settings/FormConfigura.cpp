@@ -176,7 +176,8 @@ void FormConfigura::ImpostaConfigurazioni()
                                       Option4[0],
                                       Option4[1],
                                       Option4[2],
-                                      CheckDisabilitaMousePersonalizzato};
+                                      CheckDisabilitaMousePersonalizzato,
+                                      CheckScansioneUditiva};
     for (QWidget* controllo : sulloSfondo)
         Colori::impostaSfondo(controllo, imp.ColoreSfondo);
 
@@ -208,6 +209,20 @@ void FormConfigura::ImpostaConfigurazioni()
         HScroll3->setValue(imp.VelocitaScansione);
         HScroll3_Change(HScroll3->value());
     }
+    // The switch's settings belong to scanning; the first step and the rounds to automatic scanning alone.
+    const bool scansione = imp.ModalitaInput == 1 || automatica;
+    CheckScansioneUditiva->setChecked(imp.ScansioneUditiva);
+    for (const RegolazioneSensore& regolazione : std::as_const(m_regolazioni)) {
+        regolazione.scala->setValue(imp.*regolazione.campo);
+        regolazione.mostra(regolazione.scala->value());
+    }
+    for (QWidget* controllo : {static_cast<QWidget*>(CheckScansioneUditiva), static_cast<QWidget*>(HScrollAccettazione),
+                               static_cast<QWidget*>(LabelAccettazione), static_cast<QWidget*>(HScrollRilascio),
+                               static_cast<QWidget*>(LabelRilascio)})
+        controllo->setVisible(scansione);
+    for (QWidget* controllo : {static_cast<QWidget*>(HScrollPrimoPasso), static_cast<QWidget*>(LabelPrimoPasso),
+                               static_cast<QWidget*>(HScrollGiri), static_cast<QWidget*>(LabelGiri)})
+        controllo->setVisible(automatica);
 }
 
 void FormConfigura::mnuEsci_Click()

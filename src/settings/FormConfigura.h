@@ -3,8 +3,11 @@
 // once; the profile file is written on leaving through "&Menu" and before every change of user.
 #pragma once
 
+#include "storage/ImpostazioniUtente.h"
 #include "support/Schermata.h"
 
+#include <QList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -104,6 +107,16 @@ public:
     QLabel* Label7;
     QCheckBox* CheckDisabilitaMousePersonalizzato;
     QPushButton* CommandSceltaColoreBottoniSelezionati;
+    // Switch access: each button said aloud, and the timing of the switch, each a scale with its caption.
+    QCheckBox* CheckScansioneUditiva;
+    QScrollBar* HScrollPrimoPasso;
+    QLabel* LabelPrimoPasso;
+    QScrollBar* HScrollAccettazione;
+    QLabel* LabelAccettazione;
+    QScrollBar* HScrollRilascio;
+    QLabel* LabelRilascio;
+    QScrollBar* HScrollGiri;
+    QLabel* LabelGiri;
 
 protected:
     void attivazione() override;
@@ -161,6 +174,15 @@ private:
     void Option4_Click(int indice);
     void HScroll3_Change(int valore);
     void CommandSceltaColoreBottoniSelezionati_Click();
+    // A scale of the switch's timing, the setting it writes and its caption.
+    struct RegolazioneSensore {
+        QScrollBar* scala;
+        QLabel* didascalia;
+        qint16 ImpostazioniUtente::*campo;
+        std::function<QString(int)> testo;
+        void mostra(int valore) const;
+    };
+    QList<RegolazioneSensore> m_regolazioni;
 
     Programma& m_programma;
     QString m_tagVoce;

@@ -1,5 +1,5 @@
 // The "Modalità di input" tab: mouse, manual or automatic scanning, the scanning step, the system's mouse
-// pointer and the colour of the highlighted button.
+// pointer, the colour of the highlighted button, auditory scanning and the switch's timing.
 #include "home/Programma.h"
 #include "settings/FormConfigura.h"
 #include "storage/StatoProgramma.h"
@@ -53,6 +53,74 @@ void FormConfigura::creaFramePunt()
     posiziona(CommandSceltaColoreBottoniSelezionati, 240, 4200, 5040, 840);
     connect(CommandSceltaColoreBottoniSelezionati, &QPushButton::clicked, this,
             &FormConfigura::CommandSceltaColoreBottoniSelezionati_Click);
+
+    CheckScansioneUditiva = new QCheckBox(QStringLiteral("Scansione uditiva: ogni bottone è detto a voce"), FramePunt);
+    CheckScansioneUditiva->setObjectName(QStringLiteral("CheckScansioneUditiva"));
+    posiziona(CheckScansioneUditiva, 240, 5160, 10000, 480);
+    connect(CheckScansioneUditiva, &QCheckBox::toggled, this,
+            [this](bool spuntata) { m_programma.stato.ImpostazioniUtente.ScansioneUditiva = spuntata; });
+
+    // The switch's timing: a scale each, which writes its setting and its caption as it moves.
+    const auto secondi = [](int ms) { return QLocale::system().toString(ms / 1000.0, 'f', 2) + QStringLiteral(" s"); };
+    const struct {
+        QScrollBar*& scala;
+        QLabel*& didascalia;
+        const char* nome;
+        const char* nomeAccessibile;
+        qint16 ImpostazioniUtente::*campo;
+        int minimo, massimo, passo;
+        std::function<QString(int)> testo;
+    } righe[] = {
+        {HScrollPrimoPasso, LabelPrimoPasso, "PrimoPasso", "Durata del primo passo di ogni giro",
+         &ImpostazioniUtente::FattorePrimoPasso, 1, 4, 1,
+         [](int volte) {
+             return volte > 1 ? QStringLiteral("Primo passo del giro: ×%1").arg(volte)
+                              : QStringLiteral("Primo passo del giro: normale");
+         }},
+        {HScrollAccettazione, LabelAccettazione, "Accettazione", "Pressione minima del sensore",
+         &ImpostazioniUtente::TempoAccettazione, 0, 2000, 50,
+         [secondi](int ms) {
+             return ms > 0 ? QStringLiteral("Pressione minima: ") + secondi(ms)
+                           : QStringLiteral("Pressione minima: nessuna");
+         }},
+        {HScrollRilascio, LabelRilascio, "Rilascio", "Tempo di rilascio del sensore",
+         &ImpostazioniUtente::TempoRilascio, 0, 2000, 50,
+         [secondi](int ms) {
+             return ms > 0 ? QStringLiteral("Dopo una scelta, fermo per ") + secondi(ms)
+                           : QStringLiteral("Dopo una scelta: nessuna attesa");
+         }},
+        {HScrollGiri, LabelGiri, "Giri", "Giri senza scelte prima della pausa",
+         &ImpostazioniUtente::GiriPrimaDellaPausa, 0, 20, 1,
+         [](int giri) {
+             return giri > 0 ? QStringLiteral("Pausa dopo %1 giri a vuoto").arg(giri)
+                             : QStringLiteral("Pausa dopo i giri: mai");
+         }},
+    };
+    int alto = 5760;
+    for (const auto& riga : righe) {
+        riga.scala = new QScrollBar(Qt::Horizontal, FramePunt);
+        riga.scala->setObjectName(QStringLiteral("HScroll") + QString::fromLatin1(riga.nome));
+        riga.scala->setAccessibleName(QString::fromUtf8(riga.nomeAccessibile));
+        riga.scala->setRange(riga.minimo, riga.massimo);
+        riga.scala->setSingleStep(riga.passo);
+        riga.scala->setPageStep(riga.passo * 4);
+        posiziona(riga.scala, 600, alto, 5400, 360);
+        riga.didascalia = new QLabel(FramePunt);
+        riga.didascalia->setObjectName(QStringLiteral("Label") + QString::fromLatin1(riga.nome));
+        posiziona(riga.didascalia, 6240, alto - 60, 4440, 480);
+        alto += 480;
+        const RegolazioneSensore regolazione{riga.scala, riga.didascalia, riga.campo, riga.testo};
+        connect(riga.scala, &QScrollBar::valueChanged, this, [this, regolazione](int valore) {
+            m_programma.stato.ImpostazioniUtente.*regolazione.campo = static_cast<qint16>(valore);
+            regolazione.mostra(valore);
+        });
+        m_regolazioni << regolazione;
+    }
+}
+
+void FormConfigura::RegolazioneSensore::mostra(int valore) const
+{
+    didascalia->setText(testo(valore));
 }
 
 void FormConfigura::Option4_Click(int indice)

@@ -13,7 +13,7 @@
 
 namespace {
 constexpr double kPulsanteDiSistema = -2147483633.0; // system colour 15: button face
-constexpr qint64 kMassimoByteProfilo = 64 * 1024;    // 25 short lines: anything larger is damaged
+constexpr qint64 kMassimoByteProfilo = 64 * 1024;    // 30 short lines: anything larger is damaged
 
 QString testoBooleano(bool valore)
 {
@@ -47,6 +47,9 @@ constexpr Intervallo kDimensioneFont{6, 72};
 constexpr Intervallo kModalitaInput{0, 2};
 constexpr Intervallo kVelocitaScansione{4, 60};
 constexpr Intervallo kTipoRisposte{0, 1};
+constexpr Intervallo kFattorePrimoPasso{1, 4};
+constexpr Intervallo kTempoSensore{0, 2000};
+constexpr Intervallo kGiriPrimaDellaPausa{0, 20};
 constexpr Intervallo kColoreSemplice{0, 0xFFFFFF};
 constexpr Intervallo kColoreDiSistema{-2147483648.0, -2147483648.0 + 24}; // top bit set, system colours 0..24
 
@@ -75,6 +78,21 @@ public:
     {
         if (const std::optional<double> valore = numero())
             prendi(campo, *valore, interoTra(*valore, limiti));
+    }
+    // A line after the first 25: older profiles end before it, which is no damage; a value that is not
+    // a number or outside its range leaves the default and counts as one out of range.
+    void aggiunto(qint16& campo, Intervallo limiti)
+    {
+        if (const std::optional<QString> campoLetto = m_lettore.leggiCampo()) {
+            bool valido = false;
+            const double valore = campoLetto->trimmed().toDouble(&valido);
+            prendi(campo, valore, valido && interoTra(valore, limiti));
+        }
+    }
+    void aggiunto(bool& campo)
+    {
+        if (const std::optional<QString> campoLetto = m_lettore.leggiCampo())
+            campo = campoLetto->startsWith(u'T');
     }
     void colore(double& campo)
     {
@@ -201,6 +219,11 @@ void ImpostazioniPredefinite(ImpostazioniUtente& i, const Percorsi& percorsi)
     i.ColoreBottoni = kPulsanteDiSistema;
     i.ColoreBottoneSelezionato = 255;
     i.TipoRisposte = 1;
+    i.FattorePrimoPasso = 1;
+    i.TempoAccettazione = 0;
+    i.TempoRilascio = 0;
+    i.GiriPrimaDellaPausa = 0;
+    i.ScansioneUditiva = false;
 }
 
 std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percorsoUtente, const Percorsi& percorsi)
@@ -242,6 +265,11 @@ std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percors
     p.colore(letto.ColoreBottoni);
     p.colore(letto.ColoreBottoneSelezionato);
     p.intero(letto.TipoRisposte, kTipoRisposte);
+    p.aggiunto(letto.FattorePrimoPasso, kFattorePrimoPasso);
+    p.aggiunto(letto.TempoAccettazione, kTempoSensore);
+    p.aggiunto(letto.TempoRilascio, kTempoSensore);
+    p.aggiunto(letto.GiriPrimaDellaPausa, kGiriPrimaDellaPausa);
+    p.aggiunto(letto.ScansioneUditiva);
     if (p.illeggibile())
         ImpostazioniPredefinite(i, percorsi);
     else
@@ -296,8 +324,13 @@ std::optional<QString> SalvaUtente(const ImpostazioniUtente& i, const QString& p
         numero(i.ColoreBottoni),
         numero(i.ColoreBottoneSelezionato),
         numero(i.TipoRisposte),
+        numero(i.FattorePrimoPasso),
+        numero(i.TempoAccettazione),
+        numero(i.TempoRilascio),
+        numero(i.GiriPrimaDellaPausa),
+        testoBooleano(i.ScansioneUditiva),
     };
-    Q_ASSERT(righe.size() == kRigheProfilo);
+    Q_ASSERT(righe.size() == kRigheProfilo + kRigheAggiunte);
     return TestoAnsi::scriviRighe(profilo, righe);
 }
 

@@ -33,6 +33,17 @@ struct ImpostazioniUtente {
     double ColoreBottoni = 0;
     double ColoreBottoneSelezionato = 0;
     qint16 TipoRisposte = 0;
+    // Switch access, on lines after the first 25 so that older readers skip them; all off in a profile
+    // that lacks them. The first step of each round lasts this many steps.
+    qint16 FattorePrimoPasso = 1;
+    // A press shorter than this is ignored (tremor); a press this soon after a taken step is ignored
+    // (a double hit); both in milliseconds, 0 is off.
+    qint16 TempoAccettazione = 0;
+    qint16 TempoRilascio = 0;
+    // Automatic scanning pauses after this many rounds with no press; 0 never pauses.
+    qint16 GiriPrimaDellaPausa = 0;
+    // Each button is spoken as the highlight reaches it.
+    bool ScansioneUditiva = false;
 
     bool operator==(const ImpostazioniUtente&) const = default;
 };
@@ -40,6 +51,7 @@ struct ImpostazioniUtente {
 namespace ModuloPerIni {
 
 inline constexpr int kRigheProfilo = 25;
+inline constexpr int kRigheAggiunte = 5; // the switch access lines that follow
 
 void ImpostazioniPredefinite(ImpostazioniUtente& impostazioni, const Percorsi& percorsi);
 

@@ -1,9 +1,12 @@
 // Switch scanning over a screen's buttons.
 #include "support/ScansioneCursore.h"
 
+#include "storage/ImpostazioniUtente.h"
 #include "support/Colori.h"
+#include "support/VoceScansione.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -25,6 +28,25 @@ ScansioneCursore::ScansioneCursore(QTimer* timer, QWidget* ricevitoreManuale, QW
     m_attesaRilascio.setSingleShot(true);
     m_attesaRilascio.setInterval(kConfermaRilascioMs);
     connect(&m_attesaRilascio, &QTimer::timeout, this, &ScansioneCursore::rilascioConfermato);
+    m_orologio = [orologio = std::make_shared<QElapsedTimer>()] {
+        if (!orologio->isValid())
+            orologio->start();
+        return orologio->elapsed();
+    };
+}
+
+void ScansioneCursore::regola(const ImpostazioniUtente& impostazioni, VoceScansione* voce,
+                              std::function<bool()> personaggioParla)
+{
+    m_fattorePrimoPasso = std::max<int>(1, impostazioni.FattorePrimoPasso);
+    m_accettazioneMs = impostazioni.TempoAccettazione;
+    m_rilascioMs = impostazioni.TempoRilascio;
+    m_giriPrimaDellaPausa = impostazioni.GiriPrimaDellaPausa;
+    m_voce = impostazioni.ScansioneUditiva ? voce : nullptr;
+    // Quicker than the character, in the character's pitch, so the pupil knows which voice is which.
+    m_velocitaVoce = impostazioni.VelocitaVoce * 3 / 2;
+    m_tonoVoce = impostazioni.TonoVoce;
+    m_personaggioParla = std::move(personaggioParla);
 }
 
 void ScansioneCursore::setColori(double normale, double selezionato)
@@ -43,6 +65,9 @@ void ScansioneCursore::prepara(int modalita, int intervalloMs)
     m_modalita = modalita;
     m_tastiGiu.clear();
     m_attesaRilascio.stop();
+    m_inPausa = false;
+    m_giriSilenziosi = 0;
+    m_intervallo = intervalloMs;
     const bool scansione = modalita == Manuale || modalita == Automatica;
     // While scanning the buttons never take the keyboard: after a helper's click the switch still
     // reaches the receiver, not the clicked button.
@@ -54,8 +79,7 @@ void ScansioneCursore::prepara(int modalita, int intervalloMs)
         m_timer->stop();
         return;
     }
-    if (modalita == Automatica)
-        m_timer->setInterval(intervalloMs);
+    m_timer->setInterval(intervalloPasso());
     m_timer->start();
     ricevitore()->setFocus();
 }
@@ -64,6 +88,14 @@ void ScansioneCursore::ferma()
 {
     m_timer->stop();
     m_attesaRilascio.stop();
+    if (m_voce)
+        m_voce->taci();
+}
+
+// The first button of a round holds the highlight longer, so the pupil has time to get ready.
+int ScansioneCursore::intervalloPasso() const
+{
+    return m_modalita == Automatica && m_cursore == 0 ? m_intervallo * m_fattorePrimoPasso : m_intervallo;
 }
 
 QWidget* ScansioneCursore::ricevitore() const
@@ -89,6 +121,7 @@ QAbstractButton* ScansioneCursore::evidenziato() const
 
 void ScansioneCursore::evidenzia(int indice)
 {
+    m_giriSilenziosi = 0;
     accendi(indice);
     riavviaPasso();
 }
@@ -104,23 +137,50 @@ void ScansioneCursore::accendi(int indice)
         if (i != m_cursore)
             Colori::impostaSfondo(bottoni.at(i), m_normale);
     }
+    const bool nuovo = m_acceso != (bottoni.isEmpty() ? nullptr : bottoni.at(m_cursore));
     m_acceso = bottoni.isEmpty() ? nullptr : bottoni.at(m_cursore);
-    if (m_acceso)
-        Colori::impostaSfondo(m_acceso, m_selezionato);
+    if (!m_acceso)
+        return;
+    Colori::impostaSfondo(m_acceso, m_selezionato);
+    // The character's sentences come first: a word over them would be lost in both.
+    if (m_voce && nuovo && m_modalita != Mouse && !(m_personaggioParla && m_personaggioParla())) {
+        QString parola = m_acceso->accessibleName().isEmpty() ? m_acceso->text() : m_acceso->accessibleName();
+        m_voce->annuncia(parola.remove(u'&').toLower(), m_velocitaVoce, m_tonoVoce);
+    }
 }
 
 // A button lit by a choice or by the screen gets a whole step before the clock moves on.
 void ScansioneCursore::riavviaPasso()
 {
     if (m_timer->isActive())
-        m_timer->start();
+        m_timer->start(intervalloPasso());
 }
 
 void ScansioneCursore::tic()
 {
-    if (m_modalita == Automatica)
+    if (m_modalita == Automatica) {
+        const int candidatiPresenti = static_cast<int>(candidati().size());
+        if (m_cursore + 1 >= candidatiPresenti && m_giriPrimaDellaPausa > 0 &&
+            ++m_giriSilenziosi >= m_giriPrimaDellaPausa) {
+            pausa();
+            return;
+        }
         accendi(m_cursore + 1);
+        m_timer->setInterval(intervalloPasso());
+    }
     ricevitore()->setFocus();
+}
+
+// Nobody is scanning: the highlight goes out and the clock stops until the next press.
+void ScansioneCursore::pausa()
+{
+    m_timer->stop();
+    m_inPausa = true;
+    if (m_acceso)
+        Colori::impostaSfondo(m_acceso, m_normale);
+    m_acceso = nullptr;
+    if (m_voce)
+        m_voce->taci();
 }
 
 bool ScansioneCursore::eventFilter(QObject* oggetto, QEvent* evento)
@@ -147,9 +207,17 @@ void ScansioneCursore::tastoSensore(const QKeyEvent* evento)
     if (m_attesaRilascio.isActive() && codice != m_tastoRilasciato)
         rilascioConfermato();
     if (evento->type() == QEvent::KeyPress) {
+        const bool continua =
+            m_tastiGiu.contains(codice) || (m_attesaRilascio.isActive() && codice == m_tastoRilasciato);
         m_attesaRilascio.stop();
         m_tastiGiu.insert(codice);
+        if (!continua) { // a new press: a double hit if it comes within the release time of the last step
+            m_inizioPressione = m_orologio();
+            m_pressioneIgnorata =
+                m_rilascioMs > 0 && m_ultimoPasso && m_inizioPressione - *m_ultimoPasso < m_rilascioMs;
+        }
     } else if (m_tastiGiu.remove(codice)) {
+        m_fineRilascio = m_orologio();
         m_tastoRilasciato = codice;
         m_accesoAlRilascio = evidenziato(); // the pupil chooses what was lit when letting go
         m_attesaRilascio.start();
@@ -159,6 +227,17 @@ void ScansioneCursore::tastoSensore(const QKeyEvent* evento)
 void ScansioneCursore::rilascioConfermato()
 {
     m_attesaRilascio.stop();
+    // A tremor's short touch and a second hit right after a step are no presses.
+    if (m_pressioneIgnorata || m_fineRilascio - m_inizioPressione < m_accettazioneMs)
+        return;
+    m_ultimoPasso = m_fineRilascio;
+    m_giriSilenziosi = 0;
+    if (m_inPausa) { // the press only wakes the scanning, from the first button
+        m_inPausa = false;
+        m_timer->start();
+        evidenzia(0);
+        return;
+    }
     const bool spazio = m_tastoRilasciato == Qt::Key_Space;
     if (m_modalita == Manuale && spazio) {
         accendi(m_cursore + 1);

@@ -7,10 +7,14 @@
 #include <QPointer>
 #include <QSet>
 #include <QTimer>
+#include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QKeyEvent;
 class QWidget;
+class VoceScansione;
+struct ImpostazioniUtente;
 
 class ScansioneCursore : public QObject {
     Q_OBJECT
@@ -26,6 +30,14 @@ public:
     // The buttons the cursor runs over, in order; those hidden or disabled at the moment are skipped.
     void setBottoni(const QList<QAbstractButton*>& bottoni) { m_bottoni = bottoni; }
     void setColori(double normale, double selezionato);
+
+    // The switch timing and the auditory scanning of the pupil's profile; the voice is used only when the
+    // profile asks for it, and stays silent while personaggioParla() says the character is speaking.
+    void regola(const ImpostazioniUtente& impostazioni, VoceScansione* voce, std::function<bool()> personaggioParla);
+    // The clock the switch timing is measured by, in milliseconds.
+    void setOrologio(std::function<qint64()> orologio) { m_orologio = std::move(orologio); }
+    // Automatic scanning stopped after its silent rounds, waiting for a press.
+    bool inPausa() const { return m_inPausa; }
 
     // Shows the mode's receiver and starts the clock;
     // in mouse mode stops the clock and hides both receivers.
@@ -55,7 +67,9 @@ private:
     void tastoSensore(const QKeyEvent* evento);
     void rilascioConfermato();
     void riavviaPasso();
+    void pausa();
     QWidget* ricevitore() const;
+    int intervalloPasso() const;
 
     QTimer* m_timer;
     QWidget* m_ricevitoreManuale;
@@ -71,4 +85,21 @@ private:
     QTimer m_attesaRilascio;
     int m_tastoRilasciato = 0;
     QPointer<QAbstractButton> m_accesoAlRilascio;
+
+    int m_intervallo = 1000;
+    int m_fattorePrimoPasso = 1;
+    int m_accettazioneMs = 0;
+    int m_rilascioMs = 0;
+    int m_giriPrimaDellaPausa = 0;
+    VoceScansione* m_voce = nullptr;
+    int m_velocitaVoce = 130;
+    int m_tonoVoce = 100;
+    std::function<bool()> m_personaggioParla;
+    std::function<qint64()> m_orologio;
+    qint64 m_inizioPressione = 0;
+    qint64 m_fineRilascio = 0;
+    std::optional<qint64> m_ultimoPasso; // when the last step taken was let go
+    bool m_pressioneIgnorata = false;
+    int m_giriSilenziosi = 0;
+    bool m_inPausa = false;
 };

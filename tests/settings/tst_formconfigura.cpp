@@ -381,6 +381,57 @@ private slots:
         QCOMPARE(imp().VelocitaScansione, quarti);
         QCOMPARE(imp().ModalitaInput, 1);
     }
+
+    // The switch's settings show with scanning, the first step and the rounds with automatic scanning alone,
+    // each scale and caption from the profile; a scale moved reaches the profile written at "&Menu".
+    void sensoreDelProfilo_data()
+    {
+        QTest::addColumn<int>("modalita");
+        QTest::addColumn<QString>("visibili"); // the auditory box, first step, acceptance, release, rounds
+        QTest::addColumn<QString>("didascalie");
+        QTest::newRow("mouse") << 0 << "00000"
+                               << "";
+        QTest::newRow("manuale") << 1 << "10110"
+                                 << "Pressione minima: 0,20 s|Dopo una scelta: nessuna attesa";
+        QTest::newRow("automatica") << 2 << "11111"
+                                    << "Primo passo del giro: ×2|Pressione minima: 0,20 s|"
+                                       "Dopo una scelta: nessuna attesa|Pausa dopo 3 giri a vuoto";
+    }
+    void sensoreDelProfilo()
+    {
+        QFETCH(int, modalita);
+        QFETCH(QString, visibili);
+        QFETCH(QString, didascalie);
+        imp().ModalitaInput = static_cast<qint16>(modalita);
+        imp().FattorePrimoPasso = 2;
+        imp().TempoAccettazione = 200;
+        imp().GiriPrimaDellaPausa = 3;
+        imp().ScansioneUditiva = true;
+        FormConfigura* s = apri();
+        s->TabStrip1->setCurrentIndex(4);
+        QVERIFY(s->CheckScansioneUditiva->isChecked());
+        QString viste;
+        QStringList scritte;
+        for (QWidget* w : std::initializer_list<QWidget*>{s->CheckScansioneUditiva, s->HScrollPrimoPasso,
+                                                          s->HScrollAccettazione, s->HScrollRilascio, s->HScrollGiri})
+            viste += w->isVisible() ? u'1' : u'0';
+        for (QLabel* l : {s->LabelPrimoPasso, s->LabelAccettazione, s->LabelRilascio, s->LabelGiri}) {
+            if (l->isVisible())
+                scritte << l->text();
+        }
+        QCOMPARE(viste, visibili);
+        QCOMPARE(scritte.join(u'|'), didascalie);
+        QCOMPARE(s->HScrollAccettazione->value(), 200);
+        s->HScrollRilascio->setValue(300);
+        QCOMPARE(s->LabelRilascio->text(), QStringLiteral("Dopo una scelta, fermo per 0,30 s"));
+        s->CheckScansioneUditiva->click();
+        s->mnuEsci->trigger();
+        ImpostazioniUtente scritto;
+        QVERIFY(!ModuloPerIni::LeggiUtente(scritto, stato().PercorsoUtente, stato().percorsi));
+        QCOMPARE((QList<int>{scritto.FattorePrimoPasso, scritto.TempoAccettazione, scritto.TempoRilascio,
+                             scritto.GiriPrimaDellaPausa, scritto.ScansioneUditiva}),
+                 (QList<int>{2, 200, 300, 3, 0}));
+    }
 };
 
 QTEST_MAIN(TestFormConfigura)

@@ -10,10 +10,14 @@
 namespace {
 // A profile whose neighbouring values differ, so that a swapped or shifted line shows; its numbers sit at
 // the ends of what each line allows.
-const QByteArray kProfilo = "corsivo\r\n/scuola/liste/citt\xE0.txt\r\nFalse\r\n 50 \r\n 400 \r\nTrue\r\nFalse\r\n"
-                            "True\r\nComic Sans MS\r\n 6 \r\nTrue\r\nIndis1\r\nArial\r\n 72 \r\n 16777215 \r\n 0 \r\n"
-                            " 16777152 \r\nFalse\r\nTrue\r\nFalse\r\n 2 \r\n 60 \r\n-2147483633 \r\n-2147483624 \r\n"
-                            " 0 \r\n";
+const QByteArray kVenticinqueRighe =
+    "corsivo\r\n/scuola/liste/citt\xE0.txt\r\nFalse\r\n 50 \r\n 400 \r\nTrue\r\nFalse\r\n"
+    "True\r\nComic Sans MS\r\n 6 \r\nTrue\r\nIndis1\r\nArial\r\n 72 \r\n 16777215 \r\n 0 \r\n"
+    " 16777152 \r\nFalse\r\nTrue\r\nFalse\r\n 2 \r\n 60 \r\n-2147483633 \r\n-2147483624 \r\n"
+    " 0 \r\n";
+// The switch access lines that follow, all off.
+const QByteArray kAggiuntePredefinite = " 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\n";
+const QByteArray kProfilo = kVenticinqueRighe + kAggiuntePredefinite;
 // The values of kProfilo, field by field in the order of its lines.
 const ImpostazioniUtente kValori{"corsivo",
                                  "/scuola/liste/città.txt",
@@ -151,11 +155,66 @@ private slots:
         verificaCopia(contenuto, danneggiato);
     }
 
+    // The switch access lines: a profile of 25 lines has them all off, one that ends earlier among them
+    // keeps those it has; a bad one takes its default and the profile counts as damaged.
+    void righeAggiunte_data()
+    {
+        QTest::addColumn<QByteArray>("aggiunte");
+        QTest::addColumn<QList<int>>("valori"); // factor, acceptance, release, rounds, auditory
+        QTest::addColumn<bool>("danneggiato");
+        QTest::newRow("25 righe") << QByteArray() << QList<int>{1, 0, 0, 0, 0} << false;
+        QTest::newRow("29 righe") << QByteArray(" 2 \r\n 200 \r\n 300 \r\n 3 \r\n") << QList<int>{2, 200, 300, 3, 0}
+                                  << false;
+        QTest::newRow("30 righe") << QByteArray(" 4 \r\n 2000 \r\n 0 \r\n 20 \r\nTrue\r\n")
+                                  << QList<int>{4, 2000, 0, 20, 1} << false;
+        QTest::newRow("fattore 5") << QByteArray(" 5 \r\n 200 \r\n") << QList<int>{1, 200, 0, 0, 0} << true;
+        QTest::newRow("rilascio a parole")
+            << QByteArray(" 2 \r\n 200 \r\nlungo\r\n 3 \r\n") << QList<int>{2, 200, 0, 3, 0} << true;
+        QTest::newRow("accettazione negativa")
+            << QByteArray(" 2 \r\n-1 \r\n 300 \r\n") << QList<int>{2, 0, 300, 0, 0} << true;
+    }
+    void righeAggiunte()
+    {
+        QFETCH(QByteArray, aggiunte);
+        QFETCH(QList<int>, valori);
+        QFETCH(bool, danneggiato);
+        const ImpostazioniUtente letto = dalFile(kVenticinqueRighe + aggiunte);
+        QCOMPARE((QList<int>{letto.FattorePrimoPasso, letto.TempoAccettazione, letto.TempoRilascio,
+                             letto.GiriPrimaDellaPausa, letto.ScansioneUditiva}),
+                 valori);
+        // The first 25 lines read as they always did.
+        ImpostazioniUtente venticinque = letto;
+        const ImpostazioniUtente spente;
+        venticinque.FattorePrimoPasso = spente.FattorePrimoPasso;
+        venticinque.TempoAccettazione = spente.TempoAccettazione;
+        venticinque.TempoRilascio = spente.TempoRilascio;
+        venticinque.GiriPrimaDellaPausa = spente.GiriPrimaDellaPausa;
+        venticinque.ScansioneUditiva = spente.ScansioneUditiva;
+        QCOMPARE(venticinque, kValori);
+        verificaCopia(kVenticinqueRighe + aggiunte, danneggiato);
+    }
+
+    // A reader that knows only the first 25 lines finds them as it always did: the new lines only follow.
+    void primeVenticinqueRigheComePrima()
+    {
+        ImpostazioniUtente conSensore = kValori;
+        conSensore.FattorePrimoPasso = 2;
+        conSensore.TempoAccettazione = 200;
+        conSensore.TempoRilascio = 300;
+        conSensore.GiriPrimaDellaPausa = 3;
+        conSensore.ScansioneUditiva = true;
+        QVERIFY(!ModuloPerIni::SalvaUtente(conSensore, m_letto));
+        const QByteArray scritto = AmbienteProva::leggi(m_letto);
+        QCOMPARE(scritto, kVenticinqueRighe + " 2 \r\n 200 \r\n 300 \r\n 3 \r\nTrue\r\n");
+        QCOMPARE(dalFile(scritto.left(kVenticinqueRighe.size())), kValori);
+        QVERIFY(!m_avviso);
+    }
+
     // Every default; a file that is there but damaged is told and kept.
     void difettosoOMancanteDaIPredefiniti_data()
     {
         QTest::addColumn<QByteArray>("contenuto"); // null: no file
-        QTest::newRow("24 righe") << kProfilo.chopped(5);
+        QTest::newRow("24 righe") << kVenticinqueRighe.chopped(5);
         QTest::newRow("testo dove va un numero") << conRiga(3, "veloce");
         QTest::newRow("colore scritto a parole") << conRiga(14, "rosso");
         QTest::newRow("virgola in un testo") << conRiga(8, "Arial, Grassetto");

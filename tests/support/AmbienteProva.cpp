@@ -107,6 +107,7 @@ ProgrammaProva::ProgrammaProva(const AmbienteProva& ambiente) : stato(ambiente.n
     programma.creaAgente = [this](QWidget*) {
         return std::make_unique<ControlloAgenteFinto>(agente, personaggioDisponibile);
     };
+    programma.voceScansione = std::make_unique<VoceScansioneFinta>(parole);
 }
 
 ProgrammaProva::~ProgrammaProva()

@@ -6,6 +6,7 @@
 #include "exercise/agent/Personaggio.h"
 #include "home/Programma.h"
 #include "storage/StatoProgramma.h"
+#include "support/VoceScansione.h"
 
 #include <QColor>
 #include <QSize>
@@ -69,6 +70,20 @@ private:
     int m_stile = 4; // a bit the screens must keep
 };
 
+// Writes down each word auditory scanning says: "vero 195 100" with the voice's speed and pitch.
+class VoceScansioneFinta : public VoceScansione {
+public:
+    explicit VoceScansioneFinta(QStringList& registro) : m_registro(registro) {}
+    void annuncia(const QString& parola, int velocita, int tono) override
+    {
+        m_registro << QStringLiteral("%1 %2 %3").arg(parola).arg(velocita).arg(tono);
+    }
+    void taci() override {}
+
+private:
+    QStringList& m_registro;
+};
+
 // A whole program over a test environment: state, a recording sound player, a recording character (or
 // none, when personaggioDisponibile is false) and the screens' hub. Message boxes are only recorded.
 struct ProgrammaProva {
@@ -84,6 +99,7 @@ struct ProgrammaProva {
     std::unique_ptr<StatoProgramma> stato;
     SuonoFinto suoni;
     QStringList agente;
+    QStringList parole; // said by auditory scanning
     bool personaggioDisponibile = true;
     Programma programma;
 };

@@ -35,7 +35,7 @@ public:
     void StopAll() override;
 
     // For tests and the settings screen's checks.
-    bool staParlando() const { return m_inCorso != 0; }
+    bool staParlando() const override { return m_inCorso != 0; }
     int inCoda() const { return static_cast<int>(m_coda.size()); }
     FiguraPersonaggio* figura() const { return m_figura; }
     Fumetto* fumetto() const { return m_fumetto; }

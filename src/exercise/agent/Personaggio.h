@@ -24,6 +24,8 @@ public:
     virtual int Speak(const QString& testo) = 0;
     // Everything queued or under way stops at once.
     virtual void StopAll() = 0;
+    // True while a sentence is queued or being said.
+    virtual bool staParlando() const { return false; }
 };
 
 // A language number as the program keeps it, in Visual Basic's hexadecimal form ("&H410") or in decimal.

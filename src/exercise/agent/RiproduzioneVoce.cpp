@@ -46,6 +46,7 @@ void RiproduzioneVoce::avvia(const VoceSintetizzata& voce)
             m_campioni.open(QIODevice::ReadOnly);
             // Asked every time: the sink keeps the size it was granted, and would shrink at each start.
             m_uscita->setBufferSize(riserva);
+            m_uscita->setVolume(m_volume);
             m_uscita->start(&m_campioni);
         }
     }

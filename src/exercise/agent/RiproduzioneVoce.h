@@ -18,6 +18,8 @@ public:
     ~RiproduzioneVoce() override;
 
     void avvia(const VoceSintetizzata& voce);
+    // From 0 to 1, for every speech started after.
+    void setVolume(double volume) { m_volume = volume; }
     // Silences at once, whatever the device still holds.
     void ferma();
     bool inCorso() const { return m_inCorso; }
@@ -36,4 +38,5 @@ private:
     qint64 m_durataUs = 0;
     QElapsedTimer m_orologio; // without a device: the speech's own pace
     bool m_inCorso = false;
+    double m_volume = 1.0;
 };
