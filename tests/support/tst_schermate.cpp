@@ -1,5 +1,6 @@
 // Every screen as the pupil sees it on the display this test runs on (ctest runs it once per display
-// size): each control lies wholly inside the window below the menu bar, and each text shows whole.
+// size): each control lies wholly inside the window below the menu bar, each text shows whole, and a screen
+// reader finds a name for every control the user can work.
 #include "exercise/Form1.h"
 #include "home/FormMenu.h"
 #include "results/FlexGrid.h"
@@ -9,6 +10,7 @@
 #include "startup/FormAvvio.h"
 #include "support/AmbienteProva.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFontDatabase>
@@ -25,6 +27,36 @@
 #include <QTest>
 
 namespace {
+// The controls a screen reader lets the user work that it would have to read out without a name, and the
+// labels whose name would hide their text: the accessible tree below the interface, by role and object name.
+// Returns how many controls can be worked.
+int senzaNome(QAccessibleInterface* nodo, QStringList& trovati)
+{
+    static const QSet<QAccessible::Role> interattivi{
+        QAccessible::Button,    QAccessible::PushButton, QAccessible::CheckBox,   QAccessible::RadioButton,
+        QAccessible::ScrollBar, QAccessible::Slider,     QAccessible::SpinBox,    QAccessible::EditableText,
+        QAccessible::ComboBox,  QAccessible::List,       QAccessible::PageTab,    QAccessible::Table,
+        QAccessible::MenuItem,  QAccessible::Link,       QAccessible::ButtonMenu, QAccessible::ButtonDropDown};
+    if (!nodo || nodo->state().invisible)
+        return 0;
+    // Whatever takes the keyboard is worked too (the scanning receivers); a grid's cell, like a label, is
+    // read by its content, which may be blank.
+    const bool interattivo =
+        interattivi.contains(nodo->role()) || (nodo->state().focusable && nodo->role() != QAccessible::Cell);
+    if (interattivo && nodo->text(QAccessible::Name).trimmed().isEmpty())
+        trovati << QStringLiteral("%1 %2")
+                       .arg(nodo->role())
+                       .arg(nodo->object() ? nodo->object()->objectName() : QStringLiteral("?"));
+    // A label's own name would hide its text from the screen reader.
+    if (auto* etichetta = qobject_cast<QLabel*>(nodo->object());
+        etichetta && !etichetta->text().isEmpty() && !etichetta->accessibleName().isEmpty())
+        trovati << QStringLiteral("etichetta nominata ") + etichetta->objectName();
+    int visti = interattivo;
+    for (int i = 0; i < nodo->childCount(); ++i)
+        visti += senzaNome(nodo->child(i), trovati);
+    return visti;
+}
+
 // The room the control's text needs and the room it has.
 std::pair<QSize, QSize> spazioDelTesto(QWidget* controllo)
 {
@@ -162,6 +194,10 @@ private:
             }
         }
         QVERIFY(controlliVisti >= 2);
+        QStringList anonimi;
+        const int interattivi = senzaNome(QAccessible::queryAccessibleInterface(s), anonimi);
+        QVERIFY(interattivi >= 1);
+        QVERIFY2(anonimi.isEmpty(), qPrintable(anonimi.join(QStringLiteral(", "))));
     }
 };
 
