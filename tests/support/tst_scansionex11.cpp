@@ -39,25 +39,50 @@ protected:
 };
 } // namespace
 
+// The X server, with its keyboard's space key pressed and let go as a switch would.
+class Sensore {
+public:
+    Sensore() : m_schermo(XOpenDisplay(nullptr), XCloseDisplay) {}
+    Display* x() const { return m_schermo.get(); }
+    void muovi(bool giu)
+    {
+        XTestFakeKeyEvent(x(), XKeysymToKeycode(x(), XK_space), giu ? True : False, CurrentTime);
+        XFlush(x());
+    }
+
+private:
+    std::unique_ptr<Display, decltype(&XCloseDisplay)> m_schermo;
+};
+
 class TestScansioneX11 : public QObject {
     Q_OBJECT
+    // The exercise with three answers in the mode given, active, and the answer lit now (-1: none or many).
+    Form1* apri(ProgrammaProva& p, int modalita)
+    {
+        if (CaricaLista(p.stato->TabellaFrasi, p.imp().ListaInUso, p.stato->percorsi))
+            return nullptr;
+        p.imp().ModalitaInput = static_cast<qint16>(modalita);
+        p.imp().TipoRisposte = 1; // three answers to step over
+        Form1* s = p.programma.apriEsercizio(nullptr);
+        s->activateWindow();
+        return QTest::qWaitForWindowActive(s) ? s : nullptr;
+    }
+    static int acceso(ProgrammaProva& p, Form1* s)
+    {
+        const QString a = accesi({s->Command1[0], s->Command1[1], s->Command1[2]}, p.imp().ColoreBottoneSelezionato);
+        bool uno = false;
+        const int indice = a.toInt(&uno);
+        return uno && a.size() == 1 ? indice : -1;
+    }
+
 private slots:
     void unaPressioneTenutaEUnSoloPasso()
     {
         AmbienteProva ambiente;
         ProgrammaProva p(ambiente);
-        QVERIFY(!CaricaLista(p.stato->TabellaFrasi, p.imp().ListaInUso, p.stato->percorsi));
-        p.imp().ModalitaInput = 1;
-        p.imp().TipoRisposte = 1; // three answers to step over
-        Form1* s = p.programma.apriEsercizio(nullptr);
-        s->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s));
-        const auto acceso = [&] { // the one lit, or -1
-            const QString a =
-                accesi({s->Command1[0], s->Command1[1], s->Command1[2]}, p.imp().ColoreBottoneSelezionato);
-            return a.size() == 1 ? a.toInt() : -1;
-        };
-        int ultimo = acceso();
+        Form1* s = apri(p, 1);
+        QVERIFY(s);
+        int ultimo = acceso(p, s);
         int passi = 0;
         // Counts every move of the highlight while the events come in.
         const auto segui = [&](int ms) {
@@ -65,33 +90,94 @@ private slots:
             orologio.start();
             while (orologio.elapsed() < ms) {
                 QTest::qWait(2);
-                passi += (acceso() - ultimo + 3) % 3;
-                ultimo = acceso();
+                passi += (acceso(p, s) - ultimo + 3) % 3;
+                ultimo = acceso(p, s);
             }
         };
 
-        const std::unique_ptr<Display, decltype(&XCloseDisplay)> schermo(XOpenDisplay(nullptr), XCloseDisplay);
-        Display* x = schermo.get();
+        Sensore sensore;
+        Display* x = sensore.x();
         QVERIFY(x);
         XAutoRepeatOn(x);
         QVERIFY(XkbSetAutoRepeatRate(x, XkbUseCoreKbd, kRitardoRipetizione, kIntervalloRipetizione));
-        const KeyCode spazio = XKeysymToKeycode(x, XK_space);
         RilasciContati contati;
         qApp->installEventFilter(&contati);
         QList<int> passiPerPressione;
         for (int i = 0; i < kPressioni; ++i) {
             passi = 0;
-            XTestFakeKeyEvent(x, spazio, True, CurrentTime);
-            XFlush(x);
+            sensore.muovi(true);
             segui(kTenuto);
-            XTestFakeKeyEvent(x, spazio, False, CurrentTime);
-            XFlush(x);
+            sensore.muovi(false);
             segui(300);
             passiPerPressione << passi;
         }
         qApp->removeEventFilter(&contati);
         QVERIFY2(contati.rilasci > kPressioni * 10, "the held key did not repeat");
         QCOMPARE(passiPerPressione, QList<int>(kPressioni, 1));
+    }
+
+    // Manual scanning, where each press the switch takes moves the highlight: "+80" presses 80 ms after the
+    // last move of the switch, "-20" lets go 20 ms after it.
+    void tempiDelSensore_data()
+    {
+        QTest::addColumn<int>("accettazione");
+        QTest::addColumn<int>("rilascio");
+        QTest::addColumn<QString>("mosse");
+        QTest::addColumn<int>("passi");
+        QTest::newRow("tocco di 100 ms sotto i 200") << 200 << 0 << "+0 -100" << 0;
+        QTest::newRow("pressione di 300 ms oltre i 200") << 200 << 0 << "+0 -300" << 1;
+        QTest::newRow("rimbalzo a 80 ms entro il rilascio") << 0 << 400 << "+0 -10 +70 -20" << 1;
+        QTest::newRow("rimbalzo a 80 ms senza rilascio") << 0 << 0 << "+0 -10 +70 -20" << 2;
+    }
+    void tempiDelSensore()
+    {
+        QFETCH(int, accettazione);
+        QFETCH(int, rilascio);
+        QFETCH(QString, mosse);
+        QFETCH(int, passi);
+        AmbienteProva ambiente;
+        ProgrammaProva p(ambiente);
+        p.imp().TempoAccettazione = static_cast<qint16>(accettazione);
+        p.imp().TempoRilascio = static_cast<qint16>(rilascio);
+        Form1* s = apri(p, 1);
+        QVERIFY(s);
+        QCOMPARE(acceso(p, s), 0);
+        Sensore sensore;
+        QVERIFY(sensore.x());
+        for (const QString& mossa : mosse.split(u' ')) {
+            QTest::qWait(mossa.mid(1).toInt());
+            sensore.muovi(mossa.startsWith(u'+'));
+        }
+        QTest::qWait(300);
+        QCOMPARE(acceso(p, s), passi);
+    }
+
+    // Automatic scanning at a quarter second a step stops after three rounds with no press, nothing lit; the
+    // next press starts it again at the first answer and chooses nothing.
+    void pausaDopoTreGiriSilenziosi()
+    {
+        AmbienteProva ambiente;
+        ProgrammaProva p(ambiente);
+        p.imp().VelocitaScansione = 1;
+        p.imp().GiriPrimaDellaPausa = 3;
+        Form1* s = apri(p, 2);
+        QVERIFY(s);
+        QElapsedTimer orologio;
+        orologio.start();
+        QTRY_COMPARE_WITH_TIMEOUT(acceso(p, s), -1, 5000);
+        QVERIFY2(orologio.elapsed() >= 3 * 3 * 250 - 300, qPrintable(QString::number(orologio.elapsed())));
+        QTest::qWait(600);
+        QCOMPARE(acceso(p, s), -1);
+        const QString contati = s->EtichettaEsatti->text() + s->EtichettaErrati->text();
+        Sensore sensore;
+        QVERIFY(sensore.x());
+        sensore.muovi(true);
+        QTest::qWait(60);
+        sensore.muovi(false);
+        QTRY_COMPARE_WITH_TIMEOUT(acceso(p, s), 0, 200);
+        QCOMPARE(s->EtichettaEsatti->text() + s->EtichettaErrati->text(), contati);
+        QCOMPARE(p.suoni.suonati, QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(acceso(p, s), 1, 1000); // and it scans on
     }
 };
 
