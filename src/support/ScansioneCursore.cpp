@@ -95,7 +95,10 @@ void ScansioneCursore::ferma()
 // The first button of a round holds the highlight longer, so the pupil has time to get ready.
 int ScansioneCursore::intervalloPasso() const
 {
-    return m_modalita == Automatica && m_cursore == 0 ? m_intervallo * m_fattorePrimoPasso : m_intervallo;
+    // In manual scanning the clock only keeps the focus: its interval stays as it was.
+    if (m_modalita != Automatica)
+        return m_timer->interval();
+    return m_cursore == 0 ? m_intervallo * m_fattorePrimoPasso : m_intervallo;
 }
 
 QWidget* ScansioneCursore::ricevitore() const

@@ -1,5 +1,7 @@
 // Switch scanning over a screen's buttons: a cursor painted in the highlight colour, moved by the clock
-// (automatic, space chooses) or by space (manual, enter chooses). One press of a switch is one step.
+// (automatic, space chooses) or by space (manual, enter chooses). One press of a switch is one step; the
+// pupil's profile may ignore presses too short or too soon after a step, hold the first button of each round
+// longer, pause automatic scanning after rounds with no press, and have each button said as it is lit.
 #pragma once
 
 #include <QList>

@@ -354,6 +354,26 @@ private slots:
         QTRY_COMPARE(s->ContaEsatti() + s->ContaErrati(), 1);
         QVERIFY2(s->Timer1->remainingTime() > passo * 4 / 5, qPrintable(QString::number(s->Timer1->remainingTime())));
     }
+
+    // Auditory scanning says each answer as the highlight reaches it, in small letters whatever the letter
+    // style and quicker than the character; once the answer is chosen only "avanti" is left, and said.
+    void scansioneUditiva()
+    {
+        m_p->metti(1, QStringLiteral("Il gatto."), 1, {QStringLiteral("0Dorme.")});
+        imp().ModalitaInput = 2;
+        imp().VelocitaScansione = 1;
+        imp().ScansioneUditiva = true;
+        imp().StileLettere = QStringLiteral("maiuscolo");
+        imp().VelocitaVoce = 130;
+        imp().TonoVoce = 90;
+        Form1* s = apri();
+        QTRY_VERIFY(m_p->parole.size() >= 4);
+        QCOMPARE(m_p->parole.mid(0, 4),
+                 QStringList({"vero 195 90", "falso 195 90", "non si sa 195 90", "vero 195 90"}));
+        QTest::keyClick(s->focusWidget(), Qt::Key_Space);
+        QTRY_COMPARE(s->ContaEsatti() + s->ContaErrati(), 1);
+        QTRY_COMPARE(m_p->parole.last(), QStringLiteral("avanti 195 90"));
+    }
 };
 
 QTEST_MAIN(TestForm1)

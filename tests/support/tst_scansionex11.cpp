@@ -179,6 +179,46 @@ private slots:
         QCOMPARE(p.suoni.suonati, QStringList());
         QTRY_COMPARE_WITH_TIMEOUT(acceso(p, s), 1, 1000); // and it scans on
     }
+
+    // A pupil with a one-switch profile answers five statements with the space bar alone, hearing each
+    // button; each press held for 300 ms and then bouncing is one choice, never two.
+    void cinqueRisposteConUnSensore()
+    {
+        AmbienteProva ambiente;
+        ProgrammaProva p(ambiente);
+        p.imp().VelocitaScansione = 6; // 1.5 s
+        p.imp().FattorePrimoPasso = 2;
+        p.imp().TempoAccettazione = 200;
+        p.imp().TempoRilascio = 300;
+        p.imp().ScansioneUditiva = true;
+        Form1* s = apri(p, 2);
+        QVERIFY(s);
+        Sensore sensore;
+        QVERIFY(sensore.x());
+        const QList<QPushButton*> bottoni{s->Command1[0], s->Command1[1], s->Command1[2], s->BottoneAvanti};
+        const auto lit = [&] { return accesi(bottoni, p.imp().ColoreBottoneSelezionato); };
+        QString provati; // the answers tried on this statement: the pupil waits for another one
+        for (int pressioni = 0; s->ContaEsatti() < 5; ++pressioni) {
+            QVERIFY2(pressioni < 25, "five right answers take too many presses");
+            QTRY_VERIFY_WITH_TIMEOUT(lit() != QStringLiteral("-") && !provati.contains(lit()), 10000);
+            const int risposte = s->ContaEsatti() + s->ContaErrati();
+            sensore.muovi(true);
+            QTest::qWait(300);
+            const QString scelto = lit();
+            for (const auto& [giu, attesa] : {std::pair{false, 30}, {true, 20}, {false, 400}}) {
+                sensore.muovi(giu);
+                QTest::qWait(attesa);
+            }
+            // One step: a statement answered once, or "avanti" taken to the next statement.
+            const bool avanti = scelto == QStringLiteral("3");
+            QCOMPARE(s->ContaEsatti() + s->ContaErrati() - risposte, avanti ? 0 : 1);
+            provati = avanti ? QString() : provati + scelto;
+            if (avanti)
+                QVERIFY(!s->BottoneAvanti->isVisible());
+        }
+        QVERIFY(p.parole.contains(QStringLiteral("vero 195 100")));
+        QVERIFY(p.parole.contains(QStringLiteral("avanti 195 100")));
+    }
 };
 
 int main(int argc, char** argv)
