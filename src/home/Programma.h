@@ -13,6 +13,8 @@ class FormMenu;
 class Form1;
 class FormConfigura;
 class FormEserciziEseguiti;
+class FormInfo;
+class ApriDocumento;
 class QWidget;
 class ControlloAgente;
 class Personaggio;
@@ -20,6 +22,7 @@ class Personaggio;
 class Programma {
 public:
     Programma(StatoProgramma& stato, SuonoFeedback& suoni);
+    ~Programma();
     Q_DISABLE_COPY_MOVE(Programma)
 
     StatoProgramma& stato;
@@ -28,6 +31,8 @@ public:
     std::function<std::unique_ptr<ControlloAgente>(QWidget* schermata)> creaAgente;
     // Loads the character "Merlin" for a screen into controllo. Null when it cannot be loaded: the screen goes
     // on without it, and the teacher is told once per run.
+    // The desktop's opener of documents; tests put a fake in its place.
+    std::unique_ptr<ApriDocumento> apriDocumento;
     Personaggio* caricaMerlino(QWidget* schermata, std::unique_ptr<ControlloAgente>& controllo);
 
     FormAvvio* apriAvvio();
@@ -35,6 +40,7 @@ public:
     Form1* apriEsercizio(QWidget* apertoDa);
     FormConfigura* apriConfigurazioni(QWidget* apertoDa);
     FormEserciziEseguiti* apriEserciziEseguiti(QWidget* apertoDa);
+    FormInfo* apriInfo(QWidget* apertoDa);
     // Closes every screen: the program ends.
     void termina();
 
@@ -53,4 +59,5 @@ private:
     QPointer<Form1> m_form1;
     QPointer<FormConfigura> m_formConfigura;
     QPointer<FormEserciziEseguiti> m_formEserciziEseguiti;
+    QPointer<FormInfo> m_formInfo;
 };
