@@ -65,7 +65,7 @@ QMap<QString, QImage> fotografaSchermate()
         configura->TabStrip1->setCurrentIndex(scheda);
         foto_[QStringLiteral("configura%1").arg(scheda + 1)] = foto(configura);
     }
-    configura->TabStrip1->setCurrentIndex(0);
+    configura->TabStrip1->setCurrentIndex(1); // "Gestione files" is on the second tab
     configura->FrameCreaNuovaLista->CommandCreaLista_Click();
     foto_[QStringLiteral("editor")] = foto(configura);
     configura->FrameCreaNuovaLista->Frame10->apri();
@@ -129,8 +129,11 @@ QByteArray documentoRtf(const QTextDocument& documento)
         for (auto it = blocco.begin(); !it.atEnd(); ++it) {
             const QTextFragment pezzo = it.fragment();
             const QTextCharFormat formato = pezzo.charFormat();
-            if (formato.isImageFormat())
-                continue; // the pictures are in the PDF only
+            if (formato.isImageFormat()) {
+                // The pictures are in the PDF only, and so is the caption under each.
+                blocco = blocco.next();
+                break;
+            }
             QByteArray stile;
             if (formato.fontWeight() >= QFont::Bold && livello == 0)
                 stile += "\\b";

@@ -9,7 +9,13 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QTextEdit>
+#include <QTextFrame>
 #include <QTimer>
+
+namespace {
+constexpr int kMargineMinimo = 12;
+constexpr int kColonnaMassima = 960;
+} // namespace
 
 CasellaDocumentazione::CasellaDocumentazione(QTextEdit* casella)
     : QObject(casella), m_casella(casella), m_attesa(new QTimer(this))
@@ -20,6 +26,9 @@ CasellaDocumentazione::CasellaDocumentazione(QTextEdit* casella)
         if (m_processo)
             m_processo->kill(); // finished() follows, and tells the user
     });
+    QFont testo = m_casella->font();
+    testo.setPointSize(std::max(testo.pointSize(), 12));
+    m_casella->document()->setDefaultFont(testo);
     m_casella->viewport()->installEventFilter(this);
     m_casella->installEventFilter(this);
 }
@@ -68,6 +77,12 @@ void CasellaDocumentazione::conversioneFinita()
         return;
     }
     m_casella->setHtml(QString::fromUtf8(html));
+    // On a wide display the lines would run from edge to edge: keep a column the eye can follow.
+    const int larghezza = m_casella->width(); // the viewport is laid out only once shown
+    QTextFrameFormat cornice = m_casella->document()->rootFrame()->frameFormat();
+    cornice.setLeftMargin(std::max(kMargineMinimo, (larghezza - kColonnaMassima) / 2));
+    cornice.setRightMargin(cornice.leftMargin());
+    m_casella->document()->rootFrame()->setFrameFormat(cornice);
     m_casella->moveCursor(QTextCursor::Start);
     m_casella->raise();
     m_casella->show();
