@@ -18,7 +18,7 @@ constexpr int kColonnaMassima = 960;
 } // namespace
 
 CasellaDocumentazione::CasellaDocumentazione(QTextEdit* casella)
-    : QObject(casella), m_casella(casella), m_attesa(new QTimer(this))
+    : QObject(casella), m_casella(casella), m_areaTesto(casella->viewport()), m_attesa(new QTimer(this))
 {
     m_attesa->setSingleShot(true);
     m_attesa->setInterval(kAttesaMassimaMs);
@@ -29,7 +29,7 @@ CasellaDocumentazione::CasellaDocumentazione(QTextEdit* casella)
     QFont testo = m_casella->font();
     testo.setPointSize(std::max(testo.pointSize(), 12));
     m_casella->document()->setDefaultFont(testo);
-    m_casella->viewport()->installEventFilter(this);
+    m_areaTesto->installEventFilter(this);
     m_casella->installEventFilter(this);
 }
 
@@ -96,11 +96,16 @@ void CasellaDocumentazione::fallita(const QString& motivo)
 
 bool CasellaDocumentazione::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    // Only these two events are looked at: others come while the box is being destroyed, when it is no longer
+    // a text box to ask anything.
+    const QEvent::Type tipo = evento->type();
+    if (tipo != QEvent::MouseButtonRelease && tipo != QEvent::KeyPress)
+        return false;
     // A click in the text (not a drag to select some of it) or ESC puts the home screen back.
-    const bool clic = oggetto == m_casella->viewport() && evento->type() == QEvent::MouseButtonRelease &&
-                      !m_casella->textCursor().hasSelection();
-    const bool esc = oggetto == m_casella && evento->type() == QEvent::KeyPress &&
-                     static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape;
+    const bool clic =
+        tipo == QEvent::MouseButtonRelease && oggetto == m_areaTesto && !m_casella->textCursor().hasSelection();
+    const bool esc =
+        tipo == QEvent::KeyPress && oggetto == m_casella && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape;
     if ((clic || esc) && m_casella->isVisible())
         m_casella->hide();
     return false;

@@ -30,6 +30,7 @@ private:
     void fallita(const QString& motivo);
 
     QTextEdit* m_casella;
+    QWidget* m_areaTesto; // where a click hides the box
     QProcess* m_processo = nullptr;
     QTimer* m_attesa;
     QString m_percorso;
