@@ -1,6 +1,7 @@
 // The home screen: the pupils' list, the big buttons to start and to quit, the menus, switch scanning.
 #include "home/FormMenu.h"
 
+#include "home/CasellaDocumentazione.h"
 #include "home/Programma.h"
 #include "storage/StatoProgramma.h"
 #include "support/AdattaTesto.h"
@@ -55,9 +56,10 @@ FormMenu::FormMenu(Programma& programma)
     mnuAltriProgrammi = mnuInfo->addAction(QStringLiteral("Programmi Lumio per la scuola"));
     connect(mnuOpzioni, &QAction::triggered, this, [this] { m_programma.apriConfigurazioni(this); });
     connect(mnuEserciziEseguiti, &QAction::triggered, this, [this] { m_programma.apriEserciziEseguiti(this); });
-    // Their screens come later: the entries are there, greyed out.
-    for (QAction* voce : {mnuDocum, mnuInformazioni})
-        voce->setEnabled(false);
+    connect(mnuInformazioni, &QAction::triggered, this, [this] { m_programma.apriInfo(this); });
+    connect(mnuDocum, &QAction::triggered, this, [this] {
+        documentazione->mostra(m_programma.stato.percorsi.fileNelProgramma(QStringLiteral("documentazione.rtf")));
+    });
 
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(QStringLiteral("Utente"));
@@ -89,6 +91,8 @@ FormMenu::FormMenu(Programma& programma)
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setReadOnly(true);
     RichTextBox1->hide();
+    posiziona(RichTextBox1, 0, 0, kLarghezzaDisegno, kAltezzaDisegno); // the whole screen, whatever its size
+    documentazione = new CasellaDocumentazione(RichTextBox1);
 
     Timer1->setInterval(kIntervalloDisegno);
     m_scansione = new ScansioneCursore(Timer1, PictureScansioneManuale, PictureScansioneAutomatica, this);

@@ -11,6 +11,7 @@ class QPushButton;
 class QTextEdit;
 class QTimer;
 class ScansioneCursore;
+class CasellaDocumentazione;
 
 class FormMenu : public Schermata {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     QAction* mnuDocum;
     QAction* mnuInformazioni;
     QAction* mnuAltriProgrammi;
+    CasellaDocumentazione* documentazione;
 
     ScansioneCursore& scansione() { return *m_scansione; }
 

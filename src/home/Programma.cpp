@@ -9,6 +9,8 @@
 #include "settings/FormConfigura.h"
 #include "startup/FormAvvio.h"
 #include "storage/StatoProgramma.h"
+#include "support/ApriDocumento.h"
+#include "support/FormInfo.h"
 #include "support/Messaggi.h"
 
 #include <QApplication>
@@ -18,7 +20,8 @@ Programma::Programma(StatoProgramma& statoProgramma, SuonoFeedback& suoniProgram
           return std::make_unique<ControlloAgenteMerlino>(
               schermata, stato.percorsi.fileNelProgramma(QStringLiteral("personaggi/")));
       }),
-      voceScansione(std::make_unique<VoceScansioneEspeak>())
+      voceScansione(std::make_unique<VoceScansioneEspeak>()),
+      apriDocumento(std::make_unique<ApriDocumento>())
 {}
 
 Programma::~Programma() = default;
@@ -70,6 +73,11 @@ FormEserciziEseguiti* Programma::apriEserciziEseguiti(QWidget* apertoDa)
     return apri(m_formEserciziEseguiti, apertoDa);
 }
 
+FormInfo* Programma::apriInfo(QWidget* apertoDa)
+{
+    return apri(m_formInfo, apertoDa);
+}
+
 namespace {
 template <typename Schermo> Schermo* aperta(const QPointer<Schermo>& riferimento)
 {
@@ -95,7 +103,7 @@ QWidget* Programma::schermataCorrente() const
     if (QWidget* dialogo = QApplication::activeModalWidget())
         return dialogo;
     for (QWidget* schermo : std::initializer_list<QWidget*>{aperta(m_formAvvio), formMenu(), form1(), formConfigura(),
-                                                            aperta(m_formEserciziEseguiti)}) {
+                                                            aperta(m_formEserciziEseguiti), aperta(m_formInfo)}) {
         if (schermo)
             return schermo;
     }
@@ -104,8 +112,8 @@ QWidget* Programma::schermataCorrente() const
 
 void Programma::termina()
 {
-    for (QWidget* schermo :
-         std::initializer_list<QWidget*>{m_formAvvio, m_formMenu, m_form1, m_formConfigura, m_formEserciziEseguiti}) {
+    for (QWidget* schermo : std::initializer_list<QWidget*>{m_formAvvio, m_formMenu, m_form1, m_formConfigura,
+                                                            m_formEserciziEseguiti, m_formInfo}) {
         if (schermo)
             schermo->close();
     }

@@ -13,6 +13,8 @@ class FormMenu;
 class Form1;
 class FormConfigura;
 class FormEserciziEseguiti;
+class FormInfo;
+class ApriDocumento;
 class QWidget;
 class ControlloAgente;
 class Personaggio;
@@ -32,6 +34,8 @@ public:
     std::unique_ptr<VoceScansione> voceScansione;
     // Loads the character "Merlin" for a screen into controllo. Null when it cannot be loaded: the screen goes
     // on without it, and the teacher is told once per run.
+    // The desktop's opener of documents; tests put a fake in its place.
+    std::unique_ptr<ApriDocumento> apriDocumento;
     Personaggio* caricaMerlino(QWidget* schermata, std::unique_ptr<ControlloAgente>& controllo);
 
     FormAvvio* apriAvvio();
@@ -39,6 +43,7 @@ public:
     Form1* apriEsercizio(QWidget* apertoDa);
     FormConfigura* apriConfigurazioni(QWidget* apertoDa);
     FormEserciziEseguiti* apriEserciziEseguiti(QWidget* apertoDa);
+    FormInfo* apriInfo(QWidget* apertoDa);
     // Closes every screen: the program ends.
     void termina();
 
@@ -57,4 +62,5 @@ private:
     QPointer<Form1> m_form1;
     QPointer<FormConfigura> m_formConfigura;
     QPointer<FormEserciziEseguiti> m_formEserciziEseguiti;
+    QPointer<FormInfo> m_formInfo;
 };

@@ -88,7 +88,7 @@ namespace Miniature {
 
 QString cartellaCache()
 {
-    // The base directory specification: a relative XDG_CACHE_HOME is not to be used.
+    // As the desktops agree: a relative XDG_CACHE_HOME is ignored, ~/.cache stands in.
     QString base = qEnvironmentVariable("XDG_CACHE_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.cache");

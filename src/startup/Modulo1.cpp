@@ -25,8 +25,8 @@ constexpr std::array<double, 18> kColoriChiari = {
 QStringList righeLeggimi()
 {
     return {
-        QStringLiteral("Questa cartella contiene i files di impostazione dei programmi presenti nel sito ") +
-            QString::fromUtf16(Crediti::kSito) + u'.',
+        QStringLiteral("Questa cartella contiene i files di impostazione dei Programmi Lumio per la scuola, tra cui "
+                       "Ordiparo."),
         QStringLiteral(" "),
         QStringLiteral("Se qualche programma presenta problemi di funzionamento può essere utile cancellare il "
                        "file *.ini relativo al programma in questa cartella."),

@@ -2,8 +2,6 @@
 #pragma once
 
 namespace Crediti {
-// The project's own web site. The .example domain is reserved, so it names no one else's site.
-inline constexpr char16_t kSito[] = u"www.ordiparo.example";
 inline constexpr char16_t kAutoreFont[] = u"Jean-Marie Douteau";
 inline constexpr char16_t kOrigineFont[] = u"(font Ecolier court, licenza SIL OFL 1.1, adattato per Ordiparo)";
 } // namespace Crediti

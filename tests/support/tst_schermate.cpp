@@ -9,6 +9,7 @@
 #include "settings/FrameCreaNuovaLista.h"
 #include "startup/FormAvvio.h"
 #include "support/AmbienteProva.h"
+#include "support/FormInfo.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -108,7 +109,8 @@ private slots:
         QTest::addColumn<QString>("schermata");
         QTest::addColumn<QString>("stile");
         for (const char* stile : {"maiuscolo", "minuscolo", "corsivo"}) {
-            for (const char* schermata : {"FormAvvio", "FormMenu", "Form1", "FormConfigura", "FormEserciziEseguiti"})
+            for (const char* schermata :
+                 {"FormAvvio", "FormMenu", "Form1", "FormConfigura", "FormEserciziEseguiti", "FormInfo"})
                 QTest::addRow("%s %s", schermata, stile) << QString(schermata) << QString(stile);
         }
     }
@@ -140,6 +142,8 @@ private slots:
             s = m_p->programma.apriConfigurazioni(s);
         else if (schermata == QStringLiteral("FormEserciziEseguiti"))
             s = m_p->programma.apriEserciziEseguiti(s);
+        else if (schermata == QStringLiteral("FormInfo"))
+            s = m_p->programma.apriInfo(s);
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->frameGeometry(), s->screen()->availableGeometry());
         auto* configura = qobject_cast<FormConfigura*>(s);

@@ -1,0 +1,18 @@
+// Hands a file to the desktop's default application for its kind (a PDF to the PDF reader).
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+class ApriDocumento {
+public:
+    virtual ~ApriDocumento() = default;
+    // True when the desktop accepted the request; the opened document runs in its own process.
+    virtual bool apri(const QString& percorso);
+};
+
+namespace ModuloNavigate {
+// Opens the document for the screen, telling the user in Italian when the file is missing or nothing can open it.
+void ApriDocumento(QWidget* finestra, ::ApriDocumento& apritore, const QString& percorso);
+} // namespace ModuloNavigate

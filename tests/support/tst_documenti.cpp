@@ -1,0 +1,170 @@
+// What a teacher opens to read about the program: the About screen with the PDF manual, and the manual shown
+// over the home screen.
+#include "home/CasellaDocumentazione.h"
+#include "home/FormMenu.h"
+#include "support/AmbienteProva.h"
+#include "support/ApriDocumento.h"
+#include "support/FormInfo.h"
+#include "support/Messaggi.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+// Writes down the files it is asked to open, and answers as the desktop would.
+class ApriDocumentoFinto : public ApriDocumento {
+public:
+    bool apri(const QString& percorso) override
+    {
+        aperti << percorso;
+        return riesce;
+    }
+    QStringList aperti;
+    bool riesce = true;
+};
+} // namespace
+
+class TestDocumenti : public QObject {
+    Q_OBJECT
+    std::unique_ptr<AmbienteProva> m_ambiente;
+    std::unique_ptr<ProgrammaProva> m_p;
+    ApriDocumentoFinto* m_apritore = nullptr;
+
+    QString nelProgramma(const QString& nome) { return m_p->stato->percorsi.fileNelProgramma(nome); }
+    FormMenu* menu() { return m_p->programma.apriMenu(nullptr); }
+
+private slots:
+    void init()
+    {
+        m_ambiente = std::make_unique<AmbienteProva>();
+        m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
+        auto apritore = std::make_unique<ApriDocumentoFinto>();
+        m_apritore = apritore.get();
+        m_p->programma.apriDocumento = std::move(apritore);
+    }
+    void cleanup()
+    {
+        m_p.reset();
+        Messaggi::Prova::dimentica();
+    }
+
+    // From the home screen's "about" to the About screen, its texts, and "Chiudi" back to the home screen.
+    void informazioni()
+    {
+        QPointer<FormMenu> casa = menu();
+        casa->mnuInformazioni->trigger();
+        QTRY_VERIFY(casa.isNull() || casa->scaricata());
+        auto* info = qobject_cast<FormInfo*>(m_p->programma.schermataCorrente());
+        QVERIFY(info && info->isVisible());
+        QCOMPARE(info->Label1->text(),
+                 "Software di\r\nGli sviluppatori di Ordiparo - software libero per la scuola primaria\r\n");
+        const QStringList termini = info->Label3->text().split(QStringLiteral("\r\n"));
+        QCOMPARE(termini.size(), 3);
+        QVERIFY(termini[0].startsWith(QStringLiteral("Ordiparo è software libero")));
+        QVERIFY(termini[2].contains(QStringLiteral("Jean-Marie Douteau")));
+        QVERIFY(info->Label4->text().isEmpty());
+        for (QLabel* testo : {info->Label1, info->Label3})
+            QVERIFY(info->rect().contains(QRect(testo->mapTo(info, QPoint()), testo->size())));
+
+        QTest::mouseClick(info->Command1, Qt::LeftButton);
+        QVERIFY(info->scaricata());
+        FormMenu* tornato = m_p->programma.formMenu();
+        QVERIFY(tornato && tornato->isVisible());
+        QVERIFY(Messaggi::Prova::mostrati().isEmpty());
+    }
+
+    // Each click on the picture asks the desktop again; a missing file or no reader is told, not swallowed.
+    void manualePdf_data()
+    {
+        QTest::addColumn<bool>("presente");
+        QTest::addColumn<bool>("lettore");
+        QTest::addColumn<int>("richieste");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("aperto due volte") << true << true << 2 << QString();
+        QTest::newRow("file mancante") << false << true << 0 << "Il file \"documento.pdf\" non si trova";
+        QTest::newRow("nessun lettore PDF") << true << false << 2 << "manca un programma per leggere i file PDF";
+    }
+    void manualePdf()
+    {
+        QFETCH(bool, presente);
+        QFETCH(bool, lettore);
+        QFETCH(int, richieste);
+        QFETCH(QString, messaggio);
+        const QString pdf = nelProgramma(QStringLiteral("documento.pdf"));
+        if (presente)
+            AmbienteProva::scrivi(pdf, "%PDF-1.4\n");
+        m_apritore->riesce = lettore;
+        FormInfo* info = m_p->programma.apriInfo(nullptr);
+        QTest::mouseClick(info->Image1, Qt::LeftButton);
+        QTest::mouseClick(info->Image1, Qt::LeftButton);
+        QCOMPARE(m_apritore->aperti, QStringList(richieste, pdf));
+        const QStringList mostrati = Messaggi::Prova::mostrati();
+        QCOMPARE(mostrati.size(), messaggio.isEmpty() ? 0 : 2);
+        for (const QString& testo : mostrati)
+            QVERIFY2(testo.contains(messaggio), qPrintable(testo));
+    }
+
+    // The manual converted by unrtf fills the home screen, accents and all, and a click in its text hides it.
+    void documentazione()
+    {
+        AmbienteProva::scrivi(nelProgramma(QStringLiteral("documentazione.rtf")),
+                              "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 "
+                              "{\\b Guida per l'insegnante}\\par La scansione: SPAZIO sposta, INVIO sceglie; "
+                              "cos\\'ec \\u8220\\'3fsi\\u8221\\'3f lavora.\\par}");
+        FormMenu* casa = menu();
+        QVERIFY(!casa->RichTextBox1->isVisible());
+        casa->mnuDocum->trigger();
+        QTRY_VERIFY(casa->RichTextBox1->isVisible());
+        QVERIFY(Messaggi::Prova::mostrati().isEmpty());
+        const QString testo = casa->RichTextBox1->toPlainText();
+        QVERIFY2(testo.contains(QStringLiteral("Guida per l'insegnante")), qPrintable(testo));
+        QVERIFY2(testo.contains(QStringLiteral("così \u201csi\u201d lavora")), qPrintable(testo));
+        QVERIFY(!testo.contains(u'<'));
+        QCOMPARE(casa->RichTextBox1->geometry(), casa->area()->rect());
+        QVERIFY(casa->childAt(casa->area()->mapTo(casa, casa->Command1[0]->geometry().center())) != casa->Command1[0]);
+
+        QTest::mouseClick(casa->RichTextBox1->viewport(), Qt::LeftButton);
+        QVERIFY(!casa->RichTextBox1->isVisible());
+        QCOMPARE(casa->childAt(casa->area()->mapTo(casa, casa->Command1[0]->geometry().center())), casa->Command1[0]);
+    }
+
+    // No file, or no converter: a short message, and the home screen stays as it was.
+    void documentazioneMancante_data()
+    {
+        QTest::addColumn<bool>("presente");
+        QTest::addColumn<QString>("convertitore");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("file mancante") << false << "unrtf"
+                                       << "La documentazione non si può mostrare: il file \"documentazione.rtf\" "
+                                          "non si trova nella cartella del programma";
+        QTest::newRow("unrtf mancante") << true << "unrtf-inesistente"
+                                        << "La documentazione non si può mostrare: manca il programma";
+        QTest::newRow("conversione fallita") << true << "false"
+                                             << "La documentazione non si può mostrare: la conversione del file non "
+                                                "è riuscita.";
+    }
+    void documentazioneMancante()
+    {
+        QFETCH(bool, presente);
+        QFETCH(QString, convertitore);
+        QFETCH(QString, messaggio);
+        if (presente)
+            AmbienteProva::scrivi(nelProgramma(QStringLiteral("documentazione.rtf")), "{\\rtf1 testo\\par}");
+        FormMenu* casa = menu();
+        casa->documentazione->programma = convertitore;
+        casa->mnuDocum->trigger();
+        QTRY_VERIFY(!casa->documentazione->inConversione());
+        QTRY_COMPARE(Messaggi::Prova::mostrati().size(), 1);
+        QVERIFY2(Messaggi::Prova::mostrati().first().startsWith(messaggio),
+                 qPrintable(Messaggi::Prova::mostrati().first()));
+        QVERIFY(!casa->RichTextBox1->isVisible());
+        QVERIFY(casa->isVisible());
+    }
+};
+
+QTEST_MAIN(TestDocumenti)
+#include "tst_documenti.moc"
