@@ -3,7 +3,9 @@
 #include "exercise/Form1.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/SintesiVoce.h"
+#include "exercise/agent/VoceScansioneEspeak.h"
 #include "support/AmbienteProva.h"
+#include "support/ScansioneCursore.h"
 
 #include <QAction>
 #include <QAudioDevice>
@@ -31,11 +33,21 @@ double rms(QByteArrayView pcm)
     return pcm.size() >= 2 ? std::sqrt(somma / (pcm.size() / 2)) : 0;
 }
 
+// The loudest 10 ms window.
+double piuForte(const QByteArray& pcm)
+{
+    double massimo = 0;
+    for (qsizetype i = 0; i + kFinestra <= pcm.size(); i += kFinestra)
+        massimo = std::max(massimo, rms(QByteArrayView(pcm).sliced(i, kFinestra)));
+    return massimo;
+}
+
 // Speech as heard: how many 10 ms windows are loud, and the longest quiet run between the first loud
 // window and the last.
 struct Ascolto {
     int forti = 0;
     int pausaPiuLunga = 0;
+    int parole = 0; // loud runs after at least 80 ms of quiet
 };
 
 Ascolto ascolta(const QByteArray& pcm)
@@ -44,6 +56,8 @@ Ascolto ascolta(const QByteArray& pcm)
     int pausa = -1; // before the first loud window
     for (qsizetype i = 0; i + kFinestra <= pcm.size(); i += kFinestra) {
         if (rms(QByteArrayView(pcm).sliced(i, kFinestra)) > kSogliaForte) {
+            if (pausa < 0 || pausa >= 8)
+                ++ascolto.parole;
             ++ascolto.forti;
             ascolto.pausaPiuLunga = std::max(ascolto.pausaPiuLunga, pausa);
             pausa = 0;
@@ -162,6 +176,40 @@ private slots:
                               sintetizzato.forti, sentito.pausaPiuLunga, sintetizzato.pausaPiuLunga);
         QVERIFY2(sentito.forti * 10 >= sintetizzato.forti * 8, qPrintable(numeri));
         QVERIFY2(sentito.pausaPiuLunga <= sintetizzato.pausaPiuLunga + 5, qPrintable(numeri));
+    }
+
+    // Auditory scanning with the real voice: after the character's greeting each lit button is heard as a
+    // word of its own, quieter than the character; steps shorter than the words cut each one off for the
+    // next.
+    void scansioneUditivaSiSente_data()
+    {
+        QTest::addColumn<int>("quarti"); // the scanning step, in quarters of a second
+        QTest::newRow("passo di un secondo") << 4;
+        QTest::newRow("passo più breve della parola") << 1;
+    }
+    void scansioneUditivaSiSente()
+    {
+        QFETCH(int, quarti);
+        m_p->programma.voceScansione = std::make_unique<VoceScansioneEspeak>();
+        m_p->imp().ModalitaInput = ScansioneCursore::Automatica;
+        m_p->imp().VelocitaScansione = static_cast<qint16>(quarti);
+        m_p->imp().ScansioneUditiva = true;
+        Form1* s = m_p->programma.apriEsercizio(nullptr);
+        auto* merlino = dynamic_cast<AgenteMerlino*>(s->personaggio());
+        QVERIFY(merlino);
+        QTRY_VERIFY_WITH_TIMEOUT(!merlino->staParlando(), 20000);
+        const int passi = 8;
+        const QByteArray sentito = registratoDa(adesso(), passi * quarti * 250);
+        const Ascolto ascolto = ascolta(sentito);
+        const QString numeri = QStringLiteral("%1 words, %2 loud windows").arg(ascolto.parole).arg(ascolto.forti);
+        if (quarti >= 4)
+            QVERIFY2(ascolto.parole >= passi - 1, qPrintable(numeri));
+        else
+            QVERIFY2(ascolto.forti >= passi * 10, qPrintable(numeri));
+        // Quieter than the character, who speaks at full volume.
+        const double piena = piuForte(SintesiVoce::istanza().sintetizza({QStringLiteral("non si sa")}).pcm);
+        QVERIFY2(piuForte(sentito) < piena * 0.75,
+                 qPrintable(QStringLiteral("peak %1, full volume %2").arg(piuForte(sentito)).arg(piena)));
     }
 
     // Going back to the menu silences the character at once.
