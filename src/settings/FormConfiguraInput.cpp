@@ -92,8 +92,10 @@ void FormConfigura::creaFramePunt()
         {HScrollGiri, LabelGiri, "Giri", "Giri senza scelte prima della pausa",
          &ImpostazioniUtente::GiriPrimaDellaPausa, 0, 20, 1,
          [](int giri) {
-             return giri > 0 ? QStringLiteral("Pausa dopo %1 giri a vuoto").arg(giri)
-                             : QStringLiteral("Pausa dopo i giri: mai");
+             if (giri == 0)
+                 return QStringLiteral("Pausa dopo i giri: mai");
+             return giri == 1 ? QStringLiteral("Pausa dopo 1 giro a vuoto")
+                              : QStringLiteral("Pausa dopo %1 giri a vuoto").arg(giri);
          }},
     };
     int alto = 5760;
@@ -103,7 +105,9 @@ void FormConfigura::creaFramePunt()
         riga.scala->setAccessibleName(QString::fromUtf8(riga.nomeAccessibile));
         riga.scala->setRange(riga.minimo, riga.massimo);
         riga.scala->setSingleStep(riga.passo);
-        riga.scala->setPageStep(riga.passo * 4);
+        // A short scale moves a notch per page, so its thumb stays a notch wide.
+        const int tacche = (riga.massimo - riga.minimo) / riga.passo;
+        riga.scala->setPageStep(tacche > 8 ? riga.passo * 4 : riga.passo);
         posiziona(riga.scala, 600, alto, 5400, 360);
         riga.didascalia = new QLabel(FramePunt);
         riga.didascalia->setObjectName(QStringLiteral("Label") + QString::fromLatin1(riga.nome));

@@ -12,7 +12,8 @@
 
 namespace {
 constexpr int kMillisecondiPerQuarto = 250;
-}
+constexpr int kAttesaPersonaggioMs = 100; // how often a held-back word looks whether the character is done
+} // namespace
 
 ScansioneCursore::ScansioneCursore(QTimer* timer, QWidget* ricevitoreManuale, QWidget* ricevitoreAutomatico,
                                    QObject* genitore)
@@ -28,6 +29,8 @@ ScansioneCursore::ScansioneCursore(QTimer* timer, QWidget* ricevitoreManuale, QW
     m_attesaRilascio.setSingleShot(true);
     m_attesaRilascio.setInterval(kConfermaRilascioMs);
     connect(&m_attesaRilascio, &QTimer::timeout, this, &ScansioneCursore::rilascioConfermato);
+    m_attesaPersonaggio.setInterval(kAttesaPersonaggioMs);
+    connect(&m_attesaPersonaggio, &QTimer::timeout, this, &ScansioneCursore::annunciaAcceso);
     m_orologio = [orologio = std::make_shared<QElapsedTimer>()] {
         if (!orologio->isValid())
             orologio->start();
@@ -88,8 +91,7 @@ void ScansioneCursore::ferma()
 {
     m_timer->stop();
     m_attesaRilascio.stop();
-    if (m_voce)
-        m_voce->taci();
+    taci();
 }
 
 // The first button of a round holds the highlight longer, so the pupil has time to get ready.
@@ -145,11 +147,23 @@ void ScansioneCursore::accendi(int indice)
     if (!m_acceso)
         return;
     Colori::impostaSfondo(m_acceso, m_selezionato);
-    // The character's sentences come first: a word over them would be lost in both.
-    if (m_voce && nuovo && m_modalita != Mouse && !(m_personaggioParla && m_personaggioParla())) {
-        QString parola = m_acceso->accessibleName().isEmpty() ? m_acceso->text() : m_acceso->accessibleName();
-        m_voce->annuncia(parola.remove(u'&').toLower(), m_velocitaVoce, m_tonoVoce);
+    if (nuovo)
+        annunciaAcceso();
+}
+
+// The character's sentences come first: a word over them would be lost in both. The word waits for him to
+// finish, so that the button lit while he spoke is still heard.
+void ScansioneCursore::annunciaAcceso()
+{
+    m_attesaPersonaggio.stop();
+    if (!m_voce || !m_acceso || m_modalita == Mouse)
+        return;
+    if (m_personaggioParla && m_personaggioParla()) {
+        m_attesaPersonaggio.start();
+        return;
     }
+    QString parola = m_acceso->accessibleName().isEmpty() ? m_acceso->text() : m_acceso->accessibleName();
+    m_voce->annuncia(parola.remove(u'&').toLower(), m_velocitaVoce, m_tonoVoce);
 }
 
 // A button lit by a choice or by the screen gets a whole step before the clock moves on.
@@ -182,6 +196,12 @@ void ScansioneCursore::pausa()
     if (m_acceso)
         Colori::impostaSfondo(m_acceso, m_normale);
     m_acceso = nullptr;
+    taci();
+}
+
+void ScansioneCursore::taci()
+{
+    m_attesaPersonaggio.stop();
     if (m_voce)
         m_voce->taci();
 }

@@ -70,6 +70,8 @@ private:
     void rilascioConfermato();
     void riavviaPasso();
     void pausa();
+    void annunciaAcceso();
+    void taci();
     QWidget* ricevitore() const;
     int intervalloPasso() const;
 
@@ -87,6 +89,7 @@ private:
     QTimer m_attesaRilascio;
     int m_tastoRilasciato = 0;
     QPointer<QAbstractButton> m_accesoAlRilascio;
+    QTimer m_attesaPersonaggio; // a word held back while the character speaks
 
     int m_intervallo = 1000;
     int m_fattorePrimoPasso = 1;
