@@ -87,6 +87,7 @@ void CasellaDocumentazione::conversioneFinita()
     m_casella->raise();
     m_casella->show();
     m_casella->setFocus();
+    emit mostrata();
 }
 
 void CasellaDocumentazione::fallita(const QString& motivo)
@@ -106,7 +107,9 @@ bool CasellaDocumentazione::eventFilter(QObject* oggetto, QEvent* evento)
         tipo == QEvent::MouseButtonRelease && oggetto == m_areaTesto && !m_casella->textCursor().hasSelection();
     const bool esc =
         tipo == QEvent::KeyPress && oggetto == m_casella && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Escape;
-    if ((clic || esc) && m_casella->isVisible())
+    if ((clic || esc) && m_casella->isVisible()) {
         m_casella->hide();
+        emit nascosta();
+    }
     return false;
 }

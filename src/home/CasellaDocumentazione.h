@@ -22,6 +22,11 @@ public:
     QString programma = QStringLiteral("unrtf");
     static constexpr int kAttesaMassimaMs = 20000;
 
+signals:
+    // The manual covers the screen, or has been put away.
+    void mostrata();
+    void nascosta();
+
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 

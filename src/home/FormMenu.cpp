@@ -93,6 +93,9 @@ FormMenu::FormMenu(Programma& programma)
     RichTextBox1->hide();
     posiziona(RichTextBox1, 0, 0, kLarghezzaDisegno, kAltezzaDisegno); // the whole screen, whatever its size
     documentazione = new CasellaDocumentazione(RichTextBox1);
+    // While the manual covers the buttons a switch must not choose one unseen; the keys are the box's then.
+    connect(documentazione, &CasellaDocumentazione::mostrata, this, [this] { m_scansione->ferma(); });
+    connect(documentazione, &CasellaDocumentazione::nascosta, this, &FormMenu::avviaScansione);
 
     Timer1->setInterval(kIntervalloDisegno);
     m_scansione = new ScansioneCursore(Timer1, PictureScansioneManuale, PictureScansioneAutomatica, this);
@@ -158,6 +161,20 @@ void FormMenu::ImpostaUtente()
 
     m_scansione->setColori(impostazioni.ColoreBottoni, impostazioni.ColoreBottoneSelezionato);
     m_scansione->regola(impostazioni, m_programma.voceScansione.get(), {});
+    avviaScansione();
+
+    mnuEserciziEseguiti->setEnabled(impostazioni.SalvaAttivita);
+
+    QFont elenco = Combo1->font();
+    elenco.setFamily(impostazioni.FontTesto);
+    elenco.setPointSize(std::max(kPuntiMinimiElenco, Command1[0]->font().pointSize() - 10));
+    Combo1->setFont(elenco);
+    adattaElenco();
+}
+
+void FormMenu::avviaScansione()
+{
+    const ImpostazioniUtente& impostazioni = m_programma.stato.ImpostazioniUtente;
     const int modalita = impostazioni.ModalitaInput;
     if (modalita == ScansioneCursore::Manuale || modalita == ScansioneCursore::Automatica) {
         for (QPushButton* bottone : Command1)
@@ -170,14 +187,6 @@ void FormMenu::ImpostaUtente()
     } else {
         m_scansione->prepara(ScansioneCursore::Mouse, Timer1->interval());
     }
-
-    mnuEserciziEseguiti->setEnabled(impostazioni.SalvaAttivita);
-
-    QFont elenco = Combo1->font();
-    elenco.setFamily(impostazioni.FontTesto);
-    elenco.setPointSize(std::max(kPuntiMinimiElenco, Command1[0]->font().pointSize() - 10));
-    Combo1->setFont(elenco);
-    adattaElenco();
 }
 
 void FormMenu::adattaElenco()

@@ -50,6 +50,8 @@ private:
     void evidenziaSottoIlMouse(QPushButton* bottone);
     // Shrinks the users' list font, where needed, so that every name shows whole in the box.
     void adattaElenco();
+    // The profile's input mode: scanning from the first button, or the mouse.
+    void avviaScansione();
 
     Programma& m_programma;
     ScansioneCursore* m_scansione;

@@ -6,8 +6,10 @@
 #include "support/ApriDocumento.h"
 #include "support/FormInfo.h"
 #include "support/Messaggi.h"
+#include "support/ScansioneCursore.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -108,14 +110,29 @@ private slots:
             QVERIFY2(testo.contains(messaggio), qPrintable(testo));
     }
 
-    // The manual converted by unrtf fills the home screen, accents and all, and a click in its text hides it.
+    // The manual converted by unrtf fills the home screen, accents and all, and a click in its text or ESC
+    // hides it. While it shows, scanning waits and the keys are the box's: a switch cannot choose a button
+    // it hides; afterwards scanning starts again from the first button.
+    void documentazione_data()
+    {
+        QTest::addColumn<int>("modalita");
+        QTest::addColumn<bool>("conEsc");
+        QTest::newRow("mouse, clic") << int(ScansioneCursore::Mouse) << false;
+        QTest::newRow("scansione manuale, ESC") << int(ScansioneCursore::Manuale) << true;
+        QTest::newRow("scansione automatica, ESC") << int(ScansioneCursore::Automatica) << true;
+    }
     void documentazione()
     {
+        QFETCH(int, modalita);
+        QFETCH(bool, conEsc);
         AmbienteProva::scrivi(nelProgramma(QStringLiteral("documentazione.rtf")),
                               "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 "
                               "{\\b Guida per l'insegnante}\\par La scansione: SPAZIO sposta, INVIO sceglie; "
                               "cos\\'ec \\u8220\\'3fsi\\u8221\\'3f lavora.\\par}");
+        m_p->imp().ModalitaInput = static_cast<qint16>(modalita);
+        m_p->imp().VelocitaScansione = 1;
         FormMenu* casa = menu();
+        QVERIFY(QTest::qWaitForWindowActive(casa));
         QVERIFY(!casa->RichTextBox1->isVisible());
         casa->mnuDocum->trigger();
         QTRY_VERIFY(casa->RichTextBox1->isVisible());
@@ -127,9 +144,20 @@ private slots:
         QCOMPARE(casa->RichTextBox1->geometry(), casa->area()->rect());
         QVERIFY(casa->childAt(casa->area()->mapTo(casa, casa->Command1[0]->geometry().center())) != casa->Command1[0]);
 
-        QTest::mouseClick(casa->RichTextBox1->viewport(), Qt::LeftButton);
+        QTest::qWait(600); // more than two scanning steps
+        QCOMPARE(QApplication::focusWidget(), casa->RichTextBox1);
+        QVERIFY(!casa->Timer1->isActive());
+        if (conEsc)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(casa->RichTextBox1->viewport(), Qt::LeftButton);
         QVERIFY(!casa->RichTextBox1->isVisible());
         QCOMPARE(casa->childAt(casa->area()->mapTo(casa, casa->Command1[0]->geometry().center())), casa->Command1[0]);
+        if (modalita != ScansioneCursore::Mouse) {
+            QVERIFY(casa->Timer1->isActive());
+            QCOMPARE(accesi({casa->Command1[0], casa->Command1[1]}, m_p->imp().ColoreBottoneSelezionato),
+                     QStringLiteral("0"));
+        }
     }
 
     // No file, or no converter: a short message, and the home screen stays as it was.
