@@ -4,6 +4,7 @@
 
 #include "exercise/agent/Personaggio.h"
 #include "home/Programma.h"
+#include "settings/AreaConfigurazioni.h"
 #include "settings/FrameCreaNuovaLista.h"
 #include "storage/StatoProgramma.h"
 #include "support/AdattaTesto.h"
@@ -24,8 +25,8 @@
 #include <QTabBar>
 
 namespace {
-constexpr int kLarghezzaDisegno = 10800;
-constexpr int kAltezzaDisegno = 9000;
+constexpr int kLarghezzaDisegno = AreaConfigurazioni::kLarghezza;
+constexpr int kAltezzaDisegno = AreaConfigurazioni::kAltezza;
 constexpr double kPuntiDisegno = 12;
 constexpr double kPuntiMinimi = 8;
 constexpr double kBianco = 16777215;

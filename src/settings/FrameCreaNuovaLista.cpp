@@ -3,6 +3,7 @@
 
 #include "exercise/Immagine.h"
 #include "home/Programma.h"
+#include "settings/AreaConfigurazioni.h"
 #include "settings/SceltaImmagine.h"
 #include "startup/Modulo1.h"
 #include "storage/StatoProgramma.h"
@@ -23,9 +24,9 @@
 #include <QScrollBar>
 
 namespace {
-// Design places in twips, inside the editor, which covers the dialog's 10800 × 9000 area.
-constexpr int kLarghezza = 10800;
-constexpr int kAltezza = 9000;
+// Design places in twips, inside the editor, which covers the settings screen's area.
+using AreaConfigurazioni::kAltezza;
+using AreaConfigurazioni::kLarghezza;
 constexpr int kBoxStimolo[] = {360, 360, 4815, 2415};
 constexpr int kSinistraFrasi = 240;
 constexpr int kLarghezzaFrasi = 7815;

@@ -1,6 +1,7 @@
 // The picture chooser of the list editor.
 #include "settings/SceltaImmagine.h"
 
+#include "settings/AreaConfigurazioni.h"
 #include "settings/Miniature.h"
 #include "support/Grafica.h"
 #include "support/Schermata.h"
@@ -15,8 +16,8 @@
 
 namespace {
 // Design sizes in twips, inside the chooser, which covers the editor.
-constexpr int kLarghezza = 10800;
-constexpr int kAltezza = 9000;
+using AreaConfigurazioni::kAltezza;
+using AreaConfigurazioni::kLarghezza;
 constexpr int kLarghezzaBottone = 1500;
 constexpr int kAltezzaBottone = 735;
 constexpr int kAltezzaBarra = 240;
