@@ -175,7 +175,9 @@ void ScansioneCursore::riavviaPasso()
 
 void ScansioneCursore::tic()
 {
-    if (m_modalita == Automatica) {
+    // A switch held down keeps the highlight where the pupil pressed it: a slow press still chooses that button.
+    const bool sensoreGiu = !m_tastiGiu.isEmpty() || m_attesaRilascio.isActive();
+    if (m_modalita == Automatica && !sensoreGiu) {
         const int candidatiPresenti = static_cast<int>(candidati().size());
         if (m_cursore + 1 >= candidatiPresenti && m_giriPrimaDellaPausa > 0 &&
             ++m_giriSilenziosi >= m_giriPrimaDellaPausa) {
@@ -208,6 +210,9 @@ void ScansioneCursore::taci()
 
 bool ScansioneCursore::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    // A switch let go elsewhere (a message took the keyboard) would hold the scanning for good.
+    if (evento->type() == QEvent::FocusOut)
+        m_tastiGiu.clear();
     if (oggetto != ricevitore() || (evento->type() != QEvent::KeyPress && evento->type() != QEvent::KeyRelease))
         return QObject::eventFilter(oggetto, evento);
     const auto* tasto = static_cast<QKeyEvent*>(evento);

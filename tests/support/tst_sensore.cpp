@@ -113,6 +113,27 @@ private slots:
         QVERIFY(m_timer.isActive());
     }
 
+    // In automatic scanning a switch held over several steps chooses the button lit when it was pressed.
+    void tenutoSceglieIlBottonePremuto()
+    {
+        prepara(ImpostazioniUtente{}, ScansioneCursore::Automatica, 100);
+        QSignalSpy sceltiQui(m_s.get(), &ScansioneCursore::scelto);
+        QKeyEvent giu(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(m_automatico, &giu);
+        QTest::qWait(350);
+        QCOMPARE(accesi(m_bottoni, 255), QStringLiteral("0"));
+        m_ora = 350;
+        QKeyEvent su(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(m_automatico, &su);
+        QTRY_COMPARE(sceltiQui.count(), 1);
+        QCOMPARE(sceltiQui.first().first().value<QAbstractButton*>(), m_bottoni.first());
+        // Held when the keyboard goes elsewhere, the release never comes: the scanning goes on all the same.
+        QCoreApplication::sendEvent(m_automatico, &giu);
+        QFocusEvent altrove(QEvent::FocusOut);
+        QCoreApplication::sendEvent(m_automatico, &altrove);
+        QTRY_COMPARE(accesi(m_bottoni, 255), QStringLiteral("1"));
+    }
+
     // Three silent rounds, each button said as it is reached; then the scanning stops with nothing lit until a
     // press, which only wakes it at the first button.
     void pausaDopoTreGiriSilenziosi()
