@@ -178,6 +178,7 @@ private slots:
         QTest::newRow("salva annullato") << "Anna" << false << QByteArray("-") << 3 << "stimolo";
         QTest::newRow("apri annullato") << "Anna" << true << QByteArray("-") << 3 << "";
         QTest::newRow("troncato") << "Anna" << true << troncato << 3 << "s";
+        QTest::newRow("file vuoto") << "Anna" << true << QByteArray() << 1 << "";
         QTest::newRow("utente che esce da dati") << ".." << false << QByteArray("-") << 3 << "stimolo";
         QTest::newRow("utente vuoto") << "" << true << QByteArray("-") << 3 << "";
     }
