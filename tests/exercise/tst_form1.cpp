@@ -47,7 +47,8 @@ private slots:
     }
     void cleanup() { m_p.reset(); }
 
-    // Answers are counted and recorded until the right one; then only "avanti" goes on. Leaving shows the menu.
+    // Answers are counted and recorded until the right one; then only "avanti" goes on, past a full record too.
+    // Leaving shows the menu.
     void risposteContateERegistrate()
     {
         Form1* s = apri();
@@ -68,6 +69,9 @@ private slots:
         QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
         QCOMPARE(registro.NumeroEseguiti(), qint16(2));
         QVERIFY(!s->BottoneAvanti->isVisible());
+        for (int volta = 0; volta < 1005; ++volta) // past a full record the exercise goes on
+            giustaEAvanti(s);
+        QCOMPARE(conteggi(s), QStringLiteral(" 1006 1"));
         esci(s);
         QVERIFY(!m_p->programma.form1());
         QVERIFY(m_p->programma.formMenu() && m_p->programma.formMenu()->isVisible());
@@ -115,15 +119,6 @@ private slots:
             viste << s->Label4->text();
         }
         QCOMPARE(viste, mostrate);
-    }
-
-    // Past a full record the exercise goes on.
-    void registroPienoEsercizioContinua()
-    {
-        Form1* s = apri();
-        for (int volta = 0; volta < 1005; ++volta)
-            giustaEAvanti(s);
-        QCOMPARE(s->ContaEsatti(), 1005);
     }
 
     // The wide panorama of the default list on a 1280 × 800 screen fits the stimulus box; with the words
@@ -344,15 +339,11 @@ private slots:
         m_p->metti(1, QStringLiteral("Il gatto."), 1, {QString::number(giusta) + QStringLiteral("Dorme.")});
         imp().ModalitaInput = 2;
         Form1* s = apri();
-        const int passo = s->Timer1->interval();
-        QCOMPARE(passo, 1000);
-        QTest::qWait(passo * 2 / 5);
-        if (colMouse)
-            QTest::mouseClick(s->Command1[0], Qt::LeftButton);
-        else
-            QTest::keyClick(s->focusWidget(), Qt::Key_Space);
+        QCOMPARE(s->Timer1->interval(), 1000);
+        QTest::qWait(400);
+        colMouse ? QTest::mouseClick(s->Command1[0], Qt::LeftButton) : QTest::keyClick(s->focusWidget(), Qt::Key_Space);
         QTRY_COMPARE(s->ContaEsatti() + s->ContaErrati(), 1);
-        QVERIFY2(s->Timer1->remainingTime() > passo * 4 / 5, qPrintable(QString::number(s->Timer1->remainingTime())));
+        QVERIFY2(s->Timer1->remainingTime() > 800, qPrintable(QString::number(s->Timer1->remainingTime())));
     }
 
     // Auditory scanning says each answer as the highlight reaches it, in small letters whatever the letter
@@ -363,16 +354,15 @@ private slots:
         imp().ModalitaInput = 2;
         imp().VelocitaScansione = 1;
         imp().ScansioneUditiva = true;
-        imp().StileLettere = QStringLiteral("maiuscolo");
-        imp().VelocitaVoce = 130;
+        imp().StileLettere = QStringLiteral("maiuscolo"); // said in small letters all the same
         imp().TonoVoce = 90;
         Form1* s = apri();
         QTRY_VERIFY(m_p->parole.size() >= 4);
         QCOMPARE(m_p->parole.mid(0, 4),
                  QStringList({"vero 195 90", "falso 195 90", "non si sa 195 90", "vero 195 90"}));
         QTest::keyClick(s->focusWidget(), Qt::Key_Space);
-        QTRY_COMPARE(s->ContaEsatti() + s->ContaErrati(), 1);
         QTRY_COMPARE(m_p->parole.last(), QStringLiteral("avanti 195 90"));
+        QCOMPARE(s->ContaEsatti(), 1);
     }
 };
 

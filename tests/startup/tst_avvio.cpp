@@ -9,7 +9,6 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -54,60 +53,55 @@ private slots:
             QStringLiteral("Non è stato possibile creare la cartella")));
     }
 
-    // The cursive font is installed once and told once; missing from the program folder, that is told.
-    void fontDelCorsivo_data()
-    {
-        QTest::addColumn<bool>("presente");
-        QTest::newRow("mancante") << false;
-        QTest::newRow("presente") << true;
-    }
+    // The cursive font, missing from the program folder, is told; then installed once and told once.
     void fontDelCorsivo()
     {
-        QFETCH(bool, presente);
         AmbienteProva ambiente;
         const Percorsi p = ambiente.percorsi();
-        if (!presente)
-            QVERIFY(QFile::remove(p.fontProgramma()));
+        const QByteArray font = AmbienteProva::leggi(p.fontProgramma());
+        QVERIFY(QFile::remove(p.fontProgramma()));
         Modulo1::InstallaFont(p, nullptr);
-        QCOMPARE(QFontDatabase::families().contains(QStringLiteral("Indis1")), presente);
-        if (presente)
-            Modulo1::InstallaFont(p, nullptr); // the next start finds it installed
-        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
-        QVERIFY(Messaggi::Prova::mostrati().first().startsWith(
-            presente ? QStringLiteral("Ho installato il font per il corsivo")
-                     : QStringLiteral("Manca il font per il corsivo")));
-        QCOMPARE(AmbienteProva::leggi(p.fontInstallato()), AmbienteProva::leggi(p.fontProgramma()));
+        QVERIFY(!QFontDatabase::families().contains(QStringLiteral("Indis1")));
+        AmbienteProva::scrivi(p.fontProgramma(), font);
+        Modulo1::InstallaFont(p, nullptr);
+        Modulo1::InstallaFont(p, nullptr); // the next start finds it installed
+        QVERIFY(QFontDatabase::families().contains(QStringLiteral("Indis1")));
+        QCOMPARE(AmbienteProva::leggi(p.fontInstallato()), font);
+        const QStringList detti = Messaggi::Prova::mostrati();
+        QCOMPARE(detti.size(), 2);
+        QVERIFY(detti[0].startsWith(QStringLiteral("Manca il font per il corsivo")));
+        QVERIFY(detti[1].startsWith(QStringLiteral("Ho installato il font per il corsivo")));
     }
 
     // The exercise screen writes its texts in bold, which the cursive font gets by emboldening its outlines:
     // every stroke must grow, none may be eaten away (the round parts of a, d, g, o, q). At the default text
-    // size, since Qt draws large text from outlines without emboldening them.
-    void corsivoInGrassettoConservaLeLettere()
+    // size, since Qt draws large text from outlines without emboldening them. A label fitted to one line keeps
+    // the accents of its capitals.
+    void corsivoInGrassettoELettereAccentate()
     {
         QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
-        QFont font(QStringLiteral("Indis1"), 28);
-        const QString testo = QStringLiteral("aodgq Oggi Marta");
-        const QSize misura = QFontMetrics(font).size(0, testo) * 2;
         QImage scritto[2];
         for (const bool grassetto : {false, true}) {
+            QLabel etichetta(QStringLiteral("ÈÀÌÒÙ aodgq Oggi Marta"));
+            QFont font(QStringLiteral("Indis1"), 28);
             font.setBold(grassetto);
-            scritto[grassetto] = QImage(misura, QImage::Format_RGB32);
-            scritto[grassetto].fill(Qt::white);
-            QPainter pittore(&scritto[grassetto]);
-            pittore.setFont(font);
-            pittore.drawText(QPoint(10, 10 + QFontMetrics(font).ascent()), testo);
+            etichetta.setFont(font);
+            etichetta.adjustSize();
+            scritto[grassetto] = etichetta.grab().toImage();
+            for (int x = 0; x < scritto[grassetto].width() && !grassetto; ++x)
+                QVERIFY2(!inchiostro(scritto[0], x, 0), qPrintable(QString::number(x)));
         }
         // Anti-aliased edges may move by a pixel, so bold ink next to a regular ink pixel covers it.
         int tratti = 0;
         int coperti = 0;
-        for (int y = 1; y < misura.height() - 1; ++y) {
-            for (int x = 1; x < misura.width() - 1; ++x) {
-                if (!inchiostro(scritto[false], x, y))
+        for (int y = 1; y < scritto[0].height() - 1; ++y) {
+            for (int x = 1; x < scritto[0].width() - 1; ++x) {
+                if (!inchiostro(scritto[0], x, y))
                     continue;
                 ++tratti;
                 bool coperto = false;
                 for (int d = 0; d < 9; ++d)
-                    coperto = coperto || inchiostro(scritto[true], x + d % 3 - 1, y + d / 3 - 1);
+                    coperto = coperto || inchiostro(scritto[1], x + d % 3 - 1, y + d / 3 - 1);
                 coperti += coperto;
             }
         }
@@ -115,71 +109,53 @@ private slots:
         QVERIFY2(coperti >= 0.99 * tratti, qPrintable(QStringLiteral("%1 of %2").arg(coperti).arg(tratti)));
     }
 
-    // A label fitted to one line of cursive keeps the accents of its capitals.
-    void corsivoConGliAccentiDelleMaiuscole()
-    {
-        QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
-        QLabel etichetta(QStringLiteral("ÈÀÌÒÙ"));
-        etichetta.setFont(QFont(QStringLiteral("Indis1"), 28));
-        etichetta.adjustSize();
-        const QImage immagine = etichetta.grab().toImage();
-        for (int x = 0; x < immagine.width(); ++x)
-            QVERIFY2(!inchiostro(immagine, x, 0), qPrintable(QString::number(x)));
-    }
-
-    // The start: the default user with the default list, no profile written; the font's message on this first
-    // start, and a missing list told.
+    // The start: the default user, whose profile (if any) says which list to load, and is never written. A list
+    // on a USB key that is out for now: the default list is used, silently. A missing default list is told.
+    // The font's message comes on every first start.
     void avvio_data()
     {
-        QTest::addColumn<bool>("lista");
-        QTest::newRow("primo avvio") << true;
-        QTest::newRow("lista predefinita mancante") << false;
+        QTest::addColumn<bool>("profilo");
+        QTest::addColumn<bool>("listaPresente"); // the profile's list, or the default one
+        QTest::addColumn<QString>("affermazione");
+        QTest::newRow("primo avvio") << false << true << "Micio è un gatto.";
+        QTest::newRow("lista predefinita mancante") << false << false << "";
+        QTest::newRow("lista del profilo") << true << true << "Vero";
+        QTest::newRow("lista del profilo assente per ora") << true << false << "Micio è un gatto.";
     }
     void avvio()
     {
-        QFETCH(bool, lista);
+        QFETCH(bool, profilo);
+        QFETCH(bool, listaPresente);
+        QFETCH(QString, affermazione);
         AmbienteProva ambiente;
-        QVERIFY(lista || QFile::remove(ambiente.percorsi().listaPredefinita()));
+        const Percorsi percorsi = ambiente.percorsi();
+        const QString lista =
+            profilo ? ambiente.cartella() + QStringLiteral("/altra.txt") : percorsi.listaPredefinita();
+        if (profilo && listaPresente)
+            AmbienteProva::scrivi(lista, "Uno\r\n 1 \r\nVero\r\n 0 \r\n" + QByteArray("\r\n 3 \r\n").repeated(7));
+        if (!profilo && !listaPresente)
+            QVERIFY(QFile::remove(lista));
+        const QString predefinito = percorsi.cartellaUtenti() + QStringLiteral("_predefinito.ini");
         ProgrammaProva p(ambiente);
+        if (profilo) {
+            p.imp().ListaInUso = lista;
+            QVERIFY(QDir().mkpath(percorsi.cartellaUtenti()) && !ModuloPerIni::SalvaUtente(p.imp(), predefinito));
+            ModuloPerIni::ImpostazioniPredefinite(p.imp(), percorsi);
+        }
+        const QByteArray prima = AmbienteProva::leggi(predefinito);
         p.stato->PercorsoUtente.clear();
         QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(p.programma));
         QVERIFY(schermata->isVisible());
         QVERIFY(p.stato->PercorsoUtente.endsWith(QStringLiteral("/Ordiparo/utenti/_predefinito.INI")));
-        QCOMPARE(p.imp().ListaInUso, ambiente.percorsi().listaPredefinita());
-        QCOMPARE(p.stato->TabellaFrasi.NumeroRighe >= 20, lista);
-        QVERIFY(QDir(ambiente.percorsi().cartellaUtenti()).isEmpty());
+        QCOMPARE(p.imp().ListaInUso, lista);
+        QCOMPARE(p.stato->TabellaFrasi.Testo(1, 1), affermazione);
+        QCOMPARE(QDir(percorsi.cartellaUtenti()).entryList(QDir::Files),
+                 profilo ? QStringList{"_predefinito.ini"} : QStringList());
+        QCOMPARE(AmbienteProva::leggi(predefinito), prima);
         const QStringList detti = Messaggi::Prova::mostrati();
-        QCOMPARE(detti.size(), lista ? 1 : 2);
-        QCOMPARE(detti.last().startsWith(QStringLiteral("Non è stato possibile aprire la lista")), !lista);
-    }
-
-    // The default user's profile says which list to load; a list on a USB key that is out for now: the default
-    // list is used, silently, and the profile keeps the teacher's choice.
-    void avvioColProfiloDelPredefinito_data()
-    {
-        QTest::addColumn<bool>("listaPresente");
-        QTest::newRow("lista presente") << true;
-        QTest::newRow("lista assente per ora") << false;
-    }
-    void avvioColProfiloDelPredefinito()
-    {
-        QFETCH(bool, listaPresente);
-        AmbienteProva ambiente;
-        ProgrammaProva p(ambiente);
-        const QString altra = ambiente.cartella() + QStringLiteral("/altra.txt");
-        if (listaPresente)
-            AmbienteProva::scrivi(altra,
-                                  QByteArray("Uno\r\n 1 \r\nVero\r\n 0 \r\n") + QByteArray("\r\n 3 \r\n").repeated(7));
-        p.imp().ListaInUso = altra;
-        QVERIFY(QDir().mkpath(ambiente.percorsi().cartellaUtenti()));
-        QVERIFY(!ModuloPerIni::SalvaUtente(p.imp(),
-                                           ambiente.percorsi().cartellaUtenti() + QStringLiteral("_predefinito.ini")));
-        ModuloPerIni::ImpostazioniPredefinite(p.imp(), ambiente.percorsi());
-        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(p.programma));
-        QCOMPARE(p.imp().ListaInUso, altra);
-        QCOMPARE(p.stato->TabellaFrasi.NumeroRighe == 1, listaPresente);
-        QCOMPARE(p.stato->TabellaFrasi.Testo(1, 1) == QStringLiteral("Vero"), listaPresente);
-        QCOMPARE(Messaggi::Prova::mostrati().size(), 1); // the font, on this first start: the fallback is silent
+        QCOMPARE(detti.size(), affermazione.isEmpty() ? 2 : 1);
+        QCOMPARE(detti.last().startsWith(QStringLiteral("Non è stato possibile aprire la lista")),
+                 affermazione.isEmpty());
     }
 };
 

@@ -1,10 +1,8 @@
 // The profile file: its exact bytes, what reading and saving again makes of odd lines, damaged profiles.
 #include "storage/ImpostazioniUtente.h"
-#include "storage/TestoAnsi.h"
 #include "support/AmbienteProva.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -19,31 +17,23 @@ const QByteArray kVenticinqueRighe =
 const QByteArray kAggiuntePredefinite = " 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\n";
 const QByteArray kProfilo = kVenticinqueRighe + kAggiuntePredefinite;
 // The values of kProfilo, field by field in the order of its lines.
-const ImpostazioniUtente kValori{"corsivo",
-                                 "/scuola/liste/città.txt",
-                                 false,
-                                 50,
-                                 400,
-                                 true,
-                                 false,
-                                 true,
-                                 "Comic Sans MS",
-                                 6,
-                                 true,
-                                 "Indis1",
-                                 "Arial",
-                                 72,
-                                 16777215,
-                                 0,
-                                 16777152,
-                                 false,
-                                 true,
-                                 false,
-                                 2,
-                                 60,
-                                 -2147483633.0,
-                                 -2147483624.0,
-                                 0};
+// clang-format off
+const ImpostazioniUtente kValori{"corsivo", "/scuola/liste/città.txt", false, 50, 400, true, false, true,
+                                 "Comic Sans MS", 6, true, "Indis1", "Arial", 72, 16777215, 0, 16777152,
+                                 false, true, false, 2, 60, -2147483633.0, -2147483624.0, 0};
+// clang-format on
+
+// kValori with the switch access lines: factor, acceptance, release, rounds, auditory.
+ImpostazioniUtente conSensore(const QList<int>& v)
+{
+    ImpostazioniUtente i = kValori;
+    i.FattorePrimoPasso = qint16(v[0]);
+    i.TempoAccettazione = qint16(v[1]);
+    i.TempoRilascio = qint16(v[2]);
+    i.GiriPrimaDellaPausa = qint16(v[3]);
+    i.ScansioneUditiva = v[4];
+    return i;
+}
 
 // kProfilo with its line `riga` (from 0) replaced.
 QByteArray conRiga(int riga, const QByteArray& testo)
@@ -62,12 +52,13 @@ class TestImpostazioni : public QObject {
     std::optional<QString> m_avviso; // of the last read
 
     // The settings read from a profile of that content; a null content: no profile at all.
-    ImpostazioniUtente dalFile(const QByteArray& contenuto)
+    ImpostazioniUtente dalFile(const QByteArray& contenuto, bool fifo = false)
     {
-        QFile::remove(m_letto);
+        if (!fifo)
+            QFile::remove(m_letto);
         if (!contenuto.isNull())
             AmbienteProva::scrivi(m_letto, contenuto);
-        ImpostazioniUtente impostazioni;
+        ImpostazioniUtente impostazioni = kValori; // nothing of it may be left
         m_avviso = ModuloPerIni::LeggiUtente(impostazioni, m_letto, m_ambiente.percorsi());
         return impostazioni;
     }
@@ -91,12 +82,18 @@ private slots:
         QVERIFY(QDir().mkpath(m_ambiente.percorsi().cartellaUtenti()));
     }
 
+    // The profile's exact bytes both ways; a reader that knows only the first 25 lines finds them as it
+    // always did, the switch access lines only follow.
     void scrittoByteperByteERiletto()
     {
         QVERIFY(!ModuloPerIni::SalvaUtente(kValori, profilo(QStringLiteral("scritto"))));
         QCOMPARE(AmbienteProva::leggi(profilo(QStringLiteral("scritto"))), kProfilo);
         QCOMPARE(dalFile(kProfilo), kValori);
         QVERIFY(!m_avviso);
+        QVERIFY(!ModuloPerIni::SalvaUtente(conSensore({2, 200, 300, 3, 1}), m_letto));
+        const QByteArray scritto = AmbienteProva::leggi(m_letto);
+        QCOMPARE(scritto, kVenticinqueRighe + " 2 \r\n 200 \r\n 300 \r\n 3 \r\nTrue\r\n");
+        QCOMPARE(dalFile(scritto.left(kVenticinqueRighe.size())), kValori);
     }
 
     // A value outside its line's range takes that line's default, and the file counts as damaged.
@@ -108,38 +105,27 @@ private slots:
         QTest::newRow("maiuscolo") << conRiga(0, "maiuscolo") << conRiga(0, "maiuscolo") << false;
         QTest::newRow("maiuscolo in capitali") << conRiga(0, "MAIUSCOLO") << kProfilo << false;
         QTest::newRow("minuscolo abbreviato") << conRiga(0, "min") << conRiga(0, "minuscolo") << false;
-        QTest::newRow("stile ignoto") << conRiga(0, "grassetto") << kProfilo << false;
-        QTest::newRow("spazi dopo la lista")
-            << conRiga(1, "/liste/a b.txt   ") << conRiga(1, "/liste/a b.txt") << false;
+        QTest::newRow("spazi dopo la lista") << conRiga(1, "/a b.txt   ") << conRiga(1, "/a b.txt") << false;
         QTest::newRow("true minuscolo è falso") << conRiga(5, "true") << conRiga(5, "False") << false;
         QTest::newRow("T basta per vero") << conRiga(6, "Tutto") << conRiga(6, "True") << false;
         QTest::newRow("numero senza spazi") << conRiga(3, "200") << conRiga(3, " 200 ") << false;
-        QTest::newRow("tra virgolette") << conRiga(1, "\"/liste/a, b.txt\" resto") << conRiga(1, "\"/liste/a, b.txt\"")
-                                        << false;
-        QTest::newRow("spazi attorno a un testo")
-            << conRiga(8, "  Comic Sans  ") << conRiga(8, "Comic Sans  ") << false;
-        QTest::newRow("testo vuoto") << conRiga(12, "") << conRiga(12, "") << false;
+        QTest::newRow("tra virgolette") << conRiga(1, "\"/a, b.txt\" resto") << conRiga(1, "\"/a, b.txt\"") << false;
+        QTest::newRow("spazi attorno a un testo") << conRiga(8, "  Comic  ") << conRiga(8, "Comic  ") << false;
         QTest::newRow("solo a capo lf") << QByteArray(kProfilo).replace("\r\n", "\n") << kProfilo << false;
         QTest::newRow("righe in più") << kProfilo + "riga in più\r\n 7 \r\n" << kProfilo << false;
         QTest::newRow("primo colore di sistema") << conRiga(22, "-2147483648 ") << conRiga(22, "-2147483648 ") << false;
-        QTest::newRow("velocità negativa") << conRiga(3, "-5") << conRiga(3, " 130 ") << true;
         QTest::newRow("velocità 251") << conRiga(3, " 251 ") << conRiga(3, " 130 ") << true;
         QTest::newRow("tono 49") << conRiga(4, " 49 ") << conRiga(4, " 100 ") << true;
-        QTest::newRow("tono 401") << conRiga(4, " 401 ") << conRiga(4, " 100 ") << true;
-        QTest::newRow("fumetto a 0 punti") << conRiga(9, " 0 ") << conRiga(9, " 14 ") << true;
         QTest::newRow("fumetto a 12,5 punti") << conRiga(9, " 12.5 ") << conRiga(9, " 14 ") << true;
-        QTest::newRow("testo a -5 punti") << conRiga(13, "-5 ") << conRiga(13, " 28 ") << true;
+        QTest::newRow("testo a 5 punti") << conRiga(13, " 5 ") << conRiga(13, " 28 ") << true;
         QTest::newRow("testo a 73 punti") << conRiga(13, " 73 ") << conRiga(13, " 28 ") << true;
-        QTest::newRow("testo a 32767 punti") << conRiga(13, " 32767 ") << conRiga(13, " 28 ") << true;
-        QTest::newRow("testo oltre i 16 bit") << conRiga(13, " 40000 ") << conRiga(13, " 28 ") << true;
+        QTest::newRow("testo oltre i 16 bit") << conRiga(13, " 65608 ") << conRiga(13, " 28 ") << true;
         QTest::newRow("modalità 3") << conRiga(20, " 3 ") << conRiga(20, " 0 ") << true;
-        QTest::newRow("modalità 32767") << conRiga(20, " 32767 ") << conRiga(20, " 0 ") << true;
         QTest::newRow("scansione 3") << conRiga(21, " 3 ") << conRiga(21, " 4 ") << true;
         QTest::newRow("scansione 61") << conRiga(21, " 61 ") << conRiga(21, " 4 ") << true;
-        QTest::newRow("risposte 5") << conRiga(24, " 5 ") << conRiga(24, " 1 ") << true;
+        QTest::newRow("risposte 2") << conRiga(24, " 2 ") << conRiga(24, " 1 ") << true;
         QTest::newRow("risposte -1") << conRiga(24, "-1 ") << conRiga(24, " 1 ") << true;
         QTest::newRow("colore 1E+20") << conRiga(14, "1E+20") << conRiga(14, " 0 ") << true;
-        QTest::newRow("colore con decimali") << conRiga(14, " 255.5 ") << conRiga(14, " 0 ") << true;
         QTest::newRow("colore oltre il bianco") << conRiga(15, " 16777216 ") << conRiga(15, " 16777215 ") << true;
         QTest::newRow("colore negativo") << conRiga(16, "-1 ") << conRiga(16, " 16777152 ") << true;
         QTest::newRow("colore di sistema 25") << conRiga(22, "-2147483623 ") << conRiga(22, "-2147483633 ") << true;
@@ -156,11 +142,12 @@ private slots:
     }
 
     // The switch access lines: a profile of 25 lines has them all off, one that ends earlier among them
-    // keeps those it has; a bad one takes its default and the profile counts as damaged.
+    // keeps those it has; a bad one takes its default and the profile counts as damaged. The first 25 lines
+    // read as they always did.
     void righeAggiunte_data()
     {
         QTest::addColumn<QByteArray>("aggiunte");
-        QTest::addColumn<QList<int>>("valori"); // factor, acceptance, release, rounds, auditory
+        QTest::addColumn<QList<int>>("valori");
         QTest::addColumn<bool>("danneggiato");
         QTest::newRow("25 righe") << QByteArray() << QList<int>{1, 0, 0, 0, 0} << false;
         QTest::newRow("29 righe") << QByteArray(" 2 \r\n 200 \r\n 300 \r\n 3 \r\n") << QList<int>{2, 200, 300, 3, 0}
@@ -178,39 +165,12 @@ private slots:
         QFETCH(QByteArray, aggiunte);
         QFETCH(QList<int>, valori);
         QFETCH(bool, danneggiato);
-        const ImpostazioniUtente letto = dalFile(kVenticinqueRighe + aggiunte);
-        QCOMPARE((QList<int>{letto.FattorePrimoPasso, letto.TempoAccettazione, letto.TempoRilascio,
-                             letto.GiriPrimaDellaPausa, letto.ScansioneUditiva}),
-                 valori);
-        // The first 25 lines read as they always did.
-        ImpostazioniUtente venticinque = letto;
-        const ImpostazioniUtente spente;
-        venticinque.FattorePrimoPasso = spente.FattorePrimoPasso;
-        venticinque.TempoAccettazione = spente.TempoAccettazione;
-        venticinque.TempoRilascio = spente.TempoRilascio;
-        venticinque.GiriPrimaDellaPausa = spente.GiriPrimaDellaPausa;
-        venticinque.ScansioneUditiva = spente.ScansioneUditiva;
-        QCOMPARE(venticinque, kValori);
+        QCOMPARE(dalFile(kVenticinqueRighe + aggiunte), conSensore(valori));
         verificaCopia(kVenticinqueRighe + aggiunte, danneggiato);
     }
 
-    // A reader that knows only the first 25 lines finds them as it always did: the new lines only follow.
-    void primeVenticinqueRigheComePrima()
-    {
-        ImpostazioniUtente conSensore = kValori;
-        conSensore.FattorePrimoPasso = 2;
-        conSensore.TempoAccettazione = 200;
-        conSensore.TempoRilascio = 300;
-        conSensore.GiriPrimaDellaPausa = 3;
-        conSensore.ScansioneUditiva = true;
-        QVERIFY(!ModuloPerIni::SalvaUtente(conSensore, m_letto));
-        const QByteArray scritto = AmbienteProva::leggi(m_letto);
-        QCOMPARE(scritto, kVenticinqueRighe + " 2 \r\n 200 \r\n 300 \r\n 3 \r\nTrue\r\n");
-        QCOMPARE(dalFile(scritto.left(kVenticinqueRighe.size())), kValori);
-        QVERIFY(!m_avviso);
-    }
-
-    // Every default; a file that is there but damaged is told and kept.
+    // Every default; a file that is there but damaged is told and kept. A FIFO nobody writes gives the
+    // defaults at once, not a wait for ever.
     void difettosoOMancanteDaIPredefiniti_data()
     {
         QTest::addColumn<QByteArray>("contenuto"); // null: no file
@@ -221,16 +181,20 @@ private slots:
         QTest::newRow("oltre 64 KB") << kProfilo + QByteArray(64 * 1024, '\n');
         QTest::newRow("file vuoto") << QByteArray("");
         QTest::newRow("file mancante") << QByteArray();
+        QTest::newRow("fifo") << QByteArray("fifo");
     }
     void difettosoOMancanteDaIPredefiniti()
     {
         QFETCH(QByteArray, contenuto);
         ImpostazioniUtente predefinite;
         ModuloPerIni::ImpostazioniPredefinite(predefinite, m_ambiente.percorsi());
-        QCOMPARE(dalFile(contenuto), predefinite);
-        QCOMPARE(QFile::exists(m_letto), !contenuto.isNull());
-        QCOMPARE(AmbienteProva::leggi(m_letto), contenuto);
-        verificaCopia(contenuto, !contenuto.isNull());
+        const bool fifo = contenuto == "fifo";
+        if (fifo)
+            AmbienteProva::creaFifo(m_letto);
+        QCOMPARE(dalFile(fifo ? QByteArray() : contenuto, fifo), predefinite);
+        if (!fifo)
+            QCOMPARE(AmbienteProva::leggi(m_letto), contenuto);
+        verificaCopia(contenuto, !contenuto.isNull() && !fifo);
     }
 
     // The same damage read again keeps its one copy; another damage never replaces an older copy.
@@ -257,7 +221,6 @@ private slots:
         QTest::newRow("virgola nella lista")
             << 1 << "/scuola/liste/frasi, classe 2.txt" << QByteArray("\"/scuola/liste/frasi, classe 2.txt\"");
         QTest::newRow("spazi iniziali") << 8 << "  Arial" << QByteArray("\"  Arial\"");
-        QTest::newRow("solo spazi") << 8 << "   " << QByteArray("\"   \"");
         QTest::newRow("tabulazione iniziale") << 8 << "\tArial" << QByteArray("\"\tArial\"");
         QTest::newRow("virgolette in mezzo") << 8 << "Arial \"Nuovo\"" << QByteArray("Arial \"Nuovo\"");
         QTest::newRow("virgolette all'inizio") << 8 << "\"Arial" << QByteArray();
@@ -274,57 +237,10 @@ private slots:
         (riga == 1 ? impostazioni.ListaInUso : impostazioni.FontFumetto) = valore;
         AmbienteProva::scrivi(m_letto, kProfilo);
         const std::optional<QString> errore = ModuloPerIni::SalvaUtente(impostazioni, m_letto);
-        if (scritto.isNull()) {
-            QVERIFY(errore);
-            QVERIFY2(errore->contains(valore), qPrintable(*errore));
-            QCOMPARE(AmbienteProva::leggi(m_letto), kProfilo);
-            return;
-        }
-        QVERIFY2(!errore, qPrintable(errore.value_or(QString())));
-        QCOMPARE(AmbienteProva::leggi(m_letto), conRiga(riga, scritto));
-        QCOMPARE(dalFile(conRiga(riga, scritto)), impostazioni);
-        QVERIFY(!m_avviso);
-    }
-
-    void valoriCasualiRilettiORifiutati()
-    {
-        QByteArray windows1252;
-        for (int byte = 0x20; byte <= 0xFF; ++byte)
-            windows1252 += char(byte);
-        const QString lettere = TestoAnsi::decodifica(windows1252);
-        const QString speciali = QStringLiteral(",\" \t");
-        QRandomGenerator caso(8);
-        for (int volta = 0; volta < 400; ++volta) {
-            ImpostazioniUtente impostazioni = kValori;
-            for (QString* testo : {&impostazioni.ListaInUso, &impostazioni.FontFumetto, &impostazioni.FontTesto,
-                                   &impostazioni.FontScelto}) {
-                testo->clear();
-                for (int lunghezza = caso.bounded(8); lunghezza > 0; --lunghezza) {
-                    const QString& da = caso.bounded(4) ? lettere : speciali;
-                    *testo += da.at(caso.bounded(int(da.size())));
-                }
-            }
-            AmbienteProva::scrivi(m_letto, kProfilo);
-            if (ModuloPerIni::SalvaUtente(impostazioni, m_letto)) {
-                QCOMPARE(AmbienteProva::leggi(m_letto), kProfilo);
-                continue;
-            }
-            ImpostazioniUtente letto;
-            QVERIFY(!ModuloPerIni::LeggiUtente(letto, m_letto, m_ambiente.percorsi()));
-            QCOMPARE(letto, impostazioni);
-        }
-    }
-
-    // A FIFO nobody writes gives the defaults at once, not a wait for ever.
-    void fifoDaIPredefiniti()
-    {
-        AmbienteProva::creaFifo(profilo(QStringLiteral("fifo")));
-        ImpostazioniUtente predefinite;
-        ModuloPerIni::ImpostazioniPredefinite(predefinite, m_ambiente.percorsi());
-        ImpostazioniUtente letto = predefinite;
-        letto.VelocitaVoce = 200;
-        ModuloPerIni::LeggiUtente(letto, profilo(QStringLiteral("fifo")), m_ambiente.percorsi());
-        QCOMPARE(letto, predefinite);
+        QCOMPARE(AmbienteProva::leggi(m_letto), scritto.isNull() ? kProfilo : conRiga(riga, scritto));
+        QVERIFY2(scritto.isNull() == (errore && errore->contains(valore)), qPrintable(errore.value_or(QString())));
+        if (!scritto.isNull())
+            QCOMPARE(dalFile(conRiga(riga, scritto)), impostazioni);
     }
 
     void nomeSenzaRiguardoAlleMaiuscole()
@@ -332,7 +248,7 @@ private slots:
         const QString marco = m_ambiente.percorsi().cartellaUtenti() + QStringLiteral("Marco.ini");
         AmbienteProva::scrivi(marco, kProfilo);
         ImpostazioniUtente impostazioni;
-        ModuloPerIni::LeggiUtente(impostazioni, profilo(QStringLiteral("MARCO")), m_ambiente.percorsi());
+        QVERIFY(!ModuloPerIni::LeggiUtente(impostazioni, profilo(QStringLiteral("MARCO")), m_ambiente.percorsi()));
         impostazioni.VelocitaVoce = 200;
         QVERIFY(!ModuloPerIni::SalvaUtente(impostazioni, profilo(QStringLiteral("MARCO"))));
         QCOMPARE(QDir(m_ambiente.percorsi().cartellaUtenti()).entryList({"marco.*"}, QDir::Files),
