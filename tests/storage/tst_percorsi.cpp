@@ -5,116 +5,72 @@
 #include <QFileInfo>
 #include <QTest>
 
+namespace {
+// Rows of names, each with the same expected outcome.
+void righe(const QStringList& nomi, const QString& motivo)
+{
+    for (const QString& nome : nomi)
+        QTest::newRow(qPrintable(nome.left(20))) << nome << motivo;
+}
+
+Percorsi percorsi()
+{
+    return Percorsi(QStringLiteral("/programma"), QStringLiteral("/radice"), QStringLiteral("/font"));
+}
+} // namespace
+
 class TestPercorsi : public QObject {
     Q_OBJECT
 private slots:
-    void utenteDelProfilo_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("utente"); // null: not a user
-        QTest::newRow("profilo") << "Marco.ini"
-                                 << "Marco";
-        QTest::newRow("estensione maiuscola") << "Carlo.INI"
-                                              << "Carlo";
-        QTest::newRow("punti nel nome") << "...ini"
-                                        << "..";
-        QTest::newRow("altro file") << "note.txt" << QString();
-        QTest::newRow("solo l'estensione") << ".ini" << QString();
-        QTest::newRow("barre rovesciate") << "..\\..\\..\\vittima.ini" << QString();
-        QTest::newRow("barre") << "../vittima.ini" << QString();
-        QTest::newRow("barra rovesciata in fondo") << "anna\\.ini" << QString();
-    }
+    // Which files of the users folder stand for a user. The profile path of such a user, as it is opened on
+    // this system, names a file of the users folder.
     void utenteDelProfilo()
     {
-        QFETCH(QString, file);
-        QFETCH(QString, utente);
-        const std::optional<QString> nome = Percorsi::utenteDelProfilo(file);
-        QCOMPARE(nome.value_or(QString()), utente);
-        if (!nome)
-            return;
-        // The profile path, as it is opened on this system, names a file of the users folder.
-        const Percorsi percorsi(QStringLiteral("/programma"), QStringLiteral("/radice"), QStringLiteral("/font"));
-        const QFileInfo profilo(Percorsi::nativo(percorsi.profiloUtente(*nome)));
-        QCOMPARE(QFileInfo(profilo.absolutePath() + u'/'), QFileInfo(percorsi.cartellaUtenti()));
+        for (const QString& file : QStringList{"Marco.ini", "Carlo.INI", "...ini"}) {
+            const std::optional<QString> nome = Percorsi::utenteDelProfilo(file);
+            QCOMPARE(nome.value_or(QString()), file.chopped(4));
+            QCOMPARE(QFileInfo(QFileInfo(Percorsi::nativo(percorsi().profiloUtente(*nome))).absolutePath() + u'/'),
+                     QFileInfo(percorsi().cartellaUtenti()));
+        }
+        for (const char* file : {"note.txt", ".ini", "..\\..\\vittima.ini", "../vittima.ini", "anna\\.ini"})
+            QVERIFY2(!Percorsi::utenteDelProfilo(QString::fromUtf8(file)), file);
     }
 
     // A typed pupil's name either names a file of the users folder that a Windows computer can hold too, or
-    // is refused with a reason.
+    // is refused with a reason (a word of it here; null: accepted).
     void nomeDiUnAlunno_data()
     {
         QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("motivo"); // a word of the reason; null: accepted
-        QTest::newRow("nome") << "Marco Rossi" << QString();
-        QTest::newRow("accenti e apostrofo") << "Nicolò D'Amico" << QString();
-        QTest::newRow("blank in fondo") << "Anna " << QString();
-        QTest::newRow("punto nel nome") << "A. Bianchi" << QString();
-        QTest::newRow("inizia come un dispositivo") << "Conte" << QString();
-        QTest::newRow("COM0 non è riservato") << "COM0" << QString();
-        QTest::newRow("barra") << "Marco/Anna"
-                               << "virgola";
-        QTest::newRow("barra rovesciata") << "..\\vittima"
-                                          << "virgola";
-        QTest::newRow("due punti") << "C:"
-                                   << "virgola";
-        QTest::newRow("virgola") << "Rossi, Marco"
-                                 << "virgola";
-        QTest::newRow("virgolette") << "\"Marco\""
-                                    << "virgola";
-        QTest::newRow("a capo") << "Marco\nAnna"
-                                << "virgola";
-        QTest::newRow("punto punto") << ".."
-                                     << "due punti";
-        QTest::newRow("solo punti e blank") << " . "
-                                            << "lettera";
-        QTest::newRow("dispositivo") << "con"
-                                     << "Windows";
-        QTest::newRow("dispositivo con estensione") << "NUL.txt"
-                                                    << "Windows";
-        QTest::newRow("porta") << "lpt1 "
-                               << "Windows";
-        QTest::newRow("troppo lungo") << QString(201, u'a') << "200";
+        QTest::addColumn<QString>("motivo");
+        righe({"Marco Rossi", "Nicolò D'Amico", "Anna ", "A. Bianchi", "Conte", "COM0"}, QString());
+        righe({"Marco/Anna", "..\\vittima", "C:", "Rossi, Marco", "\"Marco\"", "Marco\nAnna"}, "virgola");
+        righe({"..", "Anna..Rossi"}, "due punti");
+        righe({" . "}, "lettera");
+        righe({"con", "NUL.txt", "lpt1 "}, "Windows");
+        righe({QString(201, u'a')}, "200");
     }
     void nomeDiUnAlunno()
     {
         QFETCH(QString, nome);
         QFETCH(QString, motivo);
         const std::optional<QString> rifiuto = Percorsi::motivoNomeNonValido(nome);
-        if (motivo.isNull()) {
-            QVERIFY2(!rifiuto, qPrintable(rifiuto.value_or(QString())));
+        QVERIFY2(rifiuto.value_or(QString()).contains(motivo) && rifiuto.has_value() == !motivo.isNull(),
+                 qPrintable(rifiuto.value_or(QStringLiteral("accettato"))));
+        if (!rifiuto)
             QCOMPARE(Percorsi::utenteDelProfilo(nome + QStringLiteral(".ini")), nome);
-        } else {
-            QVERIFY(rifiuto);
-            QVERIFY2(rifiuto->contains(motivo), qPrintable(*rifiuto));
-        }
     }
 
     // A user's record folder lies right inside "dati", whatever the name from an old profile holds; a name that
     // would lead elsewhere has none.
-    void cartellaDeiRegistri_data()
-    {
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<bool>("dentro");
-        QTest::newRow("nome") << "Marco Rossi" << true;
-        QTest::newRow("virgola di un vecchio profilo") << "Rossi, Marco" << true;
-        QTest::newRow("punti nel nome") << "A..B" << true;
-        QTest::newRow("vuoto") << "" << false;
-        QTest::newRow("punto") << "." << false;
-        QTest::newRow("punto punto") << ".." << false;
-        QTest::newRow("punti e blank") << " .. " << false;
-        QTest::newRow("barra") << "../altro" << false;
-        QTest::newRow("barra rovesciata") << "..\\altro" << false;
-        QTest::newRow("unità") << "C:altro" << false;
-        QTest::newRow("a capo") << "Marco\nAnna" << false;
-    }
     void cartellaDeiRegistri()
     {
-        QFETCH(QString, nome);
-        QFETCH(bool, dentro);
-        const Percorsi percorsi(QStringLiteral("/programma"), QStringLiteral("/radice"), QStringLiteral("/font"));
-        const std::optional<QString> cartella = percorsi.cartellaRegistri(nome);
-        QCOMPARE(cartella.has_value(), dentro);
-        if (cartella)
-            QCOMPARE(QFileInfo(QDir::cleanPath(*cartella)).absolutePath() + u'/', percorsi.cartellaDati());
+        for (const char* nome : {"Marco Rossi", "Rossi, Marco", "A..B"}) {
+            const std::optional<QString> cartella = percorsi().cartellaRegistri(QString::fromUtf8(nome));
+            QVERIFY2(cartella, nome);
+            QCOMPARE(QFileInfo(QDir::cleanPath(*cartella)).absolutePath() + u'/', percorsi().cartellaDati());
+        }
+        for (const char* nome : {"", ".", "..", " .. ", "../altro", "..\\altro", "C:altro", "Marco\nAnna"})
+            QVERIFY2(!percorsi().cartellaRegistri(QString::fromUtf8(nome)), nome);
     }
 };
 

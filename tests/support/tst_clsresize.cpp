@@ -27,22 +27,8 @@ public:
 class TestClsResize : public QObject {
     Q_OBJECT
 private slots:
-    // The first pass records the places as they are; a minimised window keeps them.
-    void primaRegistraPoiScala()
-    {
-        SchermataProva s;
-        s.resize(1200, 800);
-        s.show();
-        QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 300, 200));
-        s.resize(600, 400);
-        QCOMPARE(s.riquadro->geometry(), QRect(50, 50, 150, 100));
-        s.showMinimized();
-        QVERIFY(s.isMinimized());
-        s.resize(1200, 800);
-        QCOMPARE(s.riquadro->geometry(), QRect(50, 50, 150, 100));
-    }
-
-    // From 600 × 400 to 1200 × 1200: twice as wide, three times as high.
+    // The first pass, at 1200 × 800, records the places as they are; then to 2400 × 2400: twice as wide, three
+    // times as high. A minimised window keeps them.
     void tag_data()
     {
         QTest::addColumn<QString>("tag");
@@ -64,11 +50,16 @@ private slots:
         SchermataProva s;
         s.riquadro->setProperty("tag", tag);
         s.riquadro->setProperty("linea", linea);
-        s.layout().ReInitialise();
+        s.resize(1200, 800);
         s.show();
-        s.resize(1200, 1200);
+        QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 300, 200));
+        s.resize(2400, 2400);
         QCOMPARE(s.riquadro->geometry(), atteso);
         QCOMPARE(s.interno->geometry(), QRect(20, 60, 60, 120));
+        s.showMinimized();
+        QVERIFY(s.isMinimized());
+        s.resize(1200, 800);
+        QCOMPARE(s.riquadro->geometry(), atteso);
     }
 
     // Recorded at the design size under the menu bar as it is, then sized to three quarters of the display.

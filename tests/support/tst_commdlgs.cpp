@@ -24,31 +24,23 @@ private slots:
         QCOMPARE(bersaglio.palette().color(QPalette::WindowText), QColor(1, 2, 3));
     }
 
-    void fontNelBersaglio_data()
-    {
-        QTest::addColumn<double>("punti");
-        QTest::addColumn<int>("interi");
-        QTest::newRow("13,5 va a 14") << 13.5 << 14;
-        QTest::newRow("12,5 va a 12") << 12.5 << 12;
-        QTest::newRow("intero") << 20.0 << 20;
-    }
+    // Whole points, halves to the even one; a cancel keeps the font.
     void fontNelBersaglio()
     {
-        QFETCH(double, punti);
-        QFETCH(int, interi);
-        QLabel bersaglio;
-        bersaglio.setFont(QFont(QStringLiteral("Arial"), 10));
-        QFont scelto(QStringLiteral("Liberation Serif"));
-        scelto.setPointSizeF(punti);
-        scelto.setItalic(true);
-        CommDlgs::Prova::rispondiFont(scelto);
-        QVERIFY(CommDlgs::ShowFont(nullptr, &bersaglio));
-        QCOMPARE(bersaglio.font().family(), QStringLiteral("Liberation Serif"));
-        QCOMPARE(bersaglio.font().pointSize(), interi);
-        QVERIFY(bersaglio.font().italic());
-        QVERIFY(!bersaglio.font().bold());
-        QVERIFY(!CommDlgs::ShowFont(nullptr, &bersaglio)); // nothing queued: cancelled
-        QCOMPARE(bersaglio.font().pointSize(), interi);
+        for (const auto& [punti, interi] : {std::pair(13.5, 14), std::pair(12.5, 12)}) {
+            QLabel bersaglio;
+            bersaglio.setFont(QFont(QStringLiteral("Arial"), 10));
+            QFont scelto(QStringLiteral("Liberation Serif"));
+            scelto.setPointSizeF(punti);
+            scelto.setItalic(true);
+            CommDlgs::Prova::rispondiFont(scelto);
+            QVERIFY(CommDlgs::ShowFont(nullptr, &bersaglio));
+            QCOMPARE(bersaglio.font().family(), QStringLiteral("Liberation Serif"));
+            QCOMPARE(bersaglio.font().pointSize(), interi);
+            QVERIFY(bersaglio.font().italic() && !bersaglio.font().bold());
+            QVERIFY(!CommDlgs::ShowFont(nullptr, &bersaglio)); // nothing queued: cancelled
+            QCOMPARE(bersaglio.font().pointSize(), interi);
+        }
     }
 
     // The system's filter form reaches the dialog as Qt writes it; "*.*" takes names without a dot too.
@@ -68,20 +60,13 @@ private slots:
                               QStringLiteral("salva Salva||*.txt (*.txt);;Tutti i files (*)|txt")}));
     }
 
-    void byteInTesto_data()
-    {
-        QTest::addColumn<QByteArray>("byte");
-        QTest::addColumn<QString>("testo");
-        QTest::newRow("fino allo zero") << QByteArray("Arial\0Bold", 10) << "Arial";
-        QTest::newRow("senza zero, 32 byte interi") << QByteArray(32, 'x') << QString(32, u'x');
-        QTest::newRow("un byte un carattere") << QByteArray("Caf\xe9\x80") << QStringLiteral("Café€");
-        QTest::newRow("vuoto") << QByteArray("\0abc", 4) << "";
-    }
+    // Up to the first zero byte, the first one too, or all 32 without one; one character a byte, in Windows-1252.
     void byteInTesto()
     {
-        QFETCH(QByteArray, byte);
-        QFETCH(QString, testo);
-        QCOMPARE(CommDlgs::BytesToString(byte), testo);
+        QCOMPARE(CommDlgs::BytesToString(QByteArray("Arial\0Bold", 10)), QStringLiteral("Arial"));
+        QCOMPARE(CommDlgs::BytesToString(QByteArray("\0abc", 4)), QString());
+        QCOMPARE(CommDlgs::BytesToString(QByteArray(32, 'x')), QString(32, u'x'));
+        QCOMPARE(CommDlgs::BytesToString(QByteArray("Caf\xe9\x80")), QStringLiteral("Café€"));
     }
 };
 
