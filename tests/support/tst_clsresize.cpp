@@ -66,7 +66,6 @@ private slots:
     void caricamento()
     {
         SchermataProva s;
-        s.barraMenu()->addAction(QStringLiteral("&Azzera conteggio"));
         s.barraMenu()->addAction(QStringLiteral("&Esci"));
         s.carica();
         const QRect schermo = s.screen()->availableGeometry();
