@@ -53,7 +53,7 @@ private slots:
         QSignalSpy sceltiQui(m_s.get(), &ScansioneCursore::scelto);
         QKeyEvent giu(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
         QCoreApplication::sendEvent(m_automatico, &giu);
-        QTest::qWait(350);
+        QTest::qWait(150); // past a step, short of a whole round
         QCOMPARE(accesi(m_bottoni, 255), QStringLiteral("0"));
         QKeyEvent su(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
         QCoreApplication::sendEvent(m_automatico, &su);
@@ -64,6 +64,21 @@ private slots:
         QFocusEvent altrove(QEvent::FocusOut);
         QCoreApplication::sendEvent(m_automatico, &altrove);
         QTRY_COMPARE(accesi(m_bottoni, 255), QStringLiteral("1"));
+    }
+
+    // Three silent rounds, each button said as it is reached; then the scanning stops with nothing lit. Waking
+    // it by a press is tried through a real X server.
+    void pausaDopoTreGiriSilenziosi()
+    {
+        ImpostazioniUtente imp;
+        imp.GiriPrimaDellaPausa = 3;
+        imp.ScansioneUditiva = true;
+        m_parole.clear();
+        prepara(imp, ScansioneCursore::Automatica, 30);
+        QTRY_VERIFY(m_s->inPausa());
+        QTest::qWait(100);
+        QCOMPARE(m_parole.size(), 9);
+        QCOMPARE(accesi(m_bottoni, 255), QStringLiteral("-"));
     }
 
     // While the character speaks, the scanning voice keeps quiet; the button lit meanwhile is said once he
