@@ -89,7 +89,6 @@ private slots:
         QVERIFY(XkbSetAutoRepeatRate(m_x, XkbUseCoreKbd, 250, 2));
         RilasciContati contati;
         qApp->installEventFilter(&contati);
-        QList<int> passiPerPressione;
         int ultimo = acceso();
         for (int i = 0; i < 5; ++i) {
             int passi = 0;
@@ -102,11 +101,10 @@ private slots:
                     ultimo = acceso();
                 }
             }
-            passiPerPressione << passi;
+            QCOMPARE(passi, 1);
         }
         qApp->removeEventFilter(&contati);
         QVERIFY2(contati.rilasci > 50, "the held key did not repeat");
-        QCOMPARE(passiPerPressione, QList<int>(5, 1));
     }
 
     // Manual scanning, each step a press the switch takes: "+80" presses 80 ms after the last move of the switch, "-20"
