@@ -54,33 +54,9 @@ private slots:
         Messaggi::Prova::dimentica();
     }
 
-    // From the home screen's "about" to the About screen, its texts, and "Chiudi" back to the home screen.
-    void informazioni()
-    {
-        QPointer<FormMenu> casa = menu();
-        casa->mnuInformazioni->trigger();
-        QTRY_VERIFY(casa.isNull() || casa->scaricata());
-        auto* info = qobject_cast<FormInfo*>(m_p->programma.schermataCorrente());
-        QVERIFY(info && info->isVisible());
-        QCOMPARE(info->Label1->text(),
-                 "Software di\r\nGli sviluppatori di Ordiparo - software libero per la scuola primaria\r\n");
-        const QStringList termini = info->Label3->text().split(QStringLiteral("\r\n"));
-        QCOMPARE(termini.size(), 3);
-        QVERIFY(termini[0].startsWith(QStringLiteral("Ordiparo è software libero")));
-        QVERIFY(termini[2].contains(QStringLiteral("Jean-Marie Douteau")));
-        QVERIFY(info->Label4->text().isEmpty());
-        for (QLabel* testo : {info->Label1, info->Label3})
-            QVERIFY(info->rect().contains(QRect(testo->mapTo(info, QPoint()), testo->size())));
-
-        QTest::mouseClick(info->Command1, Qt::LeftButton);
-        QVERIFY(info->scaricata());
-        FormMenu* tornato = m_p->programma.formMenu();
-        QVERIFY(tornato && tornato->isVisible());
-        QVERIFY(Messaggi::Prova::mostrati().isEmpty());
-    }
-
-    // Each click on the picture asks the desktop again; a missing file or no reader is told, not swallowed.
-    void manualePdf_data()
+    // From the home screen's "about" to the About screen and its texts; each click on the picture asks the
+    // desktop again, a missing file or no reader is told, not swallowed; "Chiudi" goes back home.
+    void informazioni_data()
     {
         QTest::addColumn<bool>("presente");
         QTest::addColumn<bool>("lettore");
@@ -90,7 +66,7 @@ private slots:
         QTest::newRow("file mancante") << false << true << 0 << "Il file \"documento.pdf\" non si trova";
         QTest::newRow("nessun lettore PDF") << true << false << 2 << "manca un programma per leggere i file PDF";
     }
-    void manualePdf()
+    void informazioni()
     {
         QFETCH(bool, presente);
         QFETCH(bool, lettore);
@@ -100,7 +76,16 @@ private slots:
         if (presente)
             AmbienteProva::scrivi(pdf, "%PDF-1.4\n");
         m_apritore->riesce = lettore;
-        FormInfo* info = m_p->programma.apriInfo(nullptr);
+        QPointer<FormMenu> casa = menu();
+        casa->mnuInformazioni->trigger();
+        QTRY_VERIFY(casa.isNull() || casa->scaricata());
+        auto* info = qobject_cast<FormInfo*>(m_p->programma.schermataCorrente());
+        QVERIFY(info && info->isVisible());
+        QCOMPARE(info->Label1->text(),
+                 "Software di\r\nGli sviluppatori di Ordiparo - software libero per la scuola primaria\r\n");
+        QVERIFY(info->Label3->text().startsWith(QStringLiteral("Ordiparo è software libero")));
+        QVERIFY(info->Label3->text().contains(QStringLiteral("Jean-Marie Douteau")));
+
         QTest::mouseClick(info->Image1, Qt::LeftButton);
         QTest::mouseClick(info->Image1, Qt::LeftButton);
         QCOMPARE(m_apritore->aperti, QStringList(richieste, pdf));
@@ -108,33 +93,62 @@ private slots:
         QCOMPARE(mostrati.size(), messaggio.isEmpty() ? 0 : 2);
         for (const QString& testo : mostrati)
             QVERIFY2(testo.contains(messaggio), qPrintable(testo));
+        QTest::mouseClick(info->Command1, Qt::LeftButton);
+        QVERIFY(info->scaricata());
+        QVERIFY(m_p->programma.formMenu() && m_p->programma.formMenu()->isVisible());
     }
 
     // The manual converted by unrtf fills the home screen, accents and all, and a click in its text or ESC
     // hides it. While it shows, scanning waits and the keys are the box's: a switch cannot choose a button
-    // it hides; afterwards scanning starts again from the first button.
+    // it hides; afterwards scanning starts again from the first button. No file, or no converter: a short
+    // message, and the home screen stays as it was.
     void documentazione_data()
     {
         QTest::addColumn<int>("modalita");
-        QTest::addColumn<bool>("conEsc");
-        QTest::newRow("mouse, clic") << int(ScansioneCursore::Mouse) << false;
-        QTest::newRow("scansione manuale, ESC") << int(ScansioneCursore::Manuale) << true;
-        QTest::newRow("scansione automatica, ESC") << int(ScansioneCursore::Automatica) << true;
+        QTest::addColumn<bool>("presente");
+        QTest::addColumn<QString>("convertitore");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("mouse, clic") << int(ScansioneCursore::Mouse) << true << "unrtf" << QString();
+        QTest::newRow("scansione manuale, ESC") << int(ScansioneCursore::Manuale) << true << "unrtf" << QString();
+        QTest::newRow("scansione automatica, ESC") << int(ScansioneCursore::Automatica) << true << "unrtf" << QString();
+        QTest::newRow("file mancante") << 0 << false << "unrtf"
+                                       << "La documentazione non si può mostrare: il file \"documentazione.rtf\" "
+                                          "non si trova nella cartella del programma";
+        QTest::newRow("unrtf mancante") << 0 << true << "unrtf-inesistente"
+                                        << "La documentazione non si può mostrare: manca il programma";
+        QTest::newRow("conversione fallita")
+            << 0 << true << "false"
+            << "La documentazione non si può mostrare: la conversione del file non è riuscita.";
     }
     void documentazione()
     {
         QFETCH(int, modalita);
-        QFETCH(bool, conEsc);
-        AmbienteProva::scrivi(nelProgramma(QStringLiteral("documentazione.rtf")),
-                              "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 "
-                              "{\\b Guida per l'insegnante}\\par La scansione: SPAZIO sposta, INVIO sceglie; "
-                              "cos\\'ec \\u8220\\'3fsi\\u8221\\'3f lavora.\\par}");
+        QFETCH(bool, presente);
+        QFETCH(QString, convertitore);
+        QFETCH(QString, messaggio);
+        if (presente)
+            AmbienteProva::scrivi(nelProgramma(QStringLiteral("documentazione.rtf")),
+                                  "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 "
+                                  "{\\b Guida per l'insegnante}\\par La scansione: SPAZIO sposta, INVIO sceglie; "
+                                  "cos\\'ec \\u8220\\'3fsi\\u8221\\'3f lavora.\\par}");
         m_p->imp().ModalitaInput = static_cast<qint16>(modalita);
         m_p->imp().VelocitaScansione = 1;
         FormMenu* casa = menu();
         QVERIFY(QTest::qWaitForWindowActive(casa));
-        QVERIFY(!casa->RichTextBox1->isVisible());
+        const auto coperto = [casa] {
+            return casa->childAt(casa->area()->mapTo(casa, casa->Command1[0]->geometry().center())) !=
+                   casa->Command1[0];
+        };
+        casa->documentazione->programma = convertitore;
         casa->mnuDocum->trigger();
+        if (!messaggio.isEmpty()) {
+            QTRY_VERIFY(!casa->documentazione->inConversione());
+            QTRY_COMPARE(Messaggi::Prova::mostrati().size(), 1);
+            QVERIFY2(Messaggi::Prova::mostrati().first().startsWith(messaggio),
+                     qPrintable(Messaggi::Prova::mostrati().first()));
+            QVERIFY(!casa->RichTextBox1->isVisible() && casa->isVisible());
+            return;
+        }
         QTRY_VERIFY(casa->RichTextBox1->isVisible());
         QVERIFY(Messaggi::Prova::mostrati().isEmpty());
         const QString testo = casa->RichTextBox1->toPlainText();
@@ -142,55 +156,20 @@ private slots:
         QVERIFY2(testo.contains(QStringLiteral("così \u201csi\u201d lavora")), qPrintable(testo));
         QVERIFY(!testo.contains(u'<'));
         QCOMPARE(casa->RichTextBox1->geometry(), casa->area()->rect());
-        QVERIFY(casa->childAt(casa->area()->mapTo(casa, casa->Command1[0]->geometry().center())) != casa->Command1[0]);
+        QVERIFY(coperto());
 
         QTest::qWait(600); // more than two scanning steps
         QCOMPARE(QApplication::focusWidget(), casa->RichTextBox1);
         QVERIFY(!casa->Timer1->isActive());
-        if (conEsc)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        else
+        if (modalita == ScansioneCursore::Mouse)
             QTest::mouseClick(casa->RichTextBox1->viewport(), Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!casa->RichTextBox1->isVisible());
-        QCOMPARE(casa->childAt(casa->area()->mapTo(casa, casa->Command1[0]->geometry().center())), casa->Command1[0]);
-        if (modalita != ScansioneCursore::Mouse) {
-            QVERIFY(casa->Timer1->isActive());
-            QCOMPARE(accesi({casa->Command1[0], casa->Command1[1]}, m_p->imp().ColoreBottoneSelezionato),
-                     QStringLiteral("0"));
-        }
-    }
-
-    // No file, or no converter: a short message, and the home screen stays as it was.
-    void documentazioneMancante_data()
-    {
-        QTest::addColumn<bool>("presente");
-        QTest::addColumn<QString>("convertitore");
-        QTest::addColumn<QString>("messaggio");
-        QTest::newRow("file mancante") << false << "unrtf"
-                                       << "La documentazione non si può mostrare: il file \"documentazione.rtf\" "
-                                          "non si trova nella cartella del programma";
-        QTest::newRow("unrtf mancante") << true << "unrtf-inesistente"
-                                        << "La documentazione non si può mostrare: manca il programma";
-        QTest::newRow("conversione fallita") << true << "false"
-                                             << "La documentazione non si può mostrare: la conversione del file non "
-                                                "è riuscita.";
-    }
-    void documentazioneMancante()
-    {
-        QFETCH(bool, presente);
-        QFETCH(QString, convertitore);
-        QFETCH(QString, messaggio);
-        if (presente)
-            AmbienteProva::scrivi(nelProgramma(QStringLiteral("documentazione.rtf")), "{\\rtf1 testo\\par}");
-        FormMenu* casa = menu();
-        casa->documentazione->programma = convertitore;
-        casa->mnuDocum->trigger();
-        QTRY_VERIFY(!casa->documentazione->inConversione());
-        QTRY_COMPARE(Messaggi::Prova::mostrati().size(), 1);
-        QVERIFY2(Messaggi::Prova::mostrati().first().startsWith(messaggio),
-                 qPrintable(Messaggi::Prova::mostrati().first()));
-        QVERIFY(!casa->RichTextBox1->isVisible());
-        QVERIFY(casa->isVisible());
+        QVERIFY(!coperto());
+        QCOMPARE(casa->Timer1->isActive(), modalita != ScansioneCursore::Mouse);
+        QCOMPARE(accesi({casa->Command1[0], casa->Command1[1]}, m_p->imp().ColoreBottoneSelezionato),
+                 modalita == ScansioneCursore::Mouse ? QStringLiteral("-") : QStringLiteral("0"));
     }
 };
 

@@ -66,10 +66,10 @@ std::pair<QSize, QSize> spazioDelTesto(QWidget* controllo)
         const int a = int(etichetta->alignment()) | (etichetta->wordWrap() ? Qt::TextWordWrap : 0);
         return {etichetta->fontMetrics().boundingRect(spazio, a, etichetta->text()).size(), spazio.size()};
     }
-    if (auto* schede = qobject_cast<QTabBar*>(controllo))
-        return {schede->sizeHint(), schede->size()}; // narrower, the tabs' captions would be cut
-    if (auto* casella = qobject_cast<QAbstractButton*>(controllo); casella && !qobject_cast<QPushButton*>(controllo))
-        return {casella->sizeHint(), casella->size()}; // a tick box or a choice: the mark and its whole caption
+    // The tabs' captions, or a tick box or a choice: the mark and its whole caption.
+    if (qobject_cast<QTabBar*>(controllo) ||
+        (qobject_cast<QAbstractButton*>(controllo) && !qobject_cast<QPushButton*>(controllo)))
+        return {controllo->sizeHint(), controllo->size()};
     if (auto* bottone = qobject_cast<QPushButton*>(controllo)) {
         QString testo = bottone->text();
         const int icona = bottone->icon().isNull() ? 0 : bottone->iconSize().width();
@@ -98,7 +98,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
-        qInfo() << "display" << QGuiApplication::primaryScreen()->availableGeometry();
     }
     void cleanup() { m_p.reset(); }
 
@@ -134,16 +133,15 @@ private slots:
         Schermata* s = m_p->programma.apriAvvio(); // which empties the record
         while (stato.RegistroEsercizi.aggiungi(lungo, lungo))
             stato.RegistroEsercizi.segnaErrore();
-        if (schermata == QStringLiteral("FormMenu"))
-            s = m_p->programma.apriMenu(s);
-        else if (schermata == QStringLiteral("Form1"))
-            s = m_p->programma.apriEsercizio(s);
-        else if (schermata == QStringLiteral("FormConfigura"))
-            s = m_p->programma.apriConfigurazioni(s);
-        else if (schermata == QStringLiteral("FormEserciziEseguiti"))
-            s = m_p->programma.apriEserciziEseguiti(s);
-        else if (schermata == QStringLiteral("FormInfo"))
-            s = m_p->programma.apriInfo(s);
+        Programma& pr = m_p->programma;
+        const QHash<QString, std::function<Schermata*()>> apri{
+            {"FormAvvio", [s] { return s; }},
+            {"FormMenu", [&] { return pr.apriMenu(s); }},
+            {"Form1", [&] { return pr.apriEsercizio(s); }},
+            {"FormConfigura", [&] { return pr.apriConfigurazioni(s); }},
+            {"FormEserciziEseguiti", [&] { return pr.apriEserciziEseguiti(s); }},
+            {"FormInfo", [&] { return pr.apriInfo(s); }}};
+        s = apri[schermata]();
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->frameGeometry(), s->screen()->availableGeometry());
         auto* configura = qobject_cast<FormConfigura*>(s);
