@@ -1,5 +1,6 @@
-// The scanning engine over three buttons: the first step of a round, a switch held over several steps, the
-// scanning voice and the character. The switch's timing is tried through a real X server in tst_scansionex11.
+// The scanning engine over three buttons: the switch's timing told by a fake clock, the first step of a round,
+// a switch held over several steps, the scanning voice and the character. The same timing is tried through a
+// real X server in tst_scansionex11.
 #include "storage/ImpostazioniUtente.h"
 #include "support/AmbienteProva.h"
 #include "support/ScansioneCursore.h"
@@ -17,6 +18,7 @@ class TestSensore : public QObject {
     QWidget* m_automatico = new QWidget(&m_finestra);
     QTimer m_timer;
     std::unique_ptr<ScansioneCursore> m_s;
+    qint64 m_ora = 0;
     QStringList m_parole;
     VoceScansioneFinta m_voce{m_parole};
     bool m_personaggioParla = false;
@@ -26,9 +28,22 @@ class TestSensore : public QObject {
         m_s = std::make_unique<ScansioneCursore>(&m_timer, m_manuale, m_automatico, nullptr);
         m_s->setBottoni({m_bottoni.begin(), m_bottoni.end()});
         m_s->setColori(0, 255);
+        m_s->setOrologio([this] { return m_ora; });
         m_s->regola(imp, &m_voce, [this] { return m_personaggioParla; });
         m_s->prepara(modalita, intervalloMs);
         m_s->evidenzia(0);
+    }
+    // "0+ 100-": space down at 0 ms and up at 100 ms of the fake clock; each release is let to count.
+    void sensore(const QString& mosse)
+    {
+        for (const QString& mossa : mosse.split(u' ', Qt::SkipEmptyParts)) {
+            m_ora = mossa.chopped(1).toLongLong();
+            QKeyEvent evento(mossa.endsWith(u'+') ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space,
+                             Qt::NoModifier, QStringLiteral(" "));
+            QCoreApplication::sendEvent(m_manuale, &evento);
+            if (evento.type() == QEvent::KeyRelease)
+                QTest::qWait(ScansioneCursore::kConfermaRilascioMs * 3);
+        }
     }
 
 private slots:
@@ -37,6 +52,35 @@ private slots:
         for (const char* testo : {"vero", "falso", "non si sa"})
             m_bottoni << new QPushButton(QString::fromUtf8(testo), &m_finestra);
         m_finestra.show();
+    }
+
+    // Manual scanning: each press the switch takes moves the highlight one button; presses shorter than the
+    // acceptance time, or within the release time of the last step, are none.
+    void passiDelSensore_data()
+    {
+        QTest::addColumn<int>("accettazione");
+        QTest::addColumn<int>("rilascio");
+        QTest::addColumn<QString>("mosse");
+        QTest::addColumn<int>("passi");
+        QTest::newRow("tocco di 100 ms sotto i 200") << 200 << 0 << "0+ 100-" << 0;
+        QTest::newRow("pressione di 250 ms") << 200 << 0 << "0+ 250-" << 1;
+        QTest::newRow("rimbalzo a 80 ms entro il rilascio") << 0 << 300 << "0+ 30- 80+ 100-" << 1;
+        QTest::newRow("rimbalzo senza tempo di rilascio") << 0 << 0 << "0+ 30- 80+ 100-" << 2;
+        QTest::newRow("seconda pressione dopo il rilascio") << 0 << 300 << "0+ 30- 400+ 430-" << 2;
+        QTest::newRow("tocco breve non ferma il rilascio") << 200 << 300 << "0+ 250- 260+ 270- 600+ 900-" << 2;
+    }
+    void passiDelSensore()
+    {
+        QFETCH(int, accettazione);
+        QFETCH(int, rilascio);
+        QFETCH(QString, mosse);
+        QFETCH(int, passi);
+        ImpostazioniUtente imp;
+        imp.TempoAccettazione = static_cast<qint16>(accettazione);
+        imp.TempoRilascio = static_cast<qint16>(rilascio);
+        prepara(imp, ScansioneCursore::Manuale, 1000);
+        sensore(mosse);
+        QCOMPARE(accesi(m_bottoni, 255), QString::number(passi));
     }
 
     // Automatic scanning: the first button of a round holds the highlight the factor's times longer, and a
