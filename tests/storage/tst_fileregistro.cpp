@@ -19,7 +19,6 @@ Righe comeElenco(const QList<FileRegistro::Riga>& righe)
 class TestFileRegistro : public QObject {
     Q_OBJECT
     AmbienteProva m_ambiente;
-    QString file(const QString& nome) const { return m_ambiente.cartella() + u'/' + nome; }
 
 private slots:
     // Every text comes back as it was, blanks, commas, quotes and accents included.
@@ -33,7 +32,7 @@ private slots:
                               QStringLiteral(" nota, del maestro")};
         for (const QStringList& celle : righe)
             registro.righe << FileRegistro::Riga{celle[0], celle[1], celle[2], celle[3], celle[4]};
-        const QString percorso = file(QStringLiteral("salvato.rpt"));
+        const QString percorso = m_ambiente.file(QStringLiteral("salvato.rpt"));
         QVERIFY(!RegistroSuFile::salva(percorso, registro));
         QCOMPARE(AmbienteProva::leggi(percorso),
                  QByteArray("Anna Rossi\r\nOrdiparo05/12/2026\r\n 3 \r\n"
@@ -85,7 +84,7 @@ private slots:
         QFETCH(QString, utente);
         QFETCH(Righe, righe);
         QFETCH(bool, completa);
-        const QString percorso = byte.isNull() ? m_ambiente.cartella() : file(QStringLiteral("letto.rpt"));
+        const QString percorso = byte.isNull() ? m_ambiente.cartella() : m_ambiente.file(QStringLiteral("letto.rpt"));
         if (!byte.isNull())
             AmbienteProva::scrivi(percorso, byte);
         const LetturaRegistro letto = RegistroSuFile::leggi(percorso);

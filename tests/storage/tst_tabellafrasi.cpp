@@ -20,7 +20,6 @@ QByteArray listaFile(int righe)
 class TestTabellaFrasi : public QObject {
     Q_OBJECT
     AmbienteProva m_ambiente;
-    QString lista(const QString& nome) const { return m_ambiente.cartella() + u'/' + nome; }
 
 private slots:
     void salvataByteperByteERicaricata()
@@ -36,7 +35,7 @@ private slots:
         tabella.Testo(2, 8) = QStringLiteral("L'ultima, vera.");
         tabella.Codice(2, 8) = -5;
         tabella.Testo(3, 0) = QStringLiteral("oltre NumeroRighe: mai scritto");
-        const QString percorso = lista(QStringLiteral("salvata.txt"));
+        const QString percorso = m_ambiente.file(QStringLiteral("salvata.txt"));
         QVERIFY(!SalvaFile(tabella, percorso));
 
         const QByteArray vuota("\r\n 3 \r\n"); // blank cells get code 3, in the file and in the table
@@ -47,7 +46,7 @@ private slots:
         QCOMPARE(tabella.Codice(1, 2), qint16(3));
         // Loaded back and saved again, byte for byte the same.
         QVERIFY(!CaricaLista(tabella, percorso, m_ambiente.percorsi()));
-        const QString copia = lista(QStringLiteral("copia.txt"));
+        const QString copia = m_ambiente.file(QStringLiteral("copia.txt"));
         QVERIFY(!SalvaFile(tabella, copia));
         QCOMPARE(AmbienteProva::leggi(copia), atteso);
     }
@@ -72,12 +71,12 @@ private slots:
         QTest::newRow("righe vuote in fondo") << listaFile(2) + "\r\n\r\n" << QString() << 2 << QString();
         QTest::newRow("vuota") << QByteArray() << QString() << 0 << QString();
         QTest::newRow("oltre 16 MB") << listaFile(2) + QByteArray(16 * 1024 * 1024, '\n') << QString() << 0 << aperta;
-        QTest::newRow("fifo") << QByteArray() << lista(QStringLiteral("fifo.txt")) << 0 << aperta;
+        QTest::newRow("fifo") << QByteArray() << m_ambiente.file(QStringLiteral("fifo.txt")) << 0 << aperta;
         QTest::newRow("dispositivo") << QByteArray() << QStringLiteral("/dev/zero") << 0 << aperta;
-        QTest::newRow("cancellata") << QByteArray() << lista(QStringLiteral("manca.txt")) << -1 << QString();
+        QTest::newRow("cancellata") << QByteArray() << m_ambiente.file(QStringLiteral("manca.txt")) << -1 << QString();
         QTest::newRow("nessuna") << QByteArray() << "" << -1 << QString();
         QTest::newRow("con barre rovesciate")
-            << listaFile(4) << lista(QStringLiteral("lista.txt")).replace(u'/', u'\\') << 4 << QString();
+            << listaFile(4) << m_ambiente.file(QStringLiteral("lista.txt")).replace(u'/', u'\\') << 4 << QString();
     }
     void listeLette()
     {
@@ -85,14 +84,15 @@ private slots:
         QFETCH(QString, percorso);
         QFETCH(int, righe);
         QFETCH(QString, messaggio);
-        AmbienteProva::scrivi(lista(QStringLiteral("lista.txt")), contenuto);
+        AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("lista.txt")), contenuto);
         if (percorso.endsWith(QStringLiteral("fifo.txt")))
             AmbienteProva::creaFifo(percorso);
-        AmbienteProva::scrivi(lista(QStringLiteral("prima.txt")), listaFile(3));
+        AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("prima.txt")), listaFile(3));
         TabellaFrasi tabella;
-        QVERIFY(!CaricaLista(tabella, lista(QStringLiteral("prima.txt")), m_ambiente.percorsi()));
-        const std::optional<QString> errore = CaricaLista(
-            tabella, percorso.isNull() ? lista(QStringLiteral("lista.txt")) : percorso, m_ambiente.percorsi());
+        QVERIFY(!CaricaLista(tabella, m_ambiente.file(QStringLiteral("prima.txt")), m_ambiente.percorsi()));
+        const std::optional<QString> errore =
+            CaricaLista(tabella, percorso.isNull() ? m_ambiente.file(QStringLiteral("lista.txt")) : percorso,
+                        m_ambiente.percorsi());
         QCOMPARE(errore.has_value(), !messaggio.isEmpty());
         if (errore)
             QVERIFY2(errore->contains(messaggio), qPrintable(*errore));

@@ -67,7 +67,6 @@ int salvaNelFiglio(const QString& cartella, const QString& nome, const QString& 
 class TestTestoAnsi : public QObject {
     Q_OBJECT
     AmbienteProva m_ambiente;
-    QString file(const QString& nome) const { return m_ambiente.cartella() + u'/' + nome; }
 
 private slots:
     // Both ways, and as a file of that line and a blank one, each ended by CR LF; some bytes are only read.
@@ -97,8 +96,8 @@ private slots:
         if (soloLetti)
             return;
         QCOMPARE(TestoAnsi::codifica(testo), byte);
-        QVERIFY(!TestoAnsi::scriviRighe(file(QStringLiteral("righe.txt")), {testo, QString()}));
-        QCOMPARE(AmbienteProva::leggi(file(QStringLiteral("righe.txt"))), byte + "\r\n\r\n");
+        QVERIFY(!TestoAnsi::scriviRighe(m_ambiente.file(QStringLiteral("righe.txt")), {testo, QString()}));
+        QCOMPARE(AmbienteProva::leggi(m_ambiente.file(QStringLiteral("righe.txt"))), byte + "\r\n\r\n");
     }
 
     // Causes seen where permissions stop no write (CI runs as root): no temporary file can be made beside a
@@ -116,7 +115,7 @@ private slots:
                                               << "" << 1 << "è di una cartella";
         QTest::newRow("cartella mancante")
             << "manca/lista.txt"
-            << "" << 1 << "La cartella \"" + file(QStringLiteral("disco/manca")) + "\" non esiste";
+            << "" << 1 << "La cartella \"" + m_ambiente.file(QStringLiteral("disco/manca")) + "\" non esiste";
         QTest::newRow("profilo, limite") << s << "limite" << -1 << "Il disco è pieno";
         QTest::newRow("lista grande, limite") << s << "limite" << 1000 << "Il disco è pieno";
         QTest::newRow("lista piccola, tmpfs pieno") << s << "tmpfs pieno" << 20 << "Il disco è pieno";
@@ -128,7 +127,7 @@ private slots:
         QFETCH(QString, disco);
         QFETCH(int, esercizi);
         QFETCH(QString, causa);
-        const QString cartella = file(QStringLiteral("disco"));
+        const QString cartella = m_ambiente.file(QStringLiteral("disco"));
         QVERIFY(QDir(cartella).removeRecursively() && QDir().mkpath(cartella));
         const pid_t figlio = fork();
         if (figlio == 0)
