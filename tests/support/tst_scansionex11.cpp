@@ -107,21 +107,8 @@ private slots:
         QVERIFY2(contati.rilasci > 50, "the held key did not repeat");
     }
 
-    // Manual scanning, each step a press the switch takes: "+80" presses 80 ms after the last move of the switch, "-20"
-    // lets go 20 ms after it.
-    void tempiDelSensore_data()
-    {
-        QTest::addColumn<int>("accettazione");
-        QTest::addColumn<int>("rilascio");
-        QTest::addColumn<QString>("mosse");
-        QTest::addColumn<int>("passi");
-        QTest::newRow("tocco di 100 ms sotto i 200") << 200 << 0 << "+0 -100" << 0;
-        QTest::newRow("pressione di 300 ms oltre i 200") << 200 << 0 << "+0 -300" << 1;
-        QTest::newRow("rimbalzo a 80 ms entro il rilascio") << 0 << 400 << "+0 -10 +70 -20" << 1;
-        QTest::newRow("rimbalzo a 80 ms senza rilascio") << 0 << 0 << "+0 -10 +70 -20" << 2;
-        QTest::newRow("seconda pressione dopo il rilascio") << 0 << 300 << "+0 -30 +400 -30" << 2;
-        QTest::newRow("tocco breve non ferma il rilascio") << 200 << 300 << "+0 -250 +60 -10 +250 -300" << 2;
-    }
+    // Manual scanning, each step a press the switch takes.
+    void tempiDelSensore_data() { tabellaTempiSensore(); }
     void tempiDelSensore()
     {
         QFETCH(int, accettazione);

@@ -33,12 +33,12 @@ class TestSensore : public QObject {
         m_s->prepara(modalita, intervalloMs);
         m_s->evidenzia(0);
     }
-    // "0+ 100-": space down at 0 ms and up at 100 ms of the fake clock; each release is let to count.
+    // "+0 -100": space down now and up 100 ms later on the fake clock; each release is let to count.
     void sensore(const QString& mosse)
     {
         for (const QString& mossa : mosse.split(u' ', Qt::SkipEmptyParts)) {
-            m_ora = mossa.chopped(1).toLongLong();
-            QKeyEvent evento(mossa.endsWith(u'+') ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space,
+            m_ora += mossa.mid(1).toLongLong();
+            QKeyEvent evento(mossa.startsWith(u'+') ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space,
                              Qt::NoModifier, QStringLiteral(" "));
             QCoreApplication::sendEvent(m_manuale, &evento);
             if (evento.type() == QEvent::KeyRelease)
@@ -56,19 +56,7 @@ private slots:
 
     // Manual scanning: each press the switch takes moves the highlight one button; presses shorter than the
     // acceptance time, or within the release time of the last step, are none.
-    void passiDelSensore_data()
-    {
-        QTest::addColumn<int>("accettazione");
-        QTest::addColumn<int>("rilascio");
-        QTest::addColumn<QString>("mosse");
-        QTest::addColumn<int>("passi");
-        QTest::newRow("tocco di 100 ms sotto i 200") << 200 << 0 << "0+ 100-" << 0;
-        QTest::newRow("pressione di 250 ms") << 200 << 0 << "0+ 250-" << 1;
-        QTest::newRow("rimbalzo a 80 ms entro il rilascio") << 0 << 300 << "0+ 30- 80+ 100-" << 1;
-        QTest::newRow("rimbalzo senza tempo di rilascio") << 0 << 0 << "0+ 30- 80+ 100-" << 2;
-        QTest::newRow("seconda pressione dopo il rilascio") << 0 << 300 << "0+ 30- 400+ 430-" << 2;
-        QTest::newRow("tocco breve non ferma il rilascio") << 200 << 300 << "0+ 250- 260+ 270- 600+ 900-" << 2;
-    }
+    void passiDelSensore_data() { tabellaTempiSensore(); }
     void passiDelSensore()
     {
         QFETCH(int, accettazione);
@@ -78,6 +66,7 @@ private slots:
         ImpostazioniUtente imp;
         imp.TempoAccettazione = static_cast<qint16>(accettazione);
         imp.TempoRilascio = static_cast<qint16>(rilascio);
+        m_ora = 0;
         prepara(imp, ScansioneCursore::Manuale, 1000);
         sensore(mosse);
         QCOMPARE(accesi(m_bottoni, 255), QString::number(passi));
