@@ -126,10 +126,12 @@ private:
 
 bool stessoContenuto(const QString& primo, const QString& secondo)
 {
-    QFile a(primo);
-    QFile b(secondo);
-    return a.size() == b.size() && a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) &&
-           a.readAll() == b.readAll();
+    // Read without waiting on a FIFO or following a link that someone put in place of a copy.
+    constexpr qint64 kMassimoByteCopia = 64 * 1024 * 1024;
+    if (QFileInfo(primo).size() != QFileInfo(secondo).size())
+        return false;
+    const std::optional<QByteArray> a = TestoAnsi::leggiByte(primo, kMassimoByteCopia);
+    return a && a == TestoAnsi::leggiByte(secondo, kMassimoByteCopia);
 }
 
 // Copies the damaged profile beside itself. A copy of the same content is not made twice, and an older copy
@@ -158,6 +160,14 @@ QString avvisoDanneggiato(const QString& profilo, bool tuttoPredefinito, const s
                             .arg(QDir::toNativeSeparators(*copia));
     return avviso + QStringLiteral("\r\nNon è stato possibile farne una copia: al prossimo salvataggio il file "
                                    "sarà sostituito.");
+}
+
+QString avvisoCollegamento(const QString& profilo)
+{
+    return QStringLiteral("Il profilo \"%1\" è un collegamento a un altro file: Ordiparo non lo legge e non lo "
+                          "sovrascrive, perché il file a cui porta potrebbe essere di tutt'altro.\r\n"
+                          "Si usano le impostazioni predefinite.")
+        .arg(QDir::toNativeSeparators(profilo));
 }
 
 // A text in the form the line reader gives back: in double quotes when it holds a comma or starts with a
@@ -226,12 +236,18 @@ void ImpostazioniPredefinite(ImpostazioniUtente& i, const Percorsi& percorsi)
     i.ScansioneUditiva = false;
 }
 
-std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percorsoUtente, const Percorsi& percorsi)
+std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percorsoUtente, const Percorsi& percorsi,
+                                   TestoAnsi::Impronta* letta)
 {
     const QString profilo = Percorsi::risoltoSenzaMaiuscole(percorsoUtente);
-    const std::optional<QString> contenuto = TestoAnsi::leggiFile(profilo, kMassimoByteProfilo);
+    if (letta)
+        *letta = {};
+    const std::optional<QString> contenuto = TestoAnsi::leggiFile(profilo, kMassimoByteProfilo, letta);
     if (!contenuto) {
         ImpostazioniPredefinite(i, percorsi);
+        // A link may lead anywhere: neither read nor copied.
+        if (TestoAnsi::collegamento(profilo))
+            return avvisoCollegamento(profilo);
         // A profile that is there but cannot be read (far too large, no permission) is as damaged as a bad line.
         if (!QFileInfo(profilo).isFile())
             return std::nullopt;
@@ -279,7 +295,8 @@ std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percors
     return avvisoDanneggiato(profilo, p.illeggibile(), conservaCopia(profilo));
 }
 
-std::optional<QString> SalvaUtente(const ImpostazioniUtente& i, const QString& percorsoUtente)
+std::optional<QString> SalvaUtente(const ImpostazioniUtente& i, const QString& percorsoUtente,
+                                   TestoAnsi::Impronta* scritta)
 {
     const QString profilo = Percorsi::risoltoSenzaMaiuscole(percorsoUtente);
     const struct {
@@ -331,7 +348,12 @@ std::optional<QString> SalvaUtente(const ImpostazioniUtente& i, const QString& p
         testoBooleano(i.ScansioneUditiva),
     };
     Q_ASSERT(righe.size() == kRigheProfilo + kRigheAggiunte);
-    return TestoAnsi::scriviRighe(profilo, righe);
+    return TestoAnsi::scriviRighe(profilo, righe, scritta);
+}
+
+bool CambiatoDa(const TestoAnsi::Impronta& vista, const QString& percorsoUtente)
+{
+    return TestoAnsi::cambiatoDa(vista, Percorsi::risoltoSenzaMaiuscole(percorsoUtente), kMassimoByteProfilo);
 }
 
 } // namespace ModuloPerIni

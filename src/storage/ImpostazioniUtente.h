@@ -1,6 +1,8 @@
 // The current pupil's settings and the profile file that holds them.
 #pragma once
 
+#include "storage/TestoAnsi.h"
+
 #include <QString>
 #include <optional>
 
@@ -58,14 +60,19 @@ void ImpostazioniPredefinite(ImpostazioniUtente& impostazioni, const Percorsi& p
 // Fills the settings from the profile. A missing or unreadable file gives all the defaults, silently.
 // A damaged one (a value missing or not a number: all the defaults; a value outside its line's range: that
 // line's default) is first copied beside itself, so that no later save loses it, and the Italian notice for
-// the teacher saying where the copy is comes back.
+// the teacher saying where the copy is comes back. A symbolic link is neither read nor copied: the defaults,
+// and a notice. letta, when given, gets what the file held.
 std::optional<QString> LeggiUtente(ImpostazioniUtente& impostazioni, const QString& percorsoUtente,
-                                   const Percorsi& percorsi);
+                                   const Percorsi& percorsi, TestoAnsi::Impronta* letta = nullptr);
 
 // Writes the profile, under the name the file already has on disk whatever its letter case. A text that
 // holds a comma or starts with a blank or a quote is written in double quotes, so that it reads back the same.
 // Returns an Italian message when it cannot be written, or when a text cannot be written so that it reads
-// back the same; the old file is then left whole.
-std::optional<QString> SalvaUtente(const ImpostazioniUtente& impostazioni, const QString& percorsoUtente);
+// back the same; the old file is then left whole. scritta, when given, gets what the file holds then.
+std::optional<QString> SalvaUtente(const ImpostazioniUtente& impostazioni, const QString& percorsoUtente,
+                                   TestoAnsi::Impronta* scritta = nullptr);
+
+// True when the profile on disk holds something else than the fingerprint taken when it was read or written.
+bool CambiatoDa(const TestoAnsi::Impronta& vista, const QString& percorsoUtente);
 
 } // namespace ModuloPerIni

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
@@ -96,18 +97,34 @@ QStringList Percorsi::utenti() const
 
 std::optional<QString> Percorsi::motivoNomeNonValido(const QString& nome)
 {
-    constexpr qsizetype kLunghezzaMassima = 200; // a file name holds 255 bytes, ".ini" included
+    // A file name holds 255 bytes; the name leaves room for ".ini", the temporary name of a save and the copy of
+    // a damaged profile after it.
+    constexpr qsizetype kByteMassimi = 200;
     const QString segniVietati = QStringLiteral("\\/:*?\"<>|,");
     const bool segnoVietato =
         std::any_of(nome.begin(), nome.end(), [&](QChar c) { return segniVietati.contains(c) || c.unicode() < 0x20; });
     if (segnoVietato)
         return QStringLiteral("Il nome di un alunno non può contenere la virgola né i segni \\ / : * ? \" < > |.");
+    // Unseen marks would make two names look the same: one that turns the writing right to left shows one pupil's
+    // name as another's.
+    const QList<uint> lettere = nome.toUcs4();
+    const bool invisibile = !nome.isValidUtf16() || std::any_of(lettere.begin(), lettere.end(), [](uint c) {
+        const QChar::Category tipo = QChar::category(char32_t(c));
+        return tipo == QChar::Other_Format || tipo == QChar::Other_Control || tipo == QChar::Separator_Line ||
+               tipo == QChar::Separator_Paragraph;
+    });
+    if (invisibile)
+        return QStringLiteral("Il nome di un alunno non può contenere segni invisibili, come quelli che cambiano il "
+                              "verso della scrittura.");
     if (nome.contains(QStringLiteral("..")))
         return QStringLiteral("Il nome di un alunno non può contenere due punti di seguito.");
     if (nome.trimmed().remove(u'.').trimmed().isEmpty())
         return QStringLiteral("Il nome di un alunno deve contenere almeno una lettera o una cifra.");
-    if (nome.size() > kLunghezzaMassima)
-        return QStringLiteral("Il nome di un alunno può avere al massimo %1 caratteri.").arg(kLunghezzaMassima);
+    // Counted as the file system counts: a letter with an accent takes two bytes, other scripts up to four.
+    if (QFile::encodeName(nome).size() > kByteMassimi)
+        return QStringLiteral("Il nome di un alunno è troppo lungo: può avere al massimo %1 lettere, e ogni lettera "
+                              "accentata conta per due.")
+            .arg(kByteMassimi);
     // Windows keeps these names for devices, with any extension after them.
     static const QStringList riservati{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
                                        QStringLiteral("NUL")};

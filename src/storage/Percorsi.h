@@ -34,8 +34,8 @@ public:
     QStringList utenti() const;
     // Why a typed name cannot name a pupil, in Italian, or none when it can. A pupil's name becomes a file
     // name that must stay inside the users folder and travel to Windows computers: no separators or signs
-    // that Windows refuses, no comma (the profile's fields), no "..", not only dots and blanks, not a name
-    // that Windows reserves for a device.
+    // that Windows refuses, no comma (the profile's fields), no unseen marks, no "..", not only dots and blanks,
+    // not longer than a file name can be in bytes, not a name that Windows reserves for a device.
     static std::optional<QString> motivoNomeNonValido(const QString& nome);
     QString listaPredefinita() const;
     QString cartellaImmagini() const;

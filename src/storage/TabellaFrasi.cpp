@@ -39,12 +39,15 @@ std::optional<QString> CaricaLista(TabellaFrasi& tabella, const QString& listaSc
                                    : listaScelta;
 
     tabella.NumeroRighe = 0;
-    const std::optional<QString> contenuto =
-        TestoAnsi::leggiFile(Percorsi::risoltoSenzaMaiuscole(listaInUso), kMassimoByteLista);
+    const QString file = Percorsi::risoltoSenzaMaiuscole(listaInUso);
+    const std::optional<QString> contenuto = TestoAnsi::leggiFile(file, kMassimoByteLista);
     if (!contenuto)
-        return QStringLiteral("Non è stato possibile aprire la lista di frasi \"%1\".\r\n"
+        return QStringLiteral("Non è stato possibile aprire la lista di frasi \"%1\"%2.\r\n"
                               "Non ci sono frasi per gli esercizi.")
-            .arg(nomeLista(listaInUso));
+            .arg(nomeLista(listaInUso), TestoAnsi::collegamento(file)
+                                            ? QStringLiteral(": è un collegamento a un altro file, che Ordiparo "
+                                                             "non segue")
+                                            : QString());
 
     LettoreTesto lettore(*contenuto);
     while (!lettore.fine()) {

@@ -1,6 +1,7 @@
 // Text files as they travel between school computers: Windows-1252 with CR LF, UTF-8 accepted on reading.
 #include "storage/TestoAnsi.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +10,10 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcStorage, "ordiparo.storage", QtInfoMsg)
 
@@ -92,29 +96,58 @@ bool tuttoInWindows1252(const QStringList& righe)
     return !(lettereOltreAscii && pareUtf8);
 }
 
+// Bytes written to the file and counted into the hash of what it holds.
+bool scriviContati(QIODevice& file, QCryptographicHash& hash, const QByteArray& byte)
+{
+    hash.addData(byte);
+    return file.write(byte) >= 0;
+}
+
 // Line by line through one reusable buffer: a large list is saved without building it whole in memory.
-bool scriviCodificate(QIODevice& file, const QStringList& righe)
+bool scriviCodificate(QIODevice& file, const QStringList& righe, QCryptographicHash& hash)
 {
     const QByteArray fineRiga("\r\n");
     if (!tuttoInWindows1252(righe)) {
         qCInfo(lcStorage) << "text outside Windows-1252, written as UTF-8";
-        return file.write(kBomUtf8 + (righe.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8()) >= 0;
+        return scriviContati(file, hash,
+                             kBomUtf8 + (righe.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     }
     QByteArray riga;
     for (const QString& testo : righe) {
         riga.resize(testo.size());
         char* destinazione = riga.data();
         scriviInWindows1252(destinazione, testo);
-        if (file.write(riga) < 0 || file.write(fineRiga) < 0)
+        if (!scriviContati(file, hash, riga) || !scriviContati(file, hash, fineRiga))
             return false;
     }
     return true;
 }
 
+QByteArray nomeSulDisco(const QString& percorso)
+{
+    return QFile::encodeName(percorso);
+}
+
+qint64 nanosecondi(const struct timespec& tempo)
+{
+    return qint64(tempo.tv_sec) * 1000000000 + tempo.tv_nsec;
+}
+
+// Size and time of change of the file at that name, without following a link; false when there is none.
+bool statoDi(const QString& percorso, struct stat& stato)
+{
+    return ::lstat(nomeSulDisco(percorso).constData(), &stato) == 0;
+}
+
+constexpr auto kHash = QCryptographicHash::Sha256;
+
 // Why a save failed, in words the teacher can act on; numeroErrore is errno just after the failing call.
 QString causaDelFallimento(const QString& percorso, int numeroErrore)
 {
     const QFileInfo file(percorso);
+    if (file.isSymLink())
+        return QStringLiteral("Al suo posto c'è un collegamento a un altro file, e Ordiparo non scrive attraverso i "
+                              "collegamenti: il file a cui porta resta com'era.");
     if (file.isDir())
         return QStringLiteral("Quel nome è di una cartella, non di un file.");
     if (!file.dir().exists())
@@ -158,36 +191,79 @@ QByteArray codifica(const QString& testo)
 
 bool fileLeggibile(const QString& percorso, qint64 massimoByte)
 {
-    const QFileInfo file(percorso);
-    return file.isFile() && file.size() <= massimoByte;
+    struct stat stato;
+    return statoDi(percorso, stato) && S_ISREG(stato.st_mode) && stato.st_size <= massimoByte;
 }
 
-std::optional<QByteArray> leggiByte(const QString& percorso, qint64 massimoByte)
+bool collegamento(const QString& percorso)
 {
-    if (!fileLeggibile(percorso, massimoByte)) {
-        qCDebug(lcStorage) << "not a regular file of at most" << massimoByte << "bytes:" << percorso;
+    struct stat stato;
+    return statoDi(percorso, stato) && S_ISLNK(stato.st_mode);
+}
+
+std::optional<QByteArray> leggiByte(const QString& percorso, qint64 massimoByte, Impronta* letta)
+{
+    // The checks are made on the file opened, not on its name: nothing can be swapped in between.
+    const int descrittore = ::open(nomeSulDisco(percorso).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat stato;
+    if (descrittore < 0 || ::fstat(descrittore, &stato) != 0 || !S_ISREG(stato.st_mode) ||
+        stato.st_size > massimoByte) {
+        qCDebug(lcStorage) << "not a regular file of at most" << massimoByte << "bytes, nor a link:" << percorso;
+        if (descrittore >= 0)
+            ::close(descrittore);
         return std::nullopt;
     }
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!file.open(descrittore, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         qCDebug(lcStorage) << "cannot read" << percorso << file.errorString();
+        ::close(descrittore);
         return std::nullopt;
     }
-    return file.readAll();
+    // A file that grows while it is read is read no further than the size it had when opened.
+    QByteArray byte = file.read(stato.st_size);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    if (letta)
+        *letta = {byte.size(), nanosecondi(stato.st_mtim), QCryptographicHash::hash(byte, kHash)};
+    return byte;
 }
 
-std::optional<QString> leggiFile(const QString& percorso, qint64 massimoByte)
+std::optional<QString> leggiFile(const QString& percorso, qint64 massimoByte, Impronta* letta)
 {
-    const std::optional<QByteArray> byte = leggiByte(percorso, massimoByte);
+    const std::optional<QByteArray> byte = leggiByte(percorso, massimoByte, letta);
     return byte ? std::optional(decodifica(*byte)) : std::nullopt;
 }
 
-std::optional<QString> scriviRighe(const QString& percorso, const QStringList& righe)
+bool cambiatoDa(const Impronta& vista, const QString& percorso, qint64 massimoByte)
+{
+    struct stat stato;
+    if (!statoDi(percorso, stato))
+        return false;
+    if (vista.byte < 0)
+        return true;
+    // The same size and time of change: the same file, without reading it. A save of the same text elsewhere
+    // gives a new time but the same content, which is no change either.
+    if (stato.st_size == vista.byte && nanosecondi(stato.st_mtim) == vista.modificato)
+        return false;
+    Impronta adesso;
+    return !leggiByte(percorso, massimoByte, &adesso) || adesso.hash != vista.hash;
+}
+
+std::optional<QString> scriviRighe(const QString& percorso, const QStringList& righe, Impronta* scritta)
 {
     QSaveFile file(percorso);
+    QCryptographicHash hash(kHash);
+    // QSaveFile would write to the file a link points to: a link is refused before it opens, and again before
+    // its new file takes the name, in case one was put there meanwhile. Its new file is made anew, never opened
+    // through a link.
     // Flushed apart: Qt 6.4's commit() ignores a failed last flush and puts the short file in place of the old one.
-    if (file.open(QIODevice::WriteOnly) && scriviCodificate(file, righe) && file.flush() && file.commit())
+    if (!collegamento(percorso) && file.open(QIODevice::WriteOnly) && scriviCodificate(file, righe, hash) &&
+        file.flush() && !collegamento(percorso) && file.commit()) {
+        struct stat stato;
+        if (scritta && statoDi(percorso, stato))
+            *scritta = {stato.st_size, nanosecondi(stato.st_mtim), hash.result()};
         return std::nullopt;
+    }
     const int numeroErrore = errno;
     qCWarning(lcStorage) << "cannot write" << percorso << file.errorString();
     file.cancelWriting();

@@ -243,6 +243,25 @@ private slots:
             QCOMPARE(dalFile(conRiga(riga, scritto)), impostazioni);
     }
 
+    // A profile that is a link to another file: not read, not copied beside itself, never written through; the
+    // file it leads to stays as it was, and the teacher is told.
+    void collegamentoMaiSeguito()
+    {
+        const QString altrove = m_ambiente.file(QStringLiteral(".bashrc"));
+        AmbienteProva::scrivi(altrove, kProfilo);
+        QVERIFY(QFile::link(altrove, m_letto));
+        ImpostazioniUtente predefinite;
+        ModuloPerIni::ImpostazioniPredefinite(predefinite, m_ambiente.percorsi());
+        QCOMPARE(dalFile(QByteArray(), true), predefinite);
+        QVERIFY2(m_avviso && m_avviso->contains(QStringLiteral("collegamento")), qPrintable(m_avviso.value_or("")));
+        QCOMPARE(QDir(m_ambiente.percorsi().cartellaUtenti()).entryList(QDir::Files | QDir::System),
+                 QStringList{QStringLiteral("letto.ini")});
+        const std::optional<QString> errore = ModuloPerIni::SalvaUtente(kValori, m_letto);
+        QVERIFY2(errore && errore->contains(QStringLiteral("collegamento")), qPrintable(errore.value_or("")));
+        QCOMPARE(AmbienteProva::leggi(altrove), kProfilo);
+        QVERIFY(QFileInfo(m_letto).isSymLink());
+    }
+
     void nomeSenzaRiguardoAlleMaiuscole()
     {
         const QString marco = m_ambiente.percorsi().cartellaUtenti() + QStringLiteral("Marco.ini");

@@ -42,12 +42,14 @@ private slots:
     {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("motivo");
-        righe({"Marco Rossi", "Nicolò D'Amico", "Anna ", "A. Bianchi", "Conte", "COM0"}, QString());
+        righe({"Marco Rossi", "Nicolò D'Amico", "Anna ", "A. Bianchi", "Conte", "COM0", QString(100, u'è')}, QString());
         righe({"Marco/Anna", "..\\vittima", "C:", "Rossi, Marco", "\"Marco\"", "Marco\nAnna"}, "virgola");
         righe({"..", "Anna..Rossi"}, "due punti");
         righe({" . "}, "lettera");
         righe({"con", "NUL.txt", "lpt1 "}, "Windows");
-        righe({QString(201, u'a')}, "200");
+        righe({QString(201, u'a'), QString(130, u'à')}, "200");
+        righe({QStringLiteral("Marco\u202Eocra"), QStringLiteral("Anna\u200B"), QStringLiteral("Leo\u0085")},
+              "invisibili");
     }
     void nomeDiUnAlunno()
     {

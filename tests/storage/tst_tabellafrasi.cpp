@@ -2,6 +2,7 @@
 #include "storage/TabellaFrasi.h"
 #include "support/AmbienteProva.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -52,7 +53,8 @@ private slots:
     }
 
     // The rows read in full are kept, nothing of an earlier list or of a broken row stays behind. A list that
-    // is gone or not chosen gives way to the default one (-1 rows); one that is no file is refused at once.
+    // is gone or not chosen gives way to the default one (-1 rows); one that is no file, or a link, is refused
+    // at once.
     void listeLette_data()
     {
         QTest::addColumn<QByteArray>("contenuto");
@@ -73,6 +75,8 @@ private slots:
         QTest::newRow("oltre 16 MB") << listaFile(2) + QByteArray(16 * 1024 * 1024, '\n') << QString() << 0 << aperta;
         QTest::newRow("fifo") << QByteArray() << m_ambiente.file(QStringLiteral("fifo.txt")) << 0 << aperta;
         QTest::newRow("dispositivo") << QByteArray() << QStringLiteral("/dev/zero") << 0 << aperta;
+        QTest::newRow("collegamento") << listaFile(2) << m_ambiente.file(QStringLiteral("collegata.txt")) << 0
+                                      << "collegata.txt\": è un collegamento";
         QTest::newRow("cancellata") << QByteArray() << m_ambiente.file(QStringLiteral("manca.txt")) << -1 << QString();
         QTest::newRow("nessuna") << QByteArray() << "" << -1 << QString();
         QTest::newRow("con barre rovesciate")
@@ -87,6 +91,8 @@ private slots:
         AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("lista.txt")), contenuto);
         if (percorso.endsWith(QStringLiteral("fifo.txt")))
             AmbienteProva::creaFifo(percorso);
+        if (percorso.endsWith(QStringLiteral("collegata.txt")) && !QFileInfo::exists(percorso))
+            QVERIFY(QFile::link(m_ambiente.file(QStringLiteral("lista.txt")), percorso));
         AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("prima.txt")), listaFile(3));
         TabellaFrasi tabella;
         QVERIFY(!CaricaLista(tabella, m_ambiente.file(QStringLiteral("prima.txt")), m_ambiente.percorsi()));

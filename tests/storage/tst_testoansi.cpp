@@ -40,7 +40,10 @@ int salvaNelFiglio(const QString& cartella, const QString& nome, const QString& 
     const QString percorso = cartella + u'/' + nome;
     if (nome == QStringLiteral("cartella"))
         QDir().mkpath(percorso);
-    else if (!nome.contains(u'/'))
+    else if (disco == QStringLiteral("collegamento")) {
+        AmbienteProva::scrivi(cartella + QStringLiteral("/../altrove"), kVecchio);
+        QFile::link(QStringLiteral("../altrove"), percorso);
+    } else if (!nome.contains(u'/'))
         AmbienteProva::scrivi(percorso, kVecchio);
     if (disco == QStringLiteral("tmpfs di sola lettura"))
         mount(nullptr, dove.constData(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k");
@@ -57,7 +60,8 @@ int salvaNelFiglio(const QString& cartella, const QString& nome, const QString& 
     const std::optional<QString> errore =
         esercizi < 0 ? ModuloPerIni::SalvaUtente(ImpostazioniUtente(), percorso) : SalvaFile(tabella, percorso);
     const QByteArray dopo = AmbienteProva::leggi(percorso);
-    if (errore && inItaliano(*errore, causa) && dopo == prima)
+    if (errore && inItaliano(*errore, causa) && dopo == prima &&
+        QFileInfo(percorso).isSymLink() == (disco == QStringLiteral("collegamento")))
         return 0;
     qWarning("%s\n%s", qPrintable(errore.value_or(QStringLiteral("saved"))), dopo.constData());
     return 1;
@@ -120,6 +124,9 @@ private slots:
         QTest::newRow("lista grande, limite") << s << "limite" << 1000 << "Il disco è pieno";
         QTest::newRow("lista piccola, tmpfs pieno") << s << "tmpfs pieno" << 20 << "Il disco è pieno";
         QTest::newRow("profilo, sola lettura") << s << "tmpfs di sola lettura" << -1 << "permesso";
+        // What a link leads to is never written: the old file there stays whole, and the link stays a link.
+        QTest::newRow("profilo, collegamento") << s << "collegamento" << -1 << "collegamento";
+        QTest::newRow("lista, collegamento") << s << "collegamento" << 2 << "collegamento";
     }
     void salvataggioFallito()
     {
