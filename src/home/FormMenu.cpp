@@ -8,6 +8,7 @@
 #include "support/Colori.h"
 #include "support/Grafica.h"
 #include "support/Messaggi.h"
+#include "support/SalvataggioProfilo.h"
 #include "support/ScansioneCursore.h"
 
 #include <QComboBox>
@@ -237,8 +238,7 @@ void FormMenu::Combo1_Click(int indice)
     if (indice < 0)
         return;
     StatoProgramma& stato = m_programma.stato;
-    if (const auto errore = ModuloPerIni::SalvaUtente(stato.ImpostazioniUtente, stato.PercorsoUtente))
-        Messaggi::informa(this, *errore);
+    SalvataggioProfilo::salva(this, stato);
     stato.NomeUtente = Combo1->itemText(indice);
     stato.PercorsoUtente = stato.percorsi.profiloUtente(Combo1->itemData(indice).toString());
     if (const auto avviso = stato.leggiProfiloUtente())
@@ -262,9 +262,7 @@ void FormMenu::scegliConScansione(int indice)
         m_programma.apriEsercizio(this);
         return;
     }
-    StatoProgramma& stato = m_programma.stato;
-    if (const auto errore = ModuloPerIni::SalvaUtente(stato.ImpostazioniUtente, stato.PercorsoUtente))
-        Messaggi::informa(this, *errore);
+    SalvataggioProfilo::salva(this, m_programma.stato);
     m_programma.termina();
 }
 

@@ -5,6 +5,7 @@
 #include "storage/StatoProgramma.h"
 #include "support/Colori.h"
 #include "support/Messaggi.h"
+#include "support/SalvataggioProfilo.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -88,10 +89,12 @@ bool FormConfigura::salvaPrimaDiCambiare()
             return false;
         m_sovrascritturaConfermata = stato.PercorsoUtente;
     }
-    if (const auto errore = ModuloPerIni::SalvaUtente(stato.ImpostazioniUtente, stato.PercorsoUtente)) {
-        Messaggi::informa(this, *errore);
+    const ImpostazioniUtente mostrate = stato.ImpostazioniUtente;
+    if (!SalvataggioProfilo::salva(this, stato))
         return false;
-    }
+    // The teacher took the settings another computer saved: the screen shows them.
+    if (!(stato.ImpostazioniUtente == mostrate))
+        ImpostaConfigurazioni();
     return true;
 }
 

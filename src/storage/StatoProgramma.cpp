@@ -18,9 +18,33 @@ void StatoProgramma::rendiCorrenteUtentePredefinito()
 
 std::optional<QString> StatoProgramma::leggiProfiloUtente()
 {
-    const std::optional<QString> avviso = ModuloPerIni::LeggiUtente(ImpostazioniUtente, PercorsoUtente, percorsi);
+    TestoAnsi::Impronta letta;
+    const std::optional<QString> avviso =
+        ModuloPerIni::LeggiUtente(ImpostazioniUtente, PercorsoUtente, percorsi, &letta);
+    m_profiloSulDisco = {PercorsoUtente, ImpostazioniUtente, letta};
     if (!avviso || m_avvisiDati.contains(*avviso))
         return std::nullopt;
     m_avvisiDati.insert(*avviso);
     return avviso;
+}
+
+StatoProgramma::Salvataggio StatoProgramma::salvaProfiloUtente(bool sostituisci, QString* errore)
+{
+    // Only a profile read or written under this path has a fingerprint: a user just named, or the default user
+    // taking the settings on screen, is written as it is.
+    const bool stessoProfilo = m_profiloSulDisco && m_profiloSulDisco->percorso == PercorsoUtente;
+    const bool invariato = stessoProfilo && m_profiloSulDisco->impostazioni == ImpostazioniUtente;
+    if (invariato && TestoAnsi::collegamento(Percorsi::risoltoSenzaMaiuscole(PercorsoUtente)))
+        return Salvataggio::NienteDaSalvare; // the notice was given on reading: nothing of the teacher's is lost
+    if (!sostituisci && stessoProfilo && ModuloPerIni::CambiatoDa(m_profiloSulDisco->impronta, PercorsoUtente))
+        return invariato ? Salvataggio::NienteDaSalvare : Salvataggio::CambiatoAltrove;
+    TestoAnsi::Impronta scritta;
+    if (const std::optional<QString> messaggio =
+            ModuloPerIni::SalvaUtente(ImpostazioniUtente, PercorsoUtente, &scritta)) {
+        if (errore)
+            *errore = *messaggio;
+        return Salvataggio::Fallito;
+    }
+    m_profiloSulDisco = {PercorsoUtente, ImpostazioniUtente, scritta};
+    return Salvataggio::Salvato;
 }

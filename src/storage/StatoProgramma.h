@@ -22,6 +22,19 @@ public:
     // Reads the current user's profile. Returns the notice of a damaged profile for the teacher, each notice
     // once a run: the home screen reads the same profile again whenever it comes back.
     std::optional<QString> leggiProfiloUtente();
+    // How a save of the current user's profile went.
+    enum class Salvataggio {
+        Salvato,
+        // Another computer changed the file since it was read or written here, and the settings here differ from
+        // what was read: written only when the teacher chooses so (sostituisci).
+        CambiatoAltrove,
+        // Nothing was written: the settings are still those read, and the file holds another computer's newer
+        // ones, or the profile is a link that is never written through.
+        NienteDaSalvare,
+        Fallito,
+    };
+    // Writes the current user's profile; on Fallito, errore gets the Italian message.
+    Salvataggio salvaProfiloUtente(bool sostituisci, QString* errore);
     // A number in [0, 1), as the screens draw items and colours.
     double casuale() { return casualeGeneratore.generateDouble(); }
 
@@ -37,4 +50,11 @@ public:
 
 private:
     QSet<QString> m_avvisiDati;
+    // The profile as last read or written here, and the file as it was then.
+    struct ProfiloSulDisco {
+        QString percorso;
+        ::ImpostazioniUtente impostazioni;
+        TestoAnsi::Impronta impronta;
+    };
+    std::optional<ProfiloSulDisco> m_profiloSulDisco;
 };

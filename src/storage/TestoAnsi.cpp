@@ -128,12 +128,7 @@ QByteArray nomeSulDisco(const QString& percorso)
     return QFile::encodeName(percorso);
 }
 
-qint64 nanosecondi(const struct timespec& tempo)
-{
-    return qint64(tempo.tv_sec) * 1000000000 + tempo.tv_nsec;
-}
-
-// Size and time of change of the file at that name, without following a link; false when there is none.
+// What the name itself is (a link is not followed); false when there is nothing by that name.
 bool statoDi(const QString& percorso, struct stat& stato)
 {
     return ::lstat(nomeSulDisco(percorso).constData(), &stato) == 0;
@@ -224,7 +219,7 @@ std::optional<QByteArray> leggiByte(const QString& percorso, qint64 massimoByte,
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     if (letta)
-        *letta = {byte.size(), nanosecondi(stato.st_mtim), QCryptographicHash::hash(byte, kHash)};
+        *letta = {byte.size(), QCryptographicHash::hash(byte, kHash)};
     return byte;
 }
 
@@ -241,10 +236,10 @@ bool cambiatoDa(const Impronta& vista, const QString& percorso, qint64 massimoBy
         return false;
     if (vista.byte < 0)
         return true;
-    // The same size and time of change: the same file, without reading it. A save of the same text elsewhere
-    // gives a new time but the same content, which is no change either.
-    if (stato.st_size == vista.byte && nanosecondi(stato.st_mtim) == vista.modificato)
-        return false;
+    // Only the content counts: times of change are too coarse to tell two saves apart, and a save of the same
+    // text elsewhere changes nothing.
+    if (stato.st_size != vista.byte)
+        return true;
     Impronta adesso;
     return !leggiByte(percorso, massimoByte, &adesso) || adesso.hash != vista.hash;
 }
@@ -261,7 +256,7 @@ std::optional<QString> scriviRighe(const QString& percorso, const QStringList& r
         file.flush() && !collegamento(percorso) && file.commit()) {
         struct stat stato;
         if (scritta && statoDi(percorso, stato))
-            *scritta = {stato.st_size, nanosecondi(stato.st_mtim), hash.result()};
+            *scritta = {stato.st_size, hash.result()};
         return std::nullopt;
     }
     const int numeroErrore = errno;

@@ -17,8 +17,7 @@ QByteArray codifica(const QString& testo);
 // What a file held when it was read or written here: a later save can tell whether someone else, another computer
 // on a shared folder, has changed it since.
 struct Impronta {
-    qint64 byte = -1;      // -1: there was no file
-    qint64 modificato = 0; // nanoseconds since the epoch
+    qint64 byte = -1; // -1: there was no file
     QByteArray hash;
 };
 

@@ -152,6 +152,47 @@ private slots:
         QVERIFY(!QFileInfo::exists(cartellaUtenti() + QStringLiteral("MARCO.ini"))); // the file keeps its name
     }
 
+    // Two computers open Marco's settings on one shared folder; the first leaves through "&Menu" with its change.
+    // The second, leaving after it with a change of its own, is asked: its settings are written over the first's,
+    // or the first's are read back. With nothing changed it is not asked, and the first's change stays.
+    void dueComputerSulloStessoProfilo_data()
+    {
+        QTest::addColumn<int>("tono"); // set on the second computer; 0: nothing changed there
+        QTest::addColumn<bool>("tieniQueste");
+        QTest::addColumn<QList<int>>("velocitaETono"); // on disk, and in use on the second computer
+        QTest::newRow("tiene le sue") << 300 << true << QList<int>{130, 300};
+        QTest::newRow("prende quelle dell'altro") << 300 << false << QList<int>{200, 100};
+        QTest::newRow("nessun cambiamento") << 0 << true << QList<int>{200, 100};
+    }
+    void dueComputerSulloStessoProfilo()
+    {
+        QFETCH(int, tono);
+        QFETCH(bool, tieniQueste);
+        QFETCH(QList<int>, velocitaETono);
+        scriviProfilo(QStringLiteral("Marco.ini"));
+        ProgrammaProva secondo(*m_ambiente);
+        FormConfigura* schermate[2];
+        for (ProgrammaProva* computer : {m_p.get(), &secondo}) {
+            FormConfigura* s = schermate[computer != m_p.get()] = computer->programma.apriConfigurazioni(nullptr);
+            s->OptionUtente[1]->click();
+            s->ListModificaUtente->setCurrentRow(0);
+            QCOMPARE(computer->stato->NomeUtente, QStringLiteral("MARCO"));
+        }
+        schermate[0]->HScroll1->setValue(200);
+        schermate[0]->mnuEsci->trigger();
+        if (tono)
+            schermate[1]->HScroll2->setValue(tono);
+        Messaggi::Prova::dimentica();
+        Messaggi::Prova::rispostaSuccessiva(tieniQueste);
+        schermate[1]->mnuEsci->trigger();
+        QCOMPARE(Messaggi::Prova::mostrati().filter(QStringLiteral("cambiato da un altro computer")).size(),
+                 tono ? 1 : 0);
+        QVERIFY(schermate[1]->scaricata());
+        const ImpostazioniUtente suDisco = profilo(QStringLiteral("Marco.ini"));
+        QCOMPARE(QList<int>({suDisco.VelocitaVoce, suDisco.TonoVoce}), velocitaETono);
+        QCOMPARE(QList<int>({secondo.imp().VelocitaVoce, secondo.imp().TonoVoce}), velocitaETono);
+    }
+
     // A typed name that cannot name a file of the users folder is refused on the screen, the user before it
     // stays current, and leaving is refused with the reason: nothing is written under that name.
     void nomeRifiutato()
