@@ -12,6 +12,7 @@
 #include "support/Grafica.h"
 #include "support/Messaggi.h"
 #include "support/ScansioneCursore.h"
+#include "support/TestoSemplice.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -36,6 +37,7 @@ const QString kRisposte[] = {QStringLiteral("vero"), QStringLiteral("falso"), QS
 QLabel* etichetta(QWidget* genitore, const QString& nome, const QString& testo, const QFont& carattere)
 {
     auto* controllo = new QLabel(testo, genitore);
+    TestoSemplice::perEtichetta(controllo); // the list's texts
     controllo->setObjectName(nome);
     controllo->setFont(carattere);
     return controllo;

@@ -2,6 +2,7 @@
 #include "results/FlexGrid.h"
 
 #include "support/Schermata.h"
+#include "support/TestoSemplice.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -91,7 +92,7 @@ void FlexGrid::setTextMatrix(int riga, int colonna, const QString& testo)
     }
     if (QTableWidgetItem* cella = elemento(riga, colonna, true)) {
         cella->setText(testo);
-        cella->setToolTip(testo);
+        cella->setToolTip(TestoSemplice::suggerimento(testo));
     }
 }
 

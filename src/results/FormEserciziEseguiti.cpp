@@ -10,6 +10,7 @@
 #include "storage/StatoProgramma.h"
 #include "support/CommDlgs.h"
 #include "support/Messaggi.h"
+#include "support/TestoSemplice.h"
 
 #include <QDate>
 #include <QLabel>
@@ -33,6 +34,7 @@ constexpr double kMarginiStampaMm = 15;
 QLabel* etichetta(QWidget* genitore, const QString& nome, double punti, bool grassetto)
 {
     auto* controllo = new QLabel(genitore);
+    TestoSemplice::perEtichetta(controllo); // a record file's texts
     controllo->setObjectName(nome);
     QFont carattere(QStringLiteral("Arial"));
     carattere.setPointSizeF(punti);

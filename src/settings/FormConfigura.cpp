@@ -10,6 +10,7 @@
 #include "support/AdattaTesto.h"
 #include "support/Colori.h"
 #include "support/Messaggi.h"
+#include "support/TestoSemplice.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -41,6 +42,7 @@ FormConfigura::FormConfigura(Programma& programma)
     connect(mnuEsci, &QAction::triggered, this, &FormConfigura::mnuEsci_Click);
 
     Label4->setObjectName(QStringLiteral("Label4"));
+    TestoSemplice::perEtichetta(Label4); // the pupil's name
     QFont nome = Label4->font();
     nome.setBold(true);
     Label4->setFont(nome);

@@ -7,6 +7,7 @@
 #include "support/Colori.h"
 #include "support/CommDlgs.h"
 #include "support/Messaggi.h"
+#include "support/TestoSemplice.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -86,6 +87,7 @@ void FormConfigura::creaFrameLettere()
     Frame4 = riquadro(QStringLiteral("File in uso"), QStringLiteral("Frame4"), FrameLettere);
     posiziona(Frame4, 240, 3120, 10080, 3000);
     LabelListaInUso = new QLabel(Frame4);
+    TestoSemplice::perEtichetta(LabelListaInUso); // the path from the profile
     LabelListaInUso->setObjectName(QStringLiteral("LabelListaInUso"));
     LabelListaInUso->setWordWrap(true);
     posiziona(LabelListaInUso, 240, 480, 9600, 1080);

@@ -6,6 +6,7 @@
 #include "support/Colori.h"
 #include "support/Messaggi.h"
 #include "support/SalvataggioProfilo.h"
+#include "support/TestoSemplice.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -57,6 +58,7 @@ void FormConfigura::creaFrameUtente()
     connect(TextNuovoUtente, &QLineEdit::textChanged, this, &FormConfigura::TextNuovoUtente_Change);
 
     LabelNomeNonValido = new QLabel(FrameUtente);
+    TestoSemplice::perEtichetta(LabelNomeNonValido); // its reason may quote the typed name
     LabelNomeNonValido->setObjectName(QStringLiteral("LabelNomeNonValido"));
     LabelNomeNonValido->setWordWrap(true);
     Colori::impostaTesto(LabelNomeNonValido, kRosso);

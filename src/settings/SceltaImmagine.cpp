@@ -5,6 +5,7 @@
 #include "settings/Miniature.h"
 #include "support/Grafica.h"
 #include "support/Schermata.h"
+#include "support/TestoSemplice.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -162,7 +163,7 @@ void SceltaImmagine::AddImg(int indice)
         --riga;
     auto* voce = new QListWidgetItem(icona, percorso);
     voce->setData(kRuoloOrdine, indice);
-    voce->setToolTip(percorso);
+    voce->setToolTip(TestoSemplice::suggerimento(percorso));
     ListView1->insertItem(riga, voce);
 }
 

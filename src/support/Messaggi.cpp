@@ -29,6 +29,7 @@ void mostra(QWidget* genitore, const QString& testo, QMessageBox::Icon icona)
         return;
     }
     QMessageBox box(icona, QString::fromLatin1(kTitolo), testo, QMessageBox::Ok, genitore);
+    box.setTextFormat(Qt::PlainText); // messages quote names and texts from files
     box.exec();
 }
 } // namespace
@@ -51,6 +52,7 @@ bool chiedi(QWidget* genitore, const QString& testo)
     }
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(kTitolo), testo, QMessageBox::Yes | QMessageBox::No,
                     genitore);
+    box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
     return box.exec() == QMessageBox::Yes;

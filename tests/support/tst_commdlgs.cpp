@@ -1,9 +1,14 @@
 // The standard dialogs' contract as callers rely on it: the choice lands in the target, a cancel changes nothing.
+// The message boxes show their texts as written.
 #include "support/Colori.h"
 #include "support/CommDlgs.h"
+#include "support/Messaggi.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 class TestCommDlgs : public QObject {
     Q_OBJECT
@@ -54,6 +59,23 @@ private slots:
         QVERIFY(
             CommDlgs::ShowOpenSave(nullptr, CommDlgs::kSalva, "Salva", QString(), filtro, QString(), "txt").isEmpty());
         QCOMPARE(CommDlgs::Prova::richieste(), QStringList({"apri Open|/lista/" + tipi, "salva Salva|" + tipi}));
+    }
+
+    // A message quotes paths and names from files: none of it is taken for markup. The box says "Ordiparo".
+    void messaggioComeScritto()
+    {
+        const QString testo = QStringLiteral("La lista \"/scuola/<b>classe</b>/a<b e c>d.txt\" è danneggiata.");
+        for (const bool domanda : {false, true}) {
+            QString visto;
+            QTimer::singleShot(0, [&visto] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                const bool marcato = box->textFormat() != Qt::PlainText && Qt::mightBeRichText(box->text());
+                visto = box->windowTitle() + u'|' + (marcato ? QStringLiteral("marcato") : box->text());
+                box->done(0);
+            });
+            domanda ? void(Messaggi::chiedi(nullptr, testo)) : Messaggi::informa(nullptr, testo);
+            QCOMPARE(visto, QStringLiteral("Ordiparo|") + testo);
+        }
     }
 
     // Up to the first zero byte, the first one too, or all 32 without one; one character a byte, in Windows-1252.

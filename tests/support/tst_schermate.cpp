@@ -1,12 +1,13 @@
 // Every screen as the pupil sees it on the display this test runs on (ctest runs it once per display
-// size): each control lies wholly inside the window below the menu bar, each text shows whole, and a screen
-// reader finds a name for every control the user can work.
+// size): each control lies wholly inside the window below the menu bar, each text shows whole and as it was
+// written, and a screen reader finds a name for every control the user can work.
 #include "exercise/Form1.h"
 #include "home/FormMenu.h"
 #include "results/FlexGrid.h"
 #include "results/FormEserciziEseguiti.h"
 #include "settings/FormConfigura.h"
 #include "settings/FrameCreaNuovaLista.h"
+#include "settings/SceltaImmagine.h"
 #include "startup/FormAvvio.h"
 #include "support/AmbienteProva.h"
 #include "support/FormInfo.h"
@@ -17,6 +18,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +28,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 namespace {
 // The controls a screen reader lets the user work that it would have to read out without a name, and the
@@ -56,6 +59,13 @@ int senzaNome(QAccessibleInterface* nodo, QStringList& trovati)
     for (int i = 0; i < nodo->childCount(); ++i)
         visti += senzaNome(nodo->child(i), trovati);
     return visti;
+}
+
+// What a label or a tooltip shows of a text: Qt reads markup in it whenever it takes the text for markup.
+QString mostrato(const QString& testo, Qt::TextFormat formato)
+{
+    const bool marcato = formato == Qt::RichText || (formato == Qt::AutoText && Qt::mightBeRichText(testo));
+    return marcato ? QTextDocumentFragment::fromHtml(testo).toPlainText() : testo;
 }
 
 // The room the control's text needs and the room it has.
@@ -98,11 +108,13 @@ private slots:
     void initTestCase()
     {
         QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
+        qputenv("XDG_CACHE_HOME", m_ambiente.file(QStringLiteral("cache")).toLocal8Bit()); // the thumbnails
     }
     void cleanup() { m_p.reset(); }
 
     // The exercise shows a story far longer than any box holds at 28 points; the home screen, two pupils, one
-    // with a long name; the record, as many statements as it holds, that story among them.
+    // with a long name; the record, as many statements as it holds, that story among them. The story, the
+    // name, the list's path and a picture's name hold what looks like markup, and is none.
     void tuttoSulloSchermo_data()
     {
         QTest::addColumn<QString>("schermata");
@@ -122,12 +134,16 @@ private slots:
         m_p->imp().StileLettere = stile;
         m_p->imp().FontTesto = stile == QStringLiteral("corsivo") ? QStringLiteral("Indis1") : QStringLiteral("Arial");
         m_p->imp().ModalitaInput = 1; // the scanning receiver is on screen too
-        const QString lungo = QStringLiteral("Il gatto Micio salta sul tetto della casa rossa. ").repeated(13);
+        const QString lungo =
+            QStringLiteral("Se a<b e c>d, il gatto <i>Micio</i> salta sul tetto rosso. ").repeated(13);
         m_p->metti(1, lungo, 1, {QStringLiteral("0") + lungo});
+        m_p->imp().ListaInUso = QStringLiteral("/scuola/<b>liste</b>.txt");
+        AmbienteProva::scrivi(stato.percorsi.cartellaImmagini() + QStringLiteral("a<b e c>d.jpg"),
+                              AmbienteProva::jpeg({40, 30}));
         QDir().mkpath(stato.percorsi.cartellaUtenti());
-        for (const QString nome : {QStringLiteral("Maria Margherita"), QStringLiteral("Leo")})
+        for (const QString nome : {QStringLiteral("Maria <b>Margherita"), QStringLiteral("Leo")})
             QVERIFY(!ModuloPerIni::SalvaUtente(m_p->imp(), stato.percorsi.profiloUtente(nome)));
-        stato.NomeUtente = QStringLiteral("Maria Margherita");
+        stato.NomeUtente = QStringLiteral("Maria <b>Margherita");
         stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);
 
         Schermata* s = m_p->programma.apriAvvio(); // which empties the record
@@ -169,6 +185,7 @@ private slots:
         QVERIFY(editor->Command2->isVisible());
         tuttoIntero(s);
         editor->Command2->click();
+        QTRY_VERIFY(!editor->Frame10->inCostruzione() && editor->Frame10->ListView1->count() == 1);
         tuttoIntero(s);
     }
 
@@ -186,6 +203,20 @@ private:
             QVERIFY2(finestra.contains(QRect(c->mapTo(s, QPoint(0, 0)), c->size())), qPrintable(c->objectName()));
             const auto [serve, ha] = spazioDelTesto(c);
             QVERIFY2(serve.boundedTo(ha) == serve, qPrintable(c->objectName()));
+            if (auto* etichetta = qobject_cast<QLabel*>(c))
+                QCOMPARE(mostrato(etichetta->text(), etichetta->textFormat()), etichetta->text());
+            // The tooltips of a grid's or a list's first rows show their cells' texts.
+            if (auto* vista = qobject_cast<QAbstractItemView*>(c); vista && vista->model()) {
+                const QAbstractItemModel* dati = vista->model();
+                for (int r = 0; r < std::min(dati->rowCount(), 3); ++r) {
+                    for (int k = 0; k < dati->columnCount(); ++k) {
+                        const QModelIndex cella = dati->index(r, k);
+                        const QString suggerimento = cella.data(Qt::ToolTipRole).toString();
+                        if (!suggerimento.isEmpty())
+                            QCOMPARE(mostrato(suggerimento, Qt::AutoText), cella.data().toString());
+                    }
+                }
+            }
             // A grid shows all its columns side by side, every row number whole, every row a whole line high.
             if (auto* griglia = qobject_cast<FlexGrid*>(c)) {
                 QCOMPARE(griglia->horizontalScrollBar()->maximum(), 0);
