@@ -2,16 +2,13 @@
 #include "exercise/Immagine.h"
 
 #include "storage/Percorsi.h"
+#include "support/LettoreImmagine.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <algorithm>
 #include <cmath>
 
 namespace {
-// Even shrunk, a larger picture takes seconds to decode; no picture meant for a classroom is this big.
-constexpr qint64 kPixelMassimi = qint64(256) * 1000 * 1000;
-
 // Rounded to a whole number (halves to even), then halved towards zero.
 int meta(double valore)
 {
@@ -51,19 +48,11 @@ namespace Immagine {
 
 Adattata leggi(const QString& percorso, const Spazio& spazio)
 {
-    QImageReader lettore(percorso);
-    lettore.setAutoTransform(true);
-    const QSize salvata = lettore.size(); // as stored, before the EXIF orientation turns it
-    if (qint64(salvata.width()) * salvata.height() > kPixelMassimi)
-        return {};
-    const bool girata = lettore.transformation() & QImageIOHandler::TransformationRotate90;
-    const QRect posto = adatta(girata ? salvata.transposed() : salvata, spazio);
+    LettoreImmagine lettore(percorso);
+    const QRect posto = adatta(lettore.dimensione(), spazio);
     if (posto.isEmpty())
         return {};
-    // Decoded at the size it is drawn: a large photo is read in a fraction of the time. The reader scales
-    // before it turns the picture.
-    lettore.setScaledSize(girata ? posto.size().transposed() : posto.size());
-    return {lettore.read(), posto};
+    return {lettore.leggi(posto.size()), posto};
 }
 
 QString fileImmagine(const QString& cartellaImmagini, const QString& nome)

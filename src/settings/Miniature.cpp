@@ -1,10 +1,11 @@
 // Thumbnails of the pictures folder, made on worker threads and kept in the desktop's shared thumbnail cache.
 #include "settings/Miniature.h"
 
+#include "support/LettoreImmagine.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QLoggingCategory>
 #include <QSaveFile>
@@ -14,8 +15,6 @@
 Q_LOGGING_CATEGORY(lcMiniature, "ordiparo.settings.thumbnails", QtInfoMsg)
 
 namespace {
-// Past this even a shrunk decode takes seconds; no picture meant for a classroom is this big.
-constexpr qint64 kPixelMassimi = qint64(256) * 1000 * 1000;
 const char kChiaveUri[] = "Thumb::URI";
 const char kChiaveMTime[] = "Thumb::MTime";
 
@@ -38,18 +37,13 @@ QImage dallaCache(const QString& file, const QString& uri, qint64 modificato)
 
 QImage decodifica(const QString& percorso, QSize* naturale)
 {
-    QImageReader lettore(percorso);
-    lettore.setAutoTransform(true);
-    const QSize salvata = lettore.size(); // as stored, before the EXIF orientation turns it
-    if (salvata.isEmpty() || qint64(salvata.width()) * salvata.height() > kPixelMassimi)
+    LettoreImmagine lettore(percorso);
+    *naturale = lettore.dimensione();
+    if (naturale->isEmpty())
         return {};
-    const bool girata = lettore.transformation() & QImageIOHandler::TransformationRotate90;
-    *naturale = girata ? salvata.transposed() : salvata;
     QSize misura = naturale->boundedTo(QSize(Miniature::kLato, Miniature::kLato));
     misura = naturale->scaled(misura, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    // The reader scales before it turns the picture; JPEG is then decoded at a fraction of its size.
-    lettore.setScaledSize(girata ? misura.transposed() : misura);
-    return lettore.read();
+    return lettore.leggi(misura);
 }
 
 void salvaInCache(const QString& file, QImage miniatura, const QString& uri, qint64 modificato, qint64 byte,
@@ -122,7 +116,8 @@ Risultato crea(const QString& percorso, const QString& cartellaCache)
 
 } // namespace Miniature
 
-CostruzioneMiniature::CostruzioneMiniature(QObject* genitore) : QObject(genitore)
+CostruzioneMiniature::CostruzioneMiniature(QObject* genitore, Costruttore costruttore)
+    : QObject(genitore), m_costruttore(std::move(costruttore)), m_lavoratori(new QThreadPool)
 {
     connect(&m_osservatore, &QFutureWatcherBase::resultReadyAt, this, [this](int indice) {
         ++m_fatti;
@@ -140,7 +135,13 @@ CostruzioneMiniature::CostruzioneMiniature(QObject* genitore) : QObject(genitore
 CostruzioneMiniature::~CostruzioneMiniature()
 {
     ferma();
-    m_lavoratori.waitForDone();
+    // A file that never finishes reading (a shared folder that stopped answering) must not keep the settings, or
+    // the program, from closing: after a while its worker is left to itself, with the pool it runs in.
+    constexpr int kAttesaMs = 3000;
+    if (m_lavoratori->waitForDone(kAttesaMs))
+        delete m_lavoratori;
+    else
+        qCWarning(lcMiniature) << "thumbnails still being made on closing: left behind";
 }
 
 void CostruzioneMiniature::avvia(const QStringList& percorsi)
@@ -150,8 +151,11 @@ void CostruzioneMiniature::avvia(const QStringList& percorsi)
     m_totale = static_cast<int>(percorsi.size());
     m_inCorso = true;
     const QString cache = Miniature::cartellaCache();
-    m_osservatore.setFuture(QtConcurrent::mapped(
-        &m_lavoratori, percorsi, [cache](const QString& percorso) { return Miniature::crea(percorso, cache); }));
+    // Copies only: the work may outlive the builder.
+    m_osservatore.setFuture(
+        QtConcurrent::mapped(m_lavoratori, percorsi, [cache, costruttore = m_costruttore](const QString& percorso) {
+            return costruttore(percorso, cache);
+        }));
 }
 
 void CostruzioneMiniature::ferma()

@@ -7,7 +7,9 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
+#include <functional>
+
+class QThreadPool;
 
 namespace Miniature {
 
@@ -33,11 +35,15 @@ Risultato crea(const QString& percorso, const QString& cartellaCache);
 } // namespace Miniature
 
 // Builds the thumbnails of a list of files on its own worker threads and hands each one to the user-interface
-// thread as soon as it is ready. Stopping, or destroying the builder, lets no further file start.
+// thread as soon as it is ready. Stopping, or destroying the builder, lets no further file start; destroying it
+// waits a little for the files under way, never for ever.
 class CostruzioneMiniature : public QObject {
     Q_OBJECT
 public:
-    explicit CostruzioneMiniature(QObject* genitore = nullptr);
+    // What makes one thumbnail, from a file and the cache folder; tests put a slow one in its place.
+    using Costruttore = std::function<Miniature::Risultato(const QString& percorso, const QString& cartellaCache)>;
+
+    explicit CostruzioneMiniature(QObject* genitore = nullptr, Costruttore costruttore = &Miniature::crea);
     ~CostruzioneMiniature() override;
     Q_DISABLE_COPY_MOVE(CostruzioneMiniature)
 
@@ -53,7 +59,9 @@ signals:
     void finita();
 
 private:
-    QThreadPool m_lavoratori;
+    Costruttore m_costruttore;
+    // Not a member object: a pool's destructor waits for every task it runs, however long.
+    QThreadPool* m_lavoratori;
     QFutureWatcher<Miniature::Risultato> m_osservatore;
     int m_fatti = 0;
     int m_totale = 0;

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QTest>
 
 namespace {
@@ -364,10 +365,37 @@ private slots:
         QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::MTime")), QStringLiteral("1700000060"));
         QVERIFY(Miniature::crea(foto, cache).dallaCache);
 
-        // Not a picture: nothing to show, nothing cached.
-        scriviFoto("non è una foto", 1700000120);
-        QVERIFY(Miniature::crea(foto, cache).immagine.isNull());
-        QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::MTime")), QStringLiteral("1700000060"));
+        // Not a picture, or a drawing that names another file: nothing to show, nothing cached.
+        for (const QByteArray& byte : {QByteArray("non è una foto"),
+                                       "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/"
+                                       "xlink\"><image xlink:href=\"" +
+                                           QFile::encodeName(salvata) + "\"/></svg>"}) {
+            scriviFoto(byte, 1700000120);
+            QVERIFY(Miniature::crea(foto, cache).immagine.isNull());
+            QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::MTime")), QStringLiteral("1700000060"));
+        }
+    }
+
+    // Closing never waits for ever on a thumbnail that does not finish (a shared folder that stopped answering):
+    // the builder gives up on it after a short while.
+    void miniaturaCheNonFinisce()
+    {
+        const auto iniziata = std::make_shared<QSemaphore>();
+        const auto libera = std::make_shared<QSemaphore>();
+        auto costruzione =
+            std::make_unique<CostruzioneMiniature>(nullptr, [iniziata, libera](const QString&, const QString&) {
+                iniziata->release();
+                libera->tryAcquire(1, 60000);
+                return Miniature::Risultato{};
+            });
+        costruzione->avvia({QStringLiteral("ferma.jpg")});
+        QVERIFY(iniziata->tryAcquire(1, 10000));
+        QElapsedTimer attesa;
+        attesa.start();
+        costruzione.reset();
+        const qint64 ms = attesa.elapsed();
+        libera->release();
+        QVERIFY2(ms < 30000, qPrintable(QString::number(ms)));
     }
 };
 
