@@ -240,8 +240,6 @@ std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percors
                                    TestoAnsi::Impronta* letta)
 {
     const QString profilo = Percorsi::risoltoSenzaMaiuscole(percorsoUtente);
-    if (letta)
-        *letta = {};
     const std::optional<QString> contenuto = TestoAnsi::leggiFile(profilo, kMassimoByteProfilo, letta);
     if (!contenuto) {
         ImpostazioniPredefinite(i, percorsi);

@@ -142,7 +142,7 @@ QString causaDelFallimento(const QString& percorso, int numeroErrore)
     const QFileInfo file(percorso);
     if (file.isSymLink())
         return QStringLiteral("Al suo posto c'è un collegamento a un altro file, e Ordiparo non scrive attraverso i "
-                              "collegamenti: il file a cui porta resta com'era.");
+                              "collegamenti: il file a cui porta resta com'era. Scegli un altro nome.");
     if (file.isDir())
         return QStringLiteral("Quel nome è di una cartella, non di un file.");
     if (!file.dir().exists())
@@ -198,6 +198,12 @@ bool collegamento(const QString& percorso)
 
 std::optional<QByteArray> leggiByte(const QString& percorso, qint64 massimoByte, Impronta* letta)
 {
+    const auto illeggibile = [&]() -> std::optional<QByteArray> {
+        struct stat nome;
+        if (letta)
+            *letta = statoDi(percorso, nome) ? Impronta{nome.st_size, {}} : Impronta{};
+        return std::nullopt;
+    };
     // The checks are made on the file opened, not on its name: nothing can be swapped in between.
     const int descrittore = ::open(nomeSulDisco(percorso).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat stato;
@@ -206,18 +212,18 @@ std::optional<QByteArray> leggiByte(const QString& percorso, qint64 massimoByte,
         qCDebug(lcStorage) << "not a regular file of at most" << massimoByte << "bytes, nor a link:" << percorso;
         if (descrittore >= 0)
             ::close(descrittore);
-        return std::nullopt;
+        return illeggibile();
     }
     QFile file;
     if (!file.open(descrittore, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         qCDebug(lcStorage) << "cannot read" << percorso << file.errorString();
         ::close(descrittore);
-        return std::nullopt;
+        return illeggibile();
     }
     // A file that grows while it is read is read no further than the size it had when opened.
     QByteArray byte = file.read(stato.st_size);
     if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+        return illeggibile();
     if (letta)
         *letta = {byte.size(), QCryptographicHash::hash(byte, kHash)};
     return byte;
@@ -236,6 +242,8 @@ bool cambiatoDa(const Impronta& vista, const QString& percorso, qint64 massimoBy
         return false;
     if (vista.byte < 0)
         return true;
+    if (vista.hash.isEmpty())
+        return false; // what could not be read then cannot be told apart now
     // Only the content counts: times of change are too coarse to tell two saves apart, and a save of the same
     // text elsewhere changes nothing.
     if (stato.st_size != vista.byte)

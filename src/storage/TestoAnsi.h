@@ -18,7 +18,7 @@ QByteArray codifica(const QString& testo);
 // on a shared folder, has changed it since.
 struct Impronta {
     qint64 byte = -1; // -1: there was no file
-    QByteArray hash;
+    QByteArray hash;  // empty when the file there could not be read
 };
 
 // True for a regular file of at most massimoByte that is not a symbolic link: one that can be read whole without
@@ -38,7 +38,8 @@ std::optional<QByteArray> leggiByte(const QString& percorso, qint64 massimoByte,
 std::optional<QString> leggiFile(const QString& percorso, qint64 massimoByte, Impronta* letta = nullptr);
 
 // True when the file is there now and holds something else than it did when the fingerprint was taken (or was
-// not there then). A file that has gone since is no change: writing it again loses nothing of anyone's.
+// not there then). A file that has gone since is no change: writing it again loses nothing of anyone's; nor is one
+// that could not be read then.
 bool cambiatoDa(const Impronta& vista, const QString& percorso, qint64 massimoByte);
 
 // Writes every line followed by CR LF, replacing the file only when the whole text is on disk. A symbolic link at
