@@ -368,8 +368,8 @@ private slots:
         // Not a picture, or a drawing that names another file: nothing to show, nothing cached.
         for (const QByteArray& byte : {QByteArray("non è una foto"),
                                        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/"
-                                       "xlink\"><image xlink:href=\"" +
-                                           QFile::encodeName(salvata) + "\"/></svg>"}) {
+                                       "xlink\" width=\"8\" height=\"8\"><image xlink:href=\"" +
+                                           QFile::encodeName(salvata) + "\" width=\"8\" height=\"8\"/></svg>"}) {
             scriviFoto(byte, 1700000120);
             QVERIFY(Miniature::crea(foto, cache).immagine.isNull());
             QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::MTime")), QStringLiteral("1700000060"));
