@@ -53,38 +53,35 @@ private slots:
     // files it names (a FIFO there would stop the program for ever). The files named here are harmless.
     void disegnoSoloSeAutonomo_data()
     {
-        QTest::addColumn<QString>("interno"); // what the drawing holds besides a rectangle
+        QTest::addColumn<QString>("disegno");
         QTest::addColumn<bool>("mostrato");
-        const QString foto = QStringLiteral("<image xlink:href=\"%1\" width=\"4\" height=\"2\"/>");
-        const QByteArray png = AmbienteProva::jpeg({4, 2}).toBase64();
-        QTest::newRow("solo disegno") << "<use xlink:href=\"#r\" x=\"2\"/>" << true;
-        QTest::newRow("foto dentro") << foto.arg("data:image/jpeg;base64," + png) << true;
-        QTest::newRow("foto in un file") << foto.arg("foto.jpg") << false;
-        QTest::newRow("foto per percorso") << foto.arg("/dev/zero") << false;
+        const auto svg = [](const QString& dentro, const QString& prima = QString()) {
+            return prima +
+                   "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                   "width=\"8\" height=\"4\"><rect id=\"r\" width=\"2\" height=\"4\"/>" +
+                   dentro + "</svg>";
+        };
+        const auto foto = [](const QString& dove) {
+            return "<image xlink:href=\"" + dove + "\" width=\"4\" height=\"2\"/>";
+        };
+        QTest::newRow("solo disegno") << svg("<use xlink:href=\"#r\" x=\"2\"/>") << true;
+        QTest::newRow("foto dentro") << svg(foto("data:image/jpeg;base64," + AmbienteProva::jpeg({4, 2}).toBase64()))
+                                     << true;
+        QTest::newRow("foto in un file") << svg(foto("foto.jpg")) << false;
         QTest::newRow("disegno dentro che nomina un file")
-            << foto.arg("data:image/svg+xml;base64," +
-                        QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/"
-                                   "xlink\"><image xlink:href=\"foto.jpg\" width=\"4\" height=\"2\"/></svg>")
-                            .toBase64())
-            << false;
-        QTest::newRow("foglio di stile") << "<?xml-stylesheet type=\"text/css\" href=\"stile.css\"?>" << false;
-        QTest::newRow("stile importato") << "<style>@import url(stile.css);</style>" << false;
+            << svg(foto("data:image/svg+xml;base64," + svg(foto("foto.jpg")).toUtf8().toBase64())) << false;
+        QTest::newRow("foglio di stile") << svg({}, "<?xml-stylesheet type=\"text/css\" href=\"stile.css\"?>") << false;
+        QTest::newRow("stile importato") << svg("<style>@import url(stile.css);</style>") << false;
     }
     void disegnoSoloSeAutonomo()
     {
-        QFETCH(QString, interno);
+        QFETCH(QString, disegno);
         QFETCH(bool, mostrato);
         QTemporaryDir cartella;
         AmbienteProva::scrivi(cartella.filePath(QStringLiteral("foto.jpg")), AmbienteProva::jpeg({4, 2}));
         AmbienteProva::scrivi(cartella.filePath(QStringLiteral("stile.css")), "rect { fill: red; }");
-        const bool istruzione = interno.startsWith(QStringLiteral("<?"));
-        const QString svg = (istruzione ? interno : QString()) +
-                            QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                                           "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"8\" height=\"4\">"
-                                           "<rect id=\"r\" width=\"2\" height=\"4\"/>") +
-                            (istruzione ? QString() : interno) + QStringLiteral("</svg>");
         const QString percorso = cartella.filePath(QStringLiteral("disegno.png"));
-        AmbienteProva::scrivi(percorso, svg.toUtf8());
+        AmbienteProva::scrivi(percorso, disegno.toUtf8());
         const Immagine::Adattata adattata = Immagine::leggi(percorso, {QRect(0, 0, 80, 40), 0, 40, 80, true});
         QCOMPARE(adattata.posto, mostrato ? QRect(0, 0, 80, 40) : QRect());
         QCOMPARE(adattata.immagine.isNull(), !mostrato);
