@@ -69,8 +69,7 @@ private slots:
             QString visto;
             QTimer::singleShot(0, [&visto] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                const bool marcato = box->textFormat() != Qt::PlainText && Qt::mightBeRichText(box->text());
-                visto = box->windowTitle() + u'|' + (marcato ? QStringLiteral("marcato") : box->text());
+                visto = box->windowTitle() + u'|' + (box->textFormat() == Qt::PlainText ? box->text() : QString());
                 box->done(0);
             });
             domanda ? void(Messaggi::chiedi(nullptr, testo)) : Messaggi::informa(nullptr, testo);
