@@ -18,9 +18,6 @@
 
 namespace {
 constexpr double kBianco = 16777215;
-// The sizes the profile can hold.
-constexpr int kPuntiMinimi = 6;
-constexpr int kPuntiMassimi = 72;
 
 QGroupBox* riquadro(const QString& titolo, const QString& nome, QWidget* dentro)
 {
@@ -140,7 +137,7 @@ void FormConfigura::creaFrameFonts()
     connect(CommandSceltaSfondoTesto, &QPushButton::clicked, this, &FormConfigura::CommandSceltaSfondoTesto_Click);
     connect(CommandSceltaColoreBottoni, &QPushButton::clicked, this, &FormConfigura::CommandSceltaColoreBottoni_Click);
 
-    LabelFontSelezionato = new QLabel(QStringLiteral("Esempiodi font e colore del testo"), FrameFonts);
+    LabelFontSelezionato = new QLabel(QStringLiteral("Esempio di font e colore del testo"), FrameFonts);
     LabelFontSelezionato->setObjectName(QStringLiteral("LabelFontSelezionato"));
     LabelFontSelezionato->setAccessibleDescription(QStringLiteral("Esempio del testo degli esercizi"));
     LabelFontSelezionato->setWordWrap(true);
@@ -167,7 +164,7 @@ bool FormConfigura::scegliFont(QWidget* bersaglio)
 
 qint16 FormConfigura::puntiAmmessi(int punti)
 {
-    return static_cast<qint16>(std::clamp(punti, kPuntiMinimi, kPuntiMassimi));
+    return static_cast<qint16>(std::clamp(punti, ModuloPerIni::kPuntiMinimi, ModuloPerIni::kPuntiMassimi));
 }
 
 void FormConfigura::scegliStile(const QString& stile)
