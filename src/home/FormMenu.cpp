@@ -243,6 +243,9 @@ void FormMenu::Combo1_Click(int indice)
     stato.PercorsoUtente = stato.percorsi.profiloUtente(Combo1->itemData(indice).toString());
     if (const auto avviso = stato.leggiProfiloUtente())
         Messaggi::informa(this, *avviso);
+    // The pupil works on his own list.
+    if (const auto errore = stato.caricaListaUtente())
+        Messaggi::informa(this, *errore);
     ImpostaUtente();
 }
 

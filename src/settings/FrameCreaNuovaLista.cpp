@@ -350,6 +350,7 @@ void FrameCreaNuovaLista::CommandSvuotaLista_Click()
         }
     }
     stato.ImpostazioniUtente.ListaInUso.clear();
+    tabella.listaCaricata = QString();
     tabella.NumeroRighe = 0;
     m_labelListaInUso->clear();
     impostaTitolo(QString());

@@ -24,3 +24,10 @@ std::optional<QString> StatoProgramma::leggiProfiloUtente()
     m_avvisiDati.insert(*avviso);
     return avviso;
 }
+
+std::optional<QString> StatoProgramma::caricaListaUtente()
+{
+    if (TabellaFrasi.listaCaricata == ImpostazioniUtente.ListaInUso)
+        return std::nullopt;
+    return CaricaLista(TabellaFrasi, ImpostazioniUtente.ListaInUso, percorsi);
+}

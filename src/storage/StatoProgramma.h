@@ -22,6 +22,9 @@ public:
     // Reads the current user's profile. Returns the notice of a damaged profile for the teacher, each notice
     // once a run: the home screen reads the same profile again whenever it comes back.
     std::optional<QString> leggiProfiloUtente();
+    // Loads the current profile's list into the table, unless the table already stands for it: the teacher's
+    // edits, saved or not, stay. Returns the message for the teacher when the file cannot be read whole.
+    std::optional<QString> caricaListaUtente();
     // A number in [0, 1), as the screens draw items and colours.
     double casuale() { return casualeGeneratore.generateDouble(); }
 

@@ -106,12 +106,20 @@ private slots:
         Messaggi::Prova::dimentica();
     }
 
-    // Choosing another pupil saves the one before and takes the new one's settings, from the first button.
+    // Choosing another pupil saves the one before and takes the new one's settings, from the first button, and
+    // his own list.
     void cambioUtente()
     {
         imp().ModalitaInput = 2;
         QVERIFY(!ModuloPerIni::SalvaUtente(imp(), utenti() + QStringLiteral("anna.ini")));
         const ImpostazioniUtente comeAnna = imp();
+        TabellaFrasi listaDiBruno;
+        listaDiBruno.NumeroRighe = 1;
+        listaDiBruno.Testo(1, 0) = QStringLiteral("Il treno di Bruno.");
+        listaDiBruno.Codice(1, 0) = 1;
+        listaDiBruno.Testo(1, 1) = QStringLiteral("Il treno corre.");
+        imp().ListaInUso = m_ambiente->file(QStringLiteral("bruno.txt"));
+        QVERIFY(!SalvaFile(listaDiBruno, imp().ListaInUso));
         imp().FontTesto = QStringLiteral("Courier New");
         imp().VelocitaScansione = 5; // Bruno's own step
         imp().StileLettere = QStringLiteral("maiuscolo");
@@ -131,6 +139,7 @@ private slots:
         QCOMPARE(stato().PercorsoUtente, utenti() + QStringLiteral("bruno.ini"));
         QCOMPARE(s->Command1[1]->font().family(), QStringLiteral("Courier New"));
         QCOMPARE(s->Combo1->itemText(0), QStringLiteral("ANNA"));
+        QCOMPARE(m_p->programma.apriEsercizio(s)->Label1->text(), QStringLiteral("Il treno di Bruno."));
     }
 
     // Each mode shows its receiver and runs its clock; in mouse mode the button under the mouse is lit, none

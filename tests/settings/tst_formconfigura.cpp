@@ -126,7 +126,7 @@ private slots:
     }
 
     // "Modifica utente" lists the pupils in capitals, never the default user; choosing one writes the user being
-    // left and reads the chosen profile, found whatever the letter case of its file.
+    // left and reads the chosen profile, found whatever the letter case of its file, and loads the pupil's list.
     void cambioDiUtente()
     {
         scriviProfilo(QStringLiteral("_Predefinito.INI"));
@@ -142,8 +142,10 @@ private slots:
         QCOMPARE(nomi, QStringList({"ANNA", "MARCO", "PROVA"}));
         QCOMPARE(profilo(QStringLiteral("_Predefinito.INI")).VelocitaVoce, 90);
 
+        QCOMPARE(stato().TabellaFrasi.NumeroRighe, 0);
         s->ListModificaUtente->setCurrentRow(1);
         QCOMPARE(s->Label4->text(), QStringLiteral("MARCO"));
+        QVERIFY(stato().TabellaFrasi.NumeroRighe > 0); // his list
         QCOMPARE(s->Label1->text(), QStringLiteral("Velocità =  200"));
         s->HScroll2->setValue(300);
         QCOMPARE(s->Label2->text(), QStringLiteral("Tono =  300"));
@@ -251,7 +253,7 @@ private slots:
         CommDlgs::Prova::rispondiFont(enorme);
         s->CommandFontFumetto->click();
         QCOMPARE(imp().FontFumetto, QStringLiteral("Liberation Sans"));
-        QCOMPARE(imp().DimensioneFontFumetto, 72); // the largest size a profile holds
+        QCOMPARE(imp().DimensioneFontFumetto, 300); // large print is kept
 
         s->corsivo->click();
         QFont scelto(QStringLiteral("Liberation Serif"));
