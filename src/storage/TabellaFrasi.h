@@ -38,8 +38,8 @@ private:
 };
 
 // Loads the list the profile names, or the default list while that one is empty or missing; the profile
-// keeps its choice, and the table remembers it. Returns an Italian message when the file cannot be read whole; the rows read in full
-// are kept, and never more than the table holds.
+// keeps its choice, and the table remembers it. Returns an Italian message when the file cannot be read
+// whole; the rows read in full are kept, and never more than the table holds.
 std::optional<QString> CaricaLista(TabellaFrasi& tabella, const QString& listaScelta, const Percorsi& percorsi);
 
 // Writes rows 1 to NumeroRighe to the file listaInUso, which the table then stands for; blank cells get
