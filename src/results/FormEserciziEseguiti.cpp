@@ -136,7 +136,7 @@ void FormEserciziEseguiti::dimensionaColonne()
 std::optional<QString> FormEserciziEseguiti::cartellaRegistri()
 {
     const StatoProgramma& stato = m_programma.stato;
-    const std::optional<QString> cartella = stato.percorsi.cartellaRegistri(stato.NomeUtente);
+    const std::optional<QString> cartella = stato.cartellaRegistri();
     if (!cartella) {
         qCWarning(lcResults) << "no record folder for the user name" << stato.NomeUtente;
         return std::nullopt;
@@ -155,15 +155,24 @@ void FormEserciziEseguiti::segnalaErrore()
     Messaggi::errore(this, QStringLiteral("Si è verificato un errore!"));
 }
 
-void FormEserciziEseguiti::mnuSalva_Click()
+std::optional<QString> FormEserciziEseguiti::sceltaFile(qint16 modo, const QString& titolo)
 {
     const std::optional<QString> cartella = cartellaRegistri();
-    const QString percorso = cartella
-                                 ? CommDlgs::ShowOpenSave(this, CommDlgs::kSalva, QStringLiteral("Salva"), QString(),
-                                                          filtroRegistri(), *cartella, QStringLiteral("rpt"))
-                                 : QString();
-    if (percorso.isEmpty())
-        return segnalaErrore();
+    if (!cartella) {
+        segnalaErrore();
+        return std::nullopt;
+    }
+    const QString percorso =
+        CommDlgs::ShowOpenSave(this, modo, titolo, QString(), filtroRegistri(), *cartella, QStringLiteral("rpt"));
+    // A cancel says nothing and changes nothing.
+    return percorso.isEmpty() ? std::nullopt : std::optional(percorso);
+}
+
+void FormEserciziEseguiti::mnuSalva_Click()
+{
+    const std::optional<QString> percorso = sceltaFile(CommDlgs::kSalva, QStringLiteral("Salva"));
+    if (!percorso)
+        return;
     FileRegistro registro{Label1->text(), Label2->text(), {}, Label3->text()};
     registro.righe.reserve(MSFlexGrid1->Rows() - 1);
     for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {
@@ -172,7 +181,7 @@ void FormEserciziEseguiti::mnuSalva_Click()
             riga[static_cast<std::size_t>(c)] = MSFlexGrid1->TextMatrix(r, c + 1);
         registro.righe << riga;
     }
-    if (const auto errore = RegistroSuFile::salva(percorso, registro)) {
+    if (const auto errore = RegistroSuFile::salva(*percorso, registro)) {
         qCWarning(lcResults) << *errore;
         segnalaErrore();
     }
@@ -180,14 +189,11 @@ void FormEserciziEseguiti::mnuSalva_Click()
 
 void FormEserciziEseguiti::mnuApri_Click()
 {
+    const std::optional<QString> percorso = sceltaFile(CommDlgs::kApri, QStringLiteral("Apri"));
+    if (!percorso)
+        return;
     MSFlexGrid1->Clear();
-    const std::optional<QString> cartella = cartellaRegistri();
-    const QString percorso = cartella ? CommDlgs::ShowOpenSave(this, CommDlgs::kApri, QStringLiteral("Apri"), QString(),
-                                                               filtroRegistri(), *cartella, QStringLiteral("rpt"))
-                                      : QString();
-    if (percorso.isEmpty())
-        return segnalaErrore();
-    const LetturaRegistro letto = RegistroSuFile::leggi(percorso);
+    const LetturaRegistro letto = RegistroSuFile::leggi(*percorso);
     if (letto.Utente)
         Label1->setText(*letto.Utente);
     if (letto.Intestazione)
@@ -202,7 +208,7 @@ void FormEserciziEseguiti::mnuApri_Click()
     }
     dimensionaColonne();
     if (!letto.completa()) {
-        qCWarning(lcResults) << "record file" << percorso << letto.difetto;
+        qCWarning(lcResults) << "record file" << *percorso << letto.difetto;
         return segnalaErrore();
     }
     Label3->setText(*letto.Nota);

@@ -55,6 +55,9 @@ private:
     void dimensionaColonne();
     // The user's folder of record files, made when missing; none when it cannot be.
     std::optional<QString> cartellaRegistri();
+    // The record file chosen in the user's folder; none when the dialog is cancelled, or when the folder cannot
+    // be made, which is told.
+    std::optional<QString> sceltaFile(qint16 modo, const QString& titolo);
     void segnalaErrore();
     QPrinter& stampante();
 

@@ -60,7 +60,8 @@ std::optional<QString> Percorsi::cartellaRegistri(const QString& nomeUtente) con
     // "." and ".." are this folder and its parent; Windows drops trailing dots and blanks, so " .. " is too.
     if (fuori || QString(nomeUtente).remove(u'.').trimmed().isEmpty())
         return std::nullopt;
-    return cartellaDati() + nomeUtente + u'/';
+    // The pupil's folder whatever its letter case, as with profiles: one pupil, one folder.
+    return risoltoSenzaMaiuscole(cartellaDati() + nomeUtente) + u'/';
 }
 
 QString Percorsi::profiloUtente(const QString& nomeUtente) const

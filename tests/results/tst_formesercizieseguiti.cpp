@@ -165,8 +165,39 @@ private slots:
         QVERIFY(QFileInfo::exists(stato().percorsi.leggimi()));
     }
 
-    // Every failure says so; a cancelled opening leaves the grid empty, a broken file what was read of it, and
-    // either can be saved afterwards as a whole file. A user name that leaves the data folder opens no dialog.
+    // One folder for a pupil's records whatever style shows the name: the one there in any letter case, or a new
+    // one named as the profile's file is.
+    void cartellaDellAlunno_data()
+    {
+        QTest::addColumn<QString>("nome"); // as shown
+        QTest::addColumn<QString>("esistente");
+        QTest::addColumn<QString>("cartella");
+        QTest::newRow("nuova, come il profilo") << "GIULIA" << QString() << "Giulia";
+        QTest::newRow("vecchia, in maiuscolo") << "Giulia"
+                                               << "GIULIA"
+                                               << "GIULIA";
+    }
+    void cartellaDellAlunno()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, esistente);
+        QFETCH(QString, cartella);
+        QDir().mkpath(stato().percorsi.cartellaUtenti());
+        QVERIFY(!ModuloPerIni::SalvaUtente(m_p->imp(), stato().percorsi.profiloUtente(QStringLiteral("Giulia"))));
+        if (!esistente.isEmpty())
+            QDir().mkpath(stato().percorsi.cartellaDati() + esistente);
+        stato().NomeUtente = nome;
+        stato().PercorsoUtente = stato().percorsi.profiloUtente(nome);
+        CommDlgs::Prova::rispondiFile(m_ambiente->file(QStringLiteral("r.rpt")));
+        apri()->mnuSalva->trigger();
+        QCOMPARE(QDir(stato().percorsi.cartellaDati()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{cartella});
+        QCOMPARE(CommDlgs::Prova::richieste().constFirst().section(u'|', 1, 1),
+                 stato().percorsi.cartellaDati() + cartella + u'/');
+    }
+
+    // Every failure says so; a broken file leaves what was read of it, and can be saved afterwards as a whole
+    // file. A cancel says nothing and changes nothing. A user name that leaves the data folder opens no dialog.
     void fallimenti_data()
     {
         QTest::addColumn<QString>("utente");
@@ -174,13 +205,14 @@ private slots:
         QTest::addColumn<QByteArray>("file"); // "-": the dialog is cancelled
         QTest::addColumn<int>("righe");
         QTest::addColumn<QString>("primaCella"); // row 1, column 1 afterwards
+        QTest::addColumn<bool>("errore");
         const QByteArray troncato("Bruno\r\nOrdiparo01/02/2026\r\n 5 \r\ns\r\na\r\ne\r\n4\r\n5\r\nt\r\n");
-        QTest::newRow("salva annullato") << "Anna" << false << QByteArray("-") << 3 << "stimolo";
-        QTest::newRow("apri annullato") << "Anna" << true << QByteArray("-") << 3 << "";
-        QTest::newRow("troncato") << "Anna" << true << troncato << 3 << "s";
-        QTest::newRow("file vuoto") << "Anna" << true << QByteArray() << 1 << "";
-        QTest::newRow("utente che esce da dati") << ".." << false << QByteArray("-") << 3 << "stimolo";
-        QTest::newRow("utente vuoto") << "" << true << QByteArray("-") << 3 << "";
+        QTest::newRow("salva annullato") << "Anna" << false << QByteArray("-") << 3 << "stimolo" << false;
+        QTest::newRow("apri annullato") << "Anna" << true << QByteArray("-") << 3 << "stimolo" << false;
+        QTest::newRow("troncato") << "Anna" << true << troncato << 3 << "s" << true;
+        QTest::newRow("file vuoto") << "Anna" << true << QByteArray() << 1 << "" << true;
+        QTest::newRow("utente che esce da dati") << ".." << false << QByteArray("-") << 3 << "stimolo" << true;
+        QTest::newRow("utente vuoto") << "" << true << QByteArray("-") << 3 << "stimolo" << true;
     }
     void fallimenti()
     {
@@ -189,6 +221,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(int, righe);
         QFETCH(QString, primaCella);
+        QFETCH(bool, errore);
         stato().NomeUtente = utente;
         for (int i = 0; i < 2; ++i)
             stato().RegistroEsercizi.aggiungi(QStringLiteral("stimolo"), QStringLiteral("affermazione"));
@@ -199,7 +232,7 @@ private slots:
             CommDlgs::Prova::rispondiFile(percorso);
         }
         (aprendo ? s->mnuApri : s->mnuSalva)->trigger();
-        QCOMPARE(mostrati(), QStringList{QStringLiteral("Si è verificato un errore!")});
+        QCOMPARE(mostrati(), errore ? QStringList{QStringLiteral("Si è verificato un errore!")} : QStringList());
         QCOMPARE(s->MSFlexGrid1->Rows(), righe);
         QCOMPARE(s->MSFlexGrid1->TextMatrix(1, 1), primaCella);
         QCOMPARE(QDir(stato().percorsi.cartellaOrdiparo()).entryList(QDir::Files), QStringList());
