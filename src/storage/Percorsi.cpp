@@ -52,6 +52,14 @@ QString Percorsi::leggimi() const
 {
     return m_radice + QStringLiteral("leggimi.txt");
 }
+QString Percorsi::cartellaListe() const
+{
+    return cartellaOrdiparo() + QStringLiteral("liste/");
+}
+QString Percorsi::cartellaListeProgramma() const
+{
+    return fileNelProgramma(QStringLiteral("testiordiparo/"));
+}
 
 std::optional<QString> Percorsi::cartellaRegistri(const QString& nomeUtente) const
 {
@@ -123,7 +131,7 @@ std::optional<QString> Percorsi::motivoNomeNonValido(const QString& nome)
 
 QString Percorsi::listaPredefinita() const
 {
-    return fileNelProgramma(QStringLiteral("testiordiparo/frasi.txt"));
+    return cartellaListeProgramma() + QStringLiteral("frasi.txt");
 }
 QString Percorsi::cartellaImmagini() const
 {

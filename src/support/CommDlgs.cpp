@@ -5,6 +5,7 @@
 #include "support/ColoriWindows.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -13,6 +14,7 @@
 #include <QPrinter>
 #include <QQueue>
 #include <QStringDecoder>
+#include <QUrl>
 #include <cmath>
 #include <variant>
 
@@ -111,13 +113,16 @@ bool ShowColor(QWidget* owner, QWidget* target)
 }
 
 QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const QString& nomeIniziale,
-                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione)
+                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione,
+                     const QStringList& altreCartelle)
 {
     const bool apri = modo == kApri;
     if (intercettazione().attiva) {
-        const QString richiesta = QStringLiteral("%1 %2|%3|%4|%5")
-                                      .arg(apri ? QStringLiteral("apri") : QStringLiteral("salva"), titolo,
-                                           cartellaIniziale, filtroQt(filtro), estensione);
+        QString richiesta = QStringLiteral("%1 %2|%3|%4|%5")
+                                .arg(apri ? QStringLiteral("apri") : QStringLiteral("salva"), titolo, cartellaIniziale,
+                                     filtroQt(filtro), estensione);
+        if (!altreCartelle.isEmpty())
+            richiesta += u'|' + altreCartelle.join(u';');
         return rispostaDiProva<QString>(richiesta).value_or(QString());
     }
     // A missing folder would be offered as the file's name: the dialog starts in its parent instead.
@@ -129,6 +134,15 @@ QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const Q
     dialogo.setDefaultSuffix(estensione);
     if (!nomeIniziale.isEmpty())
         dialogo.selectFile(nomeIniziale);
+    if (!altreCartelle.isEmpty()) {
+        // The side panel is the dialog's own: a desktop's dialog would not show these folders.
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        QList<QUrl> pannello{QUrl::fromLocalFile(cartellaIniziale)};
+        for (const QString& cartella : altreCartelle)
+            pannello << QUrl::fromLocalFile(cartella);
+        pannello << QUrl::fromLocalFile(QDir::homePath());
+        dialogo.setSidebarUrls(pannello);
+    }
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return QString();
     return dialogo.selectedFiles().constFirst();

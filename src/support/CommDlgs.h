@@ -24,9 +24,11 @@ bool ShowColor(QWidget* owner, QWidget* target);
 
 // modo kApri opens an existing file, any other value saves (asking before replacing a file). The filter is in
 // the system's form: description and pattern, each followed by a NUL, the whole closed by a further NUL
-// ("Tutti i files\0*.*\0\0"). The default extension has no dot. Returns the full path, or "" on cancel.
+// ("Tutti i files\0*.*\0\0"). The default extension has no dot. The dialog's side panel offers the initial
+// folder and the other folders given, one click away. Returns the full path, or "" on cancel.
 QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const QString& nomeIniziale,
-                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione);
+                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione,
+                     const QStringList& altreCartelle = {});
 
 // Starts from the target's font; on confirmation the target takes the chosen name, size (whole points,
 // halves to the even number), bold, italic and underline, and the result is true.
@@ -43,7 +45,8 @@ void ShowPrintPreview(QWidget* owner, QPrinter& printer, const std::function<voi
 QString BytesToString(const QByteArray& byte);
 
 // For tests: while intercepting no dialog opens; each dialog takes the next answer given (a dialog with none
-// queued is cancelled) and is written down as one line: "colore", "apri|salva <title>|<folder>|<filter>|<ext>",
+// queued is cancelled) and is written down as one line: "colore", "apri|salva <title>|<folder>|<filter>|<ext>"
+// (and "|<other folders>", joined by ";", when some are given),
 // "font <family> <size>", "stampa" or "anteprima". A file answer to the print dialog or the preview prints to
 // that PDF file, as the user printing to a file would.
 namespace Prova {

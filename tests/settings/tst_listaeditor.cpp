@@ -146,7 +146,9 @@ private slots:
         QTest::addColumn<QStringList>("messaggi");
         QTest::addColumn<QString>("mostrato");
         using L = QStringList;
-        const QString nessunFile = QStringLiteral("Non hai scelto nessun file!");
+        const auto sovrascrivere = [this](const char* nome) {
+            return kSovrascrivere + QStringLiteral("\r\n") + nelleListe(QString::fromLatin1(nome));
+        };
         const QString cambiata = QStringLiteral("1 di 2|Il cane abbaia.|vff-----");
         const QString comeAllInizio = QStringLiteral("1 di 2|Il cane abbaia.|vfn-----");
         // Saving marks the blank statements as having no answer.
@@ -156,28 +158,33 @@ private slots:
             << L{"nuova.txt"} << true << "nuova.txt"
             << esercizio("Il gatto dorme sul divano.", 1, {"0 Il gatto dorme."}) << "nuova.txt" << L{}
             << "1 di 1|Il gatto dorme sul divano.|v-------";
+        QTest::newRow("scritto dopo svuota, senza aggiungi")
+            << L{"svuota", "scrivi 1 Il sole scalda.", "testo", "scrivi 0 Il sole.", "salva"} << L{"nuova.txt"} << true
+            << "nuova.txt" << esercizio("Il sole.", 1, {"0 Il sole scalda."}) << "nuova.txt" << L{}
+            << "1 di 1|Il sole.|v-------";
         QTest::newRow("annullato senza lista in uso: niente scritto")
             << L{"svuota", "aggiungi", "salva"} << L{""} << true << "nuova.txt" << QByteArray() << "" << L{}
             << "1 di 1||vvvvvvvv";
-        QTest::newRow("annullato: la lista in uso, una risposta cambiata")
-            << L{"risposta 3 1", "salva"} << L{""} << true << "lista.txt" << iniziale("1") << "lista.txt"
-            << L{kSovrascrivere} << cambiata;
-        QTest::newRow("sovrascrivere? no") << L{"risposta 3 1", "salva"} << L{"altra.txt"} << false << "altra.txt"
-                                           << QByteArray("vecchia\r\n") << "lista.txt" << L{kSovrascrivere} << cambiata;
+        QTest::newRow("annullato: nemmeno la lista in uso")
+            << L{"risposta 3 1", "salva"} << L{""} << true << "lista.txt" << iniziale() << "lista.txt" << L{}
+            << cambiata;
+        QTest::newRow("sovrascrivere? no")
+            << L{"risposta 3 1", "salva"} << L{"altra.txt"} << false << "altra.txt" << QByteArray("vecchia\r\n")
+            << "lista.txt" << L{sovrascrivere("altra.txt")} << cambiata;
         QTest::newRow("salvataggio fallito: la lista in uso resta")
             << L{"risposta 3 1", "salva"} << L{"manca/nuova.txt"} << true << "manca/nuova.txt" << QByteArray()
             << "lista.txt"
             << L{"Non è stato possibile salvare il file \"" + nelleListe("manca/nuova.txt") + "\".\r\nLa cartella \"" +
                  nelleListe("manca") + "\" non esiste."}
             << cambiata;
-        QTest::newRow("carica annullato") << L{"carica"} << L{""} << true << "lista.txt" << iniziale() << "lista.txt"
-                                          << L{nessunFile} << comeAllInizio;
+        QTest::newRow("carica annullato")
+            << L{"carica"} << L{""} << true << "lista.txt" << iniziale() << "lista.txt" << L{} << comeAllInizio;
         // Loading empties the texts only: row 1 keeps the answers it had.
         QTest::newRow("carica un file vuoto") << L{"carica"} << L{"vuota.txt"} << true << "vuota.txt" << QByteArray("")
                                               << "vuota.txt" << L{} << "1 di 0||vfn-----";
         QTest::newRow("lista in uso, poi salvata sopra")
-            << L{"svuota", "lista-in-uso", "salva"} << L{"lista.txt", ""} << true << "lista.txt" << iniziale()
-            << "lista.txt" << L{kSovrascrivere} << comeAllInizio;
+            << L{"svuota", "lista-in-uso", "salva"} << L{"lista.txt", "lista.txt"} << true << "lista.txt" << iniziale()
+            << "lista.txt" << L{sovrascrivere("lista.txt")} << comeAllInizio;
         QTest::newRow("carica e salva altrove")
             << L{"carica", "svuota", "carica", "salva"} << L{"altra.txt", "lista.txt", "terza.txt"} << true
             << "terza.txt" << iniziale() << "terza.txt"
@@ -212,15 +219,18 @@ private slots:
         QCOMPARE(this->mostrato(), mostrato);
     }
 
-    // The dialogs as the teacher gets them.
+    // The dialogs as the teacher gets them: in the teachers' own lists folder, made when missing, with the
+    // program's lists one click away.
     void dialoghi()
     {
         esegui(QStringLiteral("carica"));
         esegui(QStringLiteral("salva"));
-        const QString programma = m_ambiente.cartellaProgramma();
+        const QString liste = m_p->stato->percorsi.cartellaOrdiparo() + QStringLiteral("liste/");
+        const QString programma = u'|' + m_ambiente.cartellaProgramma() + QStringLiteral("testiordiparo/");
         QCOMPARE(CommDlgs::Prova::richieste(),
-                 QStringList({"apri Open|" + programma + "testiordiparo/|*.txt (*.txt);;Tutti i files (*)|txt",
-                              "salva Salva|" + programma + "testizerb|*.txt (*.txt)|txt"}));
+                 QStringList({"apri Open|" + liste + "|*.txt (*.txt);;Tutti i files (*)|txt" + programma,
+                              "salva Salva|" + liste + "|*.txt (*.txt)|txt" + programma}));
+        QVERIFY(QFileInfo(liste).isDir());
     }
 
     // Answers and stimulus kinds shown as the codes say; a choice changes its own cell only.

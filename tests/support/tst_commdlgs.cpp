@@ -1,7 +1,9 @@
 // The standard dialogs' contract as callers rely on it: the choice lands in the target, a cancel changes nothing.
 #include "support/Colori.h"
 #include "support/CommDlgs.h"
+#include "support/Messaggi.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -54,6 +56,13 @@ private slots:
         QVERIFY(
             CommDlgs::ShowOpenSave(nullptr, CommDlgs::kSalva, "Salva", QString(), filtro, QString(), "txt").isEmpty());
         QCOMPARE(CommDlgs::Prova::richieste(), QStringList({"apri Open|/lista/" + tipi, "salva Salva|" + tipi}));
+    }
+
+    // A question asks before something is replaced: Enter, pressed without reading, answers "No".
+    void invioNonSostituisce()
+    {
+        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        QVERIFY(!Messaggi::chiedi(nullptr, QStringLiteral("Sovrascriverlo?")));
     }
 
     // Up to the first zero byte, the first one too, or all 32 without one; one character a byte, in Windows-1252.
