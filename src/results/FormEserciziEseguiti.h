@@ -52,6 +52,9 @@ private:
     void mnuAnteprima_Click();
     void mnuEsci_Click();
 
+    // The titles of the header row.
+    void intitolaColonne();
+    // The columns' widths from what they hold, and the rows' heights from their texts.
     void dimensionaColonne();
     // The user's folder of record files, made when missing; none when it cannot be.
     std::optional<QString> cartellaRegistri();

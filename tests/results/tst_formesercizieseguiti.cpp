@@ -1,7 +1,6 @@
 // The record of exercises done as the teacher uses it: opened from the home screen, filled from the run's record,
 // saved and opened again through the file dialogs, printed to paper or PDF.
 #include "home/FormMenu.h"
-#include "results/ColonneRegistro.h"
 #include "results/FlexGrid.h"
 #include "results/FormEserciziEseguiti.h"
 #include "support/AmbienteProva.h"
@@ -18,11 +17,12 @@
 #include <QTest>
 
 namespace {
-// The text of the PDF, page by page.
-QStringList pagineDelPdf(const QString& pdf)
+// The text of the PDF, page by page: laid out as on the page, or else each column's lines together.
+QStringList pagineDelPdf(const QString& pdf, bool comeSullaPagina = true)
 {
     QProcess testo;
-    testo.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    testo.start(QStringLiteral("pdftotext"),
+                QStringList{QStringLiteral("-layout"), pdf, QStringLiteral("-")}.mid(comeSullaPagina ? 0 : 1));
     if (!testo.waitForFinished() || testo.exitCode() != 0)
         return {};
     QStringList pagine = QString::fromUtf8(testo.readAllStandardOutput()).split(u'\f');
@@ -41,18 +41,6 @@ class TestFormEserciziEseguiti : public QObject {
     {
         auto* s = m_p->programma.apriEserciziEseguiti(nullptr);
         return QTest::qWaitForWindowExposed(s) ? s : nullptr;
-    }
-    // The grid's cells, row by row, the fixed ones included.
-    static QList<QStringList> celle(const FlexGrid* griglia)
-    {
-        QList<QStringList> righe;
-        for (int r = 0; r < griglia->Rows(); ++r) {
-            QStringList riga;
-            for (int c = 0; c < griglia->Cols(); ++c)
-                riga << griglia->TextMatrix(r, c);
-            righe << riga;
-        }
-        return righe;
     }
     static QStringList mostrati()
     {
@@ -115,17 +103,12 @@ private slots:
         FormEserciziEseguiti* s = apri();
         QCOMPARE(s->Label1->text(), QStringLiteral("Rossi, Anna"));
         QCOMPARE(s->Label2->text(), QStringLiteral("Ordiparo") + QDate::currentDate().toString(u"dd/MM/yyyy"));
-        const QList<QStringList> dellaCorsa{{"", "", "", "", "", ""},
+        const QStringList titoli{"N.", "Testo", "Frase", "Errori", "Note", "Altro"};
+        const QList<QStringList> dellaCorsa{titoli,
                                             {"1", "gatto.jpg", "Il gatto dorme.", " *  * ", "", ""},
                                             {"2", "Il cane, Fido, corre.", " Fido corre ", "", "", ""}};
-        QCOMPARE(celle(s->MSFlexGrid1), dellaCorsa);
-        QCOMPARE(ColonneRegistro::larghezze(7335), (std::array<int, 6>{305, 610, 610, 1830, 3050, 610}));
-        const auto larghezze = ColonneRegistro::larghezze(s->MSFlexGrid1->width() * 15);
-        for (int c = 0; c < 6; ++c) {
-            QCOMPARE(s->MSFlexGrid1->ColWidth(c), Schermata::pixel(larghezze[c]));
-            QCOMPARE(s->MSFlexGrid1->ColAlignment(c),
-                     (c == 3 || c == 4 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
-        }
+        QCOMPARE(s->MSFlexGrid1->testi(), dellaCorsa);
+        QCOMPARE(s->MSFlexGrid1->ColWidth(4) + s->MSFlexGrid1->ColWidth(5), 0); // free columns: no room while empty
         const QString cartella = stato().percorsi.cartellaDati() + QStringLiteral("Rossi, Anna/");
         QVERIFY(!QFileInfo::exists(cartella));
         CommDlgs::Prova::rispondiFile(cartella + QStringLiteral("oggi.rpt"));
@@ -145,10 +128,11 @@ private slots:
         CommDlgs::Prova::rispondiFile(originale);
         s->mnuApri->trigger();
         QCOMPARE(s->Label1->text(), QStringLiteral("Anna Rossi"));
-        QCOMPARE(celle(s->MSFlexGrid1), (QList<QStringList>{{"", "", "", "", "", ""},
-                                                            {"1", "gatto.jpg", "  Il gatto, \"Micio\", dorme.  ",
-                                                             " *  * ", "vista, con virgola", "\"sì\""},
-                                                            {"2", "Città", "", "", "   ", "fine "}}));
+        QCOMPARE(s->MSFlexGrid1->testi(), (QList<QStringList>{titoli,
+                                                              {"1", "gatto.jpg", "  Il gatto, \"Micio\", dorme.  ",
+                                                               " *  * ", "vista, con virgola", "\"sì\""},
+                                                              {"2", "Città", "", "", "   ", "fine "}}));
+        QVERIFY(s->MSFlexGrid1->ColWidth(4) > 0 && s->MSFlexGrid1->ColWidth(5) > 0);
         QCOMPARE(s->Label3->text(), QStringLiteral("Nota, del maestro"));
         CommDlgs::Prova::rispondiFile(cartella + QStringLiteral("copia.rpt"));
         s->mnuSalva->trigger();
@@ -157,7 +141,7 @@ private slots:
         CommDlgs::Prova::rispondiFile(cartella + QStringLiteral("oggi.rpt"));
         s->mnuApri->trigger();
         QCOMPARE(s->Label1->text(), QStringLiteral("Rossi"));
-        QCOMPARE(celle(s->MSFlexGrid1), dellaCorsa);
+        QCOMPARE(s->MSFlexGrid1->testi(), dellaCorsa);
         QCOMPARE(s->Label3->text(), QString());
         const QString dialogo = u'|' + cartella + QStringLiteral("|*.rpt (*.rpt)|rpt");
         QCOMPARE(CommDlgs::Prova::richieste(), (QStringList{"salva Salva" + dialogo, "apri Apri" + dialogo,
@@ -284,6 +268,31 @@ private slots:
         QCOMPARE(pagineDelPdf(anteprima), testi);
         s->mnuStampaRegistro->trigger(); // cancelled: nothing printed, nothing said
         QCOMPARE(CommDlgs::Prova::richieste(), (QStringList{"stampa", "anteprima", "stampa"}));
+    }
+
+    // Long texts go on over as many lines as they need, on the screen and on paper: each cell holds its whole
+    // text, and the PDF every statement whole.
+    void testiLunghiInteri()
+    {
+        const QString stimolo = QStringLiteral("Il gatto Micio dorme tutto il giorno sul divano rosso della nonna, "
+                                               "poi la sera esce in giardino a cercare le lucciole.");
+        const QString frase = QStringLiteral("Frase %1: il gatto di nome Micio dorme sul divano rosso della nonna.");
+        for (int r = 1; r <= 40; ++r)
+            stato().RegistroEsercizi.aggiungi(stimolo, frase.arg(r));
+        FormEserciziEseguiti* s = apri();
+        const FlexGrid* griglia = s->MSFlexGrid1;
+        for (int c : {1, 2}) {
+            const QRect cella = griglia->visualRect(griglia->model()->index(0, c - 1));
+            const QRect testo = griglia->fontMetrics().boundingRect(QRect(0, 0, cella.width() - 6, 10000),
+                                                                    Qt::TextWordWrap, griglia->TextMatrix(1, c));
+            QVERIFY2(testo.height() < cella.height(), qPrintable(QStringLiteral("colonna %1").arg(c)));
+        }
+        const QString pdf = m_ambiente->cartella() + QStringLiteral("/lunghi.pdf");
+        CommDlgs::Prova::rispondiFile(pdf);
+        s->mnuStampaRegistro->trigger();
+        const QString stampato = pagineDelPdf(pdf, false).join(u' ').simplified();
+        for (int r = 1; r <= 40; ++r)
+            QVERIFY2(stampato.contains(frase.arg(r)), qPrintable(frase.arg(r)));
     }
 
     // A printer that cannot be written to is told of.
