@@ -151,9 +151,11 @@ void FormConfigura::creaFrameFonts()
     LabelPerColore->hide();
 }
 
-bool FormConfigura::scegliFont(QWidget* bersaglio)
+bool FormConfigura::scegliFont(QWidget* bersaglio, const QString& famiglia, int punti)
 {
-    if (!CommDlgs::ShowFont(this, bersaglio))
+    QFont partenza(famiglia);
+    partenza.setPointSize(std::max(1, punti));
+    if (!CommDlgs::ShowFont(this, bersaglio, partenza))
         return false;
     if (bersaglio->font().family().isEmpty() || bersaglio->font().pointSize() < 1) {
         Messaggi::errore(this, QStringLiteral("selezionare sia il tipo di font che la dimensione"));
@@ -201,9 +203,10 @@ void FormConfigura::CommandSceltaColori_Click()
 
 void FormConfigura::CommandSceltaFont_Click()
 {
-    if (!scegliFont(LabelFontSelezionato))
-        return;
     ImpostazioniUtente& imp = m_programma.stato.ImpostazioniUtente;
+    // The teacher's own font, also while the cursive style shows the school letters.
+    if (!scegliFont(LabelFontSelezionato, imp.FontScelto, imp.DimensioneFontTesto))
+        return;
     const QFont scelto = LabelFontSelezionato->font();
     if (imp.StileLettere != QStringLiteral("corsivo"))
         imp.FontTesto = scelto.family();

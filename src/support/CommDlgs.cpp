@@ -3,12 +3,12 @@
 
 #include "support/Colori.h"
 #include "support/ColoriWindows.h"
+#include "support/DialogoCarattere.h"
 
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -20,7 +20,8 @@
 
 namespace {
 struct Annullato {};
-using Risposta = std::variant<Annullato, QColor, QString, QFont>;
+struct Confermato {};
+using Risposta = std::variant<Annullato, QColor, QString, QFont, Confermato>;
 
 struct Intercettazione {
     bool attiva = false;
@@ -33,14 +34,18 @@ Intercettazione& intercettazione()
     return dati;
 }
 
-// The test's answer for a dialog of this kind: empty when the dialog is cancelled.
-template <typename Tipo> std::optional<Tipo> rispostaDiProva(const QString& richiesta)
+// The test's answer for a dialog, written down with its request: a cancel when none is queued.
+Risposta prossimaRisposta(const QString& richiesta)
 {
     Intercettazione& dati = intercettazione();
     dati.richieste << richiesta;
-    if (dati.risposte.isEmpty())
-        return std::nullopt;
-    const Risposta risposta = dati.risposte.dequeue();
+    return dati.risposte.isEmpty() ? Risposta(Annullato{}) : dati.risposte.dequeue();
+}
+
+// The test's answer for a dialog of this kind: empty when the dialog is cancelled.
+template <typename Tipo> std::optional<Tipo> rispostaDiProva(const QString& richiesta)
+{
+    const Risposta risposta = prossimaRisposta(richiesta);
     if (const Tipo* valore = std::get_if<Tipo>(&risposta))
         return *valore;
     return std::nullopt;
@@ -78,15 +83,15 @@ QString filtroQt(const QString& filtro)
     return voci.join(QStringLiteral(";;"));
 }
 
-void scegliFont(QWidget* target, const QFont& scelto)
+void scegliFont(QWidget* target, const QString& famiglia, double punti)
 {
     QFont carattere = target->font();
-    carattere.setFamily(scelto.family());
+    carattere.setFamily(famiglia);
     // Whole points, a half going to the even neighbour, as the profile keeps them.
-    carattere.setPointSize(static_cast<int>(std::nearbyint(scelto.pointSizeF())));
-    carattere.setBold(scelto.bold());
-    carattere.setItalic(scelto.italic());
-    carattere.setUnderline(scelto.underline());
+    carattere.setPointSize(static_cast<int>(std::nearbyint(punti)));
+    carattere.setBold(false);
+    carattere.setItalic(false);
+    carattere.setUnderline(false);
     target->setFont(carattere);
 }
 } // namespace
@@ -148,21 +153,23 @@ QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const Q
     return dialogo.selectedFiles().constFirst();
 }
 
-bool ShowFont(QWidget* owner, QWidget* target)
+bool ShowFont(QWidget* owner, QWidget* target, const std::optional<QFont>& partenza)
 {
-    std::optional<QFont> scelto;
+    const QFont iniziale = partenza.value_or(target->font());
+    DialogoCarattere dialogo(iniziale.family(), iniziale.pointSize(), owner);
     if (intercettazione().attiva) {
-        scelto = rispostaDiProva<QFont>(
-            QStringLiteral("font %1 %2").arg(target->font().family()).arg(target->font().pointSize()));
-    } else {
-        bool confermato = false;
-        const QFont carattere = QFontDialog::getFont(&confermato, target->font(), owner, QStringLiteral("Carattere"));
-        if (confermato)
-            scelto = carattere;
-    }
-    if (!scelto)
+        const Risposta risposta =
+            prossimaRisposta(QStringLiteral("font %1 %2").arg(iniziale.family()).arg(iniziale.pointSize()));
+        if (const QFont* scelto = std::get_if<QFont>(&risposta)) {
+            scegliFont(target, scelto->family(), scelto->pointSizeF());
+            return true;
+        }
+        if (!std::holds_alternative<Confermato>(risposta))
+            return false;
+    } else if (dialogo.exec() != QDialog::Accepted) {
         return false;
-    scegliFont(target, *scelto);
+    }
+    scegliFont(target, dialogo.famiglia(), dialogo.punti());
     return true;
 }
 
@@ -215,6 +222,10 @@ void rispondiFile(const QString& percorso)
 void rispondiFont(const QFont& carattere)
 {
     intercettazione().risposte.enqueue(carattere);
+}
+void confermaFont()
+{
+    intercettazione().risposte.enqueue(Confermato{});
 }
 void annulla()
 {

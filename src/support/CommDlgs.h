@@ -3,13 +3,14 @@
 // gives back a path. Tests answer them through CommDlgs::Prova without opening a window.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QByteArray;
 class QColor;
-class QFont;
 class QPrinter;
 class QWidget;
 
@@ -30,9 +31,11 @@ QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const Q
                      const QString& filtro, const QString& cartellaIniziale, const QString& estensione,
                      const QStringList& altreCartelle = {});
 
-// Starts from the target's font; on confirmation the target takes the chosen name, size (whole points,
-// halves to the even number), bold, italic and underline, and the result is true.
-bool ShowFont(QWidget* owner, QWidget* target);
+// Starts from the family and size of partenza, or else of the target's font; on confirmation the target takes
+// the chosen family and size (whole points, halves to the even number) with no bold, italic or underline, which
+// the screens never draw, and the result is true. Confirmed without a change, the family comes back as it was
+// given, one this computer lacks included.
+bool ShowFont(QWidget* owner, QWidget* target, const std::optional<QFont>& partenza = std::nullopt);
 
 // The system's print dialog for the printer (a real printer, or a PDF file where the desktop offers one).
 // True when the user confirms; the printer then holds the choice.
@@ -55,6 +58,8 @@ void rispondiColore(const QColor& colore);
 // "" cancels the file dialog.
 void rispondiFile(const QString& percorso);
 void rispondiFont(const QFont& carattere);
+// The font dialog confirmed as it opens, without a change.
+void confermaFont();
 void annulla();
 QStringList richieste();
 void dimentica();

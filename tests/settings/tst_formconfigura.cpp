@@ -267,9 +267,31 @@ private slots:
         QCOMPARE(imp().FontTesto, QStringLiteral("Indis1"));
         QCOMPARE(imp().DimensioneFontTesto, 20);
         QCOMPARE(s->LabelFontSelezionato->font().family(), QStringLiteral("Indis1"));
-        QVERIFY(s->LabelFontSelezionato->font().bold()); // the effects show on the preview only
+        QVERIFY(!s->LabelFontSelezionato->font().bold()); // the preview shows what the exercise shows
         s->maiuscolo->click();
         QCOMPARE(imp().FontTesto, QStringLiteral("Liberation Serif"));
+    }
+
+    // "Font" and "Font fumetto" confirmed without a change leave the profile as it was, byte by byte, a font
+    // this computer lacks and the teacher's font kept while the cursive style shows the school letters included.
+    void fontConfermatiSenzaCambiare()
+    {
+        imp().StileLettere = QStringLiteral("corsivo");
+        imp().FontTesto = QStringLiteral("Indis1");
+        imp().FontScelto = QStringLiteral("Arial");
+        imp().DimensioneFontTesto = 80;
+        imp().FontFumetto = QStringLiteral("Tahoma");
+        const QString profilo = stato().PercorsoUtente;
+        QVERIFY(!ModuloPerIni::SalvaUtente(imp(), profilo));
+        const QByteArray prima = AmbienteProva::leggi(Percorsi::risoltoSenzaMaiuscole(profilo));
+        FormConfigura* s = apri();
+        CommDlgs::Prova::confermaFont();
+        CommDlgs::Prova::confermaFont();
+        s->CommandSceltaFont->click();
+        s->CommandFontFumetto->click();
+        s->mnuEsci->trigger();
+        QCOMPARE(AmbienteProva::leggi(Percorsi::risoltoSenzaMaiuscole(profilo)), prima);
+        Messaggi::Prova::dimentica(); // the cursive style's note on the font
     }
 
     // The character shows only on the voice tab; any tab click, the voice tab's own too, hides him first.
