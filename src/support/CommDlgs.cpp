@@ -191,6 +191,9 @@ void ShowPrintPreview(QWidget* owner, QPrinter& printer, const std::function<voi
     }
     QPrintPreviewDialog dialogo(&printer, owner);
     dialogo.setWindowTitle(QStringLiteral("Anteprima di stampa"));
+    // As large as the screen it comes from: a smaller one hides the end of its toolbar, the print button too.
+    if (owner)
+        dialogo.setGeometry(owner->window()->geometry());
     QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, paint);
     dialogo.exec();
 }

@@ -4,7 +4,9 @@
 #include "support/ColoriWindows.h"
 #include "support/Grafica.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -96,6 +98,7 @@ void Schermata::showEvent(QShowEvent* evento)
 void Schermata::resizeEvent(QResizeEvent* evento)
 {
     QWidget::resizeEvent(evento);
+    scalaMenu();
     disponiArea();
     m_layout.ResizeControls();
 }
@@ -104,6 +107,20 @@ void Schermata::closeEvent(QCloseEvent* evento)
 {
     QWidget::closeEvent(evento);
     m_scaricata = evento->isAccepted();
+}
+
+void Schermata::scalaMenu()
+{
+    if (!m_menu)
+        return;
+    // The menus' letters grow with the screen, as the controls do; never below the desktop's own size.
+    const double rapporto =
+        std::min(width() / double(m_areaDisegno.width()), height() / double(m_areaDisegno.height()));
+    QFont carattere = QApplication::font(m_menu);
+    carattere.setPointSizeF(carattere.pointSizeF() * std::max(1.0, rapporto));
+    m_menu->setFont(carattere);
+    for (QMenu* tendina : m_menu->findChildren<QMenu*>())
+        tendina->setFont(carattere);
 }
 
 void Schermata::disponiArea()

@@ -44,6 +44,7 @@ protected:
 
 private:
     void disponiArea();
+    void scalaMenu();
     int altezzaMenu() const;
 
     QWidget* m_area;

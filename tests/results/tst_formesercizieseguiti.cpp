@@ -8,6 +8,7 @@
 #include "support/Messaggi.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 
 namespace {
 // The text of the PDF, page by page: laid out as on the page, or else each column's lines together.
@@ -293,6 +296,26 @@ private slots:
         const QString stampato = pagineDelPdf(pdf, false).join(u' ').simplified();
         for (int r = 1; r <= 40; ++r)
             QVERIFY2(stampato.contains(frase.arg(r)), qPrintable(frase.arg(r)));
+    }
+
+    // The print preview shows its whole toolbar, the print button included, on the smallest screen.
+    void anteprimaConIlBottoneStampa()
+    {
+        FormEserciziEseguiti* s = apri();
+        CommDlgs::Prova::intercetta(false);
+        bool nascosti = true;
+        QTimer::singleShot(0, [&] {
+            QWidget* anteprima = QApplication::activeModalWidget();
+            if (!anteprima || !QTest::qWaitForWindowExposed(anteprima))
+                return;
+            const QToolBar* barra = anteprima->findChild<QToolBar*>();
+            const QWidget* altri = barra->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
+            nascosti = altri && altri->isVisible();
+            anteprima->close();
+        });
+        s->mnuAnteprima->trigger();
+        CommDlgs::Prova::intercetta(true);
+        QVERIFY(!nascosti);
     }
 
     // A printer that cannot be written to is told of.
