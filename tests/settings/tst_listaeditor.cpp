@@ -121,8 +121,10 @@ private slots:
         QVERIFY(!CaricaLista(tabella(), m_p->imp().ListaInUso, m_p->stato->percorsi));
         m_dialogo = m_p->programma.apriConfigurazioni(nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(m_dialogo));
-        // The design size of the controls' area: one twip in 15 is one pixel.
-        m_dialogo->resize(720, 600 + m_dialogo->height() - m_dialogo->dimensioneArea().height());
+        // The design size of the controls' area: one twip in 15 is one pixel. The menu bar's letters, grown on
+        // the whole screen, come back to their size at the first resizing.
+        for (int volta = 0; volta < 2; ++volta)
+            m_dialogo->resize(720, 600 + m_dialogo->height() - m_dialogo->dimensioneArea().height());
         m_e = m_dialogo->FrameCreaNuovaLista;
         QVERIFY(!m_e->isVisible());
         m_dialogo->TabStrip1->setCurrentIndex(1); // "Scelte didattiche"
