@@ -139,15 +139,14 @@ QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const Q
     dialogo.setDefaultSuffix(estensione);
     if (!nomeIniziale.isEmpty())
         dialogo.selectFile(nomeIniziale);
-    if (!altreCartelle.isEmpty()) {
-        // The side panel is the dialog's own: a desktop's dialog would not show these folders.
-        dialogo.setOption(QFileDialog::DontUseNativeDialog);
-        QList<QUrl> pannello{QUrl::fromLocalFile(cartellaIniziale)};
-        for (const QString& cartella : altreCartelle)
-            pannello << QUrl::fromLocalFile(cartella);
-        pannello << QUrl::fromLocalFile(QDir::homePath());
-        dialogo.setSidebarUrls(pannello);
-    }
+    // The side panel is the dialog's own (a desktop's dialog would not show these folders), set at every call:
+    // Qt would otherwise offer the last dialog's folders in the next one.
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    QList<QUrl> pannello{QUrl::fromLocalFile(cartellaIniziale)};
+    for (const QString& cartella : altreCartelle)
+        pannello << QUrl::fromLocalFile(cartella);
+    pannello << QUrl::fromLocalFile(QDir::homePath());
+    dialogo.setSidebarUrls(pannello);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return QString();
     return dialogo.selectedFiles().constFirst();
