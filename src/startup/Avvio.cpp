@@ -19,7 +19,7 @@ FormAvvio* EseguiAvvio(Programma& programma)
     stato.rendiCorrenteUtentePredefinito();
     if (const auto avviso = stato.leggiProfiloUtente())
         Messaggi::informa(nullptr, *avviso);
-    if (const auto errore = CaricaLista(stato.TabellaFrasi, stato.ImpostazioniUtente.ListaInUso, stato.percorsi))
+    if (const auto errore = stato.caricaListaUtente())
         Messaggi::informa(nullptr, *errore);
     return programma.apriAvvio();
 }

@@ -190,10 +190,13 @@ private slots:
     }
 
 private:
-    // Each control lies wholly inside the window below the menu bar, and shows its text whole.
+    // Each control lies wholly inside the window below the menu bar, and shows its text whole; the menus'
+    // letters grow with the screen.
     void tuttoIntero(Schermata* s)
     {
-        const int sottoIlMenu = s->findChild<QMenuBar*>() ? s->findChild<QMenuBar*>()->geometry().bottom() + 1 : 0;
+        const QMenuBar* barra = s->findChild<QMenuBar*>();
+        QVERIFY(!barra || barra->fontMetrics().height() * 45 >= s->height());
+        const int sottoIlMenu = barra ? barra->geometry().bottom() + 1 : 0;
         const QRect finestra(0, sottoIlMenu, s->width(), s->height() - sottoIlMenu);
         int controlliVisti = 0;
         for (QWidget* c : s->area()->findChildren<QWidget*>()) {
@@ -205,12 +208,13 @@ private:
             QVERIFY2(serve.boundedTo(ha) == serve, qPrintable(c->objectName()));
             if (auto* etichetta = qobject_cast<QLabel*>(c))
                 QCOMPARE(mostrato(etichetta->text(), etichetta->textFormat()), etichetta->text());
-            // The tooltips of a grid's or a list's first row show their cells' texts.
+            // The tooltips of a grid's or a list's first row show their cells' texts (a picture's, its whole path).
             auto* vista = qobject_cast<QAbstractItemView*>(c);
             for (int k = 0; vista && k < vista->model()->columnCount(); ++k) {
                 const QModelIndex cella = vista->model()->index(0, k);
                 if (const QString suggerimento = cella.data(Qt::ToolTipRole).toString(); !suggerimento.isEmpty())
-                    QCOMPARE(mostrato(suggerimento, Qt::AutoText), cella.data().toString());
+                    QVERIFY2(mostrato(suggerimento, Qt::AutoText).endsWith(cella.data().toString()),
+                             qPrintable(suggerimento));
             }
             // A grid shows all its columns side by side, every row number whole, every row a whole line high.
             if (auto* griglia = qobject_cast<FlexGrid*>(c)) {
