@@ -22,6 +22,8 @@ bool salva(QWidget* genitore, StatoProgramma& stato)
         if (!tieniQueste) {
             if (const std::optional<QString> avviso = stato.leggiProfiloUtente())
                 Messaggi::informa(genitore, *avviso);
+            if (const std::optional<QString> errore = stato.caricaListaUtente())
+                Messaggi::informa(genitore, *errore); // the list the other computer chose
             return true;
         }
         esito = stato.salvaProfiloUtente(true, &errore);
