@@ -1,27 +1,17 @@
 // The exercise screen: from a click on "avanti" to the next statement painted (goal: at most 5 ms), and a
 // new item whose picture is a 4000 × 3000 JPEG, shown fitted (goal: at most 50 ms; full decode beside it).
 #include "Cronometro.h"
+#include "ProgrammaMisurato.h"
 #include "exercise/Form1.h"
-#include "exercise/SuonoFeedback.h"
-#include "home/Programma.h"
-#include "storage/StatoProgramma.h"
-#include "support/Messaggi.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QImageReader>
 #include <QPainter>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
 namespace {
-class SenzaSuoni : public SuonoFeedback {
-public:
-    void suona(const QString&) override {}
-};
-
 void riga(TabellaFrasi& tabella, int numero, const QString& stimolo, qint16 codice)
 {
     tabella.Testo(numero, 0) = stimolo;
@@ -52,19 +42,13 @@ void creaFoto(const QString& percorso)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication applicazione(argc, argv);
-    Messaggi::Prova::intercetta(true);
-    QTemporaryDir cartella;
-    const QString programma = cartella.filePath(QStringLiteral("programma/"));
-    QDir().mkpath(programma + QStringLiteral("immagini"));
-    const QString foto = programma + QStringLiteral("immagini/foto.jpg");
+    ProgrammaMisurato programma(argc, argv);
+    QDir().mkpath(programma.cartellaProgramma() + QStringLiteral("immagini"));
+    const QString foto = programma.cartellaProgramma() + QStringLiteral("immagini/foto.jpg");
     creaFoto(foto);
-
-    StatoProgramma stato(Percorsi(programma, cartella.filePath(QStringLiteral("Lumio")), cartella.path()));
+    StatoProgramma& stato = programma.stato;
     stato.ImpostazioniUtente.ColoreCasuale = false;
-    SenzaSuoni suoni;
-    Programma hub(stato, suoni);
+    Programma& hub = programma.hub;
 
     // Text items: "avanti" leads to the next statement.
     stato.TabellaFrasi.NumeroRighe = 1;
@@ -90,6 +74,5 @@ int main(int argc, char* argv[])
     std::printf("nuovo esercizio con foto 4000x3000 adattata: %6.2f ms   (obiettivo: al massimo 50 ms)\n",
                 nuovoConFoto);
     std::printf("  per confronto, decodifica completa della foto: %6.2f ms\n", decodificaCompleta);
-    hub.termina();
     return 0;
 }

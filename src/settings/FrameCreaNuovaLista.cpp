@@ -14,6 +14,7 @@
 
 #include <QButtonGroup>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,10 @@ constexpr int kRisposte = 3;
 
 const QString kSovrascrivere = QStringLiteral("Un file con questo nome esiste già. Sovrascriverlo?");
 
+// A stimulus of a few thousand characters is already a page, and a statement a line: a longer text would only
+// keep its box busy (one word of megabytes froze the editor for minutes).
+constexpr int kMassimoCaratteri = 4000;
+
 // The background of the editor, RGB 192, 255, 255.
 const QColor kSfondo(192, 255, 255);
 
@@ -69,7 +74,11 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* evento) override
     {
-        if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        // A letter typed into a full box is refused, as a line box does; shortcuts still work.
+        const bool pieno = document()->characterCount() > kMassimoCaratteri && !textCursor().hasSelection() &&
+                           !(evento->modifiers() & Qt::ControlModifier) && !evento->text().isEmpty() &&
+                           evento->text().front().isPrint();
+        if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter || pieno) {
             evento->ignore();
             return;
         }
@@ -82,6 +91,14 @@ protected:
         for (const QChar fine :
              {QChar(u'\n'), QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
             testo.replace(fine, u' ');
+        const qsizetype posto =
+            kMassimoCaratteri - (document()->characterCount() - 1) + textCursor().selectedText().size();
+        if (testo.size() > posto) {
+            testo.truncate(std::max<qsizetype>(posto, 0));
+            Messaggi::informa(window(), QStringLiteral("Lo stimolo può avere al massimo %1 caratteri: il testo "
+                                                       "incollato è stato accorciato.")
+                                            .arg(kMassimoCaratteri));
+        }
         insertPlainText(testo);
     }
 };
@@ -158,6 +175,7 @@ FrameCreaNuovaLista::FrameCreaNuovaLista(Programma& programma, Schermata& dialog
     for (int colonna = 1; colonna < kColonne; ++colonna) {
         const int alto = kPrimaFrase + (colonna - 1) * kPassoFrasi;
         auto* frase = new QLineEdit(this);
+        frase->setMaxLength(kMassimoCaratteri);
         frase->setObjectName(QStringLiteral("Text1_%1").arg(colonna));
         frase->setAccessibleName(QStringLiteral("Frase %1").arg(colonna));
         arial(frase, 12);
@@ -230,12 +248,32 @@ QString FrameCreaNuovaLista::testoDi(int colonna) const
 
 void FrameCreaNuovaLista::impostaTesto(int colonna, const QString& testo)
 {
+    // Cut before the box gets it: laying out the whole text is what would keep the editor busy.
+    const QString mostrato = testo.left(kMassimoCaratteri);
+    if (mostrato.size() < testo.size())
+        m_accorciati << colonna;
     if (auto* stimolo = qobject_cast<QPlainTextEdit*>(Text1[colonna])) {
-        if (testoDi(colonna) != testo)
-            stimolo->setPlainText(testo);
+        if (testoDi(colonna) != mostrato)
+            stimolo->setPlainText(mostrato);
         return;
     }
-    static_cast<QLineEdit*>(Text1[colonna])->setText(testo);
+    static_cast<QLineEdit*>(Text1[colonna])->setText(mostrato);
+}
+
+void FrameCreaNuovaLista::avvisaAccorciati(int riga)
+{
+    if (m_accorciati.isEmpty())
+        return;
+    QStringList testi;
+    for (const int colonna : std::as_const(m_accorciati))
+        testi << (colonna ? QStringLiteral("la frase %1").arg(colonna) : QStringLiteral("lo stimolo"));
+    m_accorciati.clear();
+    Messaggi::informa(window(), QStringLiteral("Nell'esercizio %1 sono troppo lunghi per l'editor: %2.\r\n"
+                                               "Ne restano i primi %3 caratteri; se salvi la lista, saranno salvati "
+                                               "così.")
+                                    .arg(riga)
+                                    .arg(testi.join(QStringLiteral(", ")))
+                                    .arg(kMassimoCaratteri));
 }
 
 int FrameCreaNuovaLista::rigaCorrente() const
@@ -370,8 +408,14 @@ void FrameCreaNuovaLista::CommandSalvaLista_Click()
     if (lista.isEmpty())
         return; // a cancel writes nothing, not even over the list in use
     const QString suDisco = Percorsi::risoltoSenzaMaiuscole(lista);
-    if (Modulo1::EsisteFile(suDisco) &&
-        !Messaggi::chiedi(window(), kSovrascrivere + QStringLiteral("\r\n") + QDir::toNativeSeparators(suDisco)))
+    QString domanda = kSovrascrivere + QStringLiteral("\r\n") + QDir::toNativeSeparators(suDisco);
+    const TabellaFrasi& tabella = stato.TabellaFrasi;
+    if (!tabella.listaIncompleta.isEmpty() && QFileInfo(suDisco) == QFileInfo(tabella.listaIncompleta))
+        domanda += QStringLiteral("\r\nAttenzione: quel file non è stato caricato per intero (ha più di %1 "
+                                  "esercizi, o una parte danneggiata). Se lo sovrascrivi, gli esercizi che non sono "
+                                  "stati caricati andranno persi.")
+                       .arg(TabellaFrasi::kUltimaRiga);
+    if (Modulo1::EsisteFile(suDisco) && !Messaggi::chiedi(window(), domanda))
         return;
     if (const auto errore = SalvaFile(stato.TabellaFrasi, lista)) {
         Messaggi::errore(window(), *errore); // the list in use stays: the table is not in that file
@@ -438,6 +482,7 @@ void FrameCreaNuovaLista::mostraRiga(int riga)
         else
             svuotaScelta(m_gruppi[colonna]);
     }
+    avvisaAccorciati(riga);
 }
 
 // What the teacher puts on the row shown beyond the list's end (after "Svuota lista", in an empty list) is part

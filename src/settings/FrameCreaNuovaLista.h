@@ -81,7 +81,9 @@ private:
     void mostraPosizione();
     void rigaModificata();
     void impostaTitolo(const QString& titolo);
+    // Puts the text in its box, cut to what a box holds; a cut one is told by avvisaAccorciati.
     void impostaTesto(int colonna, const QString& testo);
+    void avvisaAccorciati(int riga);
     int rigaCorrente() const;
 
     Programma& m_programma;
@@ -91,4 +93,5 @@ private:
     QString m_nomeImmagine;
     double m_rapporto = 1; // the editor's size to its design size
     bool m_mostrandoRiga = false;
+    QList<int> m_accorciati; // the boxes whose text was cut, not yet told
 };

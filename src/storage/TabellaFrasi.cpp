@@ -41,6 +41,7 @@ std::optional<QString> CaricaLista(TabellaFrasi& tabella, const QString& listaSc
     tabella.NumeroRighe = 0;
     tabella.listaCaricata = listaScelta;
     const QString file = Percorsi::risoltoSenzaMaiuscole(listaInUso);
+    tabella.listaIncompleta = file; // until the whole file is read
     const std::optional<QString> contenuto = TestoAnsi::leggiFile(file, kMassimoByteLista);
     if (!contenuto)
         return QStringLiteral("Non è stato possibile aprire la lista di frasi \"%1\"%2.\r\n"
@@ -83,6 +84,7 @@ std::optional<QString> CaricaLista(TabellaFrasi& tabella, const QString& listaSc
         }
         tabella.NumeroRighe = static_cast<qint16>(riga);
     }
+    tabella.listaIncompleta.clear();
     return std::nullopt;
 }
 
@@ -100,7 +102,9 @@ std::optional<QString> SalvaFile(TabellaFrasi& tabella, const QString& listaInUs
         }
     }
     std::optional<QString> errore = TestoAnsi::scriviRighe(Percorsi::risoltoSenzaMaiuscole(listaInUso), righe);
-    if (!errore)
+    if (!errore) {
         tabella.listaCaricata = listaInUso;
+        tabella.listaIncompleta.clear();
+    }
     return errore;
 }

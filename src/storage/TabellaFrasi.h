@@ -26,6 +26,9 @@ public:
     // The list file the rows were loaded from or last saved to, as the profile names it ("" after the editor
     // emptied the table); none before the first load.
     std::optional<QString> listaCaricata;
+    // The file of the last load when it was not read whole (more rows than the table holds, a damaged row, too
+    // large): it holds what the table lacks, which a save over it would drop. Empty otherwise.
+    QString listaIncompleta;
 
 private:
     struct Cella {

@@ -272,6 +272,41 @@ private slots:
         QVERIFY(Messaggi::Prova::mostrati().first().contains(QStringLiteral("1000")));
     }
 
+    // A list of more items than the editor holds is not saved over without saying that the rest would be lost.
+    void listaNonCaricataPerIntero()
+    {
+        const QByteArray piuDiMille = iniziale().repeated(501);
+        AmbienteProva::scrivi(nelleListe(QStringLiteral("mille.txt")), piuDiMille);
+        for (int volta = 0; volta < 2; ++volta)
+            CommDlgs::Prova::rispondiFile(nelleListe(QStringLiteral("mille.txt")));
+        esegui(QStringLiteral("carica"));
+        Messaggi::Prova::rispostaSuccessiva(false);
+        esegui(QStringLiteral("salva"));
+        QCOMPARE(Messaggi::Prova::mostrati().size(), 2); // what the load read, and the question
+        QVERIFY(Messaggi::Prova::mostrati().last().contains(QStringLiteral("non è stato caricato per intero")));
+        QCOMPARE(AmbienteProva::leggi(nelleListe(QStringLiteral("mille.txt"))), piuDiMille);
+    }
+
+    // A text longer than a box holds (a word of megabytes kept the editor busy for minutes) is cut to 4000
+    // characters when its item is shown, and the teacher is told; so is a stimulus pasted too long, and a full
+    // stimulus box takes no further letter.
+    void testoTroppoLungo()
+    {
+        const QString parola(100000, u'a');
+        m_p->metti(1, parola, 1, {QStringLiteral("0") + parola, QStringLiteral("0breve")});
+        m_e->CommandCreaLista_Click();
+        QCOMPARE((QList<qsizetype>{m_e->testoDi(0).size(), m_e->testoDi(1).size(), tabella().Testo(1, 0).size(),
+                                   tabella().Testo(1, 1).size(), tabella().Testo(1, 2).size()}),
+                 (QList<qsizetype>{4000, 4000, 4000, 4000, 5}));
+        QCOMPARE(Messaggi::Prova::mostrati(),
+                 QStringList{"Nell'esercizio 1 sono troppo lunghi per l'editor: lo stimolo, la frase 1.\r\nNe "
+                             "restano i primi 4000 caratteri; se salvi la lista, saranno salvati così."});
+        esegui(QStringLiteral("incolla 0 altro"));
+        esegui(QStringLiteral("scrivi 0 x"));
+        QCOMPARE(m_e->testoDi(0).size(), 4000);
+        QCOMPARE(Messaggi::Prova::mostrati().size(), 2);
+    }
+
     // The chooser lists the pictures of the folder, each thumbnail upright and in proportion; a double click
     // stores the bare name and fits the picture into the stimulus box (321 × 161 at (24, 24) at design size).
     void sceltaImmagine_data()
