@@ -221,7 +221,10 @@ private slots:
         for (const TestoDaDire& parola : std::as_const(annotata->dette))
             attese += ascolta(SintesiVoce::istanza().sintetizza(parola).pcm, 0.5).forti;
         const QString numeri = QStringLiteral("%1 words said, %2 heard, %3 of %4 loud windows")
-                                   .arg(annotata->dette.size()).arg(ascolto.parole).arg(ascolto.forti).arg(attese);
+                                   .arg(annotata->dette.size())
+                                   .arg(ascolto.parole)
+                                   .arg(ascolto.forti)
+                                   .arg(attese);
         if (quarti >= 4) {
             QVERIFY2(ascolto.parole >= annotata->dette.size(), qPrintable(numeri));
             QVERIFY2(ascolto.forti * 10 >= attese * 8, qPrintable(numeri));

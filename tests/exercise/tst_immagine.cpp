@@ -50,7 +50,7 @@ private slots:
     }
 
     // A drawing is shown only when it names nothing outside itself, whatever its file's name; Qt would open the
-    // files it names (a FIFO there would stop the program for ever). The files named here are harmless.
+    // files it names (a FIFO there would stop the program for ever). The photo named here is harmless.
     void disegnoSoloSeAutonomo_data()
     {
         QTest::addColumn<QString>("disegno");
@@ -79,7 +79,6 @@ private slots:
         QFETCH(bool, mostrato);
         QTemporaryDir cartella;
         AmbienteProva::scrivi(cartella.filePath(QStringLiteral("foto.jpg")), AmbienteProva::jpeg({4, 2}));
-        AmbienteProva::scrivi(cartella.filePath(QStringLiteral("stile.css")), "rect { fill: red; }");
         const QString percorso = cartella.filePath(QStringLiteral("disegno.png"));
         AmbienteProva::scrivi(percorso, disegno.toUtf8());
         const Immagine::Adattata adattata = Immagine::leggi(percorso, {QRect(0, 0, 80, 40), 0, 40, 80, true});

@@ -172,7 +172,7 @@ private slots:
     }
 
     // Every default; a file that is there but damaged is told and kept. A FIFO nobody writes gives the
-    // defaults at once, not a wait for ever.
+    // defaults at once, not a wait for ever; a link to a profile elsewhere is told, and neither read nor copied.
     void difettosoOMancanteDaIPredefiniti_data()
     {
         QTest::addColumn<QByteArray>("contenuto"); // null: no file
@@ -184,6 +184,7 @@ private slots:
         QTest::newRow("file vuoto") << QByteArray("");
         QTest::newRow("file mancante") << QByteArray();
         QTest::newRow("fifo") << QByteArray("fifo");
+        QTest::newRow("collegamento a un profilo altrove") << QByteArray("->");
     }
     void difettosoOMancanteDaIPredefiniti()
     {
@@ -191,12 +192,21 @@ private slots:
         ImpostazioniUtente predefinite;
         ModuloPerIni::ImpostazioniPredefinite(predefinite, m_ambiente.percorsi());
         const bool fifo = contenuto == "fifo";
+        const bool collegamento = contenuto == "->";
         if (fifo)
             AmbienteProva::creaFifo(m_letto);
-        QCOMPARE(dalFile(fifo ? QByteArray() : contenuto, fifo), predefinite);
-        if (!fifo)
+        else if (collegamento) {
+            AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("giudizi.ini")), kProfilo);
+            QVERIFY(QFile::link(m_ambiente.file(QStringLiteral("giudizi.ini")), m_letto));
+        }
+        const bool speciale = fifo || collegamento;
+        QCOMPARE(dalFile(speciale ? QByteArray() : contenuto, speciale), predefinite);
+        if (!speciale)
             QCOMPARE(AmbienteProva::leggi(m_letto), contenuto);
-        verificaCopia(contenuto, !contenuto.isNull() && !fifo);
+        if (collegamento) // told, and neither read nor copied
+            QVERIFY(m_avviso->contains(QStringLiteral("collegamento")) && !QFile::exists(m_letto + ".danneggiato"));
+        else
+            verificaCopia(contenuto, !contenuto.isNull() && !fifo);
     }
 
     // The same damage read again keeps its one copy; another damage never replaces an older copy.
@@ -243,21 +253,6 @@ private slots:
         QVERIFY2(scritto.isNull() == (errore && errore->contains(valore)), qPrintable(errore.value_or(QString())));
         if (!scritto.isNull())
             QCOMPARE(dalFile(conRiga(riga, scritto)), impostazioni);
-    }
-
-    // A profile that is a link to another file is neither read nor copied beside itself, and the teacher is told.
-    // (That no save writes through it, tst_testoansi shows.)
-    void collegamentoMaiSeguito()
-    {
-        const QString altrove = m_ambiente.file(QStringLiteral(".bashrc"));
-        AmbienteProva::scrivi(altrove, kProfilo);
-        QVERIFY(QFile::link(altrove, m_letto));
-        ImpostazioniUtente predefinite;
-        ModuloPerIni::ImpostazioniPredefinite(predefinite, m_ambiente.percorsi());
-        QCOMPARE(dalFile(QByteArray(), true), predefinite);
-        QVERIFY2(m_avviso && m_avviso->contains(QStringLiteral("collegamento")), qPrintable(m_avviso.value_or("")));
-        QCOMPARE(QDir(m_ambiente.percorsi().cartellaUtenti()).entryList(QDir::Files | QDir::System),
-                 QStringList{QStringLiteral("letto.ini")});
     }
 
     void nomeSenzaRiguardoAlleMaiuscole()

@@ -125,8 +125,7 @@ private slots:
         QTest::newRow("lista piccola, tmpfs pieno") << s << "tmpfs pieno" << 20 << "Il disco è pieno";
         QTest::newRow("profilo, sola lettura") << s << "tmpfs di sola lettura" << -1 << "permesso";
         // What a link leads to is never written: the old file there stays whole, and the link stays a link.
-        QTest::newRow("profilo, collegamento") << s << "collegamento" << -1 << "collegamento";
-        QTest::newRow("lista, collegamento") << s << "collegamento" << 2 << "collegamento";
+        QTest::newRow("collegamento") << s << "collegamento" << -1 << "collegamento";
     }
     void salvataggioFallito()
     {

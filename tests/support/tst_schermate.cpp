@@ -7,7 +7,6 @@
 #include "results/FormEserciziEseguiti.h"
 #include "settings/FormConfigura.h"
 #include "settings/FrameCreaNuovaLista.h"
-#include "settings/SceltaImmagine.h"
 #include "startup/FormAvvio.h"
 #include "support/AmbienteProva.h"
 #include "support/FormInfo.h"
@@ -18,7 +17,6 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -108,13 +106,12 @@ private slots:
     void initTestCase()
     {
         QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
-        qputenv("XDG_CACHE_HOME", m_ambiente.file(QStringLiteral("cache")).toLocal8Bit()); // the thumbnails
     }
     void cleanup() { m_p.reset(); }
 
     // The exercise shows a story far longer than any box holds at 28 points; the home screen, two pupils, one
     // with a long name; the record, as many statements as it holds, that story among them. The story, the
-    // name, the list's path and a picture's name hold what looks like markup, and is none.
+    // name and the list's path hold what looks like markup, and is none.
     void tuttoSulloSchermo_data()
     {
         QTest::addColumn<QString>("schermata");
@@ -138,8 +135,6 @@ private slots:
             QStringLiteral("Se a<b e c>d, il gatto <i>Micio</i> salta sul tetto rosso. ").repeated(13);
         m_p->metti(1, lungo, 1, {QStringLiteral("0") + lungo});
         m_p->imp().ListaInUso = QStringLiteral("/scuola/<b>liste</b>.txt");
-        AmbienteProva::scrivi(stato.percorsi.cartellaImmagini() + QStringLiteral("a<b e c>d.jpg"),
-                              AmbienteProva::jpeg({40, 30}));
         QDir().mkpath(stato.percorsi.cartellaUtenti());
         for (const QString nome : {QStringLiteral("Maria <b>Margherita"), QStringLiteral("Leo")})
             QVERIFY(!ModuloPerIni::SalvaUtente(m_p->imp(), stato.percorsi.profiloUtente(nome)));
@@ -185,7 +180,6 @@ private slots:
         QVERIFY(editor->Command2->isVisible());
         tuttoIntero(s);
         editor->Command2->click();
-        QTRY_VERIFY(!editor->Frame10->inCostruzione() && editor->Frame10->ListView1->count() == 1);
         tuttoIntero(s);
     }
 
@@ -208,13 +202,12 @@ private:
             QVERIFY2(serve.boundedTo(ha) == serve, qPrintable(c->objectName()));
             if (auto* etichetta = qobject_cast<QLabel*>(c))
                 QCOMPARE(mostrato(etichetta->text(), etichetta->textFormat()), etichetta->text());
-            // The tooltips of a grid's or a list's first row show their cells' texts (a picture's, its whole path).
+            // The tooltips of a grid's first row show their cells' texts.
             auto* vista = qobject_cast<QAbstractItemView*>(c);
             for (int k = 0; vista && k < vista->model()->columnCount(); ++k) {
                 const QModelIndex cella = vista->model()->index(0, k);
                 if (const QString suggerimento = cella.data(Qt::ToolTipRole).toString(); !suggerimento.isEmpty())
-                    QVERIFY2(mostrato(suggerimento, Qt::AutoText).endsWith(cella.data().toString()),
-                             qPrintable(suggerimento));
+                    QCOMPARE(mostrato(suggerimento, Qt::AutoText), cella.data().toString());
             }
             // A grid shows all its columns side by side, every row number whole, every row a whole line high.
             if (auto* griglia = qobject_cast<FlexGrid*>(c)) {
