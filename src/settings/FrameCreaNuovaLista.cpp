@@ -266,14 +266,17 @@ void FrameCreaNuovaLista::avvisaAccorciati(int riga)
         return;
     QStringList testi;
     for (const int colonna : std::as_const(m_accorciati))
-        testi << (colonna ? QStringLiteral("la frase %1").arg(colonna) : QStringLiteral("lo stimolo"));
+        testi << (colonna ? QStringLiteral("della frase %1").arg(colonna) : QStringLiteral("dello stimolo"));
     m_accorciati.clear();
-    Messaggi::informa(window(), QStringLiteral("Nell'esercizio %1 sono troppo lunghi per l'editor: %2.\r\n"
-                                               "Ne restano i primi %3 caratteri; se salvi la lista, saranno salvati "
-                                               "così.")
-                                    .arg(riga)
-                                    .arg(testi.join(QStringLiteral(", ")))
-                                    .arg(kMassimoCaratteri));
+    const QString quali = testi.size() == 1 ? testi.first()
+                                            : testi.mid(0, testi.size() - 1).join(QStringLiteral(", ")) +
+                                                  QStringLiteral(" e ") + testi.last();
+    const QString avviso =
+        testi.size() == 1 ? QStringLiteral("Nell'esercizio %1 il testo %2 è troppo lungo per l'editor: ne restano i "
+                                           "primi %3 caratteri, e se salvi la lista sarà salvato così.")
+                          : QStringLiteral("Nell'esercizio %1 i testi %2 sono troppo lunghi per l'editor: di ciascuno "
+                                           "restano i primi %3 caratteri, e se salvi la lista saranno salvati così.");
+    Messaggi::informa(window(), avviso.arg(riga).arg(quali).arg(kMassimoCaratteri));
 }
 
 int FrameCreaNuovaLista::rigaCorrente() const

@@ -294,9 +294,10 @@ private slots:
         QCOMPARE((QList<qsizetype>{m_e->testoDi(0).size(), m_e->testoDi(1).size(), tabella().Testo(1, 0).size(),
                                    tabella().Testo(1, 1).size(), tabella().Testo(1, 2).size()}),
                  (QList<qsizetype>{4000, 4000, 4000, 4000, 5}));
-        QCOMPARE(Messaggi::Prova::mostrati(),
-                 QStringList{"Nell'esercizio 1 sono troppo lunghi per l'editor: lo stimolo, la frase 1.\r\nNe "
-                             "restano i primi 4000 caratteri; se salvi la lista, saranno salvati così."});
+        QCOMPARE(
+            Messaggi::Prova::mostrati(),
+            QStringList{"Nell'esercizio 1 i testi dello stimolo e della frase 1 sono troppo lunghi per l'editor: di "
+                        "ciascuno restano i primi 4000 caratteri, e se salvi la lista saranno salvati così."});
         esegui(QStringLiteral("incolla 0 altro"));
         esegui(QStringLiteral("scrivi 0 x"));
         QCOMPARE(m_e->testoDi(0).size(), 4000);
