@@ -2,11 +2,14 @@
 // is one step however long it lasts, taps and bounces are no steps, silent rounds pause the scanning. Runs on
 // the Xvfb that scripts/test starts (ORDIPARO_DISPLAY_X).
 #include "exercise/Form1.h"
+#include "home/FormMenu.h"
+#include "startup/FormAvvio.h"
 #include "support/AmbienteProva.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
@@ -40,12 +43,30 @@ class TestScansioneX11 : public QObject {
     std::unique_ptr<ProgrammaProva> m_p;
     Form1* m_s = nullptr;
 
-    // The space key pressed or let go, then the events let in for the given time.
-    void sensore(bool giu, int attesaMs)
+    // The space key (or another) pressed or let go, then the events let in as they come for the given time, as
+    // on a busy computer: a repeated key's release and press then often reach the program apart.
+    void sensore(bool giu, int attesaMs, KeySym tasto = XK_space)
     {
-        XTestFakeKeyEvent(m_x, XKeysymToKeycode(m_x, XK_space), giu ? True : False, CurrentTime);
+        XTestFakeKeyEvent(m_x, XKeysymToKeycode(m_x, tasto), giu ? True : False, CurrentTime);
         XFlush(m_x);
-        QTest::qWait(attesaMs);
+        for (QDeadlineTimer fine(attesaMs); !fine.hasExpired();)
+            QTest::qWait(1);
+    }
+    // A switch held as long as a pupil holds it, the key repeating briskly as some keyboards do.
+    void tieni(KeySym tasto, int ms)
+    {
+        XAutoRepeatOn(m_x);
+        XkbSetAutoRepeatRate(m_x, XkbUseCoreKbd, 250, 2);
+        sensore(true, ms, tasto);
+        sensore(false, 300, tasto);
+    }
+    // The start screen of a profile in the mode given, active.
+    FormAvvio* avvia(int modalita)
+    {
+        m_p->imp().ModalitaInput = static_cast<qint16>(modalita);
+        FormAvvio* avvio = m_p->programma.apriAvvio();
+        avvio->activateWindow();
+        return QTest::qWaitForWindowActive(avvio) ? avvio : nullptr;
     }
     // The exercise with three answers in the mode given, active.
     bool apri(int modalita)
@@ -79,6 +100,63 @@ private slots:
         m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
     }
     void cleanup() { m_p.reset(); }
+
+    // The start screen obeys the pupil's switches: either one starts, once, when let go after however long a hold;
+    // the home screen opens with its first button lit and stays on it.
+    void avvioConUnSensore_data()
+    {
+        QTest::addColumn<int>("modalita");
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<int>("tenutoMs");
+        QTest::newRow("manuale, spazio tenuto") << 1 << int(XK_space) << 1500;
+        QTest::newRow("manuale, invio") << 1 << int(XK_Return) << 100;
+        QTest::newRow("automatica, spazio tenuto") << 2 << int(XK_space) << 1500;
+    }
+    void avvioConUnSensore()
+    {
+        QFETCH(int, modalita);
+        QFETCH(int, tasto);
+        QFETCH(int, tenutoMs);
+        QVERIFY(avvia(modalita));
+        XAutoRepeatOn(m_x);
+        XkbSetAutoRepeatRate(m_x, XkbUseCoreKbd, 250, 2);
+        sensore(true, tenutoMs, KeySym(tasto));
+        QVERIFY(!m_p->programma.formMenu()); // not while the switch is down
+        sensore(false, 300, KeySym(tasto));
+        FormMenu* menu = m_p->programma.formMenu();
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(accesi({menu->Command1[0], menu->Command1[1]}, m_p->imp().ColoreBottoneSelezionato), "0");
+        QVERIFY(!m_p->programma.form1());
+    }
+
+    // A pupil with two switches and the cursive letters goes from the start screen to the fifth statement,
+    // holding each switch as long as a pupil does, and never lands on "esci".
+    void dallAvvioAllaQuintaAffermazione()
+    {
+        QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
+        m_p->imp().StileLettere = QStringLiteral("corsivo");
+        m_p->imp().FontTesto = QStringLiteral("Indis1");
+        m_p->imp().TipoRisposte = 1;
+        QVERIFY(!CaricaLista(m_p->stato->TabellaFrasi, m_p->imp().ListaInUso, m_p->stato->percorsi));
+        QVERIFY(avvia(1));
+        tieni(XK_space, 1000);
+        FormMenu* menu = m_p->programma.formMenu();
+        QVERIFY(menu);
+        QCOMPARE(accesi({menu->Command1[0], menu->Command1[1]}, m_p->imp().ColoreBottoneSelezionato), "0");
+        tieni(XK_Return, 1000);
+        Form1* s = m_p->programma.form1();
+        QVERIFY(s && QTest::qWaitForWindowActive(s));
+        while (m_p->stato->RegistroEsercizi.NumeroEseguiti() < 5) {
+            for (int passo = m_p->stato->TabellaFrasi.Codice(s->RigaCorrente(), s->ColonnaCorrente()); passo > 0;
+                 --passo)
+                tieni(XK_space, 700);
+            tieni(XK_Return, 700); // the right answer
+            QCOMPARE(s->ContaErrati(), 0);
+            tieni(XK_Return, 700); // "avanti"
+        }
+        QCOMPARE(s->ContaEsatti(), 4);
+        QVERIFY(s->isVisible());
+    }
 
     // Held for a second and a half with a brisk repeat, hundreds of release/press pairs, some that Qt does not
     // flag: each of five presses moves the manual highlight once.
