@@ -59,28 +59,31 @@ int avvioOrdiparo(int argc, char* argv[], const QString& cartella)
     return 0;
 }
 
-// Milliseconds from launch to each time the process prints, median over kVolte fresh processes.
-std::vector<double> mediane(const QString& programma, const QStringList& argomenti)
-{
-    std::vector<std::vector<double>> tempi;
-    for (int i = 0; i < kVolte; ++i) {
+// A program timed from outside: milliseconds from launch to each line it prints, over fresh processes.
+struct Lancio {
+    QString programma;
+    QStringList argomenti; // "%n" is the run's number
+    std::vector<std::vector<double>> tempi = {};
+
+    void misura(int volta)
+    {
         QProcess processo;
         const qint64 lancio = adessoUs();
-        processo.start(programma, QStringList(argomenti).replaceInStrings(QStringLiteral("%n"), QString::number(i)));
+        processo.start(programma,
+                       QStringList(argomenti).replaceInStrings(QStringLiteral("%n"), QString::number(volta)));
         processo.waitForFinished();
         const QList<QByteArray> righe = processo.readAllStandardOutput().trimmed().split('\n');
-        for (qsizetype r = 0; r < righe.size(); ++r) {
-            tempi.resize(std::max<size_t>(tempi.size(), r + 1));
+        tempi.resize(std::max<size_t>(tempi.size(), righe.size()));
+        for (qsizetype r = 0; r < righe.size(); ++r)
             tempi[r].push_back((righe[r].toLongLong() - lancio) / 1000.0);
-        }
     }
-    std::vector<double> risultato;
-    for (std::vector<double>& serie : tempi) {
+    double mediana(size_t riga)
+    {
+        std::vector<double>& serie = tempi.at(riga);
         std::sort(serie.begin(), serie.end());
-        risultato.push_back(serie[serie.size() / 2]);
+        return serie[serie.size() / 2];
     }
-    return risultato;
-}
+};
 
 void preparaProgramma(const QString& cartella)
 {
@@ -104,17 +107,23 @@ int main(int argc, char* argv[])
     for (int i = 0; i < kVolte; ++i)
         preparaProgramma(cartella.filePath(QStringLiteral("avvio%1").arg(i)));
     const QString finestra = QStringLiteral(ORDIPARO_FINESTRA_NUDA);
-    const double nuda = mediane(finestra, {QStringLiteral("nuda")}).at(0);
-    const double conTesto = mediane(finestra, {QStringLiteral("testo")}).at(0);
-    const std::vector<double> avvio = mediane(QCoreApplication::applicationFilePath(),
-                                              {QStringLiteral("avvio"), cartella.filePath(QStringLiteral("avvio%n"))});
-    if (avvio.size() < 2)
+    Lancio nuda{finestra, {QStringLiteral("nuda")}};
+    Lancio conTesto{finestra, {QStringLiteral("testo")}};
+    Lancio avvio{QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("avvio"), cartella.filePath(QStringLiteral("avvio%n"))}};
+    // In turns, so that a computer busy with something else slows each alike.
+    for (int volta = 0; volta < kVolte; ++volta) {
+        for (Lancio* lancio : {&nuda, &conTesto, &avvio})
+            lancio->misura(volta);
+    }
+    if (avvio.tempi.size() < 2)
         return 1;
-    std::printf("dal lancio alla schermata iniziale:  %7.2f ms\n", avvio[0]);
-    std::printf("dal lancio a una finestra Qt vuota:  %7.2f ms\n", nuda);
-    std::printf("rapporto: %.2f   (obiettivo: al massimo 2)\n", avvio[0] / nuda);
-    std::printf("per confronto, finestra Qt con un pulsante scritto: %7.2f ms (rapporto %.2f)\n", conTesto,
-                avvio[0] / conTesto);
-    std::printf("avvio completo, suoni e voce pronti:                %7.2f ms\n", avvio[1]);
+    const double schermata = avvio.mediana(0);
+    std::printf("dal lancio alla schermata iniziale:  %7.2f ms\n", schermata);
+    std::printf("dal lancio a una finestra Qt vuota:  %7.2f ms\n", nuda.mediana(0));
+    std::printf("rapporto: %.2f   (obiettivo: al massimo 2)\n", schermata / nuda.mediana(0));
+    std::printf("per confronto, finestra Qt con un pulsante scritto: %7.2f ms (rapporto %.2f)\n", conTesto.mediana(0),
+                schermata / conTesto.mediana(0));
+    std::printf("avvio completo, suoni e voce pronti:                %7.2f ms\n", avvio.mediana(1));
     return 0;
 }

@@ -1,6 +1,7 @@
 // Pictures drawn for the program: icons, the large arrow pointer and pictures that fit their box.
 #include "support/Grafica.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -9,6 +10,39 @@ constexpr int kLatoCursore = 32;
 constexpr QPoint kPuntaCursore(1, 1);
 constexpr char kPuntiDisegno[] = "puntiDisegno";
 constexpr double kPuntiMinimi = 6;
+constexpr double kOpacitaDisabilitata = 0.4;
+
+// Our icons drawn from their vector picture at whatever size is asked. Qt's own engine for such icons is a
+// plugin, looked for and loaded while the first screen is being made.
+class IconaVettoriale : public QIconEngine {
+public:
+    explicit IconaVettoriale(QString risorsa) : m_risorsa(std::move(risorsa)) {}
+    void paint(QPainter* pittore, const QRect& riquadro, QIcon::Mode modo, QIcon::State) override
+    {
+        pittore->save();
+        if (modo == QIcon::Disabled)
+            pittore->setOpacity(kOpacitaDisabilitata);
+        QSvgRenderer(m_risorsa).render(pittore, riquadro);
+        pittore->restore();
+    }
+    QPixmap pixmap(const QSize& misura, QIcon::Mode modo, QIcon::State stato) override
+    {
+        QPixmap disegno(misura);
+        disegno.fill(Qt::transparent);
+        QPainter pittore(&disegno);
+        paint(&pittore, QRect(QPoint(0, 0), misura), modo, stato);
+        return disegno;
+    }
+    // The sizes a desktop asks for a window's icon.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+    QIconEngine* clone() const override { return new IconaVettoriale(m_risorsa); }
+
+private:
+    QString m_risorsa;
+};
 } // namespace
 
 namespace Grafica {
@@ -20,7 +54,7 @@ QIcon iconaProgramma()
 
 QIcon icona(const QString& risorsa)
 {
-    return QIcon(risorsa);
+    return QIcon(new IconaVettoriale(risorsa));
 }
 
 QCursor cursoreFreccia()
