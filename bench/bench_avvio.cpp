@@ -35,6 +35,7 @@ qint64 adessoUs()
 int avvioOrdiparo(int argc, char* argv[], const QString& cartella)
 {
     QApplication applicazione(argc, argv);
+    Avvio::LeggiCaratteriInParallelo();
     applicazione.setStyle(QStringLiteral("Fusion"));
     Messaggi::Prova::intercetta(true); // the first start's font message would wait for a click
     StatoProgramma stato(Percorsi(cartella + QStringLiteral("/programma/"), cartella + QStringLiteral("/Lumio"),

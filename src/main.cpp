@@ -17,6 +17,7 @@
 int main(int argc, char* argv[])
 {
     QApplication applicazione(argc, argv);
+    Avvio::LeggiCaratteriInParallelo();
     applicazione.setApplicationName(QStringLiteral("Ordiparo"));
     // One look on every desktop: the profile's button colours show the same everywhere.
     applicazione.setStyle(QStringLiteral("Fusion"));

@@ -86,7 +86,9 @@ void SuonoFeedbackQt::suona(const QString& percorso)
 
 void SuonoFeedbackQt::alimenta()
 {
-    if (!m_inCorso.uscita)
+    m_alimentazione.stop();
+    // An output the sound server has let go of takes nothing more.
+    if (!m_inCorso.uscita || m_inCorso.uscita->state() == QAudio::StoppedState)
         return;
     const qsizetype libero = m_inCorso.uscita->bytesFree() & ~qsizetype(1);
     const qsizetype quanti = std::min(libero, m_daScrivere.size() - m_scritti);
@@ -94,8 +96,6 @@ void SuonoFeedbackQt::alimenta()
         m_scritti += std::max<qint64>(0, m_inCorso.ingresso->write(m_daScrivere.constData() + m_scritti, quanti));
     if (m_scritti < m_daScrivere.size())
         m_alimentazione.start(kRiservaMs / 4);
-    else
-        m_alimentazione.stop();
 }
 
 bool SuonoFeedbackQt::staSuonando() const

@@ -9,8 +9,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QTimer>
 #include <QWindow>
+#include <QtConcurrent>
 
 namespace {
 constexpr int kAttesaMassimaMs = 1000;
@@ -46,6 +48,11 @@ private:
 } // namespace
 
 namespace Avvio {
+
+void LeggiCaratteriInParallelo()
+{
+    (void)QtConcurrent::run([] { QFontDatabase::families(); });
+}
 
 FormAvvio* EseguiAvvio(Programma& programma)
 {

@@ -9,6 +9,10 @@ class QWidget;
 
 namespace Avvio {
 
+// Reading the system's fonts takes milliseconds: it is done on another core, from the first moment, while the
+// program gets ready and makes the start screen, which needs them only to paint its caption.
+void LeggiCaratteriInParallelo();
+
 // The default user's profile, which the start screen follows; then the start screen, shown.
 FormAvvio* EseguiAvvio(Programma& programma);
 // The rest, once the start screen is on show, so that the pupil sees it without waiting for the disk: the

@@ -64,6 +64,7 @@ void FormAvvio::attivazione()
 {
     const ImpostazioniUtente& impostazioni = m_programma.stato.ImpostazioniUtente;
     occupaSchermo();
+    Image1->preparaDisegno();
     if (impostazioni.MouseDiSistema)
         Command1->setCursor(Qt::ArrowCursor);
     m_programma.stato.RegistroEsercizi.azzera();

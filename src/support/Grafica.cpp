@@ -1,9 +1,11 @@
 // Pictures drawn for the program: icons, the large arrow pointer and pictures that fit their box.
 #include "support/Grafica.h"
 
+#include <QFile>
 #include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtConcurrent>
 
 namespace {
 constexpr int kLatoCursore = 32;
@@ -96,15 +98,39 @@ void scalaCaratteri(QWidget* contenitore, double rapporto)
 
 } // namespace Grafica
 
-DisegnoSvg::DisegnoSvg(const QString& risorsa, QWidget* genitore)
-    : QWidget(genitore), m_disegno(new QSvgRenderer(risorsa, this))
-{}
+namespace {
+QImage disegna(const QByteArray& svg, QSize misura, qreal scala)
+{
+    QSvgRenderer disegno(svg);
+    QImage immagine(misura * scala, QImage::Format_ARGB32_Premultiplied);
+    immagine.setDevicePixelRatio(scala);
+    immagine.fill(Qt::transparent);
+    QSizeF occupato = disegno.defaultSize();
+    occupato.scale(misura, Qt::KeepAspectRatio);
+    QPainter pittore(&immagine);
+    const QPointF angolo((misura.width() - occupato.width()) / 2, (misura.height() - occupato.height()) / 2);
+    disegno.render(&pittore, QRectF(angolo, occupato));
+    return immagine;
+}
+} // namespace
+
+DisegnoSvg::DisegnoSvg(const QString& risorsa, QWidget* genitore) : QWidget(genitore)
+{
+    QFile file(risorsa);
+    if (file.open(QIODevice::ReadOnly))
+        m_svg = file.readAll();
+}
+
+void DisegnoSvg::preparaDisegno()
+{
+    m_preparato = QtConcurrent::run(disegna, m_svg, size(), devicePixelRatioF());
+}
 
 void DisegnoSvg::paintEvent(QPaintEvent*)
 {
-    QSizeF misura = m_disegno->defaultSize();
-    misura.scale(size(), Qt::KeepAspectRatio);
-    const QRectF riquadro(QPointF((width() - misura.width()) / 2, (height() - misura.height()) / 2), misura);
-    QPainter pittore(this);
-    m_disegno->render(&pittore, riquadro);
+    QImage immagine = m_preparato.isValid() ? m_preparato.result() : QImage();
+    if (immagine.deviceIndependentSize() != QSizeF(size()))
+        immagine = disegna(m_svg, size(), devicePixelRatioF());
+    m_preparato = QtFuture::makeReadyFuture(immagine); // kept for the repaints that follow
+    QPainter(this).drawImage(0, 0, immagine);
 }
