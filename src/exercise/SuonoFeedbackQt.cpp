@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QAudioFormat>
 #include <QAudioSink>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -19,14 +20,15 @@ constexpr qint64 kTolleranzaUs = 1'000'000; // a device that does not play does 
 
 SuonoFeedbackQt::SuonoFeedbackQt(QObject* genitore) : QObject(genitore)
 {
-    m_formato.setSampleRate(FileSuono::kFrequenza);
-    m_formato.setChannelCount(1);
-    m_formato.setSampleFormat(QAudioFormat::Int16);
+    QAudioFormat formato;
+    formato.setSampleRate(FileSuono::kFrequenza);
+    formato.setChannelCount(1);
+    formato.setSampleFormat(QAudioFormat::Int16);
     const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
-    if (!dispositivo.isNull() && dispositivo.isFormatSupported(m_formato)) {
+    if (!dispositivo.isNull() && dispositivo.isFormatSupported(formato)) {
         for (int i = 0; i < kUscite; ++i) {
-            auto* uscita = new QAudioSink(dispositivo, m_formato, this);
-            uscita->setBufferSize(m_formato.bytesForDuration(kRiservaMs * 1000));
+            auto* uscita = new QAudioSink(dispositivo, formato, this);
+            uscita->setBufferSize(formato.bytesForDuration(kRiservaMs * 1000));
             m_uscite << uscita;
         }
     }
@@ -67,7 +69,7 @@ void SuonoFeedbackQt::suona(const QString& percorso)
         QApplication::beep();
         return;
     }
-    m_durataUs = m_formato.durationForBytes(static_cast<qint32>(std::min<qsizetype>(pcm->size(), INT_MAX)));
+    m_durataUs = pcm->size() / 2 * 1'000'000LL / FileSuono::kFrequenza;
     m_orologio.start();
     if (m_inAttesa.isEmpty())
         apriUscite(); // asked again before the last one was opened: open one now

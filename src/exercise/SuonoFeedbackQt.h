@@ -6,7 +6,6 @@
 
 #include "exercise/SuonoFeedback.h"
 
-#include <QAudioFormat>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QHash>
@@ -37,7 +36,6 @@ private:
     void alimenta();
     std::optional<QByteArray> campioni(const QString& percorso);
 
-    QAudioFormat m_formato;
     QList<QAudioSink*> m_uscite;
     QList<Uscita> m_inAttesa;
     Uscita m_inCorso;

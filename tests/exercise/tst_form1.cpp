@@ -1,6 +1,7 @@
 // The exercise screen driven as a pupil drives it: mouse, one switch, two switches.
 #include "exercise/Form1.h"
 #include "home/FormMenu.h"
+#include "startup/Modulo1.h"
 #include "support/AmbienteProva.h"
 #include "support/Colori.h"
 #include "support/ColoriWindows.h"
@@ -282,16 +283,25 @@ private slots:
         }
     }
 
-    // The print answers grow until "non si sa" fills their buttons, all three alike (the cursive ones, sized by
-    // their letters, are seen in tst_schermate).
-    void risposteGrandi()
+    // The answers grow until "non si sa" fills their buttons, all three alike; the cursive font's tall line
+    // must not shrink them far below the size a print font gets.
+    void risposteGrandiAncheInCorsivo()
     {
-        imp().FontTesto = QStringLiteral("Comic Sans MS");
-        Form1* s = apri();
-        const QFont font = s->Command1[0]->font();
-        QCOMPARE(s->Command1[2]->font(), font);
-        const QSize testo = QFontMetrics(font).size(0, QStringLiteral("non si sa"));
-        QVERIFY(testo.width() * 5 > s->Command1[0]->width() * 4 || testo.height() * 5 > s->Command1[0]->height() * 4);
+        Modulo1::InstallaFont(m_ambiente.percorsi(), nullptr);
+        qreal punti[2];
+        for (int i = 0; i < 2; ++i) {
+            imp().FontTesto = i ? QStringLiteral("Indis1") : QStringLiteral("Comic Sans MS");
+            Form1* s = apri();
+            const QFont font = s->Command1[0]->font();
+            QCOMPARE(s->Command1[2]->font(), font);
+            const QSize testo = QFontMetrics(font).size(0, QStringLiteral("non si sa"));
+            QVERIFY(testo.width() * 5 > s->Command1[0]->width() * 4 ||
+                    testo.height() * 5 > s->Command1[0]->height() * 4);
+            punti[i] = font.pointSizeF();
+            esci(s);
+        }
+        QVERIFY2(qAbs(punti[1] - punti[0]) <= punti[0] / 4,
+                 qPrintable(QStringLiteral("%1 pt, print %2").arg(punti[1]).arg(punti[0])));
     }
 
     // Steps: space, enter ("r"), a held space ("h"), a clock tick ("t"), the mouse entering "falso" ("m"),

@@ -108,17 +108,16 @@ Inchiostro inchiostro(QPushButton* bottone)
     bottone->setText(testo);
     bottone->setIcon(icona);
     Inchiostro trovato;
-    QList<int> tratti;
+    QList<int> tratti{0};
     for (int y = 0; y < scritto.height(); ++y) {
         for (int x = 0, tratto = 0; x < scritto.width(); ++x) {
             const int differenza = std::abs(qGray(scritto.pixel(x, y)) - qGray(spoglio.pixel(x, y)));
-            if (differenza > 0)
-                trovato.riquadro |= QRect(x, y, 1, 1);
+            trovato.riquadro |= differenza > 0 ? QRect(x, y, 1, 1) : QRect();
             tratto = differenza > 64 ? tratto + 1 : (tratto > 0 ? (tratti << tratto, 0) : 0);
         }
     }
     std::sort(tratti.begin(), tratti.end());
-    trovato.tratto = tratti.isEmpty() ? 0 : tratti[tratti.size() / 2];
+    trovato.tratto = tratti[tratti.size() / 2];
     return trovato;
 }
 } // namespace
