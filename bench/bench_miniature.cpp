@@ -1,6 +1,7 @@
 // The picture chooser on a folder of 100 phone photos (JPEG, 4000 × 3000): every thumbnail built in at most
-// 1.5 times the time vipsthumbnail takes on the same folder in the same run, with no pause of the event loop
-// longer than 50 ms meanwhile; the next opening, from the shared thumbnail cache, in under 200 ms.
+// 1.5 times the time vipsthumbnail takes on the same folder in the same run; the next opening, from the shared
+// thumbnail cache, in under 200 ms; reopened on the folder with one more photo, the others shown again from the
+// chooser's own thumbnails. Never a pause of the event loop longer than 50 ms.
 //
 // Needs vipsthumbnail, for the comparison only: sudo apt-get install libvips-tools
 // Run: cmake --build build --target bench_miniature && build/bench/bench_miniature
@@ -21,6 +22,7 @@
 #include <QtConcurrent>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <numeric>
 
 namespace {
@@ -69,15 +71,21 @@ struct Misura {
     int mostrate = 0;
 };
 
-// Opens a new chooser on the folder, as a new dialog would, and waits until every thumbnail is shown,
-// measuring the longest time the event loop could not answer.
-Misura apriScelta(const QString& cartella)
-{
-    Schermata dialogo(10800, 9000);
-    SceltaImmagine scelta(cartella, dialogo, dialogo.area());
-    dialogo.show();
-    QCoreApplication::processEvents();
+// A chooser in a dialog of its own, as each opening of the settings screen makes one.
+struct Dialogo {
+    explicit Dialogo(const QString& cartella) : finestra(10800, 9000), scelta(cartella, finestra, finestra.area())
+    {
+        finestra.show();
+        QCoreApplication::processEvents();
+    }
+    Schermata finestra;
+    SceltaImmagine scelta;
+};
 
+// Opens the chooser and waits until every thumbnail is shown, measuring the longest time the event loop could
+// not answer.
+Misura apriScelta(SceltaImmagine& scelta)
+{
     Misura misura;
     QElapsedTimer battito;
     QTimer orologio;
@@ -109,7 +117,8 @@ Misura apriScelta(const QString& cartella)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication applicazione(argc, argv);
     const QString vips = QStandardPaths::findExecutable(QStringLiteral("vipsthumbnail"));
     if (vips.isEmpty()) {
@@ -155,12 +164,18 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    const Misura prima = apriScelta(foto);
-    const Misura seconda = apriScelta(foto);
+    const Misura prima = apriScelta(std::make_unique<Dialogo>(foto)->scelta);
+    Dialogo dialogo(foto);
+    const Misura seconda = apriScelta(dialogo.scelta);
+    // A photo added meanwhile: the same chooser shows the others again and builds the new one.
+    creaFoto(foto + QStringLiteral("nuova.jpg"), kFoto);
+    const Misura terza = apriScelta(dialogo.scelta);
 
     const double rapporto = prima.totaleMs / vipsMs;
-    const bool riuscito = prima.mostrate == kFoto && seconda.mostrate == kFoto && rapporto <= kRapportoMassimo &&
-                          prima.pausaMassimaMs <= kPausaMassimaMs && seconda.totaleMs < kCacheMassimaMs;
+    const bool riuscito = prima.mostrate == kFoto && seconda.mostrate == kFoto && terza.mostrate == kFoto + 1 &&
+                          rapporto <= kRapportoMassimo && prima.pausaMassimaMs <= kPausaMassimaMs &&
+                          seconda.totaleMs < kCacheMassimaMs && seconda.pausaMassimaMs <= kPausaMassimaMs &&
+                          terza.pausaMassimaMs <= kPausaMassimaMs;
     std::printf("vipsthumbnail, %d foto:                    %8.1f ms\n", kFoto, vipsMs);
     std::printf("Ordiparo, prima apertura (%d miniature):  %8.1f ms = %.2f volte vipsthumbnail   (obiettivo: al "
                 "massimo %.1f)\n",
@@ -169,7 +184,11 @@ int main(int argc, char* argv[])
                 prima.pausaMassimaMs, kPausaMassimaMs);
     std::printf("Ordiparo, seconda apertura dalla cache:      %8.1f ms   (obiettivo: meno di %.0f ms)\n",
                 seconda.totaleMs, kCacheMassimaMs);
-    std::printf("  pausa più lunga del ciclo degli eventi:     %8.1f ms\n", seconda.pausaMassimaMs);
+    std::printf("  pausa più lunga del ciclo degli eventi:     %8.1f ms   (obiettivo: al massimo %.0f ms)\n",
+                seconda.pausaMassimaMs, kPausaMassimaMs);
+    std::printf("Ordiparo, riaperta con una foto nuova:        %8.1f ms\n", terza.totaleMs);
+    std::printf("  pausa più lunga del ciclo degli eventi:     %8.1f ms   (obiettivo: al massimo %.0f ms)\n",
+                terza.pausaMassimaMs, kPausaMassimaMs);
     std::printf("%s\n", riuscito ? "obiettivi raggiunti" : "OBIETTIVI NON RAGGIUNTI");
     return riuscito ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 #include "settings/FormConfigura.h"
 #include "settings/FrameCreaNuovaLista.h"
 #include "settings/SceltaImmagine.h"
+#include "startup/FormAvvio.h"
 #include "storage/StatoProgramma.h"
 #include "storage/TestoAnsi.h"
 #include "support/AmbienteProva.h"
@@ -44,6 +45,9 @@ QMap<QString, QImage> fotografaSchermate()
     StatoProgramma& stato = *p.stato;
     QDir().mkpath(stato.percorsi.cartellaUtenti());
     p.imp().StileLettere = QStringLiteral("maiuscolo");
+    // The list in use as a teacher's own would read, not the temporary folder this program runs over.
+    p.imp().ListaInUso = QStringLiteral("/home/maestra/.local/share/ImpostazioniProgrammiLumio/Ordiparo/liste/"
+                                        "animali.txt");
     for (const QString nome : {QStringLiteral("Anna"), QStringLiteral("Leo")})
         ModuloPerIni::SalvaUtente(p.imp(), stato.percorsi.profiloUtente(nome));
     stato.NomeUtente = QStringLiteral("Anna");
@@ -55,7 +59,9 @@ QMap<QString, QImage> fotografaSchermate()
     for (const QString& nome : immagini.entryList(QDir::Files))
         QFile::copy(immagini.filePath(nome), stato.percorsi.cartellaImmagini() + nome);
 
-    FormMenu* menu = p.programma.apriMenu(nullptr);
+    FormAvvio* avvio = p.programma.apriAvvio();
+    foto_[QStringLiteral("avvio")] = foto(avvio);
+    FormMenu* menu = p.programma.apriMenu(avvio);
     foto_[QStringLiteral("menu")] = foto(menu);
     Form1* esercizio = p.programma.apriEsercizio(menu);
     QTest::qWait(300);

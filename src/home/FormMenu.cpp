@@ -30,6 +30,7 @@ constexpr int kPuntiMisura = 12;
 constexpr int kPuntiMinimiElenco = 14;
 constexpr int kLatoIcona = 64;
 const QString kMargine(5, u' ');
+constexpr double kPuntiAvviso = 14;
 
 int larghezzaTesto(const QLabel* etichetta)
 {
@@ -45,7 +46,8 @@ FormMenu::FormMenu(Programma& programma)
                                               new BottoneEvidenziabile(QStringLiteral("&Esci"), area())},
       LabelDimensionaFont(new QLabel(QStringLiteral("dimensiona font "), area())),
       PictureScansioneManuale(new QWidget(area())), PictureScansioneAutomatica(new QWidget(area())),
-      RichTextBox1(new QTextEdit(area())), Timer1(new QTimer(this)), m_programma(programma)
+      RichTextBox1(new QTextEdit(area())), Timer1(new QTimer(this)), avvisoScansione(new QLabel(area())),
+      m_programma(programma)
 {
     setObjectName(QStringLiteral("FormMenu"));
     mnuOpzioni = barraMenu()->addAction(QStringLiteral("&Configurazioni"));
@@ -97,12 +99,26 @@ FormMenu::FormMenu(Programma& programma)
     connect(documentazione, &CasellaDocumentazione::mostrata, this, [this] { m_scansione->ferma(); });
     connect(documentazione, &CasellaDocumentazione::nascosta, this, &FormMenu::avviaScansione);
 
+    avvisoScansione->setObjectName(QStringLiteral("avvisoScansione"));
+    avvisoScansione->setTextFormat(Qt::PlainText);
+    avvisoScansione->setWordWrap(true);
+    avvisoScansione->setAlignment(Qt::AlignCenter);
+    avvisoScansione->setFont(QFont(QStringLiteral("Arial"), kPuntiAvviso));
+    posiziona(avvisoScansione, 960, 6660, 7680, 480);
+    avvisoScansione->hide();
+
     Timer1->setInterval(kIntervalloDisegno);
     m_scansione = new ScansioneCursore(Timer1, PictureScansioneManuale, PictureScansioneAutomatica, this);
     m_scansione->setBottoni({Command1[0], Command1[1]});
     connect(m_scansione, &ScansioneCursore::scelto, this,
             [this](QAbstractButton* bottone) { scegliConScansione(bottone == Command1[0] ? 0 : 1); });
     m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno);
+    connect(m_scansione, &ScansioneCursore::pausaCambiata, this, [this](bool inPausa) {
+        if (inPausa)
+            avvisa(QStringLiteral("La scansione è in pausa: premi il sensore per farla ripartire dal primo bottone."));
+        else
+            avvisoScansione->hide();
+    });
 
     area()->setMouseTracking(true);
     area()->installEventFilter(this);
@@ -177,6 +193,7 @@ void FormMenu::ImpostaUtente()
 
 void FormMenu::avviaScansione()
 {
+    avvisoScansione->hide();
     const ImpostazioniUtente& impostazioni = m_programma.stato.ImpostazioniUtente;
     const int modalita = impostazioni.ModalitaInput;
     if (modalita == ScansioneCursore::Manuale || modalita == ScansioneCursore::Automatica) {
@@ -246,17 +263,40 @@ void FormMenu::Combo1_Click(int indice)
     stato.PercorsoUtente = stato.percorsi.profiloUtente(Combo1->itemData(indice).toString());
     if (const auto avviso = stato.leggiProfiloUtente())
         Messaggi::informa(this, *avviso);
+    // The pupil works on his own list.
+    if (const auto errore = stato.caricaListaUtente())
+        Messaggi::informa(this, *errore);
     ImpostaUtente();
 }
 
 void FormMenu::Command1_Click(int indice)
 {
     if (m_programma.stato.ImpostazioniUtente.ModalitaInput != ScansioneCursore::Mouse)
-        return;
+        return clicDuranteLaScansione(indice);
     if (indice == 0)
         m_programma.apriEsercizio(this);
     else
         m_programma.termina(); // by mouse the profile is not saved
+}
+
+void FormMenu::clicDuranteLaScansione(int indice)
+{
+    // "No" is the default: a switch pressed while the question shows does not quit.
+    if (indice == 1 && Messaggi::chiedi(this, QStringLiteral("Vuoi chiudere Ordiparo?"))) {
+        m_programma.termina(); // as by mouse: the profile is not saved
+        return;
+    }
+    avvisa(QStringLiteral("Con la scansione i bottoni si scelgono con il sensore. Per usare il mouse: menu "
+                          "«Configurazioni», scheda «Modalità di input»."));
+}
+
+void FormMenu::avvisa(const QString& testo)
+{
+    avvisoScansione->setText(testo);
+    avvisoScansione->show();
+    // As large as the screen's proportions make it, and as its line holds.
+    AdattaTesto::adattaEtichetta(avvisoScansione,
+                                 kPuntiAvviso * std::max(1.0, area()->height() / double(pixel(kAltezzaDisegno))));
 }
 
 void FormMenu::scegliConScansione(int indice)

@@ -31,6 +31,9 @@ public:
     QAction* mnuInformazioni;
     QAction* mnuAltriProgrammi;
     CasellaDocumentazione* documentazione;
+    // A line for the teacher at the foot of the screen, in the scanning modes: the scanning has paused, or how
+    // to reach the mouse after a click that the switches' mode ignores.
+    QLabel* avvisoScansione;
 
     ScansioneCursore& scansione() { return *m_scansione; }
 
@@ -47,6 +50,10 @@ private:
     void Combo1_Click(int indice);
     void Command1_Click(int indice);
     void scegliConScansione(int indice);
+    // A click in a scanning mode is a helper's, never the pupil's switch: it is told how to reach the mouse, and
+    // "Esci" asks whether to quit.
+    void clicDuranteLaScansione(int indice);
+    void avvisa(const QString& testo);
     void evidenziaSottoIlMouse(QObject* sotto);
     // Shrinks the users' list font, where needed, so that every name shows whole in the box.
     void adattaElenco();

@@ -1,41 +1,29 @@
-// The six columns of the record, on screen and on paper: row number, stimulus, statement, wrong answers and
-// two free columns, each a share of the grid's width and aligned as the teacher reads it.
+// The six columns of the record, on screen and on paper: row number, stimulus, statement, wrong answers and two
+// free columns, with their titles, their alignment and the room each gets.
 #pragma once
 
+#include <QList>
+#include <QStringList>
 #include <Qt>
-#include <algorithm>
 #include <array>
+#include <functional>
 
 namespace ColonneRegistro {
 
 inline constexpr int kColonne = 6;
-// Twenty-fourths of the grid's width; together 23, so a little room stays for the scroll bar.
-inline constexpr std::array<int, kColonne> kQuote = {1, 2, 2, 6, 10, 2};
-inline constexpr int kQuoteTotali = 24;
-inline constexpr int kQuoteUsate = 23;
-static_assert(kQuote[0] + kQuote[1] + kQuote[2] + kQuote[3] + kQuote[4] + kQuote[5] == kQuoteUsate);
-// Short texts are centred; the wrong answers' marks and the long free column start at the left. A row is one
-// line high with the same room above and below it, so the line sits in the middle, where a top-aligned line
-// below its margin would be.
-inline constexpr std::array<bool, kColonne> kCentrate = {true, true, true, false, false, true};
 
-inline Qt::Alignment allineamento(int colonna)
-{
-    return (kCentrate[static_cast<std::size_t>(colonna)] ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
-}
+// The header row's titles.
+QStringList titoli();
 
-// The columns' widths for a grid of that width, in the same unit: whole twenty-fourths of it. When the row
-// numbers need more than their share (a narrow grid, a long record), the first column takes at least
-// minimoNumeri, from the wide free column, so that no number is ever cut.
-inline std::array<int, kColonne> larghezze(int larghezzaGriglia, int minimoNumeri = 0)
-{
-    std::array<int, kColonne> risultato{};
-    for (std::size_t c = 0; c < risultato.size(); ++c)
-        risultato[c] = kQuote[c] * (larghezzaGriglia / kQuoteTotali);
-    const int preso = std::clamp(minimoNumeri - risultato[0], 0, risultato[4]);
-    risultato[0] += preso;
-    risultato[4] -= preso;
-    return risultato;
-}
+// The row numbers and the last free column's short marks are centred; the texts, which may run over several
+// lines, start at the left. Every text starts at the top of its row.
+Qt::Alignment allineamento(int colonna);
+
+// The columns' widths in a table that wide, from its rows (the header row first): the row numbers and the wrong
+// answers' marks as wide as they need (the marks at most a sixth of the table), the two free columns only when
+// some row fills them (0 otherwise), the texts the rest, a short one no wider than it needs. misura gives the
+// width a text needs on one line, a cell's margins included.
+std::array<double, kColonne> larghezze(double larghezzaTabella, const QList<QStringList>& righe,
+                                       const std::function<double(const QString&)>& misura);
 
 } // namespace ColonneRegistro

@@ -4,13 +4,42 @@
 #include "support/Schermata.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QStyle>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
+#include <QStyledItemDelegate>
 
 namespace {
 // Space above and below the text of every row.
 constexpr int kMargineRigaTwip = 60;
+
+// Draws a cell's text below the row's top margin; the cell's background still fills the whole cell.
+class DelegatoCella : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& opzioni, const QModelIndex& indice) const override
+    {
+        return QStyledItemDelegate::sizeHint(opzioni, indice) + QSize(0, 2 * margine());
+    }
+    void paint(QPainter* pittore, const QStyleOptionViewItem& opzioni, const QModelIndex& indice) const override
+    {
+        QStyleOptionViewItem intera(opzioni);
+        initStyleOption(&intera, indice);
+        const QWidget* vista = intera.widget;
+        QStyle* stile = vista ? vista->style() : QApplication::style();
+        stile->drawPrimitive(QStyle::PE_PanelItemViewItem, &intera, pittore, vista);
+        QStyleOptionViewItem testo(opzioni);
+        testo.rect.adjust(0, margine(), 0, -margine());
+        QStyledItemDelegate::paint(pittore, testo, indice);
+    }
+
+private:
+    static int margine() { return Schermata::pixel(kMargineRigaTwip); }
+};
 
 QTableWidgetItem* nuovoElemento(Qt::Alignment allineamento)
 {
@@ -27,14 +56,18 @@ FlexGrid::FlexGrid(QWidget* genitore) : QTableWidget(genitore)
     setColumnCount(kCols - 1);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideRight);
+    setWordWrap(true);
+    setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new DelegatoCella(this));
     setCornerButtonEnabled(false);
-    // The corner is the fixed cell where the fixed row and column meet: ruled off from both like the others.
-    // Styled alone, so that the headers keep the grid's font.
-    if (auto* angolo = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly))
+    // The corner is the fixed cell where the fixed row and column meet: ruled off from both like the others,
+    // with its own text. Styled alone, so that the headers keep the grid's font.
+    if (auto* angolo = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
         angolo->setStyleSheet(QStringLiteral("::section { border: none; border-right: 1px solid palette(mid); "
                                              "border-bottom: 1px solid palette(mid); background: palette(button); }"));
+        m_bottoneAngolo = angolo;
+        angolo->installEventFilter(this);
+    }
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     for (QHeaderView* intestazione : {horizontalHeader(), verticalHeader()}) {
         intestazione->setSectionResizeMode(QHeaderView::Fixed);
@@ -87,12 +120,27 @@ void FlexGrid::setTextMatrix(int riga, int colonna, const QString& testo)
 {
     if (riga == 0 && colonna == 0) {
         m_angolo = testo;
+        if (m_bottoneAngolo)
+            m_bottoneAngolo->update();
         return;
     }
     if (QTableWidgetItem* cella = elemento(riga, colonna, true)) {
         cella->setText(testo);
         cella->setToolTip(testo);
     }
+}
+
+QList<QStringList> FlexGrid::testi() const
+{
+    QList<QStringList> righe;
+    righe.reserve(Rows());
+    for (int r = 0; r < Rows(); ++r) {
+        QStringList celle;
+        for (int c = 0; c < kCols; ++c)
+            celle << TextMatrix(r, c);
+        righe << celle;
+    }
+    return righe;
 }
 
 void FlexGrid::Clear()
@@ -115,9 +163,12 @@ int FlexGrid::ColWidth(int colonna) const
 
 void FlexGrid::setColWidth(int colonna, int larghezza)
 {
-    if (colonna == 0)
+    if (colonna == 0) {
         verticalHeader()->setFixedWidth(larghezza);
-    else
+        return;
+    }
+    setColumnHidden(colonna - 1, larghezza <= 0);
+    if (larghezza > 0)
         setColumnWidth(colonna - 1, larghezza);
 }
 
@@ -143,11 +194,40 @@ int FlexGrid::larghezzaFissaPer(const QString& testo) const
     return verticalHeader()->fontMetrics().horizontalAdvance(testo) + 2 * margine + 2;
 }
 
+int FlexGrid::larghezzaCellaPer(const QString& testo) const
+{
+    // The item's text keeps a margin on each side, and the grid's line takes a pixel.
+    const int margine = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return fontMetrics().horizontalAdvance(testo) + 2 * margine + 1;
+}
+
+void FlexGrid::adattaRighe()
+{
+    resizeRowsToContents();
+}
+
 void FlexGrid::adattaAltezzaRighe()
 {
     const int altezza = fontMetrics().height() + 2 * Schermata::pixel(kMargineRigaTwip);
     verticalHeader()->setDefaultSectionSize(altezza);
     horizontalHeader()->setFixedHeight(altezza);
+}
+
+bool FlexGrid::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto != m_bottoneAngolo || evento->type() != QEvent::Paint)
+        return QTableWidget::eventFilter(oggetto, evento);
+    // Drawn as the other header sections are, with the corner's text.
+    QStyleOptionHeader sezione;
+    sezione.initFrom(horizontalHeader()); // the corner button is disabled: its own state would grey the text
+    sezione.rect = m_bottoneAngolo->rect();
+    sezione.text = m_angolo;
+    sezione.textAlignment = m_allineamenti[0];
+    sezione.position = QStyleOptionHeader::OnlyOneSection;
+    QStylePainter pittore(m_bottoneAngolo);
+    pittore.setFont(horizontalHeader()->font());
+    pittore.drawControl(QStyle::CE_Header, sezione);
+    return true;
 }
 
 void FlexGrid::changeEvent(QEvent* evento)

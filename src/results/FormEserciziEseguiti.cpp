@@ -21,13 +21,13 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QStyle>
 
 Q_LOGGING_CATEGORY(lcResults, "ordiparo.results", QtInfoMsg)
 
 namespace {
 constexpr int kLarghezzaDisegno = 7740;
 constexpr int kAltezzaDisegno = 5970;
-constexpr int kTwipPerPixel = 15;
 constexpr double kMarginiStampaMm = 15;
 
 QLabel* etichetta(QWidget* genitore, const QString& nome, double punti, bool grassetto)
@@ -102,6 +102,7 @@ void FormEserciziEseguiti::attivazione()
     Label2->setText(intestazione(QDate::currentDate()));
     for (int c = 0; c < MSFlexGrid1->Cols(); ++c)
         MSFlexGrid1->setColAlignment(c, ColonneRegistro::allineamento(c));
+    intitolaColonne();
     const RegistroEsercizi& registro = stato.RegistroEsercizi;
     MSFlexGrid1->setRows(registro.NumeroEseguiti() + 1);
     for (int r = 1; r <= registro.NumeroEseguiti(); ++r) {
@@ -121,22 +122,32 @@ void FormEserciziEseguiti::resizeEvent(QResizeEvent* evento)
     dimensionaColonne();
 }
 
+void FormEserciziEseguiti::intitolaColonne()
+{
+    const QStringList titoli = ColonneRegistro::titoli();
+    for (int c = 0; c < MSFlexGrid1->Cols(); ++c)
+        MSFlexGrid1->setTextMatrix(0, c, titoli[c]);
+}
+
 void FormEserciziEseguiti::dimensionaColonne()
 {
     if (!MSFlexGrid1) // a resize while the screen is still being built
         return;
-    // Every row number whole: as wide as the widest of them, all digits being about as wide as "0".
-    const QString numeri(QString::number(MSFlexGrid1->Rows() - 1).size(), u'0');
-    const auto larghezze = ColonneRegistro::larghezze(MSFlexGrid1->width() * kTwipPerPixel,
-                                                      MSFlexGrid1->larghezzaFissaPer(numeri) * kTwipPerPixel);
+    // The table takes the grid's width but the frame and a vertical scroll bar, which long records need.
+    const int larghezza = MSFlexGrid1->width() - 2 * MSFlexGrid1->frameWidth() -
+                          MSFlexGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, MSFlexGrid1);
+    const auto larghezze = ColonneRegistro::larghezze(larghezza, MSFlexGrid1->testi(), [this](const QString& testo) {
+        return std::max(MSFlexGrid1->larghezzaFissaPer(testo), MSFlexGrid1->larghezzaCellaPer(testo));
+    });
     for (int c = 0; c < MSFlexGrid1->Cols(); ++c)
-        MSFlexGrid1->setColWidth(c, Schermata::pixel(larghezze[static_cast<std::size_t>(c)]));
+        MSFlexGrid1->setColWidth(c, static_cast<int>(larghezze[static_cast<std::size_t>(c)]));
+    MSFlexGrid1->adattaRighe();
 }
 
 std::optional<QString> FormEserciziEseguiti::cartellaRegistri()
 {
     const StatoProgramma& stato = m_programma.stato;
-    const std::optional<QString> cartella = stato.percorsi.cartellaRegistri(stato.NomeUtente);
+    const std::optional<QString> cartella = stato.cartellaRegistri();
     if (!cartella) {
         qCWarning(lcResults) << "no record folder for the user name" << stato.NomeUtente;
         return std::nullopt;
@@ -155,15 +166,24 @@ void FormEserciziEseguiti::segnalaErrore()
     Messaggi::errore(this, QStringLiteral("Si è verificato un errore!"));
 }
 
-void FormEserciziEseguiti::mnuSalva_Click()
+std::optional<QString> FormEserciziEseguiti::sceltaFile(qint16 modo, const QString& titolo)
 {
     const std::optional<QString> cartella = cartellaRegistri();
-    const QString percorso = cartella
-                                 ? CommDlgs::ShowOpenSave(this, CommDlgs::kSalva, QStringLiteral("Salva"), QString(),
-                                                          filtroRegistri(), *cartella, QStringLiteral("rpt"))
-                                 : QString();
-    if (percorso.isEmpty())
-        return segnalaErrore();
+    if (!cartella) {
+        segnalaErrore();
+        return std::nullopt;
+    }
+    const QString percorso =
+        CommDlgs::ShowOpenSave(this, modo, titolo, QString(), filtroRegistri(), *cartella, QStringLiteral("rpt"));
+    // A cancel says nothing and changes nothing.
+    return percorso.isEmpty() ? std::nullopt : std::optional(percorso);
+}
+
+void FormEserciziEseguiti::mnuSalva_Click()
+{
+    const std::optional<QString> percorso = sceltaFile(CommDlgs::kSalva, QStringLiteral("Salva"));
+    if (!percorso)
+        return;
     FileRegistro registro{Label1->text(), Label2->text(), {}, Label3->text()};
     registro.righe.reserve(MSFlexGrid1->Rows() - 1);
     for (int r = 1; r < MSFlexGrid1->Rows(); ++r) {
@@ -172,7 +192,7 @@ void FormEserciziEseguiti::mnuSalva_Click()
             riga[static_cast<std::size_t>(c)] = MSFlexGrid1->TextMatrix(r, c + 1);
         registro.righe << riga;
     }
-    if (const auto errore = RegistroSuFile::salva(percorso, registro)) {
+    if (const auto errore = RegistroSuFile::salva(*percorso, registro)) {
         qCWarning(lcResults) << *errore;
         segnalaErrore();
     }
@@ -180,14 +200,12 @@ void FormEserciziEseguiti::mnuSalva_Click()
 
 void FormEserciziEseguiti::mnuApri_Click()
 {
+    const std::optional<QString> percorso = sceltaFile(CommDlgs::kApri, QStringLiteral("Apri"));
+    if (!percorso)
+        return;
     MSFlexGrid1->Clear();
-    const std::optional<QString> cartella = cartellaRegistri();
-    const QString percorso = cartella ? CommDlgs::ShowOpenSave(this, CommDlgs::kApri, QStringLiteral("Apri"), QString(),
-                                                               filtroRegistri(), *cartella, QStringLiteral("rpt"))
-                                      : QString();
-    if (percorso.isEmpty())
-        return segnalaErrore();
-    const LetturaRegistro letto = RegistroSuFile::leggi(percorso);
+    intitolaColonne();
+    const LetturaRegistro letto = RegistroSuFile::leggi(*percorso);
     if (letto.Utente)
         Label1->setText(*letto.Utente);
     if (letto.Intestazione)
@@ -202,7 +220,7 @@ void FormEserciziEseguiti::mnuApri_Click()
     }
     dimensionaColonne();
     if (!letto.completa()) {
-        qCWarning(lcResults) << "record file" << percorso << letto.difetto;
+        qCWarning(lcResults) << "record file" << *percorso << letto.difetto;
         return segnalaErrore();
     }
     Label3->setText(*letto.Nota);
@@ -210,16 +228,8 @@ void FormEserciziEseguiti::mnuApri_Click()
 
 StampaRegistro::Contenuto FormEserciziEseguiti::contenutoStampa() const
 {
-    StampaRegistro::Contenuto contenuto{
-        m_programma.stato.NomeUtente, Label1->text(), Label2->text(), Label3->text(), MSFlexGrid1->font(), {}};
-    contenuto.righe.reserve(MSFlexGrid1->Rows());
-    for (int r = 0; r < MSFlexGrid1->Rows(); ++r) {
-        QStringList celle;
-        for (int c = 0; c < MSFlexGrid1->Cols(); ++c)
-            celle << MSFlexGrid1->TextMatrix(r, c);
-        contenuto.righe << celle;
-    }
-    return contenuto;
+    return {m_programma.stato.NomeUtente, Label1->text(),      Label2->text(), Label3->text(),
+            MSFlexGrid1->font(),          MSFlexGrid1->testi()};
 }
 
 QPrinter& FormEserciziEseguiti::stampante()

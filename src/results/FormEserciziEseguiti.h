@@ -52,9 +52,15 @@ private:
     void mnuAnteprima_Click();
     void mnuEsci_Click();
 
+    // The titles of the header row.
+    void intitolaColonne();
+    // The columns' widths from what they hold, and the rows' heights from their texts.
     void dimensionaColonne();
     // The user's folder of record files, made when missing; none when it cannot be.
     std::optional<QString> cartellaRegistri();
+    // The record file chosen in the user's folder; none when the dialog is cancelled, or when the folder cannot
+    // be made, which is told.
+    std::optional<QString> sceltaFile(qint16 modo, const QString& titolo);
     void segnalaErrore();
     QPrinter& stampante();
 

@@ -6,7 +6,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <cmath>
+#include <QTextLayout>
+#include <utility>
 
 namespace {
 constexpr double kTwipPerPollice = 1440;
@@ -26,10 +27,34 @@ QFont arial(double punti, bool grassetto = false)
     return carattere;
 }
 
-// The rows of the table a page shows, [da, a), and whether the note ends it.
+// The lines a text takes in a column that wide, broken between words where it can and inside a word longer
+// than the line; at least one, empty for an empty text.
+QStringList aCapo(const QString& testo, const QFont& carattere, const QPaintDevice* foglio, double larghezza)
+{
+    QTextLayout impaginato(testo, carattere, foglio);
+    QTextOption opzione;
+    opzione.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    impaginato.setTextOption(opzione);
+    QStringList righe;
+    impaginato.beginLayout();
+    for (QTextLine riga = impaginato.createLine(); riga.isValid(); riga = impaginato.createLine()) {
+        riga.setLineWidth(larghezza);
+        righe << testo.mid(riga.textStart(), riga.textLength());
+    }
+    impaginato.endLayout();
+    return righe.isEmpty() ? QStringList{QString()} : righe;
+}
+
+// Lines [prima, prima + linee) of a row of the table: a row taller than a page goes on over the next one.
+struct Pezzo {
+    int riga = 0;
+    int prima = 0;
+    int linee = 1;
+};
+
+// What a page shows: pieces of rows under the header row, and whether the note ends it.
 struct Pagina {
-    int da = 1;
-    int a = 1;
+    QList<Pezzo> pezzi;
     bool tabella = true;
     bool nota = false;
 };
@@ -41,17 +66,25 @@ public:
           m_foglio(QPointF(0, 0), stampante.pageRect(QPrinter::DevicePixel).size()), m_margine(arial(9)),
           m_titolo(arial(16, true)), m_sottotitolo(arial(14)), m_nota(arial(12))
     {
-        m_altezzaRiga = altezza(contenuto.carattereGriglia) + 2 * twip(kSpazioCellaTwip);
-        const QString numeri(QString::number(contenuto.righe.size() - 1).size(), u'0');
-        const double perNumeri = QFontMetricsF(contenuto.carattereGriglia, pittore.device()).horizontalAdvance(numeri) +
-                                 2 * twip(kSpazioCellaTwip + kRigaSottileTwip);
-        const auto larghezze = ColonneRegistro::larghezze(
-            static_cast<int>(m_foglio.width() * ColonneRegistro::kQuoteTotali / ColonneRegistro::kQuoteUsate),
-            static_cast<int>(std::ceil(perNumeri)));
+        const QFontMetricsF misure(contenuto.carattereGriglia, pittore.device());
+        m_spazio = twip(kSpazioCellaTwip);
+        m_altezzaLinea = misure.height();
+        m_interlinea = misure.lineSpacing();
+        const auto larghezze = ColonneRegistro::larghezze(m_foglio.width(), contenuto.righe, [&](const QString& t) {
+            return misure.horizontalAdvance(t) + 2 * m_spazio + twip(kRigaSottileTwip);
+        });
         double x = 0;
-        for (const int larghezza : larghezze) {
-            m_colonne << QRectF(x, 0, larghezza, 0);
-            x += larghezza;
+        for (int c = 0; c < ColonneRegistro::kColonne; ++c) {
+            if (larghezze[c] > 0) // a free column no row fills is left out
+                m_colonne << Colonna{c, QRectF(x, 0, larghezze[c], 0)};
+            x += larghezze[c];
+        }
+        for (const QStringList& riga : contenuto.righe) {
+            QList<QStringList> celle;
+            for (const Colonna& colonna : std::as_const(m_colonne))
+                celle << aCapo(riga.value(colonna.indice), contenuto.carattereGriglia, pittore.device(),
+                               colonna.posto.width() - 2 * m_spazio);
+            m_righe << celle;
         }
         m_inizioPagine = altezza(m_margine) + twip(120);
         m_inizioPrima = m_inizioPagine + altezza(m_titolo) + 2 * altezza(m_sottotitolo);
@@ -64,24 +97,43 @@ public:
                                      altezza(m_nota));
     }
 
+    // Whole rows as long as they fit; a row that does not goes on to the next page, or, taller than a page,
+    // is split between two lines.
     QList<Pagina> impagina() const
     {
-        const int ultima = static_cast<int>(m_contenuto.righe.size()) - 1;
+        const double intestazione = altezzaRiga(lineeDi(0));
+        const double tuttaLaPagina = m_fondo - m_inizioPagine - intestazione;
         QList<Pagina> pagine;
-        int riga = 1;
-        double fineTabella = 0;
-        do { // the first page shows the header row even when there is no row under it
-            const double inizio = pagine.isEmpty() ? m_inizioPrima : m_inizioPagine;
-            const int posto = std::max(1, static_cast<int>((m_fondo - inizio) / m_altezzaRiga) - 1);
-            Pagina pagina{riga, std::min(ultima + 1, riga + posto)};
-            riga = pagina.a;
-            fineTabella = inizio + (pagina.a - pagina.da + 1) * m_altezzaRiga;
+        Pagina pagina;
+        double y = m_inizioPrima + intestazione;
+        int prima = 0;
+        for (int riga = 1; riga < m_righe.size();) {
+            const int linee = lineeDi(riga) - prima;
+            if (altezzaRiga(linee) <= m_fondo - y) {
+                pagina.pezzi << Pezzo{riga, prima, linee};
+                y += altezzaRiga(linee);
+                ++riga;
+                prima = 0;
+                continue;
+            }
+            int entrano = lineeCheEntrano(m_fondo - y);
+            if (pagina.pezzi.isEmpty())
+                entrano = std::max(entrano, 1); // a page holds a line at least: the table goes on
+            else if (altezzaRiga(linee) <= tuttaLaPagina)
+                entrano = 0;
+            if (entrano > 0) {
+                pagina.pezzi << Pezzo{riga, prima, entrano};
+                prima += entrano;
+            }
+            pagine << std::exchange(pagina, Pagina{});
+            y = m_inizioPagine + intestazione;
+        }
+        if (m_fondo - y >= m_altezzaNota + m_spazio) {
+            pagina.nota = true;
             pagine << pagina;
-        } while (riga <= ultima);
-        if (m_fondo - fineTabella >= m_altezzaNota + twip(kSpazioCellaTwip))
-            pagine.last().nota = true;
-        else
-            pagine << Pagina{riga, riga, false, true};
+        } else {
+            pagine << pagina << Pagina{{}, false, true};
+        }
         return pagine;
     }
 
@@ -105,14 +157,32 @@ public:
             y = tabella(y, pagina);
         if (pagina.nota) {
             m_pittore.setFont(m_nota);
-            m_pittore.drawText(QRectF(0, y + twip(kSpazioCellaTwip), m_foglio.width(), m_altezzaNota),
+            m_pittore.drawText(QRectF(0, y + m_spazio, m_foglio.width(), m_altezzaNota),
                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, kRientro + m_contenuto.nota);
         }
     }
 
 private:
+    struct Colonna {
+        int indice;
+        QRectF posto; // its left edge and width
+    };
+
     double twip(int misura) const { return misura * m_dpi / kTwipPerPollice; }
     double altezza(const QFont& carattere) const { return QFontMetricsF(carattere, m_pittore.device()).height(); }
+    int lineeDi(int riga) const
+    {
+        qsizetype linee = 1;
+        for (const QStringList& cella : m_righe[riga])
+            linee = std::max(linee, cella.size());
+        return static_cast<int>(linee);
+    }
+    double altezzaRiga(int linee) const { return 2 * m_spazio + m_altezzaLinea + (linee - 1) * m_interlinea; }
+    int lineeCheEntrano(double posto) const
+    {
+        const double dopoLaPrima = posto - 2 * m_spazio - m_altezzaLinea;
+        return dopoLaPrima < 0 ? 0 : static_cast<int>(dopoLaPrima / m_interlinea) + 1;
+    }
 
     double riga(double y, const QFont& carattere, const QString& testo)
     {
@@ -123,36 +193,40 @@ private:
         return y + misure.height();
     }
 
-    // The header row, then the page's rows; one line of text a row, each cell cut to its column.
+    // The header row, then the page's pieces of rows, every text whole on its lines.
     double tabella(double alto, const Pagina& pagina)
     {
-        QList<int> righe{0};
-        for (int r = pagina.da; r < pagina.a; ++r)
-            righe << r;
-        const double larghezza = m_colonne.last().right();
-        const double basso = alto + righe.size() * m_altezzaRiga;
-        m_pittore.fillRect(QRectF(0, alto, larghezza, m_altezzaRiga), kFondoFisso);
-        m_pittore.fillRect(QRectF(0, alto, m_colonne.first().width(), basso - alto), kFondoFisso);
+        QList<Pezzo> pezzi{Pezzo{0, 0, lineeDi(0)}};
+        pezzi << pagina.pezzi;
+        const double larghezza = m_colonne.last().posto.right();
+        QList<double> cime{alto};
+        for (const Pezzo& pezzo : std::as_const(pezzi))
+            cime << cime.last() + altezzaRiga(pezzo.linee);
+        const double basso = cime.last();
+        m_pittore.fillRect(QRectF(0, alto, larghezza, cime[1] - alto), kFondoFisso);
+        m_pittore.fillRect(QRectF(0, alto, m_colonne.first().posto.width(), basso - alto), kFondoFisso);
 
         m_pittore.setFont(m_contenuto.carattereGriglia);
-        const QFontMetricsF misure(m_contenuto.carattereGriglia, m_pittore.device());
-        const double spazio = twip(kSpazioCellaTwip);
-        for (qsizetype k = 0; k < righe.size(); ++k) {
-            const QStringList& celle = m_contenuto.righe[righe[k]];
-            const double y = alto + k * m_altezzaRiga;
-            for (int c = 0; c < m_colonne.size() && c < celle.size(); ++c) {
-                const QRectF cella =
-                    QRectF(m_colonne[c].left(), y, m_colonne[c].width(), m_altezzaRiga).adjusted(spazio, 0, -spazio, 0);
-                m_pittore.drawText(cella, ColonneRegistro::allineamento(c),
-                                   misure.elidedText(celle[c], Qt::ElideRight, cella.width()));
+        for (qsizetype k = 0; k < pezzi.size(); ++k) {
+            const Pezzo& pezzo = pezzi[k];
+            for (qsizetype c = 0; c < m_colonne.size(); ++c) {
+                const QStringList& linee = m_righe[pezzo.riga][c];
+                const QRectF& colonna = m_colonne[c].posto;
+                const Qt::Alignment allineamento =
+                    (ColonneRegistro::allineamento(m_colonne[c].indice) & Qt::AlignHorizontal_Mask) | Qt::AlignTop;
+                for (int l = 0; l < pezzo.linee && pezzo.prima + l < linee.size(); ++l) {
+                    const QRectF posto(colonna.left() + m_spazio, cime[k] + m_spazio + l * m_interlinea,
+                                       colonna.width() - 2 * m_spazio, m_altezzaLinea);
+                    m_pittore.drawText(posto, allineamento, linee[pezzo.prima + l]);
+                }
             }
         }
 
         m_pittore.setPen(QPen(Qt::black, twip(kRigaSottileTwip)));
-        for (qsizetype k = 1; k < righe.size(); ++k)
-            m_pittore.drawLine(QLineF(0, alto + k * m_altezzaRiga, larghezza, alto + k * m_altezzaRiga));
+        for (qsizetype k = 1; k + 1 < cime.size(); ++k)
+            m_pittore.drawLine(QLineF(0, cime[k], larghezza, cime[k]));
         for (qsizetype c = 1; c < m_colonne.size(); ++c)
-            m_pittore.drawLine(QLineF(m_colonne[c].left(), alto, m_colonne[c].left(), basso));
+            m_pittore.drawLine(QLineF(m_colonne[c].posto.left(), alto, m_colonne[c].posto.left(), basso));
         m_pittore.setPen(QPen(Qt::black, twip(kRigaCorniceTwip)));
         m_pittore.drawRect(QRectF(0, alto, larghezza, basso - alto));
         m_pittore.setPen(Qt::black);
@@ -164,8 +238,12 @@ private:
     double m_dpi;
     QRectF m_foglio;
     QFont m_margine, m_titolo, m_sottotitolo, m_nota;
-    QList<QRectF> m_colonne;
-    double m_altezzaRiga = 0;
+    QList<Colonna> m_colonne;
+    // Row by row from the header row, the lines of each shown column's text.
+    QList<QList<QStringList>> m_righe;
+    double m_spazio = 0;
+    double m_altezzaLinea = 0;
+    double m_interlinea = 0;
     double m_inizioPagine = 0;
     double m_inizioPrima = 0;
     double m_fondo = 0;

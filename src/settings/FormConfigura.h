@@ -145,8 +145,9 @@ private:
 
     // Letter style, fonts and colours
     void scegliStile(const QString& stile);
-    // The font dialog over the target; false when cancelled or when the choice lacks a name or a size.
-    bool scegliFont(QWidget* bersaglio);
+    // The font dialog over the target, opened on that family and size; false when cancelled or when the
+    // choice lacks a name or a size.
+    bool scegliFont(QWidget* bersaglio, const QString& famiglia, int punti);
     // A size from the font dialog, kept within the sizes the profile holds.
     static qint16 puntiAmmessi(int punti);
     void CheckImpostazioniSistema_Click(bool spuntata);

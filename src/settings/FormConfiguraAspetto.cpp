@@ -18,9 +18,6 @@
 
 namespace {
 constexpr double kBianco = 16777215;
-// The sizes the profile can hold.
-constexpr int kPuntiMinimi = 6;
-constexpr int kPuntiMassimi = 72;
 
 QGroupBox* riquadro(const QString& titolo, const QString& nome, QWidget* dentro)
 {
@@ -140,7 +137,7 @@ void FormConfigura::creaFrameFonts()
     connect(CommandSceltaSfondoTesto, &QPushButton::clicked, this, &FormConfigura::CommandSceltaSfondoTesto_Click);
     connect(CommandSceltaColoreBottoni, &QPushButton::clicked, this, &FormConfigura::CommandSceltaColoreBottoni_Click);
 
-    LabelFontSelezionato = new QLabel(QStringLiteral("Esempiodi font e colore del testo"), FrameFonts);
+    LabelFontSelezionato = new QLabel(QStringLiteral("Esempio di font e colore del testo"), FrameFonts);
     LabelFontSelezionato->setObjectName(QStringLiteral("LabelFontSelezionato"));
     LabelFontSelezionato->setAccessibleDescription(QStringLiteral("Esempio del testo degli esercizi"));
     LabelFontSelezionato->setWordWrap(true);
@@ -154,9 +151,11 @@ void FormConfigura::creaFrameFonts()
     LabelPerColore->hide();
 }
 
-bool FormConfigura::scegliFont(QWidget* bersaglio)
+bool FormConfigura::scegliFont(QWidget* bersaglio, const QString& famiglia, int punti)
 {
-    if (!CommDlgs::ShowFont(this, bersaglio))
+    QFont partenza(famiglia);
+    partenza.setPointSize(std::max(1, punti));
+    if (!CommDlgs::ShowFont(this, bersaglio, partenza))
         return false;
     if (bersaglio->font().family().isEmpty() || bersaglio->font().pointSize() < 1) {
         Messaggi::errore(this, QStringLiteral("selezionare sia il tipo di font che la dimensione"));
@@ -167,7 +166,7 @@ bool FormConfigura::scegliFont(QWidget* bersaglio)
 
 qint16 FormConfigura::puntiAmmessi(int punti)
 {
-    return static_cast<qint16>(std::clamp(punti, kPuntiMinimi, kPuntiMassimi));
+    return static_cast<qint16>(std::clamp(punti, ModuloPerIni::kPuntiMinimi, ModuloPerIni::kPuntiMassimi));
 }
 
 void FormConfigura::scegliStile(const QString& stile)
@@ -204,9 +203,10 @@ void FormConfigura::CommandSceltaColori_Click()
 
 void FormConfigura::CommandSceltaFont_Click()
 {
-    if (!scegliFont(LabelFontSelezionato))
-        return;
     ImpostazioniUtente& imp = m_programma.stato.ImpostazioniUtente;
+    // The teacher's own font, also while the cursive style shows the school letters.
+    if (!scegliFont(LabelFontSelezionato, imp.FontScelto, imp.DimensioneFontTesto))
+        return;
     const QFont scelto = LabelFontSelezionato->font();
     if (imp.StileLettere != QStringLiteral("corsivo"))
         imp.FontTesto = scelto.family();

@@ -149,6 +149,8 @@ void FormConfigura::ListModificaUtente_Click(int riga)
     Label4->setText(stato.NomeUtente);
     if (const auto avviso = stato.leggiProfiloUtente())
         Messaggi::informa(this, *avviso);
+    if (const auto errore = stato.caricaListaUtente())
+        Messaggi::informa(this, *errore);
     ImpostaConfigurazioni();
     // The voice scales show the chosen user's speed and pitch too, and the test sentence uses them.
     HScroll1->setValue(stato.ImpostazioniUtente.VelocitaVoce);

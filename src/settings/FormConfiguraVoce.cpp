@@ -179,9 +179,9 @@ void FormConfigura::CommandProvaVoce_Click()
 
 void FormConfigura::CommandFontFumetto_Click()
 {
-    if (!scegliFont(Label3))
-        return;
     ImpostazioniUtente& imp = m_programma.stato.ImpostazioniUtente;
+    if (!scegliFont(Label3, imp.FontFumetto, imp.DimensioneFontFumetto))
+        return;
     imp.FontFumetto = Label3->font().family();
     imp.DimensioneFontFumetto = puntiAmmessi(Label3->font().pointSize());
     if (m_personaggio) {

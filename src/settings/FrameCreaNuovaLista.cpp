@@ -13,6 +13,7 @@
 #include "support/Schermata.h"
 
 #include <QButtonGroup>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 namespace {
@@ -48,7 +50,6 @@ constexpr qint16 kImmagine = 0;
 constexpr qint16 kTesto = 1;
 constexpr int kRisposte = 3;
 
-const QString kNessunFile = QStringLiteral("Non hai scelto nessun file!");
 const QString kSovrascrivere = QStringLiteral("Un file con questo nome esiste già. Sovrascriverlo?");
 
 // The background of the editor, RGB 192, 255, 255.
@@ -301,17 +302,21 @@ void FrameCreaNuovaLista::Command1_Click()
     mostraPrimaRiga();
 }
 
+QString FrameCreaNuovaLista::fileLista(qint16 modo, const QString& titolo, const QString& filtro)
+{
+    const Percorsi& percorsi = m_programma.stato.percorsi;
+    QDir().mkpath(percorsi.cartellaListe());
+    return CommDlgs::ShowOpenSave(window(), modo, titolo, QString(), filtro, percorsi.cartellaListe(),
+                                  QStringLiteral("txt"), {percorsi.cartellaListeProgramma()});
+}
+
 bool FrameCreaNuovaLista::scegliLista()
 {
     StatoProgramma& stato = m_programma.stato;
-    const QString filtro = QStringLiteral("%1*.txt%1Tutti i files%1*.*%1%1").arg(QChar(u'\0'));
-    const QString percorso = CommDlgs::ShowOpenSave(
-        window(), CommDlgs::kApri, QStringLiteral("Open"), QString(), filtro,
-        stato.percorsi.fileNelProgramma(QStringLiteral("testiordiparo/")), QStringLiteral("txt"));
-    if (percorso.isEmpty()) {
-        Messaggi::errore(window(), kNessunFile);
-        return false;
-    }
+    const QString percorso = fileLista(CommDlgs::kApri, QStringLiteral("Open"),
+                                       QStringLiteral("%1*.txt%1Tutti i files%1*.*%1%1").arg(QChar(u'\0')));
+    if (percorso.isEmpty())
+        return false; // a cancel says nothing and changes nothing
     stato.ImpostazioniUtente.ListaInUso = percorso;
     m_labelListaInUso->setText(percorso);
     if (const auto errore = CaricaLista(stato.TabellaFrasi, percorso, stato.percorsi))
@@ -350,6 +355,7 @@ void FrameCreaNuovaLista::CommandSvuotaLista_Click()
         }
     }
     stato.ImpostazioniUtente.ListaInUso.clear();
+    tabella.listaCaricata = QString();
     tabella.NumeroRighe = 0;
     m_labelListaInUso->clear();
     impostaTitolo(QString());
@@ -359,24 +365,19 @@ void FrameCreaNuovaLista::CommandSvuotaLista_Click()
 void FrameCreaNuovaLista::CommandSalvaLista_Click()
 {
     StatoProgramma& stato = m_programma.stato;
-    QString& lista = stato.ImpostazioniUtente.ListaInUso;
-    const QString precedente = lista;
-    const QString scelta = CommDlgs::ShowOpenSave(
-        window(), CommDlgs::kSalva, QStringLiteral("Salva"), QString(), QStringLiteral("%1*.txt%1%1").arg(QChar(u'\0')),
-        stato.percorsi.fileNelProgramma(QStringLiteral("testizerb")), QStringLiteral("txt"));
-    // Cancelled with no list in use: there is no file to write.
-    if (scelta.isEmpty() && precedente.isEmpty())
+    const QString lista =
+        fileLista(CommDlgs::kSalva, QStringLiteral("Salva"), QStringLiteral("%1*.txt%1%1").arg(QChar(u'\0')));
+    if (lista.isEmpty())
+        return; // a cancel writes nothing, not even over the list in use
+    const QString suDisco = Percorsi::risoltoSenzaMaiuscole(lista);
+    if (Modulo1::EsisteFile(suDisco) &&
+        !Messaggi::chiedi(window(), kSovrascrivere + QStringLiteral("\r\n") + QDir::toNativeSeparators(suDisco)))
         return;
-    lista = scelta.isEmpty() ? precedente : scelta;
-    if (Modulo1::EsisteFile(Percorsi::risoltoSenzaMaiuscole(lista)) && !Messaggi::chiedi(window(), kSovrascrivere)) {
-        lista = precedente;
-        return;
-    }
     if (const auto errore = SalvaFile(stato.TabellaFrasi, lista)) {
-        lista = precedente; // the file was not written: it is not the list of this table
-        Messaggi::errore(window(), *errore);
+        Messaggi::errore(window(), *errore); // the list in use stays: the table is not in that file
         return;
     }
+    stato.ImpostazioniUtente.ListaInUso = lista;
     m_labelListaInUso->setText(lista);
     impostaTitolo(lista);
     // Saving marks blank statements as having no answer: the row shows it.
@@ -402,11 +403,17 @@ void FrameCreaNuovaLista::HScroll4_Change(int riga)
     mostraRiga(riga);
 }
 
+void FrameCreaNuovaLista::mostraPosizione()
+{
+    Label5->setText(QStringLiteral("%1 di %2").arg(rigaCorrente()).arg(m_programma.stato.TabellaFrasi.NumeroRighe));
+}
+
 // Filling the boxes and choices runs their own handlers, which write the same values back into the row.
 void FrameCreaNuovaLista::mostraRiga(int riga)
 {
+    const QScopedValueRollback mostrando(m_mostrandoRiga, true);
     const TabellaFrasi& tabella = m_programma.stato.TabellaFrasi;
-    Label5->setText(QStringLiteral("%1 di %2").arg(riga).arg(tabella.NumeroRighe));
+    mostraPosizione();
     impostaTesto(0, tabella.Testo(riga, 0));
     const qint16 tipo = tabella.Codice(riga, 0);
     if (tipo == kImmagine || tipo == kTesto)
@@ -433,14 +440,27 @@ void FrameCreaNuovaLista::mostraRiga(int riga)
     }
 }
 
+// What the teacher puts on the row shown beyond the list's end (after "Svuota lista", in an empty list) is part
+// of the list: the row is counted, and saved.
+void FrameCreaNuovaLista::rigaModificata()
+{
+    TabellaFrasi& tabella = m_programma.stato.TabellaFrasi;
+    if (m_mostrandoRiga || rigaCorrente() <= tabella.NumeroRighe)
+        return;
+    tabella.NumeroRighe = static_cast<qint16>(rigaCorrente());
+    mostraPosizione();
+}
+
 void FrameCreaNuovaLista::Text1_Change(int indice)
 {
     m_programma.stato.TabellaFrasi.Testo(rigaCorrente(), indice) = testoDi(indice);
+    rigaModificata();
 }
 
 void FrameCreaNuovaLista::Option1_Click(int indice)
 {
     m_programma.stato.TabellaFrasi.Codice(rigaCorrente(), 0) = static_cast<qint16>(indice);
+    rigaModificata();
     const bool immagine = indice == kImmagine;
     Command2->setVisible(immagine);
     Image1->setVisible(immagine);
@@ -451,6 +471,7 @@ void FrameCreaNuovaLista::Option2_Click(int indice)
 {
     m_programma.stato.TabellaFrasi.Codice(rigaCorrente(), indice / kRisposte + 1) =
         static_cast<qint16>(indice % kRisposte);
+    rigaModificata();
 }
 
 void FrameCreaNuovaLista::Command2_Click()
@@ -463,6 +484,7 @@ void FrameCreaNuovaLista::immagineScelta(const QString& nome)
     m_nomeImmagine = nome;
     InserisciImmagine();
     m_programma.stato.TabellaFrasi.Testo(rigaCorrente(), 0) = nome;
+    rigaModificata();
     // The stimulus box says what the row holds, should the teacher switch the row to a text.
     impostaTesto(0, nome);
 }

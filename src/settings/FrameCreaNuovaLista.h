@@ -69,11 +69,17 @@ private:
     void Option2_Click(int indice);
     void immagineScelta(const QString& nome);
 
+    // A list file chosen in the teachers' lists folder, made when missing, with the program's own lists one
+    // click away; "" when the teacher cancels.
+    QString fileLista(qint16 modo, const QString& titolo, const QString& filtro);
     // Asks for a list file and loads it as the list in use; false when the teacher chose none.
     bool scegliLista();
     // The browser over rows 1 to NumeroRighe, on row 1, shown afresh.
     void mostraPrimaRiga();
     void mostraRiga(int riga);
+    // "3 di 12" below the browser.
+    void mostraPosizione();
+    void rigaModificata();
     void impostaTitolo(const QString& titolo);
     void impostaTesto(int colonna, const QString& testo);
     int rigaCorrente() const;
@@ -84,4 +90,5 @@ private:
     QString m_titolo;
     QString m_nomeImmagine;
     double m_rapporto = 1; // the editor's size to its design size
+    bool m_mostrandoRiga = false;
 };

@@ -8,11 +8,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
+#include <utility>
 
 namespace {
 // Design sizes in twips, inside the chooser, which covers the editor.
@@ -24,6 +27,8 @@ constexpr int kAltezzaBarra = 240;
 constexpr int kAltoElenco = 360;
 constexpr int kMargineElenco = 1000;
 constexpr int kRuoloOrdine = Qt::UserRole;
+constexpr int kRuoloPercorso = Qt::UserRole + 1;
+constexpr int kFettaMs = 10;
 
 // The thumbnail in the middle of a square, so that the captions of a row of pictures line up.
 QIcon icona(const QImage& miniatura)
@@ -64,8 +69,8 @@ SceltaImmagine::SceltaImmagine(const QString& cartellaImmagini, const Schermata&
     ListView1->setResizeMode(QListView::Adjust);
     ListView1->setMovement(QListView::Static);
     ListView1->setWordWrap(false);
-    // The captions are full paths: the file's own name, at the end, is what the teacher looks for.
-    ListView1->setTextElideMode(Qt::ElideLeft);
+    // A long name keeps its start and its extension.
+    ListView1->setTextElideMode(Qt::ElideMiddle);
     dialogo.posiziona(ListView1, kMargineElenco / 2, kAltoElenco, larghezzaElenco, altezzaElenco - kAltoElenco);
     connect(ListView1, &QListWidget::itemActivated, this, &SceltaImmagine::ListView1_DoubleClick);
 
@@ -93,7 +98,7 @@ SceltaImmagine::~SceltaImmagine() = default;
 
 bool SceltaImmagine::inCostruzione() const
 {
-    return m_costruzione->inCorso();
+    return m_costruzione->inCorso() || !m_inAttesa.isEmpty();
 }
 
 void SceltaImmagine::apri()
@@ -116,12 +121,13 @@ void SceltaImmagine::Dir1_Change(const QList<File>& file)
     m_costruzione->ferma();
     m_file = file;
     m_inCostruzione.clear();
+    m_inAttesa.clear();
     ListView1->clear();
     QStringList daCostruire;
     for (int indice = 0; indice < m_file.size(); ++indice) {
         const auto tenuta = m_miniature.constFind(m_file[indice].percorso);
         if (tenuta != m_miniature.cend() && tenuta->modificato == m_file[indice].modificato) {
-            AddImg(indice);
+            inAttesa(indice);
             continue;
         }
         m_inCostruzione.append(indice);
@@ -145,23 +151,45 @@ void SceltaImmagine::miniaturaPronta(int indiceCostruzione, const QImage& immagi
     if (indice < 0)
         return;
     const File& file = m_file[indice];
-    m_miniature.insert(file.percorso, {file.modificato, immagine.isNull() ? QIcon() : icona(immagine)});
-    AddImg(indice);
+    m_miniature.insert(file.percorso, {file.modificato, immagine, QIcon()});
+    inAttesa(indice);
+}
+
+void SceltaImmagine::inAttesa(int indice)
+{
+    m_inAttesa.append(indice);
+    if (!std::exchange(m_fettaProgrammata, true))
+        QTimer::singleShot(0, this, &SceltaImmagine::mostraInAttesa);
+}
+
+void SceltaImmagine::mostraInAttesa()
+{
+    m_fettaProgrammata = false;
+    QElapsedTimer fetta;
+    fetta.start();
+    while (!m_inAttesa.isEmpty() && fetta.elapsed() < kFettaMs)
+        AddImg(m_inAttesa.takeFirst());
+    if (!m_inAttesa.isEmpty() && !std::exchange(m_fettaProgrammata, true))
+        QTimer::singleShot(0, this, &SceltaImmagine::mostraInAttesa);
 }
 
 void SceltaImmagine::AddImg(int indice)
 {
     const QString& percorso = m_file[indice].percorso;
-    const QIcon icona = m_miniature.value(percorso).icona;
+    Miniatura& miniatura = m_miniature[percorso];
     // A file that is not a picture has nothing to choose.
-    if (icona.isNull())
+    if (miniatura.immagine.isNull())
         return;
+    if (miniatura.icona.isNull())
+        miniatura.icona = icona(miniatura.immagine);
     // Thumbnails come as they are ready; each takes its file's place in the folder's order.
     int riga = ListView1->count();
     while (riga > 0 && ListView1->item(riga - 1)->data(kRuoloOrdine).toInt() > indice)
         --riga;
-    auto* voce = new QListWidgetItem(icona, percorso);
+    // The caption is the file's name, what the teacher looks for and what the list stores.
+    auto* voce = new QListWidgetItem(miniatura.icona, QFileInfo(percorso).fileName());
     voce->setData(kRuoloOrdine, indice);
+    voce->setData(kRuoloPercorso, percorso);
     voce->setToolTip(percorso);
     ListView1->insertItem(riga, voce);
 }
@@ -178,7 +206,7 @@ void SceltaImmagine::ListView1_DoubleClick()
     const QListWidgetItem* voce = ListView1->currentItem();
     if (!voce)
         return;
-    const QString nome = QDir(m_cartellaImmagini).relativeFilePath(voce->text());
+    const QString nome = QDir(m_cartellaImmagini).relativeFilePath(voce->data(kRuoloPercorso).toString());
     hide();
     emit scelta(nome);
 }

@@ -5,10 +5,10 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QList>
 
 class CostruzioneMiniature;
-class QImage;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
@@ -31,7 +31,7 @@ public:
     void apri();
     // True from the first opening on.
     bool MiniatureCaricate() const { return m_miniatureCaricate; }
-    // True while thumbnails are being built.
+    // True while thumbnails are being built or are still to be put in the list.
     bool inCostruzione() const;
 
 signals:
@@ -41,7 +41,8 @@ signals:
 private:
     struct Miniatura {
         qint64 modificato = 0;
-        QIcon icona; // null for a file that is not a picture
+        QImage immagine; // null for a file that is not a picture
+        QIcon icona;     // made from the picture when first put in the list
     };
     struct File {
         QString percorso;
@@ -51,6 +52,10 @@ private:
 
     void Dir1_Change(const QList<File>& file);
     void AddImg(int indice);
+    // Puts the thumbnails waiting for the list in it, a slice of time at a go, so that the screen keeps answering
+    // when many come at once (from the cache, or kept from an earlier opening).
+    void mostraInAttesa();
+    void inAttesa(int indice);
     void miniaturaPronta(int indiceCostruzione, const QImage& immagine);
     void costruzioneFinita();
     void ListView1_DoubleClick();
@@ -63,5 +68,7 @@ private:
     // The files of the folder as listed, and which of them are being built (by their place in m_file).
     QList<File> m_file;
     QList<int> m_inCostruzione;
+    QList<int> m_inAttesa;
+    bool m_fettaProgrammata = false;
     bool m_miniatureCaricate = false;
 };

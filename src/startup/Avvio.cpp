@@ -72,7 +72,7 @@ void CompletaAvvio(Programma& programma)
     Modulo1::InstallaFont(stato.percorsi, davanti);
     if (const auto errore = Modulo1::CreaCartelle(stato.percorsi))
         Messaggi::informa(davanti, *errore);
-    if (const auto errore = CaricaLista(stato.TabellaFrasi, stato.ImpostazioniUtente.ListaInUso, stato.percorsi))
+    if (const auto errore = stato.caricaListaUtente())
         Messaggi::informa(davanti, *errore);
 }
 

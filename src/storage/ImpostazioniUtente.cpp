@@ -36,14 +36,15 @@ QString senzaSpaziFinali(QString testo)
     return testo;
 }
 
-// What the settings offer: the speech scales, the font dialog's sizes, scanning steps of 1 to 15 seconds.
+// What the program honours: the speech scales, any font size (the screens fit large letters to their boxes),
+// scanning steps of 1 to 15 seconds.
 struct Intervallo {
     double minimo;
     double massimo;
 };
 constexpr Intervallo kVelocitaVoce{50, 250};
 constexpr Intervallo kTonoVoce{50, 400};
-constexpr Intervallo kDimensioneFont{6, 72};
+constexpr Intervallo kDimensioneFont{ModuloPerIni::kPuntiMinimi, ModuloPerIni::kPuntiMassimi};
 constexpr Intervallo kModalitaInput{0, 2};
 constexpr Intervallo kVelocitaScansione{4, 60};
 constexpr Intervallo kTipoRisposte{0, 1};
@@ -66,13 +67,9 @@ public:
     bool illeggibile() const { return m_illeggibile; }
     bool fuoriLimiti() const { return m_fuoriLimiti; }
 
-    QString testo()
-    {
-        const std::optional<QString> campo = m_lettore.leggiCampo();
-        if (!campo)
-            m_illeggibile = true;
-        return campo.value_or(QString());
-    }
+    QString testo() { return presente(m_lettore.leggiCampo()); }
+    // A text that fills its line: a comma in it, unquoted in older profiles, does not end it.
+    QString riga() { return presente(m_lettore.leggiCampoIntero()); }
     bool booleano() { return testo().startsWith(u'T'); }
     void intero(qint16& campo, Intervallo limiti)
     {
@@ -101,6 +98,12 @@ public:
     }
 
 private:
+    QString presente(const std::optional<QString>& campo)
+    {
+        if (!campo)
+            m_illeggibile = true;
+        return campo.value_or(QString());
+    }
     std::optional<double> numero()
     {
         bool valido = false;
@@ -241,7 +244,7 @@ std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percors
     ImpostazioniUtente letto;
     ImpostazioniPredefinite(letto, percorsi);
     letto.StileLettere = stileDaPrimaRiga(p.testo());
-    letto.ListaInUso = senzaSpaziFinali(p.testo());
+    letto.ListaInUso = senzaSpaziFinali(p.riga());
     letto.SuoniAttivi = p.booleano();
     p.intero(letto.VelocitaVoce, kVelocitaVoce);
     p.intero(letto.TonoVoce, kTonoVoce);

@@ -52,6 +52,9 @@ namespace ModuloPerIni {
 
 inline constexpr int kRigheProfilo = 25;
 inline constexpr int kRigheAggiunte = 5; // the switch access lines that follow
+// The font sizes a profile keeps, in points: every size the Windows font dialog gives, large print included.
+inline constexpr int kPuntiMinimi = 1;
+inline constexpr int kPuntiMassimi = 1638;
 
 void ImpostazioniPredefinite(ImpostazioniUtente& impostazioni, const Percorsi& percorsi);
 

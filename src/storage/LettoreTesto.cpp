@@ -72,6 +72,16 @@ std::optional<QString> LettoreTesto::leggiCampo()
     return campo;
 }
 
+std::optional<QString> LettoreTesto::leggiCampoIntero()
+{
+    if (fine())
+        return std::nullopt;
+    saltaSpazi();
+    if (m_pos < m_testo.size() && m_testo.at(m_pos) == u'"')
+        return leggiCampo();
+    return leggiRiga();
+}
+
 std::optional<qint16> LettoreTesto::leggiCodice()
 {
     if (fine())

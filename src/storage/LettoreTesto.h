@@ -20,6 +20,10 @@ public:
     // any other to the next comma or line end. The comma or line end that closes it is passed over.
     std::optional<QString> leggiCampo();
 
+    // The next value that fills its line: leading blanks skipped; opened by a double quote it is read as
+    // leggiCampo reads it, otherwise it runs to the line end, commas included.
+    std::optional<QString> leggiCampoIntero();
+
     // The next number: leading blanks skipped, it ends at a blank, a comma or the line end, and the
     // rest of its line is passed over. nullopt past the end, for a text, or for a number outside 16 bits.
     std::optional<qint16> leggiCodice();

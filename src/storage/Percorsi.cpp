@@ -52,6 +52,14 @@ QString Percorsi::leggimi() const
 {
     return m_radice + QStringLiteral("leggimi.txt");
 }
+QString Percorsi::cartellaListe() const
+{
+    return cartellaOrdiparo() + QStringLiteral("liste/");
+}
+QString Percorsi::cartellaListeProgramma() const
+{
+    return fileNelProgramma(QStringLiteral("testiordiparo/"));
+}
 
 std::optional<QString> Percorsi::cartellaRegistri(const QString& nomeUtente) const
 {
@@ -60,7 +68,8 @@ std::optional<QString> Percorsi::cartellaRegistri(const QString& nomeUtente) con
     // "." and ".." are this folder and its parent; Windows drops trailing dots and blanks, so " .. " is too.
     if (fuori || QString(nomeUtente).remove(u'.').trimmed().isEmpty())
         return std::nullopt;
-    return cartellaDati() + nomeUtente + u'/';
+    // The pupil's folder whatever its letter case, as with profiles: one pupil, one folder.
+    return risoltoSenzaMaiuscole(cartellaDati() + nomeUtente) + u'/';
 }
 
 QString Percorsi::profiloUtente(const QString& nomeUtente) const
@@ -122,7 +131,7 @@ std::optional<QString> Percorsi::motivoNomeNonValido(const QString& nome)
 
 QString Percorsi::listaPredefinita() const
 {
-    return fileNelProgramma(QStringLiteral("testiordiparo/frasi.txt"));
+    return cartellaListeProgramma() + QStringLiteral("frasi.txt");
 }
 QString Percorsi::cartellaImmagini() const
 {

@@ -21,8 +21,13 @@ public:
     QString cartellaUtenti() const;
     QString cartellaDati() const;
     QString leggimi() const;
-    // The folder of a user's record files inside "dati"; none for a name that would lead out of it (a path
-    // separator, a drive, only dots and blanks). A comma is allowed: old profiles may hold one.
+    // The teachers' own lists, beside "utenti" and "dati": the program's folder may be read-only.
+    QString cartellaListe() const;
+    // The lists shipped with the program, the default one among them.
+    QString cartellaListeProgramma() const;
+    // The folder of a user's record files inside "dati", the one there whatever its letter case; none for a
+    // name that would lead out of it (a path separator, a drive, only dots and blanks). A comma is allowed: old
+    // profiles may hold one.
     std::optional<QString> cartellaRegistri(const QString& nomeUtente) const;
     // The profile of a user named as utenteDelProfilo gives it.
     QString profiloUtente(const QString& nomeUtente) const;

@@ -22,6 +22,12 @@ public:
     // Reads the current user's profile. Returns the notice of a damaged profile for the teacher, each notice
     // once a run: the home screen reads the same profile again whenever it comes back.
     std::optional<QString> leggiProfiloUtente();
+    // Loads the current profile's list into the table, unless the table already stands for it: the teacher's
+    // edits, saved or not, stay. Returns the message for the teacher when the file cannot be read whole.
+    std::optional<QString> caricaListaUtente();
+    // The current user's folder of record files (see Percorsi::cartellaRegistri). A folder not made yet takes
+    // the letter case of the profile's file, not that of the name as the letter style shows it.
+    std::optional<QString> cartellaRegistri() const;
     // A number in [0, 1), as the screens draw items and colours.
     double casuale() { return casualeGeneratore.generateDouble(); }
 

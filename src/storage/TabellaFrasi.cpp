@@ -39,6 +39,7 @@ std::optional<QString> CaricaLista(TabellaFrasi& tabella, const QString& listaSc
                                    : listaScelta;
 
     tabella.NumeroRighe = 0;
+    tabella.listaCaricata = listaScelta;
     const std::optional<QString> contenuto =
         TestoAnsi::leggiFile(Percorsi::risoltoSenzaMaiuscole(listaInUso), kMassimoByteLista);
     if (!contenuto)
@@ -95,5 +96,8 @@ std::optional<QString> SalvaFile(TabellaFrasi& tabella, const QString& listaInUs
             righe << TestoAnsi::numeroConSegno(tabella.Codice(riga, colonna));
         }
     }
-    return TestoAnsi::scriviRighe(Percorsi::risoltoSenzaMaiuscole(listaInUso), righe);
+    std::optional<QString> errore = TestoAnsi::scriviRighe(Percorsi::risoltoSenzaMaiuscole(listaInUso), righe);
+    if (!errore)
+        tabella.listaCaricata = listaInUso;
+    return errore;
 }

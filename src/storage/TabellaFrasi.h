@@ -23,6 +23,9 @@ public:
     qint16 Codice(int riga, int colonna) const { return m_celle[indice(riga, colonna)].codice; }
 
     qint16 NumeroRighe = 0;
+    // The list file the rows were loaded from or last saved to, as the profile names it ("" after the editor
+    // emptied the table); none before the first load.
+    std::optional<QString> listaCaricata;
 
 private:
     struct Cella {
@@ -35,10 +38,11 @@ private:
 };
 
 // Loads the list the profile names, or the default list while that one is empty or missing; the profile
-// keeps its choice. Returns an Italian message when the file cannot be read whole; the rows read in full
-// are kept, and never more than the table holds.
+// keeps its choice, and the table remembers it. Returns an Italian message when the file cannot be read
+// whole; the rows read in full are kept, and never more than the table holds.
 std::optional<QString> CaricaLista(TabellaFrasi& tabella, const QString& listaScelta, const Percorsi& percorsi);
 
-// Writes rows 1 to NumeroRighe to the file listaInUso; blank cells get code 3, also in the table.
+// Writes rows 1 to NumeroRighe to the file listaInUso, which the table then stands for; blank cells get
+// code 3, also in the table.
 // Returns an Italian message when the file cannot be written; the old file is then left whole.
 std::optional<QString> SalvaFile(TabellaFrasi& tabella, const QString& listaInUso);

@@ -10,6 +10,9 @@ public:
     virtual ~ApriDocumento() = default;
     // True when the desktop accepted the request; the opened document runs in its own process.
     virtual bool apri(const QString& percorso);
+    // Whether the desktop names a program for the file's kind. Its opener starts, and so reports success,
+    // whether or not one exists.
+    static bool programmaPer(const QString& percorso);
 };
 
 namespace ModuloNavigate {

@@ -3,22 +3,25 @@
 
 #include "support/Colori.h"
 #include "support/ColoriWindows.h"
+#include "support/DialogoCarattere.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QQueue>
 #include <QStringDecoder>
+#include <QUrl>
 #include <cmath>
 #include <variant>
 
 namespace {
 struct Annullato {};
-using Risposta = std::variant<Annullato, QColor, QString, QFont>;
+struct Confermato {};
+using Risposta = std::variant<Annullato, QColor, QString, QFont, Confermato>;
 
 struct Intercettazione {
     bool attiva = false;
@@ -31,14 +34,18 @@ Intercettazione& intercettazione()
     return dati;
 }
 
-// The test's answer for a dialog of this kind: empty when the dialog is cancelled.
-template <typename Tipo> std::optional<Tipo> rispostaDiProva(const QString& richiesta)
+// The test's answer for a dialog, written down with its request: a cancel when none is queued.
+Risposta prossimaRisposta(const QString& richiesta)
 {
     Intercettazione& dati = intercettazione();
     dati.richieste << richiesta;
-    if (dati.risposte.isEmpty())
-        return std::nullopt;
-    const Risposta risposta = dati.risposte.dequeue();
+    return dati.risposte.isEmpty() ? Risposta(Annullato{}) : dati.risposte.dequeue();
+}
+
+// The test's answer for a dialog of this kind: empty when the dialog is cancelled.
+template <typename Tipo> std::optional<Tipo> rispostaDiProva(const QString& richiesta)
+{
+    const Risposta risposta = prossimaRisposta(richiesta);
     if (const Tipo* valore = std::get_if<Tipo>(&risposta))
         return *valore;
     return std::nullopt;
@@ -76,15 +83,15 @@ QString filtroQt(const QString& filtro)
     return voci.join(QStringLiteral(";;"));
 }
 
-void scegliFont(QWidget* target, const QFont& scelto)
+void scegliFont(QWidget* target, const QString& famiglia, double punti)
 {
     QFont carattere = target->font();
-    carattere.setFamily(scelto.family());
+    carattere.setFamily(famiglia);
     // Whole points, a half going to the even neighbour, as the profile keeps them.
-    carattere.setPointSize(static_cast<int>(std::nearbyint(scelto.pointSizeF())));
-    carattere.setBold(scelto.bold());
-    carattere.setItalic(scelto.italic());
-    carattere.setUnderline(scelto.underline());
+    carattere.setPointSize(static_cast<int>(std::nearbyint(punti)));
+    carattere.setBold(false);
+    carattere.setItalic(false);
+    carattere.setUnderline(false);
     target->setFont(carattere);
 }
 } // namespace
@@ -111,13 +118,16 @@ bool ShowColor(QWidget* owner, QWidget* target)
 }
 
 QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const QString& nomeIniziale,
-                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione)
+                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione,
+                     const QStringList& altreCartelle)
 {
     const bool apri = modo == kApri;
     if (intercettazione().attiva) {
-        const QString richiesta = QStringLiteral("%1 %2|%3|%4|%5")
-                                      .arg(apri ? QStringLiteral("apri") : QStringLiteral("salva"), titolo,
-                                           cartellaIniziale, filtroQt(filtro), estensione);
+        QString richiesta = QStringLiteral("%1 %2|%3|%4|%5")
+                                .arg(apri ? QStringLiteral("apri") : QStringLiteral("salva"), titolo, cartellaIniziale,
+                                     filtroQt(filtro), estensione);
+        if (!altreCartelle.isEmpty())
+            richiesta += u'|' + altreCartelle.join(u';');
         return rispostaDiProva<QString>(richiesta).value_or(QString());
     }
     // A missing folder would be offered as the file's name: the dialog starts in its parent instead.
@@ -129,26 +139,36 @@ QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const Q
     dialogo.setDefaultSuffix(estensione);
     if (!nomeIniziale.isEmpty())
         dialogo.selectFile(nomeIniziale);
+    // The side panel is the dialog's own (a desktop's dialog would not show these folders), set at every call:
+    // Qt would otherwise offer the last dialog's folders in the next one.
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    QList<QUrl> pannello{QUrl::fromLocalFile(cartellaIniziale)};
+    for (const QString& cartella : altreCartelle)
+        pannello << QUrl::fromLocalFile(cartella);
+    pannello << QUrl::fromLocalFile(QDir::homePath());
+    dialogo.setSidebarUrls(pannello);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return QString();
     return dialogo.selectedFiles().constFirst();
 }
 
-bool ShowFont(QWidget* owner, QWidget* target)
+bool ShowFont(QWidget* owner, QWidget* target, const std::optional<QFont>& partenza)
 {
-    std::optional<QFont> scelto;
+    const QFont iniziale = partenza.value_or(target->font());
+    DialogoCarattere dialogo(iniziale.family(), iniziale.pointSize(), owner);
     if (intercettazione().attiva) {
-        scelto = rispostaDiProva<QFont>(
-            QStringLiteral("font %1 %2").arg(target->font().family()).arg(target->font().pointSize()));
-    } else {
-        bool confermato = false;
-        const QFont carattere = QFontDialog::getFont(&confermato, target->font(), owner, QStringLiteral("Carattere"));
-        if (confermato)
-            scelto = carattere;
-    }
-    if (!scelto)
+        const Risposta risposta =
+            prossimaRisposta(QStringLiteral("font %1 %2").arg(iniziale.family()).arg(iniziale.pointSize()));
+        if (const QFont* scelto = std::get_if<QFont>(&risposta)) {
+            scegliFont(target, scelto->family(), scelto->pointSizeF());
+            return true;
+        }
+        if (!std::holds_alternative<Confermato>(risposta))
+            return false;
+    } else if (dialogo.exec() != QDialog::Accepted) {
         return false;
-    scegliFont(target, *scelto);
+    }
+    scegliFont(target, dialogo.famiglia(), dialogo.punti());
     return true;
 }
 
@@ -170,6 +190,9 @@ void ShowPrintPreview(QWidget* owner, QPrinter& printer, const std::function<voi
     }
     QPrintPreviewDialog dialogo(&printer, owner);
     dialogo.setWindowTitle(QStringLiteral("Anteprima di stampa"));
+    // As large as the screen it comes from: a smaller one hides the end of its toolbar, the print button too.
+    if (owner)
+        dialogo.setGeometry(owner->window()->geometry());
     QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, paint);
     dialogo.exec();
 }
@@ -201,6 +224,10 @@ void rispondiFile(const QString& percorso)
 void rispondiFont(const QFont& carattere)
 {
     intercettazione().risposte.enqueue(carattere);
+}
+void confermaFont()
+{
+    intercettazione().risposte.enqueue(Confermato{});
 }
 void annulla()
 {

@@ -3,13 +3,14 @@
 // gives back a path. Tests answer them through CommDlgs::Prova without opening a window.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QByteArray;
 class QColor;
-class QFont;
 class QPrinter;
 class QWidget;
 
@@ -24,13 +25,17 @@ bool ShowColor(QWidget* owner, QWidget* target);
 
 // modo kApri opens an existing file, any other value saves (asking before replacing a file). The filter is in
 // the system's form: description and pattern, each followed by a NUL, the whole closed by a further NUL
-// ("Tutti i files\0*.*\0\0"). The default extension has no dot. Returns the full path, or "" on cancel.
+// ("Tutti i files\0*.*\0\0"). The default extension has no dot. The dialog's side panel offers the initial
+// folder and the other folders given, one click away. Returns the full path, or "" on cancel.
 QString ShowOpenSave(QWidget* owner, qint16 modo, const QString& titolo, const QString& nomeIniziale,
-                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione);
+                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione,
+                     const QStringList& altreCartelle = {});
 
-// Starts from the target's font; on confirmation the target takes the chosen name, size (whole points,
-// halves to the even number), bold, italic and underline, and the result is true.
-bool ShowFont(QWidget* owner, QWidget* target);
+// Starts from the family and size of partenza, or else of the target's font; on confirmation the target takes
+// the chosen family and size (whole points, halves to the even number) with no bold, italic or underline, which
+// the screens never draw, and the result is true. Confirmed without a change, the family comes back as it was
+// given, one this computer lacks included.
+bool ShowFont(QWidget* owner, QWidget* target, const std::optional<QFont>& partenza = std::nullopt);
 
 // The system's print dialog for the printer (a real printer, or a PDF file where the desktop offers one).
 // True when the user confirms; the printer then holds the choice.
@@ -43,7 +48,8 @@ void ShowPrintPreview(QWidget* owner, QPrinter& printer, const std::function<voi
 QString BytesToString(const QByteArray& byte);
 
 // For tests: while intercepting no dialog opens; each dialog takes the next answer given (a dialog with none
-// queued is cancelled) and is written down as one line: "colore", "apri|salva <title>|<folder>|<filter>|<ext>",
+// queued is cancelled) and is written down as one line: "colore", "apri|salva <title>|<folder>|<filter>|<ext>"
+// (and "|<other folders>", joined by ";", when some are given),
 // "font <family> <size>", "stampa" or "anteprima". A file answer to the print dialog or the preview prints to
 // that PDF file, as the user printing to a file would.
 namespace Prova {
@@ -52,6 +58,8 @@ void rispondiColore(const QColor& colore);
 // "" cancels the file dialog.
 void rispondiFile(const QString& percorso);
 void rispondiFont(const QFont& carattere);
+// The font dialog confirmed as it opens, without a change.
+void confermaFont();
 void annulla();
 QStringList richieste();
 void dimentica();

@@ -11,7 +11,8 @@ namespace Messaggi {
 void informa(QWidget* genitore, const QString& testo);
 // The same with the stop icon: something the user asked for could not be done.
 void errore(QWidget* genitore, const QString& testo);
-// True when the user answers "Sì".
+// True when the user answers "Sì". Every question asks before something is replaced: "No" is the default, so
+// that Enter pressed without reading loses nothing.
 bool chiedi(QWidget* genitore, const QString& testo);
 
 // For tests: while intercepting, no box is shown; the texts are kept and questions get the answer given.

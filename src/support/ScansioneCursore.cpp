@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QWidget>
+#include <utility>
 
 namespace {
 constexpr int kMillisecondiPerQuarto = 250;
@@ -68,7 +69,8 @@ void ScansioneCursore::prepara(int modalita, int intervalloMs)
     m_modalita = modalita;
     m_tastiGiu.clear();
     m_attesaRilascio.stop();
-    m_inPausa = false;
+    if (std::exchange(m_inPausa, false))
+        emit pausaCambiata(false);
     m_giriSilenziosi = 0;
     m_intervallo = intervalloMs;
     const bool scansione = modalita == Manuale || modalita == Automatica;
@@ -199,6 +201,7 @@ void ScansioneCursore::pausa()
         BottoneEvidenziabile::dipingi(m_acceso, false, m_normale, m_selezionato);
     m_acceso = nullptr;
     taci();
+    emit pausaCambiata(true);
 }
 
 void ScansioneCursore::taci()
@@ -264,6 +267,7 @@ void ScansioneCursore::rilascioConfermato()
         m_inPausa = false;
         m_timer->start();
         evidenzia(0);
+        emit pausaCambiata(false);
         return;
     }
     const bool spazio = m_tastoRilasciato == Qt::Key_Space;

@@ -61,6 +61,8 @@ public:
 
 signals:
     void scelto(QAbstractButton* bottone);
+    // Automatic scanning has paused after its silent rounds (true), or a press has woken it (false).
+    void pausaCambiata(bool inPausa);
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;

@@ -4,7 +4,9 @@
 #include "support/ColoriWindows.h"
 #include "support/Grafica.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -71,7 +73,8 @@ void Schermata::impostaColoreSfondo(double colore)
 void Schermata::completaCaricamento()
 {
     // The design places are recorded against the designed area, with the menu bar as it now is above it.
-    resize(m_areaDisegno.width(), m_areaDisegno.height() + altezzaMenu());
+    m_altezzaMenuDisegno = altezzaMenu();
+    resize(m_areaDisegno.width(), m_areaDisegno.height() + m_altezzaMenuDisegno);
     disponiArea();
     m_layout.setSourceForm(this);
     m_layout.SizeFormToScreen(kPercentualeIniziale);
@@ -96,6 +99,7 @@ void Schermata::showEvent(QShowEvent* evento)
 void Schermata::resizeEvent(QResizeEvent* evento)
 {
     QWidget::resizeEvent(evento);
+    scalaMenu();
     disponiArea();
     m_layout.ResizeControls();
 }
@@ -104,6 +108,22 @@ void Schermata::closeEvent(QCloseEvent* evento)
 {
     QWidget::closeEvent(evento);
     m_scaricata = evento->isAccepted();
+}
+
+void Schermata::scalaMenu()
+{
+    if (!m_menu)
+        return;
+    // The menus' letters grow with the screen, as the controls do; never below the desktop's own size.
+    const double rapporto = std::min(width() / double(m_areaDisegno.width()),
+                                     (height() - m_altezzaMenuDisegno) / double(m_areaDisegno.height()));
+    QFont carattere = QApplication::font(m_menu);
+    carattere.setPointSize(qRound(carattere.pointSizeF() * std::max(1.0, rapporto))); // whole points, as menus are
+    if (carattere == m_menu->font())
+        return;
+    m_menu->setFont(carattere);
+    for (QMenu* tendina : m_menu->findChildren<QMenu*>())
+        tendina->setFont(carattere);
 }
 
 void Schermata::disponiArea()

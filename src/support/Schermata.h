@@ -44,11 +44,13 @@ protected:
 
 private:
     void disponiArea();
+    void scalaMenu();
     int altezzaMenu() const;
 
     QWidget* m_area;
     QSize m_areaDisegno;
     QMenuBar* m_menu = nullptr;
+    int m_altezzaMenuDisegno = 0; // the menu bar's height at the design size
     clsResize m_layout;
     double m_coloreSfondo = 0;
     bool m_attivata = false;

@@ -106,12 +106,20 @@ private slots:
         Messaggi::Prova::dimentica();
     }
 
-    // Choosing another pupil saves the one before and takes the new one's settings, from the first button.
+    // Choosing another pupil saves the one before and takes the new one's settings, from the first button, and
+    // his own list.
     void cambioUtente()
     {
         imp().ModalitaInput = 2;
         QVERIFY(!ModuloPerIni::SalvaUtente(imp(), utenti() + QStringLiteral("anna.ini")));
         const ImpostazioniUtente comeAnna = imp();
+        TabellaFrasi listaDiBruno;
+        listaDiBruno.NumeroRighe = 1;
+        listaDiBruno.Testo(1, 0) = QStringLiteral("Il treno di Bruno.");
+        listaDiBruno.Codice(1, 0) = 1;
+        listaDiBruno.Testo(1, 1) = QStringLiteral("Il treno corre.");
+        imp().ListaInUso = m_ambiente->file(QStringLiteral("bruno.txt"));
+        QVERIFY(!SalvaFile(listaDiBruno, imp().ListaInUso));
         imp().FontTesto = QStringLiteral("Courier New");
         imp().VelocitaScansione = 5; // Bruno's own step
         imp().StileLettere = QStringLiteral("maiuscolo");
@@ -131,11 +139,13 @@ private slots:
         QCOMPARE(stato().PercorsoUtente, utenti() + QStringLiteral("bruno.ini"));
         QCOMPARE(s->Command1[1]->font().family(), QStringLiteral("Courier New"));
         QCOMPARE(s->Combo1->itemText(0), QStringLiteral("ANNA"));
+        QCOMPARE(m_p->programma.apriEsercizio(s)->Label1->text(), QStringLiteral("Il treno di Bruno."));
     }
 
     // Each mode shows its receiver and runs its clock; in mouse mode the button under the mouse is lit, none
-    // over the background. A helper's click acts in mouse mode only, and leaves the keyboard to the switches.
-    // Leaving by switch saves the profile, by mouse it does not.
+    // over the background. A helper's click acts in mouse mode only, and leaves the keyboard to the switches:
+    // while scanning it tells how to reach the mouse, and on "Esci" asks whether to quit (here: no). Leaving by
+    // switch saves the profile, by mouse it does not.
     void scelta_data()
     {
         QTest::addColumn<int>("modalita");
@@ -168,9 +178,13 @@ private slots:
         QMouseEvent muovi(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(s->area(), &muovi);
         QCOMPARE(visti + evidenziato(s), modalita == 0 ? QStringLiteral("10-") : QStringLiteral("000"));
+        Messaggi::Prova::rispostaSuccessiva(false);
         QTest::mouseClick(s->Command1[bottone], Qt::LeftButton);
         if (modalita != 0) {
-            QVERIFY(s->isVisible());
+            QVERIFY(s->isVisible() && s->avvisoScansione->isVisible());
+            QCOMPARE(Messaggi::Prova::mostrati(),
+                     bottone == 1 ? QStringList{"Vuoi chiudere Ordiparo?"} : QStringList());
+            Messaggi::Prova::dimentica();
             // Manual: space steps round, once more than the buttons; automatic: the clock steps round.
             for (int i = 0; modalita == 1 && i < 2 + bottone; ++i)
                 premiSensore(s->focusWidget(), Qt::Key_Space);
@@ -181,6 +195,20 @@ private slots:
         QVERIFY(!m_p->programma.formMenu()); // unloaded, and perhaps already deleted
         QCOMPARE(m_p->programma.form1() && m_p->programma.form1()->isVisible(), bottone == 0);
         QCOMPARE(velocitaNelProfilo(QStringLiteral("anna.ini")) == 11, modalita != 0 && bottone == 1);
+    }
+
+    // Automatic scanning paused after its silent rounds says so at the foot of the screen; the switch wakes it.
+    void pausaDetta()
+    {
+        imp().ModalitaInput = 2;
+        imp().VelocitaScansione = 1;
+        imp().GiriPrimaDellaPausa = 1;
+        FormMenu* s = apri(QStringLiteral("anna"));
+        QTRY_VERIFY(s->avvisoScansione->isVisible());
+        QCOMPARE(evidenziato(s), QStringLiteral("-"));
+        premiSensore(s->focusWidget(), Qt::Key_Space);
+        QVERIFY(!s->avvisoScansione->isVisible());
+        QCOMPARE(evidenziato(s), QStringLiteral("0"));
     }
 };
 

@@ -1,7 +1,6 @@
 // The record of exercises done as the teacher uses it: opened from the home screen, filled from the run's record,
 // saved and opened again through the file dialogs, printed to paper or PDF.
 #include "home/FormMenu.h"
-#include "results/ColonneRegistro.h"
 #include "results/FlexGrid.h"
 #include "results/FormEserciziEseguiti.h"
 #include "support/AmbienteProva.h"
@@ -9,6 +8,7 @@
 #include "support/Messaggi.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -16,13 +16,16 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 
 namespace {
-// The text of the PDF, page by page.
-QStringList pagineDelPdf(const QString& pdf)
+// The text of the PDF, page by page: laid out as on the page, or else each column's lines together.
+QStringList pagineDelPdf(const QString& pdf, bool comeSullaPagina = true)
 {
     QProcess testo;
-    testo.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    testo.start(QStringLiteral("pdftotext"),
+                QStringList{QStringLiteral("-layout"), pdf, QStringLiteral("-")}.mid(comeSullaPagina ? 0 : 1));
     if (!testo.waitForFinished() || testo.exitCode() != 0)
         return {};
     QStringList pagine = QString::fromUtf8(testo.readAllStandardOutput()).split(u'\f');
@@ -41,18 +44,6 @@ class TestFormEserciziEseguiti : public QObject {
     {
         auto* s = m_p->programma.apriEserciziEseguiti(nullptr);
         return QTest::qWaitForWindowExposed(s) ? s : nullptr;
-    }
-    // The grid's cells, row by row, the fixed ones included.
-    static QList<QStringList> celle(const FlexGrid* griglia)
-    {
-        QList<QStringList> righe;
-        for (int r = 0; r < griglia->Rows(); ++r) {
-            QStringList riga;
-            for (int c = 0; c < griglia->Cols(); ++c)
-                riga << griglia->TextMatrix(r, c);
-            righe << riga;
-        }
-        return righe;
     }
     static QStringList mostrati()
     {
@@ -115,17 +106,12 @@ private slots:
         FormEserciziEseguiti* s = apri();
         QCOMPARE(s->Label1->text(), QStringLiteral("Rossi, Anna"));
         QCOMPARE(s->Label2->text(), QStringLiteral("Ordiparo") + QDate::currentDate().toString(u"dd/MM/yyyy"));
-        const QList<QStringList> dellaCorsa{{"", "", "", "", "", ""},
+        const QStringList titoli{"N.", "Testo", "Frase", "Errori", "Note", "Altro"};
+        const QList<QStringList> dellaCorsa{titoli,
                                             {"1", "gatto.jpg", "Il gatto dorme.", " *  * ", "", ""},
                                             {"2", "Il cane, Fido, corre.", " Fido corre ", "", "", ""}};
-        QCOMPARE(celle(s->MSFlexGrid1), dellaCorsa);
-        QCOMPARE(ColonneRegistro::larghezze(7335), (std::array<int, 6>{305, 610, 610, 1830, 3050, 610}));
-        const auto larghezze = ColonneRegistro::larghezze(s->MSFlexGrid1->width() * 15);
-        for (int c = 0; c < 6; ++c) {
-            QCOMPARE(s->MSFlexGrid1->ColWidth(c), Schermata::pixel(larghezze[c]));
-            QCOMPARE(s->MSFlexGrid1->ColAlignment(c),
-                     (c == 3 || c == 4 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
-        }
+        QCOMPARE(s->MSFlexGrid1->testi(), dellaCorsa);
+        QCOMPARE(s->MSFlexGrid1->ColWidth(4) + s->MSFlexGrid1->ColWidth(5), 0); // free columns: no room while empty
         const QString cartella = stato().percorsi.cartellaDati() + QStringLiteral("Rossi, Anna/");
         QVERIFY(!QFileInfo::exists(cartella));
         CommDlgs::Prova::rispondiFile(cartella + QStringLiteral("oggi.rpt"));
@@ -145,10 +131,11 @@ private slots:
         CommDlgs::Prova::rispondiFile(originale);
         s->mnuApri->trigger();
         QCOMPARE(s->Label1->text(), QStringLiteral("Anna Rossi"));
-        QCOMPARE(celle(s->MSFlexGrid1), (QList<QStringList>{{"", "", "", "", "", ""},
-                                                            {"1", "gatto.jpg", "  Il gatto, \"Micio\", dorme.  ",
-                                                             " *  * ", "vista, con virgola", "\"sì\""},
-                                                            {"2", "Città", "", "", "   ", "fine "}}));
+        QCOMPARE(s->MSFlexGrid1->testi(), (QList<QStringList>{titoli,
+                                                              {"1", "gatto.jpg", "  Il gatto, \"Micio\", dorme.  ",
+                                                               " *  * ", "vista, con virgola", "\"sì\""},
+                                                              {"2", "Città", "", "", "   ", "fine "}}));
+        QVERIFY(s->MSFlexGrid1->ColWidth(4) > 0 && s->MSFlexGrid1->ColWidth(5) > 0);
         QCOMPARE(s->Label3->text(), QStringLiteral("Nota, del maestro"));
         CommDlgs::Prova::rispondiFile(cartella + QStringLiteral("copia.rpt"));
         s->mnuSalva->trigger();
@@ -157,7 +144,7 @@ private slots:
         CommDlgs::Prova::rispondiFile(cartella + QStringLiteral("oggi.rpt"));
         s->mnuApri->trigger();
         QCOMPARE(s->Label1->text(), QStringLiteral("Rossi"));
-        QCOMPARE(celle(s->MSFlexGrid1), dellaCorsa);
+        QCOMPARE(s->MSFlexGrid1->testi(), dellaCorsa);
         QCOMPARE(s->Label3->text(), QString());
         const QString dialogo = u'|' + cartella + QStringLiteral("|*.rpt (*.rpt)|rpt");
         QCOMPARE(CommDlgs::Prova::richieste(), (QStringList{"salva Salva" + dialogo, "apri Apri" + dialogo,
@@ -165,8 +152,39 @@ private slots:
         QVERIFY(QFileInfo::exists(stato().percorsi.leggimi()));
     }
 
-    // Every failure says so; a cancelled opening leaves the grid empty, a broken file what was read of it, and
-    // either can be saved afterwards as a whole file. A user name that leaves the data folder opens no dialog.
+    // One folder for a pupil's records whatever style shows the name: the one there in any letter case, or a new
+    // one named as the profile's file is.
+    void cartellaDellAlunno_data()
+    {
+        QTest::addColumn<QString>("nome"); // as shown
+        QTest::addColumn<QString>("esistente");
+        QTest::addColumn<QString>("cartella");
+        QTest::newRow("nuova, come il profilo") << "GIULIA" << QString() << "Giulia";
+        QTest::newRow("vecchia, in maiuscolo") << "Giulia"
+                                               << "GIULIA"
+                                               << "GIULIA";
+    }
+    void cartellaDellAlunno()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, esistente);
+        QFETCH(QString, cartella);
+        QDir().mkpath(stato().percorsi.cartellaUtenti());
+        QVERIFY(!ModuloPerIni::SalvaUtente(m_p->imp(), stato().percorsi.profiloUtente(QStringLiteral("Giulia"))));
+        if (!esistente.isEmpty())
+            QDir().mkpath(stato().percorsi.cartellaDati() + esistente);
+        stato().NomeUtente = nome;
+        stato().PercorsoUtente = stato().percorsi.profiloUtente(nome);
+        CommDlgs::Prova::rispondiFile(m_ambiente->file(QStringLiteral("r.rpt")));
+        apri()->mnuSalva->trigger();
+        QCOMPARE(QDir(stato().percorsi.cartellaDati()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{cartella});
+        QCOMPARE(CommDlgs::Prova::richieste().constFirst().section(u'|', 1, 1),
+                 stato().percorsi.cartellaDati() + cartella + u'/');
+    }
+
+    // Every failure says so; a broken file leaves what was read of it, and can be saved afterwards as a whole
+    // file. A cancel says nothing and changes nothing. A user name that leaves the data folder opens no dialog.
     void fallimenti_data()
     {
         QTest::addColumn<QString>("utente");
@@ -174,13 +192,14 @@ private slots:
         QTest::addColumn<QByteArray>("file"); // "-": the dialog is cancelled
         QTest::addColumn<int>("righe");
         QTest::addColumn<QString>("primaCella"); // row 1, column 1 afterwards
+        QTest::addColumn<bool>("errore");
         const QByteArray troncato("Bruno\r\nOrdiparo01/02/2026\r\n 5 \r\ns\r\na\r\ne\r\n4\r\n5\r\nt\r\n");
-        QTest::newRow("salva annullato") << "Anna" << false << QByteArray("-") << 3 << "stimolo";
-        QTest::newRow("apri annullato") << "Anna" << true << QByteArray("-") << 3 << "";
-        QTest::newRow("troncato") << "Anna" << true << troncato << 3 << "s";
-        QTest::newRow("file vuoto") << "Anna" << true << QByteArray() << 1 << "";
-        QTest::newRow("utente che esce da dati") << ".." << false << QByteArray("-") << 3 << "stimolo";
-        QTest::newRow("utente vuoto") << "" << true << QByteArray("-") << 3 << "";
+        QTest::newRow("salva annullato") << "Anna" << false << QByteArray("-") << 3 << "stimolo" << false;
+        QTest::newRow("apri annullato") << "Anna" << true << QByteArray("-") << 3 << "stimolo" << false;
+        QTest::newRow("troncato") << "Anna" << true << troncato << 3 << "s" << true;
+        QTest::newRow("file vuoto") << "Anna" << true << QByteArray() << 1 << "" << true;
+        QTest::newRow("utente che esce da dati") << ".." << false << QByteArray("-") << 3 << "stimolo" << true;
+        QTest::newRow("utente vuoto") << "" << true << QByteArray("-") << 3 << "stimolo" << true;
     }
     void fallimenti()
     {
@@ -189,6 +208,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(int, righe);
         QFETCH(QString, primaCella);
+        QFETCH(bool, errore);
         stato().NomeUtente = utente;
         for (int i = 0; i < 2; ++i)
             stato().RegistroEsercizi.aggiungi(QStringLiteral("stimolo"), QStringLiteral("affermazione"));
@@ -199,7 +219,7 @@ private slots:
             CommDlgs::Prova::rispondiFile(percorso);
         }
         (aprendo ? s->mnuApri : s->mnuSalva)->trigger();
-        QCOMPARE(mostrati(), QStringList{QStringLiteral("Si è verificato un errore!")});
+        QCOMPARE(mostrati(), errore ? QStringList{QStringLiteral("Si è verificato un errore!")} : QStringList());
         QCOMPARE(s->MSFlexGrid1->Rows(), righe);
         QCOMPARE(s->MSFlexGrid1->TextMatrix(1, 1), primaCella);
         QCOMPARE(QDir(stato().percorsi.cartellaOrdiparo()).entryList(QDir::Files), QStringList());
@@ -251,6 +271,51 @@ private slots:
         QCOMPARE(pagineDelPdf(anteprima), testi);
         s->mnuStampaRegistro->trigger(); // cancelled: nothing printed, nothing said
         QCOMPARE(CommDlgs::Prova::richieste(), (QStringList{"stampa", "anteprima", "stampa"}));
+    }
+
+    // Long texts go on over as many lines as they need, on the screen and on paper: each cell holds its whole
+    // text, and the PDF every statement whole.
+    void testiLunghiInteri()
+    {
+        const QString stimolo = QStringLiteral("Il gatto Micio dorme tutto il giorno sul divano rosso della nonna, "
+                                               "poi la sera esce in giardino a cercare le lucciole.");
+        const QString frase = QStringLiteral("Frase %1: il gatto di nome Micio dorme sul divano rosso della nonna.");
+        for (int r = 1; r <= 40; ++r)
+            stato().RegistroEsercizi.aggiungi(stimolo, frase.arg(r));
+        FormEserciziEseguiti* s = apri();
+        const FlexGrid* griglia = s->MSFlexGrid1;
+        for (int c : {1, 2}) {
+            const QRect cella = griglia->visualRect(griglia->model()->index(0, c - 1));
+            const QRect testo = griglia->fontMetrics().boundingRect(QRect(0, 0, cella.width() - 6, 10000),
+                                                                    Qt::TextWordWrap, griglia->TextMatrix(1, c));
+            QVERIFY2(testo.height() < cella.height(), qPrintable(QStringLiteral("colonna %1").arg(c)));
+        }
+        const QString pdf = m_ambiente->cartella() + QStringLiteral("/lunghi.pdf");
+        CommDlgs::Prova::rispondiFile(pdf);
+        s->mnuStampaRegistro->trigger();
+        const QString stampato = pagineDelPdf(pdf, false).join(u' ').simplified();
+        for (int r = 1; r <= 40; ++r)
+            QVERIFY2(stampato.contains(frase.arg(r)), qPrintable(frase.arg(r)));
+    }
+
+    // The print preview shows its whole toolbar, the print button included, on the smallest screen.
+    void anteprimaConIlBottoneStampa()
+    {
+        FormEserciziEseguiti* s = apri();
+        CommDlgs::Prova::intercetta(false);
+        bool nascosti = true;
+        QTimer::singleShot(0, [&] {
+            QWidget* anteprima = QApplication::activeModalWidget();
+            if (!anteprima || !QTest::qWaitForWindowExposed(anteprima))
+                return;
+            const QToolBar* barra = anteprima->findChild<QToolBar*>();
+            const QWidget* altri = barra->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
+            nascosti = altri && altri->isVisible();
+            anteprima->close();
+        });
+        s->mnuAnteprima->trigger();
+        CommDlgs::Prova::intercetta(true);
+        QVERIFY(!nascosti);
     }
 
     // A printer that cannot be written to is told of.

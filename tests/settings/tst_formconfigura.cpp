@@ -126,7 +126,7 @@ private slots:
     }
 
     // "Modifica utente" lists the pupils in capitals, never the default user; choosing one writes the user being
-    // left and reads the chosen profile, found whatever the letter case of its file.
+    // left and reads the chosen profile, found whatever the letter case of its file, and loads the pupil's list.
     void cambioDiUtente()
     {
         scriviProfilo(QStringLiteral("_Predefinito.INI"));
@@ -142,8 +142,10 @@ private slots:
         QCOMPARE(nomi, QStringList({"ANNA", "MARCO", "PROVA"}));
         QCOMPARE(profilo(QStringLiteral("_Predefinito.INI")).VelocitaVoce, 90);
 
+        QCOMPARE(stato().TabellaFrasi.NumeroRighe, 0);
         s->ListModificaUtente->setCurrentRow(1);
         QCOMPARE(s->Label4->text(), QStringLiteral("MARCO"));
+        QVERIFY(stato().TabellaFrasi.NumeroRighe > 0); // his list
         QCOMPARE(s->Label1->text(), QStringLiteral("Velocità =  200"));
         s->HScroll2->setValue(300);
         QCOMPARE(s->Label2->text(), QStringLiteral("Tono =  300"));
@@ -251,7 +253,7 @@ private slots:
         CommDlgs::Prova::rispondiFont(enorme);
         s->CommandFontFumetto->click();
         QCOMPARE(imp().FontFumetto, QStringLiteral("Liberation Sans"));
-        QCOMPARE(imp().DimensioneFontFumetto, 72); // the largest size a profile holds
+        QCOMPARE(imp().DimensioneFontFumetto, 300); // large print is kept
 
         s->corsivo->click();
         QFont scelto(QStringLiteral("Liberation Serif"));
@@ -265,9 +267,31 @@ private slots:
         QCOMPARE(imp().FontTesto, QStringLiteral("Indis1"));
         QCOMPARE(imp().DimensioneFontTesto, 20);
         QCOMPARE(s->LabelFontSelezionato->font().family(), QStringLiteral("Indis1"));
-        QVERIFY(s->LabelFontSelezionato->font().bold()); // the effects show on the preview only
+        QVERIFY(!s->LabelFontSelezionato->font().bold()); // the preview shows what the exercise shows
         s->maiuscolo->click();
         QCOMPARE(imp().FontTesto, QStringLiteral("Liberation Serif"));
+    }
+
+    // "Font" and "Font fumetto" confirmed without a change leave the profile as it was, byte by byte, a font
+    // this computer lacks and the teacher's font kept while the cursive style shows the school letters included.
+    void fontConfermatiSenzaCambiare()
+    {
+        imp().StileLettere = QStringLiteral("corsivo");
+        imp().FontTesto = QStringLiteral("Indis1");
+        imp().FontScelto = QStringLiteral("Arial");
+        imp().DimensioneFontTesto = 80;
+        imp().FontFumetto = QStringLiteral("Tahoma");
+        const QString profilo = stato().PercorsoUtente;
+        QVERIFY(!ModuloPerIni::SalvaUtente(imp(), profilo));
+        const QByteArray prima = AmbienteProva::leggi(Percorsi::risoltoSenzaMaiuscole(profilo));
+        FormConfigura* s = apri();
+        CommDlgs::Prova::confermaFont();
+        CommDlgs::Prova::confermaFont();
+        s->CommandSceltaFont->click();
+        s->CommandFontFumetto->click();
+        s->mnuEsci->trigger();
+        QCOMPARE(AmbienteProva::leggi(Percorsi::risoltoSenzaMaiuscole(profilo)), prima);
+        Messaggi::Prova::dimentica(); // the cursive style's note on the font
     }
 
     // The character shows only on the voice tab; any tab click, the voice tab's own too, hides him first.

@@ -121,8 +121,10 @@ private slots:
         QVERIFY(!CaricaLista(tabella(), m_p->imp().ListaInUso, m_p->stato->percorsi));
         m_dialogo = m_p->programma.apriConfigurazioni(nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(m_dialogo));
-        // The design size of the controls' area: one twip in 15 is one pixel.
-        m_dialogo->resize(720, 600 + m_dialogo->height() - m_dialogo->dimensioneArea().height());
+        // The design size of the controls' area: one twip in 15 is one pixel. The menu bar's letters, grown on
+        // the whole screen, come back to their size at the first resizing.
+        for (int volta = 0; volta < 2; ++volta)
+            m_dialogo->resize(720, 600 + m_dialogo->height() - m_dialogo->dimensioneArea().height());
         m_e = m_dialogo->FrameCreaNuovaLista;
         QVERIFY(!m_e->isVisible());
         m_dialogo->TabStrip1->setCurrentIndex(1); // "Scelte didattiche"
@@ -146,7 +148,9 @@ private slots:
         QTest::addColumn<QStringList>("messaggi");
         QTest::addColumn<QString>("mostrato");
         using L = QStringList;
-        const QString nessunFile = QStringLiteral("Non hai scelto nessun file!");
+        const auto sovrascrivere = [this](const char* nome) {
+            return kSovrascrivere + QStringLiteral("\r\n") + nelleListe(QString::fromLatin1(nome));
+        };
         const QString cambiata = QStringLiteral("1 di 2|Il cane abbaia.|vff-----");
         const QString comeAllInizio = QStringLiteral("1 di 2|Il cane abbaia.|vfn-----");
         // Saving marks the blank statements as having no answer.
@@ -156,28 +160,33 @@ private slots:
             << L{"nuova.txt"} << true << "nuova.txt"
             << esercizio("Il gatto dorme sul divano.", 1, {"0 Il gatto dorme."}) << "nuova.txt" << L{}
             << "1 di 1|Il gatto dorme sul divano.|v-------";
+        QTest::newRow("scritto dopo svuota, senza aggiungi")
+            << L{"svuota", "scrivi 1 Il sole scalda.", "testo", "scrivi 0 Il sole.", "salva"} << L{"nuova.txt"} << true
+            << "nuova.txt" << esercizio("Il sole.", 1, {"0 Il sole scalda."}) << "nuova.txt" << L{}
+            << "1 di 1|Il sole.|v-------";
         QTest::newRow("annullato senza lista in uso: niente scritto")
             << L{"svuota", "aggiungi", "salva"} << L{""} << true << "nuova.txt" << QByteArray() << "" << L{}
             << "1 di 1||vvvvvvvv";
-        QTest::newRow("annullato: la lista in uso, una risposta cambiata")
-            << L{"risposta 3 1", "salva"} << L{""} << true << "lista.txt" << iniziale("1") << "lista.txt"
-            << L{kSovrascrivere} << cambiata;
-        QTest::newRow("sovrascrivere? no") << L{"risposta 3 1", "salva"} << L{"altra.txt"} << false << "altra.txt"
-                                           << QByteArray("vecchia\r\n") << "lista.txt" << L{kSovrascrivere} << cambiata;
+        QTest::newRow("annullato: nemmeno la lista in uso")
+            << L{"risposta 3 1", "salva"} << L{""} << true << "lista.txt" << iniziale() << "lista.txt" << L{}
+            << cambiata;
+        QTest::newRow("sovrascrivere? no")
+            << L{"risposta 3 1", "salva"} << L{"altra.txt"} << false << "altra.txt" << QByteArray("vecchia\r\n")
+            << "lista.txt" << L{sovrascrivere("altra.txt")} << cambiata;
         QTest::newRow("salvataggio fallito: la lista in uso resta")
             << L{"risposta 3 1", "salva"} << L{"manca/nuova.txt"} << true << "manca/nuova.txt" << QByteArray()
             << "lista.txt"
             << L{"Non è stato possibile salvare il file \"" + nelleListe("manca/nuova.txt") + "\".\r\nLa cartella \"" +
                  nelleListe("manca") + "\" non esiste."}
             << cambiata;
-        QTest::newRow("carica annullato") << L{"carica"} << L{""} << true << "lista.txt" << iniziale() << "lista.txt"
-                                          << L{nessunFile} << comeAllInizio;
+        QTest::newRow("carica annullato")
+            << L{"carica"} << L{""} << true << "lista.txt" << iniziale() << "lista.txt" << L{} << comeAllInizio;
         // Loading empties the texts only: row 1 keeps the answers it had.
         QTest::newRow("carica un file vuoto") << L{"carica"} << L{"vuota.txt"} << true << "vuota.txt" << QByteArray("")
                                               << "vuota.txt" << L{} << "1 di 0||vfn-----";
         QTest::newRow("lista in uso, poi salvata sopra")
-            << L{"svuota", "lista-in-uso", "salva"} << L{"lista.txt", ""} << true << "lista.txt" << iniziale()
-            << "lista.txt" << L{kSovrascrivere} << comeAllInizio;
+            << L{"svuota", "lista-in-uso", "salva"} << L{"lista.txt", "lista.txt"} << true << "lista.txt" << iniziale()
+            << "lista.txt" << L{sovrascrivere("lista.txt")} << comeAllInizio;
         QTest::newRow("carica e salva altrove")
             << L{"carica", "svuota", "carica", "salva"} << L{"altra.txt", "lista.txt", "terza.txt"} << true
             << "terza.txt" << iniziale() << "terza.txt"
@@ -212,15 +221,18 @@ private slots:
         QCOMPARE(this->mostrato(), mostrato);
     }
 
-    // The dialogs as the teacher gets them.
+    // The dialogs as the teacher gets them: in the teachers' own lists folder, made when missing, with the
+    // program's lists one click away.
     void dialoghi()
     {
         esegui(QStringLiteral("carica"));
         esegui(QStringLiteral("salva"));
-        const QString programma = m_ambiente.cartellaProgramma();
+        const QString liste = m_p->stato->percorsi.cartellaOrdiparo() + QStringLiteral("liste/");
+        const QString programma = u'|' + m_ambiente.cartellaProgramma() + QStringLiteral("testiordiparo/");
         QCOMPARE(CommDlgs::Prova::richieste(),
-                 QStringList({"apri Open|" + programma + "testiordiparo/|*.txt (*.txt);;Tutti i files (*)|txt",
-                              "salva Salva|" + programma + "testizerb|*.txt (*.txt)|txt"}));
+                 QStringList({"apri Open|" + liste + "|*.txt (*.txt);;Tutti i files (*)|txt" + programma,
+                              "salva Salva|" + liste + "|*.txt (*.txt)|txt" + programma}));
+        QVERIFY(QFileInfo(liste).isDir());
     }
 
     // Answers and stimulus kinds shown as the codes say; a choice changes its own cell only.
@@ -292,7 +304,7 @@ private slots:
         QStringList nomi;
         QList<QSize> lati;
         for (int i = 0; i < elenco->count(); ++i) {
-            nomi << QFileInfo(elenco->item(i)->text()).fileName();
+            nomi << elenco->item(i)->text();
             lati << disegnata(elenco->item(i));
         }
         QCOMPARE(nomi, QStringList({"gatto.jpg", "panorama.jpg", "ruotata.jpg", "striscia.png"}));
@@ -301,7 +313,7 @@ private slots:
         QCOMPARE(QDir(cache).entryList(QDir::Files).size(), 4); // the text file has no thumbnail
 
         QListWidgetItem* voce = elenco->item(nomi.indexOf(nome));
-        QCOMPARE(voce->text(), immagini() + nome);
+        QCOMPARE(voce->text(), nome); // the caption is the file's name, not the tail of its path
         // A double click as the mouse makes it: the first press and release, then the second click.
         const QPoint centro = elenco->visualItemRect(voce).center();
         QTest::mouseClick(elenco->viewport(), Qt::LeftButton, {}, centro);

@@ -10,7 +10,7 @@ namespace {
 // the ends of what each line allows.
 const QByteArray kVenticinqueRighe =
     "corsivo\r\n/scuola/liste/citt\xE0.txt\r\nFalse\r\n 50 \r\n 400 \r\nTrue\r\nFalse\r\n"
-    "True\r\nComic Sans MS\r\n 6 \r\nTrue\r\nIndis1\r\nArial\r\n 72 \r\n 16777215 \r\n 0 \r\n"
+    "True\r\nComic Sans MS\r\n 1 \r\nTrue\r\nIndis1\r\nArial\r\n 1638 \r\n 16777215 \r\n 0 \r\n"
     " 16777152 \r\nFalse\r\nTrue\r\nFalse\r\n 2 \r\n 60 \r\n-2147483633 \r\n-2147483624 \r\n"
     " 0 \r\n";
 // The switch access lines that follow, all off.
@@ -19,7 +19,7 @@ const QByteArray kProfilo = kVenticinqueRighe + kAggiuntePredefinite;
 // The values of kProfilo, field by field in the order of its lines.
 // clang-format off
 const ImpostazioniUtente kValori{"corsivo", "/scuola/liste/città.txt", false, 50, 400, true, false, true,
-                                 "Comic Sans MS", 6, true, "Indis1", "Arial", 72, 16777215, 0, 16777152,
+                                 "Comic Sans MS", 1, true, "Indis1", "Arial", 1638, 16777215, 0, 16777152,
                                  false, true, false, 2, 60, -2147483633.0, -2147483624.0, 0};
 // clang-format on
 
@@ -110,6 +110,8 @@ private slots:
         QTest::newRow("T basta per vero") << conRiga(6, "Tutto") << conRiga(6, "True") << false;
         QTest::newRow("numero senza spazi") << conRiga(3, "200") << conRiga(3, " 200 ") << false;
         QTest::newRow("tra virgolette") << conRiga(1, "\"/a, b.txt\" resto") << conRiga(1, "\"/a, b.txt\"") << false;
+        QTest::newRow("virgola senza virgolette") << conRiga(1, " /a, b.txt") << conRiga(1, "\"/a, b.txt\"") << false;
+        QTest::newRow("testo a 80 punti") << conRiga(13, " 80 ") << conRiga(13, " 80 ") << false;
         QTest::newRow("spazi attorno a un testo") << conRiga(8, "  Comic  ") << conRiga(8, "Comic  ") << false;
         QTest::newRow("solo a capo lf") << QByteArray(kProfilo).replace("\r\n", "\n") << kProfilo << false;
         QTest::newRow("righe in più") << kProfilo + "riga in più\r\n 7 \r\n" << kProfilo << false;
@@ -117,8 +119,8 @@ private slots:
         QTest::newRow("velocità 251") << conRiga(3, " 251 ") << conRiga(3, " 130 ") << true;
         QTest::newRow("tono 49") << conRiga(4, " 49 ") << conRiga(4, " 100 ") << true;
         QTest::newRow("fumetto a 12,5 punti") << conRiga(9, " 12.5 ") << conRiga(9, " 14 ") << true;
-        QTest::newRow("testo a 5 punti") << conRiga(13, " 5 ") << conRiga(13, " 28 ") << true;
-        QTest::newRow("testo a 73 punti") << conRiga(13, " 73 ") << conRiga(13, " 28 ") << true;
+        QTest::newRow("testo a 0 punti") << conRiga(13, " 0 ") << conRiga(13, " 28 ") << true;
+        QTest::newRow("testo a 1639 punti") << conRiga(13, " 1639 ") << conRiga(13, " 28 ") << true;
         QTest::newRow("testo oltre i 16 bit") << conRiga(13, " 65608 ") << conRiga(13, " 28 ") << true;
         QTest::newRow("modalità 3") << conRiga(20, " 3 ") << conRiga(20, " 0 ") << true;
         QTest::newRow("scansione 3") << conRiga(21, " 3 ") << conRiga(21, " 4 ") << true;

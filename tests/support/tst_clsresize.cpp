@@ -63,6 +63,7 @@ private slots:
     }
 
     // Recorded at the design size under the menu bar as it is, then sized to three quarters of the display.
+    // Twice as large, the menu's letters grow too and the controls keep their shares of the rest.
     void caricamento()
     {
         SchermataProva s;
@@ -75,8 +76,12 @@ private slots:
         s.show();
         const int menu = s.barraMenu()->height();
         QVERIFY(menu > 0);
+        s.resize(600, 400 + menu);
+        QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 300, 200));
         s.resize(1200, 800 + menu);
-        QCOMPARE(s.riquadro->geometry(), QRect(200, 200, 600, 400));
+        QVERIFY(s.barraMenu()->height() > menu);
+        const int alto = s.dimensioneArea().height();
+        QCOMPARE(s.riquadro->geometry(), QRect(200, qRound(alto / 4.0), 600, qRound(alto / 2.0)));
     }
 };
 

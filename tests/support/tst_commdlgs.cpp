@@ -1,7 +1,9 @@
 // The standard dialogs' contract as callers rely on it: the choice lands in the target, a cancel changes nothing.
 #include "support/Colori.h"
 #include "support/CommDlgs.h"
+#include "support/Messaggi.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -24,9 +26,15 @@ private slots:
         QCOMPARE(bersaglio.palette().color(QPalette::WindowText), QColor(1, 2, 3));
     }
 
-    // Whole points, halves to the even one; a cancel keeps the font.
+    // Whole points, halves to the even one, and no style the screens do not draw; a cancel keeps the font. OK
+    // without a change gives back the family and size the dialog opened on, one this computer lacks too.
     void fontNelBersaglio()
     {
+        QLabel sfondo;
+        CommDlgs::Prova::confermaFont();
+        QVERIFY(CommDlgs::ShowFont(nullptr, &sfondo, QFont(QStringLiteral("Tahoma"), 80)));
+        QCOMPARE(sfondo.font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(sfondo.font().pointSize(), 80);
         for (const auto& [punti, interi] : {std::pair(13.5, 14), std::pair(12.5, 12)}) {
             QLabel bersaglio;
             QFont scelto(QStringLiteral("Liberation Serif"));
@@ -36,7 +44,7 @@ private slots:
             QVERIFY(CommDlgs::ShowFont(nullptr, &bersaglio));
             QCOMPARE(bersaglio.font().family(), QStringLiteral("Liberation Serif"));
             QCOMPARE(bersaglio.font().pointSize(), interi);
-            QVERIFY(bersaglio.font().italic() && !bersaglio.font().bold());
+            QVERIFY(!bersaglio.font().italic() && !bersaglio.font().bold());
             QVERIFY(!CommDlgs::ShowFont(nullptr, &bersaglio)); // nothing queued: cancelled
             QCOMPARE(bersaglio.font().pointSize(), interi);
         }
@@ -54,6 +62,13 @@ private slots:
         QVERIFY(
             CommDlgs::ShowOpenSave(nullptr, CommDlgs::kSalva, "Salva", QString(), filtro, QString(), "txt").isEmpty());
         QCOMPARE(CommDlgs::Prova::richieste(), QStringList({"apri Open|/lista/" + tipi, "salva Salva|" + tipi}));
+    }
+
+    // A question asks before something is replaced: Enter, pressed without reading, answers "No".
+    void invioNonSostituisce()
+    {
+        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        QVERIFY(!Messaggi::chiedi(nullptr, QStringLiteral("Sovrascriverlo?")));
     }
 
     // Up to the first zero byte, the first one too, or all 32 without one; one character a byte, in Windows-1252.

@@ -239,10 +239,13 @@ private slots:
     }
 
 private:
-    // Each control lies wholly inside the window below the menu bar, and shows its text whole.
+    // Each control lies wholly inside the window below the menu bar, and shows its text whole; the menus'
+    // letters grow with the screen.
     void tuttoIntero(Schermata* s)
     {
-        const int sottoIlMenu = s->findChild<QMenuBar*>() ? s->findChild<QMenuBar*>()->geometry().bottom() + 1 : 0;
+        const QMenuBar* barra = s->findChild<QMenuBar*>();
+        QVERIFY(!barra || barra->fontMetrics().height() * 45 >= s->height());
+        const int sottoIlMenu = barra ? barra->geometry().bottom() + 1 : 0;
         const QRect finestra(0, sottoIlMenu, s->width(), s->height() - sottoIlMenu);
         int controlliVisti = 0;
         for (QWidget* c : s->area()->findChildren<QWidget*>()) {

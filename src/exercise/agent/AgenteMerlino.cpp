@@ -6,10 +6,12 @@
 #include "exercise/agent/Fumetto.h"
 
 #include <QPropertyAnimation>
+#include <algorithm>
 
 namespace {
 constexpr int kBattitoMs = 40;
 constexpr int kFumettoDopoMs = 1200;
+constexpr int kPuntiMassimiFumetto = 72;
 } // namespace
 
 AgenteMerlino::AgenteMerlino(DatiPersonaggio dati, QWidget* schermata)
@@ -32,8 +34,9 @@ AgenteMerlino::~AgenteMerlino()
 
 void AgenteMerlino::setBalloonFontSize(int punti)
 {
+    // The balloon is a few hundred pixels wide: larger letters would cut its words.
     if (punti > 0)
-        m_carattere.setPointSize(punti);
+        m_carattere.setPointSize(std::min(punti, kPuntiMassimiFumetto));
 }
 
 void AgenteMerlino::MoveTo(int x, int y, int velocita)
