@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -57,6 +58,7 @@ int avvioOrdiparo(int argc, char* argv[], const QString& cartella)
         return 1;
     std::printf("%lld\n", static_cast<long long>(adessoUs()));
     delete schermata;
+    QThreadPool::globalInstance()->waitForDone();
     return 0;
 }
 

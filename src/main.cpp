@@ -12,12 +12,12 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QLibraryInfo>
+#include <QThreadPool>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication applicazione(argc, argv);
-    Avvio::LeggiCaratteriInParallelo();
     applicazione.setApplicationName(QStringLiteral("Ordiparo"));
     // One look on every desktop: the profile's button colours show the same everywhere.
     applicazione.setStyle(QStringLiteral("Fusion"));
@@ -30,6 +30,7 @@ int main(int argc, char* argv[])
     UnaSolaCopia copia;
     if (!copia.prendi())
         return 0;
+    Avvio::LeggiCaratteriInParallelo();
 
     StatoProgramma stato(Percorsi::perQuestoComputer());
     stato.casualeGeneratore.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
@@ -45,5 +46,7 @@ int main(int argc, char* argv[])
         audio.carica();
         Avvio::CompletaAvvio(programma);
     });
-    return applicazione.exec();
+    const int esito = applicazione.exec();
+    QThreadPool::globalInstance()->waitForDone(); // what was started on other cores ends before Qt does
+    return esito;
 }
