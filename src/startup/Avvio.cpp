@@ -37,10 +37,13 @@ protected:
     }
 
 private:
+    // The work may wait in a message box, whose own loop brings further exposures here: only the first call
+    // runs it, and only that call, once the work is over, lets this object go.
     void esegui()
     {
-        if (auto lavoro = std::exchange(m_lavoro, {}))
-            lavoro();
+        if (!m_lavoro)
+            return;
+        std::exchange(m_lavoro, {})();
         deleteLater();
     }
     std::function<void()> m_lavoro;

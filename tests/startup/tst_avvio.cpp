@@ -6,6 +6,7 @@
 #include "support/Messaggi.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
@@ -158,6 +159,25 @@ private slots:
         QCOMPARE(detti.size(), affermazione.isEmpty() ? 2 : 1);
         QCOMPARE(detti.last().startsWith(QStringLiteral("Non è stato possibile aprire la lista")),
                  affermazione.isEmpty());
+    }
+
+    // The rest of the start may wait in a message (the font's) while the start screen is painted again: it
+    // still runs once, and nothing it leaves behind is used after it is gone.
+    void dopoLaPrimaPitturaUnaVolta()
+    {
+        QWidget finestra;
+        int volte = 0;
+        Avvio::dopoLaPrimaPittura(&finestra, [&] {
+            ++volte;
+            QEventLoop messaggio; // as a message box's own loop
+            QTimer::singleShot(50, &finestra, [&] { finestra.hide(), finestra.show(); });
+            QTimer::singleShot(300, &messaggio, &QEventLoop::quit);
+            messaggio.exec();
+        });
+        finestra.show();
+        QTRY_COMPARE(volte, 1);
+        QTest::qWait(1500); // past the fallback of a window never painted
+        QCOMPARE(volte, 1);
     }
 };
 
