@@ -1,13 +1,18 @@
 // Ordiparo: reading and picture comprehension for primary-school pupils.
-#include "exercise/SuonoFeedback.h"
+#include "exercise/ServiziAudio.h"
+#include "exercise/agent/Personaggio.h"
 #include "home/Programma.h"
 #include "startup/Avvio.h"
+#include "startup/FormAvvio.h"
+#include "startup/ModuloAudio.h"
 #include "startup/UnaSolaCopia.h"
 #include "storage/StatoProgramma.h"
+#include "support/VoceScansione.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QLibraryInfo>
+#include <QThreadPool>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
@@ -25,12 +30,23 @@ int main(int argc, char* argv[])
     UnaSolaCopia copia;
     if (!copia.prendi())
         return 0;
+    Avvio::LeggiCaratteriInParallelo();
 
     StatoProgramma stato(Percorsi::perQuestoComputer());
     stato.casualeGeneratore.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
-    SuonoFeedbackQt suoni;
-    Programma programma(stato, suoni);
+    ModuloAudio audio(stato.percorsi.fileNelProgramma(QString::fromLatin1(kFileModuloAudio)));
+    Programma programma(stato, audio);
+    programma.voceScansione = audio.voceScansione();
+    programma.creaAgente = [&audio, &stato](QWidget* schermata) {
+        return audio.creaAgente(schermata, stato.percorsi.fileNelProgramma(QStringLiteral("personaggi/")));
+    };
     copia.finestraCorrente = [&programma] { return programma.schermataCorrente(); };
-    Avvio::EseguiAvvio(programma);
-    return applicazione.exec();
+    // The rest of the start, sounds and speech come once the start screen is on show.
+    Avvio::dopoLaPrimaPittura(Avvio::EseguiAvvio(programma), [&] {
+        audio.carica();
+        Avvio::CompletaAvvio(programma);
+    });
+    const int esito = applicazione.exec();
+    QThreadPool::globalInstance()->waitForDone(); // what was started on other cores ends before Qt does
+    return esito;
 }

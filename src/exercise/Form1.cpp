@@ -8,6 +8,7 @@
 #include "startup/Modulo1.h"
 #include "storage/StatoProgramma.h"
 #include "support/AdattaTesto.h"
+#include "support/BottoneEvidenziabile.h"
 #include "support/Colori.h"
 #include "support/Grafica.h"
 #include "support/Messaggi.h"
@@ -27,6 +28,8 @@ constexpr int kAltezzaDisegno = 7260;
 constexpr int kIntervalloDisegno = 100;
 constexpr int kMassimoConteggio = 32767;
 constexpr int kLatoIcona = 96;
+constexpr double kPuntiMinimi = 6;
+constexpr int kSottoIlPosto = 50; // pixels between the top of the character's place and his
 constexpr qint16 kVero = 0;
 constexpr qint16 kNonSiSa = 2;
 // System colours 5 and 8: the window's background and its text, as text boxes have them.
@@ -82,14 +85,14 @@ Form1::Form1(Programma& programma) : Schermata(kLarghezzaDisegno, kAltezzaDisegn
     const int sinistra[] = {120, 2760, 5400};
     const int larghezza[] = {2535, 2535, 2415};
     for (int indice = 0; indice < 3; ++indice) {
-        Command1[indice] = new QPushButton(kRisposte[indice], a);
+        Command1[indice] = new BottoneEvidenziabile(kRisposte[indice], a);
         Command1[indice]->setObjectName(QStringLiteral("Command1_%1").arg(indice));
         Command1[indice]->setFont(risposte);
         Command1[indice]->installEventFilter(this);
         posiziona(Command1[indice], sinistra[indice], 5160, larghezza[indice], 735);
         connect(Command1[indice], &QPushButton::clicked, this, [this, indice] { Command1_Click(indice); });
     }
-    BottoneAvanti = new QPushButton(QStringLiteral("avanti"), a);
+    BottoneAvanti = new BottoneEvidenziabile(QStringLiteral("avanti"), a);
     BottoneAvanti->setObjectName(QStringLiteral("BottoneAvanti"));
     BottoneAvanti->setFont(risposte);
     BottoneAvanti->installEventFilter(this);
@@ -195,14 +198,21 @@ void Form1::CaricaPersonaggio()
 
 void Form1::Saluta()
 {
-    // 50 pixels below the top of the character's place.
-    const QPoint posto = picAgent->mapToGlobal(QPoint(0, 0));
-    m_personaggio->MoveTo(posto.x(), posto.y() + 50, 0);
+    collocaPersonaggio();
     m_personaggio->Show();
     const QString saluto = QStringLiteral("Ciao!");
     m_personaggio->Speak(m_tagVoce + (m_programma.stato.ImpostazioniUtente.StileLettere == QStringLiteral("maiuscolo")
                                           ? saluto.toUpper()
                                           : saluto));
+}
+
+// 50 pixels below the top of the character's place, and within it: drawn at his file's size he stood on the
+// statement's box on a small display.
+void Form1::collocaPersonaggio()
+{
+    const QPoint posto = picAgent->mapToGlobal(QPoint(0, 0));
+    m_personaggio->MoveTo(posto.x(), posto.y() + kSottoIlPosto, 0);
+    m_personaggio->entraIn(picAgent->size() - QSize(0, kSottoIlPosto));
 }
 
 void Form1::dici(const QString& testo)
@@ -248,8 +258,9 @@ void Form1::attivazione()
     applicaColori();
 
     m_scansione->setColori(impostazioni.ColoreBottoni, impostazioni.ColoreBottoneSelezionato);
-    m_scansione->regola(impostazioni, m_programma.voceScansione.get(),
-                        [this] { return m_personaggio && m_personaggio->staParlando(); });
+    m_scansione->regola(impostazioni, m_programma.voceScansione.get(), [this] {
+        return (m_personaggio && m_personaggio->staParlando()) || m_programma.suoni.staSuonando();
+    });
     if (impostazioni.ModalitaInput == ScansioneCursore::Manuale ||
         impostazioni.ModalitaInput == ScansioneCursore::Automatica)
         m_scansione->prepara(impostazioni.ModalitaInput,
@@ -289,10 +300,27 @@ void Form1::dimensionaFontRisposte()
         font.setPointSizeF(font.pointSizeF() + 1);
         LabelDimensionaFont->setFont(font);
     }
-    for (QPushButton* bottone : Command1) {
+    // A school cursive's letters are a fifth of its line, and its "f" reaches from the top of the line to the
+    // bottom: sized by the line, "vero" came out a few pixels tall. Each cursive caption takes the largest size
+    // at which its own ink fits, no larger than the longest answer's, with strokes drawn heavier.
+    const bool corsivo = m_programma.stato.ImpostazioniUtente.StileLettere == QStringLiteral("corsivo");
+    double tetto = 0;
+    for (int indice = 2; indice >= 0; --indice) {
+        BottoneEvidenziabile* bottone = Command1[indice];
+        bottone->setTrattoPesante(corsivo);
         QFont risposta = bottone->font();
         risposta.setFamily(famiglia);
-        risposta.setPointSizeF(font.pointSizeF());
+        double punti = font.pointSizeF();
+        if (corsivo) {
+            punti = AdattaTesto::piuGrandeCheEntra(kPuntiMinimi, altezza * 2, [&](double prova) {
+                QFont carattere = risposta;
+                carattere.setPointSizeF(prova);
+                return bottone->inchiostroEntra(carattere);
+            });
+            tetto = indice == 2 ? punti : tetto;
+            punti = std::min(punti, tetto);
+        }
+        risposta.setPointSizeF(punti);
         bottone->setFont(risposta);
     }
 }
@@ -502,19 +530,19 @@ void Form1::resizeEvent(QResizeEvent* evento)
         AdattaTesto::adattaEtichetta(Label1, m_puntiTesto);
         AdattaTesto::adattaEtichetta(Label4, m_puntiTesto);
     }
-    // The picture's place follows the stimulus box, which the layout has just moved.
+    // The picture's place follows the stimulus box, which the layout has just moved; the character his own.
     if (m_rigaCorrente > 0 && stimoloImmagine())
         InserisciImmagine();
+    if (m_parlatoAttivo)
+        collocaPersonaggio();
 }
 
 void Form1::evidenziaSottoIlMouse(QObject* sotto)
 {
     const ImpostazioniUtente& impostazioni = m_programma.stato.ImpostazioniUtente;
-    for (QPushButton* bottone : Command1)
-        Colori::impostaSfondo(bottone,
-                              bottone == sotto ? impostazioni.ColoreBottoneSelezionato : impostazioni.ColoreBottoni);
-    Colori::impostaSfondo(BottoneAvanti,
-                          BottoneAvanti == sotto ? impostazioni.ColoreBottoneSelezionato : impostazioni.ColoreBottoni);
+    for (BottoneEvidenziabile* bottone : {Command1[0], Command1[1], Command1[2], BottoneAvanti})
+        BottoneEvidenziabile::dipingi(bottone, bottone == sotto, impostazioni.ColoreBottoni,
+                                      impostazioni.ColoreBottoneSelezionato);
 }
 
 bool Form1::eventFilter(QObject* oggetto, QEvent* evento)

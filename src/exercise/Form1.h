@@ -1,6 +1,7 @@
 // The exercise screen: a stimulus, one statement at a time, the answer buttons, counts and rewards.
 #pragma once
 
+#include "support/BottoneEvidenziabile.h"
 #include "support/Schermata.h"
 
 #include <memory>
@@ -10,7 +11,6 @@ class Personaggio;
 class Programma;
 class QAction;
 class QLabel;
-class QPushButton;
 class QTimer;
 class ScansioneCursore;
 
@@ -24,8 +24,8 @@ public:
     QLabel* Image1;
     QWidget* Picture1;
     QLabel* Label4;
-    QPushButton* Command1[3];
-    QPushButton* BottoneAvanti;
+    BottoneEvidenziabile* Command1[3];
+    BottoneEvidenziabile* BottoneAvanti;
     QLabel* ComandoIconaSi;
     QLabel* ComandoIconaNo;
     QLabel* Label3;
@@ -82,6 +82,7 @@ private:
     void tornaAlMenu();
     void CaricaPersonaggio();
     void Saluta();
+    void collocaPersonaggio();
     void dici(const QString& testo);
     void Image1_Click();
 

@@ -1,11 +1,8 @@
 // Plays the reward and mistake sounds without ever waiting for them.
 #pragma once
 
-#include <QHash>
-#include <QObject>
 #include <QString>
 
-class QSoundEffect;
 class StatoProgramma;
 
 class SuonoFeedback {
@@ -13,18 +10,8 @@ public:
     virtual ~SuonoFeedback() = default;
     // Starts the wave file and returns at once; a new sound cuts short the one playing.
     virtual void suona(const QString& percorso) = 0;
-};
-
-// The real player, over Qt Multimedia. A file that is missing or cannot be played gives the desktop's beep.
-class SuonoFeedbackQt : public QObject, public SuonoFeedback {
-    Q_OBJECT
-public:
-    explicit SuonoFeedbackQt(QObject* genitore = nullptr);
-    void suona(const QString& percorso) override;
-
-private:
-    QHash<QString, QSoundEffect*> m_effetti;
-    QSoundEffect* m_inCorso = nullptr;
+    // True while a sound is being heard.
+    virtual bool staSuonando() const { return false; }
 };
 
 namespace ModuloSuoni {

@@ -5,7 +5,7 @@
 #include "home/Programma.h"
 #include "storage/StatoProgramma.h"
 #include "support/AdattaTesto.h"
-#include "support/Colori.h"
+#include "support/BottoneEvidenziabile.h"
 #include "support/Grafica.h"
 #include "support/Messaggi.h"
 #include "support/SalvataggioProfilo.h"
@@ -43,8 +43,8 @@ int larghezzaTesto(const QLabel* etichetta)
 
 FormMenu::FormMenu(Programma& programma)
     : Schermata(kLarghezzaDisegno, kAltezzaDisegno),
-      Combo1(new QComboBox(area())), Command1{new QPushButton(QStringLiteral("&Ordiparo"), area()),
-                                              new QPushButton(QStringLiteral("&Esci"), area())},
+      Combo1(new QComboBox(area())), Command1{new BottoneEvidenziabile(QStringLiteral("&Ordiparo"), area()),
+                                              new BottoneEvidenziabile(QStringLiteral("&Esci"), area())},
       LabelDimensionaFont(new QLabel(QStringLiteral("dimensiona font "), area())),
       PictureScansioneManuale(new QWidget(area())), PictureScansioneAutomatica(new QWidget(area())),
       RichTextBox1(new QTextEdit(area())), Timer1(new QTimer(this)), avvisoScansione(new QLabel(area())),
@@ -159,12 +159,15 @@ void FormMenu::ImpostaUtente()
             LabelDimensionaFont->setText(bottone->text());
     }
     LabelDimensionaFont->setText(kMargine + LabelDimensionaFont->text() + kMargine);
-    // Grow the font until the padded longest caption fills the button's width, but never past the button's
-    // height: a tall, narrow font (the cursive one) would otherwise be cut at the top and bottom.
+    // A school cursive's hairlines are drawn heavier, or the captions are hard to read.
+    for (BottoneEvidenziabile* bottone : Command1)
+        bottone->setTrattoPesante(impostazioni.StileLettere == QStringLiteral("corsivo"));
+    // Grow the font until the padded longest caption fills the button's width, but never past the letters
+    // fitting the button: a tall, narrow font (the cursive one) would otherwise be cut at the top and bottom.
     while (larghezzaTesto(LabelDimensionaFont) < Command1[0]->width()) {
         QFont piuGrande = misura;
         piuGrande.setPointSize(misura.pointSize() + 1);
-        if (QFontMetrics(piuGrande).height() > Command1[0]->height())
+        if (!Command1[0]->inchiostroEntra(piuGrande) || !Command1[1]->inchiostroEntra(piuGrande))
             break;
         misura = piuGrande;
         LabelDimensionaFont->setFont(misura);
@@ -306,26 +309,19 @@ void FormMenu::scegliConScansione(int indice)
     m_programma.termina();
 }
 
-void FormMenu::evidenziaSottoIlMouse(QPushButton* bottone)
+void FormMenu::evidenziaSottoIlMouse(QObject* sotto)
 {
     const ImpostazioniUtente& impostazioni = m_programma.stato.ImpostazioniUtente;
-    if (bottone) {
-        if (Colori::sfondo(bottone) == impostazioni.ColoreBottoneSelezionato)
-            return;
-        for (QPushButton* altro : Command1)
-            Colori::impostaSfondo(altro, impostazioni.ColoreBottoni);
-        Colori::impostaSfondo(bottone, impostazioni.ColoreBottoneSelezionato);
-        return;
-    }
-    for (QPushButton* altro : Command1)
-        Colori::impostaSfondo(altro, impostazioni.ColoreBottoni);
+    for (BottoneEvidenziabile* bottone : Command1)
+        BottoneEvidenziabile::dipingi(bottone, bottone == sotto, impostazioni.ColoreBottoni,
+                                      impostazioni.ColoreBottoneSelezionato);
 }
 
 bool FormMenu::eventFilter(QObject* oggetto, QEvent* evento)
 {
     const bool mouse = m_programma.stato.ImpostazioniUtente.ModalitaInput == ScansioneCursore::Mouse;
     if (mouse && evento->type() == QEvent::Enter && (oggetto == Command1[0] || oggetto == Command1[1]))
-        evidenziaSottoIlMouse(static_cast<QPushButton*>(oggetto));
+        evidenziaSottoIlMouse(oggetto);
     else if (mouse && evento->type() == QEvent::MouseMove && oggetto == area())
         evidenziaSottoIlMouse(nullptr);
     return Schermata::eventFilter(oggetto, evento);

@@ -1,13 +1,13 @@
 // The home screen: the pupils' list, the big buttons to start and to quit, the menus, switch scanning.
 #pragma once
 
+#include "support/BottoneEvidenziabile.h"
 #include "support/Schermata.h"
 
 class Programma;
 class QAction;
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QTextEdit;
 class QTimer;
 class ScansioneCursore;
@@ -19,7 +19,7 @@ public:
     explicit FormMenu(Programma& programma);
 
     QComboBox* Combo1;
-    QPushButton* Command1[2];
+    BottoneEvidenziabile* Command1[2];
     QLabel* LabelDimensionaFont;
     QWidget* PictureScansioneManuale;
     QWidget* PictureScansioneAutomatica;
@@ -54,7 +54,7 @@ private:
     // "Esci" asks whether to quit.
     void clicDuranteLaScansione(int indice);
     void avvisa(const QString& testo);
-    void evidenziaSottoIlMouse(QPushButton* bottone);
+    void evidenziaSottoIlMouse(QObject* sotto);
     // Shrinks the users' list font, where needed, so that every name shows whole in the box.
     void adattaElenco();
     // The profile's input mode: scanning from the first button, or the mouse.

@@ -2,8 +2,7 @@
 #include "home/Programma.h"
 
 #include "exercise/Form1.h"
-#include "exercise/agent/AgenteMerlino.h"
-#include "exercise/agent/VoceScansioneEspeak.h"
+#include "exercise/agent/Personaggio.h"
 #include "home/FormMenu.h"
 #include "results/FormEserciziEseguiti.h"
 #include "settings/FormConfigura.h"
@@ -12,25 +11,22 @@
 #include "support/ApriDocumento.h"
 #include "support/FormInfo.h"
 #include "support/Messaggi.h"
+#include "support/VoceScansione.h"
 
 #include <QApplication>
 
 Programma::Programma(StatoProgramma& statoProgramma, SuonoFeedback& suoniProgramma)
-    : stato(statoProgramma), suoni(suoniProgramma), creaAgente([this](QWidget* schermata) {
-          return std::make_unique<ControlloAgenteMerlino>(
-              schermata, stato.percorsi.fileNelProgramma(QStringLiteral("personaggi/")));
-      }),
-      voceScansione(std::make_unique<VoceScansioneEspeak>()),
-      apriDocumento(std::make_unique<ApriDocumento>())
+    : stato(statoProgramma), suoni(suoniProgramma), apriDocumento(std::make_unique<ApriDocumento>())
 {}
 
 Programma::~Programma() = default;
 
 Personaggio* Programma::caricaMerlino(QWidget* schermata, std::unique_ptr<ControlloAgente>& controllo)
 {
-    controllo = creaAgente(schermata);
-    QString motivo;
-    if (controllo->CharactersLoad(QStringLiteral("Merlin"), QStringLiteral("Merlin") + QStringLiteral(".acs"), &motivo))
+    controllo = creaAgente ? creaAgente(schermata) : nullptr;
+    QString motivo = QStringLiteral("manca il modulo dei suoni e della voce");
+    if (controllo &&
+        controllo->CharactersLoad(QStringLiteral("Merlin"), QStringLiteral("Merlin") + QStringLiteral(".acs"), &motivo))
         return controllo->Characters(QStringLiteral("Merlin"));
     controllo.reset();
     if (!std::exchange(m_personaggioMancanteSegnalato, true))

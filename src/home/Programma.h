@@ -28,14 +28,15 @@ public:
 
     StatoProgramma& stato;
     SuonoFeedback& suoni;
-    // Makes the speaking-character component for a screen; tests put a fake in its place.
+    // Makes the speaking-character component for a screen (the sound and speech module's, or a test's fake);
+    // without it no character can be loaded.
     std::function<std::unique_ptr<ControlloAgente>(QWidget* schermata)> creaAgente;
-    // The voice that says the buttons in auditory scanning; tests put a fake in its place.
+    // The voice that says the buttons in auditory scanning; none, silence.
     std::unique_ptr<VoceScansione> voceScansione;
-    // Loads the character "Merlin" for a screen into controllo. Null when it cannot be loaded: the screen goes
-    // on without it, and the teacher is told once per run.
     // The desktop's opener of documents; tests put a fake in its place.
     std::unique_ptr<ApriDocumento> apriDocumento;
+    // Loads the character "Merlin" for a screen into controllo. Null when it cannot be loaded: the screen goes
+    // on without it, and the teacher is told once per run.
     Personaggio* caricaMerlino(QWidget* schermata, std::unique_ptr<ControlloAgente>& controllo);
 
     FormAvvio* apriAvvio();

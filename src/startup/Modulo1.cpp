@@ -35,14 +35,6 @@ QStringList righeLeggimi()
     };
 }
 
-void registraSostituzioniFont()
-{
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-}
-
 bool registraFont(const QString& percorso)
 {
     const bool registrato = QFontDatabase::addApplicationFont(percorso) >= 0;
@@ -90,9 +82,17 @@ std::optional<QString> CreaCartelle(const Percorsi& percorsi)
     return std::nullopt;
 }
 
+void SostituisciFontDiWindows()
+{
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}
+
 void InstallaFont(const Percorsi& percorsi, QWidget* genitore)
 {
-    registraSostituzioniFont();
+    SostituisciFontDiWindows();
     const QString installato = percorsi.fontInstallato();
     if (EsisteFile(installato)) {
         registraFont(installato);

@@ -23,8 +23,11 @@ std::optional<QString> CreaCartella(const QString& percorso, const Percorsi& per
 // Creates the settings root, the program's folder, "utenti" and "dati", in that order, when missing.
 std::optional<QString> CreaCartelle(const Percorsi& percorsi);
 
+// The usual Windows font names mapped to the free fonts installed here.
+void SostituisciFontDiWindows();
+
 // Copies the cursive font into the user's fonts folder when it is missing there, says so once, and
-// makes it usable at once. The usual Windows font names are mapped to the free fonts installed here.
+// makes it usable at once; the Windows font names are mapped too.
 void InstallaFont(const Percorsi& percorsi, QWidget* genitore);
 
 // One of 18 light colours at random, as a Windows colour number.

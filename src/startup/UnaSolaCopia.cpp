@@ -4,18 +4,13 @@
 #include "startup/Modulo1.h"
 
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLockFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QWidget>
-
-namespace {
-constexpr char kRichiesta[] = "davanti\n";
-// A running copy answers at once, even when busy: the system queues the connection and the bytes.
-constexpr int kAttesaMs = 1000;
-} // namespace
 
 UnaSolaCopia::UnaSolaCopia()
 {
@@ -23,7 +18,7 @@ UnaSolaCopia::UnaSolaCopia()
     QString cartella = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (cartella.isEmpty())
         cartella = QDir::tempPath();
-    m_nomeServer = cartella + QStringLiteral("/ordiparo.socket");
+    m_richiesta = cartella + QStringLiteral("/ordiparo.davanti");
     m_blocco = std::make_unique<QLockFile>(cartella + QStringLiteral("/ordiparo.lock"));
     // A copy that crashed leaves a lock whose process is gone; QLockFile sees that. Age alone never counts.
     m_blocco->setStaleLockTime(0);
@@ -57,36 +52,22 @@ bool UnaSolaCopia::bloccoAbbandonato() const
     return !computer.isEmpty() && computer != QSysInfo::machineHostName();
 }
 
+// The request is a file that the running copy watches: the system tells it at once, even when it is busy.
+// Saved whole under its name, so a link put in its place is replaced, never followed.
 void UnaSolaCopia::chiediAllaPrimaCopia() const
 {
-    QLocalSocket prima;
-    prima.connectToServer(m_nomeServer);
-    if (!prima.waitForConnected(kAttesaMs)) {
-        qCInfo(lcStartup) << "another copy runs but does not answer:" << prima.errorString();
-        return;
-    }
-    prima.write(kRichiesta);
-    prima.waitForBytesWritten(kAttesaMs);
+    QSaveFile richiesta(m_richiesta);
+    if (!richiesta.open(QIODevice::WriteOnly) || !richiesta.commit())
+        qCInfo(lcStartup) << "another copy runs but cannot be asked to come forward:" << richiesta.errorString();
 }
 
 void UnaSolaCopia::ascoltaLeAltreCopie()
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // This copy holds the lock: a socket of that name was left by a copy that crashed.
-    QLocalServer::removeServer(m_nomeServer);
-    if (!m_server->listen(m_nomeServer)) {
-        qCWarning(lcStartup) << "later starts cannot reach this copy:" << m_server->errorString();
-        return;
-    }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* altra = m_server->nextPendingConnection()) {
-            connect(altra, &QLocalSocket::disconnected, altra, &QObject::deleteLater);
-            connect(altra, &QLocalSocket::readyRead, this, [this, altra] {
-                if (altra->canReadLine() && altra->readLine() == kRichiesta)
-                    portaDavanti();
-            });
-        }
+    QFile::remove(m_richiesta); // left by a start that found a copy which has gone since
+    m_osservatore = new QFileSystemWatcher({QFileInfo(m_richiesta).path()}, this);
+    connect(m_osservatore, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (QFile::remove(m_richiesta))
+            portaDavanti();
     });
 }
 

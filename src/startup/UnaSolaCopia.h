@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
+class QFileSystemWatcher;
 class QLockFile;
 class QWidget;
 
@@ -29,7 +29,7 @@ private:
     void ascoltaLeAltreCopie();
     void portaDavanti() const;
 
-    QString m_nomeServer;
+    QString m_richiesta; // the file a later start writes to ask for the front
     std::unique_ptr<QLockFile> m_blocco;
-    QLocalServer* m_server = nullptr;
+    QFileSystemWatcher* m_osservatore = nullptr;
 };

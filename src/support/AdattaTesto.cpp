@@ -25,21 +25,29 @@ bool entra(QFont font, double punti, const QStringList& testi, QSize spazio, boo
 
 namespace AdattaTesto {
 
-double puntiCheEntrano(const QFont& font, const QStringList& testi, QSize spazio, bool aCapo, double puntiScelti)
+double piuGrandeCheEntra(double minimo, double massimo, const std::function<bool(double punti)>& entra)
 {
-    if (puntiScelti <= kPuntiMinimi || entra(font, puntiScelti, testi, spazio, aCapo))
-        return puntiScelti;
+    if (massimo <= minimo || entra(massimo))
+        return std::max(minimo, massimo);
     // Sizes are tried in half points: the largest that fits, found by halving the range.
-    int basso = 0;                                                      // kPuntiMinimi, taken as fitting
-    int alto = static_cast<int>((puntiScelti - kPuntiMinimi) / kPasso); // known not to fit
+    int basso = 0;                                            // minimo, taken as fitting
+    int alto = static_cast<int>((massimo - minimo) / kPasso); // known not to fit
     while (alto - basso > 1) {
         const int mezzo = (basso + alto) / 2;
-        if (entra(font, kPuntiMinimi + mezzo * kPasso, testi, spazio, aCapo))
+        if (entra(minimo + mezzo * kPasso))
             basso = mezzo;
         else
             alto = mezzo;
     }
-    return kPuntiMinimi + basso * kPasso;
+    return minimo + basso * kPasso;
+}
+
+double puntiCheEntrano(const QFont& font, const QStringList& testi, QSize spazio, bool aCapo, double puntiScelti)
+{
+    if (puntiScelti <= kPuntiMinimi)
+        return puntiScelti;
+    return piuGrandeCheEntra(kPuntiMinimi, puntiScelti,
+                             [&](double punti) { return entra(font, punti, testi, spazio, aCapo); });
 }
 
 void adattaEtichetta(QLabel* etichetta, double puntiScelti)

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QSize>
 #include <QStringList>
+#include <functional>
 
 class QLabel;
 
@@ -15,5 +16,9 @@ double puntiCheEntrano(const QFont& font, const QStringList& testi, QSize spazio
 
 // Gives a word-wrapping label the chosen size, or the largest smaller one at which its text fits.
 void adattaEtichetta(QLabel* etichetta, double puntiScelti);
+
+// The largest size in half points from minimo up to massimo at which entra says yes, entra being true up to
+// some size and false above it; minimo when it says no even there.
+double piuGrandeCheEntra(double minimo, double massimo, const std::function<bool(double punti)>& entra);
 
 } // namespace AdattaTesto

@@ -5,6 +5,7 @@
 
 #include <QPushButton>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -61,6 +62,28 @@ double sfondo(const QWidget* controllo)
 double testo(const QWidget* controllo)
 {
     return numero(controllo, kTesto);
+}
+
+namespace {
+double luminanza(const QColor& colore)
+{
+    const auto lineare = [](double canale) {
+        return canale <= 0.04045 ? canale / 12.92 : std::pow((canale + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lineare(colore.redF()) + 0.7152 * lineare(colore.greenF()) + 0.0722 * lineare(colore.blueF());
+}
+} // namespace
+
+double contrasto(const QColor& primo, const QColor& secondo)
+{
+    const double a = luminanza(primo);
+    const double b = luminanza(secondo);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+QColor bianconeroContro(const QColor& sfondo)
+{
+    return contrasto(Qt::black, sfondo) >= contrasto(Qt::white, sfondo) ? QColor(Qt::black) : QColor(Qt::white);
 }
 
 } // namespace Colori

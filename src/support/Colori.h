@@ -2,6 +2,7 @@
 // asked which number it shows (the scanning highlight is "the button painted in the highlight colour").
 #pragma once
 
+class QColor;
 class QWidget;
 
 namespace Colori {
@@ -14,5 +15,10 @@ void impostaTesto(QWidget* controllo, double colore);
 double sfondo(const QWidget* controllo);
 // The number last given with impostaTesto, or NaN.
 double testo(const QWidget* controllo);
+
+// Contrast of two colours as accessibility guidelines measure it, from 1 (the same) to 21 (black and white).
+double contrasto(const QColor& primo, const QColor& secondo);
+// Black or white, whichever stands out more against the colour.
+QColor bianconeroContro(const QColor& sfondo);
 
 } // namespace Colori

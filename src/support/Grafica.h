@@ -3,10 +3,10 @@
 
 #include <QCursor>
 #include <QFont>
+#include <QFuture>
 #include <QIcon>
+#include <QImage>
 #include <QWidget>
-
-class QSvgRenderer;
 
 namespace Grafica {
 
@@ -29,10 +29,14 @@ class DisegnoSvg : public QWidget {
     Q_OBJECT
 public:
     DisegnoSvg(const QString& risorsa, QWidget* genitore);
+    // Starts drawing the picture at the box's present size on another core, so that the screen shows up without
+    // waiting for it: for a box that has just taken the size it is first shown at.
+    void preparaDisegno();
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
-    QSvgRenderer* m_disegno;
+    QByteArray m_svg;
+    QFuture<QImage> m_preparato;
 };

@@ -2,7 +2,7 @@
 #include "support/ScansioneCursore.h"
 
 #include "storage/ImpostazioniUtente.h"
-#include "support/Colori.h"
+#include "support/BottoneEvidenziabile.h"
 #include "support/VoceScansione.h"
 
 #include <QAbstractButton>
@@ -13,7 +13,7 @@
 
 namespace {
 constexpr int kMillisecondiPerQuarto = 250;
-constexpr int kAttesaPersonaggioMs = 100; // how often a held-back word looks whether the character is done
+constexpr int kAttesaSilenzioMs = 100; // how often a held-back word looks whether the other sound is over
 } // namespace
 
 ScansioneCursore::ScansioneCursore(QTimer* timer, QWidget* ricevitoreManuale, QWidget* ricevitoreAutomatico,
@@ -30,8 +30,8 @@ ScansioneCursore::ScansioneCursore(QTimer* timer, QWidget* ricevitoreManuale, QW
     m_attesaRilascio.setSingleShot(true);
     m_attesaRilascio.setInterval(kConfermaRilascioMs);
     connect(&m_attesaRilascio, &QTimer::timeout, this, &ScansioneCursore::rilascioConfermato);
-    m_attesaPersonaggio.setInterval(kAttesaPersonaggioMs);
-    connect(&m_attesaPersonaggio, &QTimer::timeout, this, &ScansioneCursore::annunciaAcceso);
+    m_attesaSilenzio.setInterval(kAttesaSilenzioMs);
+    connect(&m_attesaSilenzio, &QTimer::timeout, this, &ScansioneCursore::annunciaAcceso);
     m_orologio = [orologio = std::make_shared<QElapsedTimer>()] {
         if (!orologio->isValid())
             orologio->start();
@@ -40,7 +40,7 @@ ScansioneCursore::ScansioneCursore(QTimer* timer, QWidget* ricevitoreManuale, QW
 }
 
 void ScansioneCursore::regola(const ImpostazioniUtente& impostazioni, VoceScansione* voce,
-                              std::function<bool()> personaggioParla)
+                              std::function<bool()> siSenteAltro)
 {
     m_fattorePrimoPasso = std::max<int>(1, impostazioni.FattorePrimoPasso);
     m_accettazioneMs = impostazioni.TempoAccettazione;
@@ -50,7 +50,7 @@ void ScansioneCursore::regola(const ImpostazioniUtente& impostazioni, VoceScansi
     // Quicker than the character, in the character's pitch, so the pupil knows which voice is which.
     m_velocitaVoce = impostazioni.VelocitaVoce * 3 / 2;
     m_tonoVoce = impostazioni.TonoVoce;
-    m_personaggioParla = std::move(personaggioParla);
+    m_siSenteAltro = std::move(siSenteAltro);
 }
 
 void ScansioneCursore::setColori(double normale, double selezionato)
@@ -139,29 +139,29 @@ void ScansioneCursore::accendi(int indice)
     m_cursore = bottoni.isEmpty() ? 0 : indice % bottoni.size();
     // The button lit before may have left the candidates (an answer disabled after it was chosen).
     if (m_acceso)
-        Colori::impostaSfondo(m_acceso, m_normale);
+        BottoneEvidenziabile::dipingi(m_acceso, false, m_normale, m_selezionato);
     for (int i = 0; i < bottoni.size(); ++i) {
         if (i != m_cursore)
-            Colori::impostaSfondo(bottoni.at(i), m_normale);
+            BottoneEvidenziabile::dipingi(bottoni.at(i), false, m_normale, m_selezionato);
     }
     const bool nuovo = m_acceso != (bottoni.isEmpty() ? nullptr : bottoni.at(m_cursore));
     m_acceso = bottoni.isEmpty() ? nullptr : bottoni.at(m_cursore);
     if (!m_acceso)
         return;
-    Colori::impostaSfondo(m_acceso, m_selezionato);
+    BottoneEvidenziabile::dipingi(m_acceso, true, m_normale, m_selezionato);
     if (nuovo)
         annunciaAcceso();
 }
 
-// The character's sentences come first: a word over them would be lost in both. The word waits for him to
-// finish, so that the button lit while he spoke is still heard.
+// The character's sentences and the reward sounds come first: a word over them would be lost in both. The word
+// waits for them to finish, so that the button lit meanwhile is still heard.
 void ScansioneCursore::annunciaAcceso()
 {
-    m_attesaPersonaggio.stop();
+    m_attesaSilenzio.stop();
     if (!m_voce || !m_acceso || m_modalita == Mouse)
         return;
-    if (m_personaggioParla && m_personaggioParla()) {
-        m_attesaPersonaggio.start();
+    if (m_siSenteAltro && m_siSenteAltro()) {
+        m_attesaSilenzio.start();
         return;
     }
     QString parola = m_acceso->accessibleName().isEmpty() ? m_acceso->text() : m_acceso->accessibleName();
@@ -198,7 +198,7 @@ void ScansioneCursore::pausa()
     m_timer->stop();
     m_inPausa = true;
     if (m_acceso)
-        Colori::impostaSfondo(m_acceso, m_normale);
+        BottoneEvidenziabile::dipingi(m_acceso, false, m_normale, m_selezionato);
     m_acceso = nullptr;
     taci();
     emit pausaCambiata(true);
@@ -206,7 +206,7 @@ void ScansioneCursore::pausa()
 
 void ScansioneCursore::taci()
 {
-    m_attesaPersonaggio.stop();
+    m_attesaSilenzio.stop();
     if (m_voce)
         m_voce->taci();
 }
@@ -271,9 +271,11 @@ void ScansioneCursore::rilascioConfermato()
         return;
     }
     const bool spazio = m_tastoRilasciato == Qt::Key_Space;
-    if (m_modalita == Manuale && spazio) {
+    // Manual scanning moves with space and chooses with enter; automatic scanning chooses with space.
+    const bool sceglie = m_ogniSensoreSceglie || (m_modalita == Manuale) != spazio;
+    if (m_modalita == Manuale && !sceglie) {
         accendi(m_cursore + 1);
-    } else if (((m_modalita == Manuale && !spazio) || (m_modalita == Automatica && spazio)) && m_accesoAlRilascio) {
+    } else if (sceglie && m_accesoAlRilascio) {
         riavviaPasso();
         emit scelto(m_accesoAlRilascio);
     }

@@ -32,10 +32,13 @@ public:
     // The buttons the cursor runs over, in order; those hidden or disabled at the moment are skipped.
     void setBottoni(const QList<QAbstractButton*>& bottoni) { m_bottoni = bottoni; }
     void setColori(double normale, double selezionato);
+    // On a screen with one thing to do, every switch does it: in manual scanning space chooses too.
+    void setOgniSensoreSceglie(bool sceglie) { m_ogniSensoreSceglie = sceglie; }
 
     // The switch timing and the auditory scanning of the pupil's profile; the voice is used only when the
-    // profile asks for it, and stays silent while personaggioParla() says the character is speaking.
-    void regola(const ImpostazioniUtente& impostazioni, VoceScansione* voce, std::function<bool()> personaggioParla);
+    // profile asks for it, and waits while siSenteAltro() says the pupil hears something else (the character
+    // speaking, a reward sound).
+    void regola(const ImpostazioniUtente& impostazioni, VoceScansione* voce, std::function<bool()> siSenteAltro);
     // The clock the switch timing is measured by, in milliseconds.
     void setOrologio(std::function<qint64()> orologio) { m_orologio = std::move(orologio); }
     // Automatic scanning stopped after its silent rounds, waiting for a press.
@@ -85,13 +88,14 @@ private:
     double m_selezionato = 0;
     int m_modalita = Mouse;
     int m_cursore = 0;
+    bool m_ogniSensoreSceglie = false;
     QPointer<QAbstractButton> m_acceso;
 
     QSet<int> m_tastiGiu;
     QTimer m_attesaRilascio;
     int m_tastoRilasciato = 0;
     QPointer<QAbstractButton> m_accesoAlRilascio;
-    QTimer m_attesaPersonaggio; // a word held back while the character speaks
+    QTimer m_attesaSilenzio; // a word held back while something else is heard
 
     int m_intervallo = 1000;
     int m_fattorePrimoPasso = 1;
@@ -101,7 +105,7 @@ private:
     VoceScansione* m_voce = nullptr;
     int m_velocitaVoce = 130;
     int m_tonoVoce = 100;
-    std::function<bool()> m_personaggioParla;
+    std::function<bool()> m_siSenteAltro;
     std::function<qint64()> m_orologio;
     qint64 m_inizioPressione = 0;
     qint64 m_fineRilascio = 0;

@@ -1,16 +1,16 @@
 // What the pupil hears from the exercise screen, recorded from the PulseAudio null sink that scripts/test
 // starts: its monitor is recorded with parec for the whole run.
 #include "exercise/Form1.h"
+#include "exercise/SuonoFeedbackQt.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/SintesiVoce.h"
 #include "exercise/agent/VoceScansioneEspeak.h"
+#include "storage/FileSuono.h"
 #include "support/AmbienteProva.h"
 #include "support/ScansioneCursore.h"
 
 #include <QAction>
-#include <QAudioDevice>
 #include <QLabel>
-#include <QMediaDevices>
 #include <QProcess>
 #include <QTest>
 #include <QThread>
@@ -68,6 +68,34 @@ Ascolto ascolta(const QByteArray& pcm, double volume = 1.0)
     }
     return ascolto;
 }
+
+// The program's sound file at the recording's rate.
+QByteArray dellaRegistrazione(const QString& suono)
+{
+    const QByteArray pcm = FileSuono::leggi(AmbienteProva::sorgente(QStringLiteral("assets/suoni/") + suono)).value();
+    QByteArray meta(pcm.size() / 4 * 2, Qt::Uninitialized);
+    const auto* da = reinterpret_cast<const qint16*>(pcm.constData());
+    for (qsizetype i = 0; i < meta.size() / 2; ++i)
+        reinterpret_cast<qint16*>(meta.data())[i] = static_cast<qint16>((da[2 * i] + da[2 * i + 1]) / 2);
+    return meta;
+}
+
+// How alike the recording from that sample on is to the sound's first samples: 1 the same, 0 unrelated.
+double somiglianza(const QByteArray& registrato, qsizetype da, const QByteArray& suono, qsizetype campioni)
+{
+    const auto* r = reinterpret_cast<const qint16*>(registrato.constData()) + da;
+    const auto* f = reinterpret_cast<const qint16*>(suono.constData());
+    if (da + campioni > registrato.size() / 2)
+        return 0;
+    double rf = 0, rr = 0, ff = 0;
+    for (qsizetype i = 0; i < campioni; ++i) {
+        rf += double(r[i]) * f[i];
+        rr += double(r[i]) * r[i];
+        ff += double(f[i]) * f[i];
+    }
+    return rr > 0 && ff > 0 ? rf / std::sqrt(rr * ff) : 0;
+}
+
 // The real scanning voice, noting each word it is asked to say.
 class VoceScansioneAnnotata : public VoceScansioneEspeak {
 public:
@@ -110,7 +138,7 @@ class TestAudio : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY2(!QMediaDevices::defaultAudioOutput().isNull(),
+        QVERIFY2(SuonoFeedbackQt().usciteInAttesa() > 0,
                  "no audio device: run through scripts/test, which starts a PulseAudio null sink");
         m_registratore.start(QStringLiteral("parec"),
                              {QStringLiteral("--device=") + m_monitor, QStringLiteral("--format=s16le"),
@@ -235,6 +263,45 @@ private slots:
         const double piena = piuForte(SintesiVoce::istanza().sintetizza({QStringLiteral("non si sa")}).pcm);
         QVERIFY2(piuForte(sentito) < piena * 0.75,
                  qPrintable(QStringLiteral("peak %1, full volume %2").arg(piuForte(sentito)).arg(piena)));
+    }
+
+    // Each answer's sound reaches the device within 30 ms of the click, first sample first, also when it cuts
+    // short the same sound still playing, and is heard whole.
+    void suonoSubitoEIntero()
+    {
+        for (const QString suono : {"no.wav", "si.wav"})
+            AmbienteProva::scrivi(m_ambiente.cartellaProgramma() + "suoni/" + suono,
+                                  AmbienteProva::leggi(AmbienteProva::sorgente("assets/suoni/" + suono)));
+        SuonoFeedbackQt lettore;
+        QCOMPARE(lettore.usciteInAttesa(), 2);
+        m_p->suoni.vero = &lettore;
+        m_p->imp().ParlatoAttivo = false; // a wrong answer sounds only without speech
+        Form1* s = m_p->programma.apriEsercizio(nullptr);
+        QTest::qWait(500);
+        const std::tuple<int, QString, int> clic[] = {{1, "no.wav", 150}, {1, "no.wav", 900}, {0, "si.wav", 900}};
+        for (const auto& [risposta, nome, ascoltoMs] : clic) { // the answer clicked, its sound, how long heard
+            const QByteArray suono = dellaRegistrazione(nome);
+            const qsizetype segno = adesso();
+            QTest::mouseClick(s->Command1[risposta], Qt::LeftButton);
+            QVERIFY(lettore.staSuonando());
+            const QByteArray sentito = registratoDa(segno, ascoltoMs);
+            QCOMPARE(lettore.staSuonando(), ascoltoMs < 500); // over once heard whole
+            constexpr qsizetype k30Ms = kFrequenza * 30 / 1000;
+            qsizetype inizio = 0; // where the sound's first 30 ms are heard
+            for (qsizetype da = 0; da < 2 * k30Ms; ++da) {
+                if (somiglianza(sentito, da, suono, k30Ms) > somiglianza(sentito, inizio, suono, k30Ms))
+                    inizio = da;
+            }
+            const double primi = somiglianza(sentito, inizio, suono, k30Ms);
+            const double tutto = somiglianza(sentito, inizio, suono, suono.size() / 2);
+            const QString misure = QStringLiteral("%1 after %2 ms, first 30 ms alike %3, whole %4")
+                                       .arg(nome)
+                                       .arg(inizio * 1000 / kFrequenza)
+                                       .arg(primi)
+                                       .arg(tutto);
+            QVERIFY2(inizio <= k30Ms && primi > 0.9, qPrintable(misure));
+            QVERIFY2(ascoltoMs < 500 || tutto > 0.9, qPrintable(misure));
+        }
     }
 
     // Going back to the menu silences the character at once.

@@ -3,6 +3,8 @@
 #include "home/FormMenu.h"
 #include "startup/Modulo1.h"
 #include "support/AmbienteProva.h"
+#include "support/Colori.h"
+#include "support/ColoriWindows.h"
 #include "support/Messaggi.h"
 #include "support/ScansioneCursore.h"
 
@@ -245,6 +247,42 @@ private slots:
         QCOMPARE(QColor(schermo.pixel(s->Label1->geometry().bottomRight() - QPoint(2, 2))), sfondoTesto);
     }
 
+    // Whatever the colours, the lit answer stands out: a solid fill of the chosen colour, ringed at least 4 pixels
+    // deep in black or white at 3:1 or more against the background around it.
+    void evidenziatoSiVede_data()
+    {
+        QTest::addColumn<QColor>("sfondo");
+        QTest::addColumn<QColor>("evidenziato");
+        QTest::newRow("rosso su rosa") << QColor(255, 128, 128) << QColor(252, 116, 116);
+        QTest::newRow("blu su blu scuro") << QColor(0, 0, 128) << QColor(0, 0, 255);
+        QTest::newRow("giallo su giallo") << QColor(255, 255, 0) << QColor(255, 255, 0);
+    }
+    void evidenziatoSiVede()
+    {
+        QFETCH(QColor, sfondo);
+        QFETCH(QColor, evidenziato);
+        QCOMPARE(qRound(Colori::contrasto(Qt::black, Qt::white)), 21);
+        imp().ColoreCasuale = false;
+        imp().ColoreSfondo = ColoriWindows::numeroDi(sfondo);
+        imp().ColoreBottoneSelezionato = ColoriWindows::numeroDi(evidenziato);
+        imp().ModalitaInput = 1; // "vero" is lit
+        Form1* s = apri();
+        const QImage schermo = s->area()->grab().toImage();
+        const QRect b = s->Command1[0]->geometry();
+        QCOMPARE(QColor(schermo.pixel(b.left() + 12, b.center().y())), evidenziato);
+        const QPoint bordi[][2] = {{{b.left(), b.center().y()}, {1, 0}},
+                                   {{b.right(), b.center().y()}, {-1, 0}},
+                                   {{b.center().x(), b.top()}, {0, 1}},
+                                   {{b.center().x(), b.bottom()}, {0, -1}}};
+        for (const auto& [bordo, dentro] : bordi) {
+            const QColor fuori = schermo.pixel(bordo - dentro);
+            QCOMPARE(fuori, sfondo);
+            for (int d = 0; d < 4; ++d)
+                QVERIFY2(Colori::contrasto(schermo.pixel(bordo + dentro * d), fuori) >= 3,
+                         qPrintable(QString::number(d)));
+        }
+    }
+
     // The answers grow until "non si sa" fills their buttons, all three alike; the cursive font's tall line
     // must not shrink them far below the size a print font gets.
     void risposteGrandiAncheInCorsivo()
@@ -347,7 +385,8 @@ private slots:
     }
 
     // Auditory scanning says each answer as the highlight reaches it, in small letters whatever the letter
-    // style and quicker than the character; once the answer is chosen only "avanti" is left, and said.
+    // style and quicker than the character; once the answer is chosen only "avanti" is left, and said after
+    // the reward sound, not under it.
     void scansioneUditiva()
     {
         m_p->metti(1, QStringLiteral("Il gatto."), 1, {QStringLiteral("0Dorme.")});
@@ -360,9 +399,13 @@ private slots:
         QTRY_VERIFY(m_p->parole.size() >= 4);
         QCOMPARE(m_p->parole.mid(0, 4),
                  QStringList({"vero 195 90", "falso 195 90", "non si sa 195 90", "vero 195 90"}));
+        m_p->suoni.suonando = true;
         QTest::keyClick(s->focusWidget(), Qt::Key_Space);
+        QTRY_COMPARE(s->ContaEsatti(), 1);
+        QTest::qWait(300);
+        QVERIFY(!m_p->parole.contains(QStringLiteral("avanti 195 90")));
+        m_p->suoni.suonando = false;
         QTRY_COMPARE(m_p->parole.last(), QStringLiteral("avanti 195 90"));
-        QCOMPARE(s->ContaEsatti(), 1);
     }
 };
 

@@ -41,11 +41,19 @@ private:
     QTemporaryDir m_cartella;
 };
 
-// Records the sounds it is asked to play.
+// Records the sounds it is asked to play, and plays them on the real player when given one.
 class SuonoFinto : public SuonoFeedback {
 public:
-    void suona(const QString& percorso) override { suonati << percorso.section(u'/', -1); }
+    void suona(const QString& percorso) override
+    {
+        suonati << percorso.section(u'/', -1);
+        if (vero)
+            vero->suona(percorso);
+    }
+    bool staSuonando() const override { return suonando || (vero && vero->staSuonando()); }
     QStringList suonati;
+    SuonoFeedback* vero = nullptr;
+    bool suonando = false;
 };
 
 // A speaking character that writes down what it is asked to do, one line a call.
@@ -58,6 +66,7 @@ public:
     int BalloonStyle() const override { return m_stile; }
     void setBalloonStyle(int stile) override { m_stile = stile; }
     void MoveTo(int x, int y, int v) override { m_registro << QStringLiteral("MoveTo %1 %2 %3").arg(x).arg(y).arg(v); }
+    void entraIn(QSize spazio) override { this->spazio = spazio; }
     void Show() override { m_registro << QStringLiteral("Show"); }
     void Hide() override { m_registro << QStringLiteral("Hide"); }
     int Speak(const QString& testo) override
@@ -66,6 +75,7 @@ public:
         return static_cast<int>(m_registro.size());
     }
     void StopAll() override { m_registro << QStringLiteral("StopAll"); }
+    QSize spazio;
 
 private:
     QStringList& m_registro;

@@ -2,6 +2,7 @@
 // size): each control lies wholly inside the window below the menu bar, each text shows whole and as it was
 // written, and a screen reader finds a name for every control the user can work.
 #include "exercise/Form1.h"
+#include "exercise/agent/AgenteMerlino.h"
 #include "home/FormMenu.h"
 #include "results/FlexGrid.h"
 #include "results/FormEserciziEseguiti.h"
@@ -9,6 +10,7 @@
 #include "settings/FrameCreaNuovaLista.h"
 #include "startup/FormAvvio.h"
 #include "support/AmbienteProva.h"
+#include "support/BottoneEvidenziabile.h"
 #include "support/FormInfo.h"
 
 #include <QAccessible>
@@ -78,7 +80,8 @@ std::pair<QSize, QSize> spazioDelTesto(QWidget* controllo)
     if (qobject_cast<QTabBar*>(controllo) ||
         (qobject_cast<QAbstractButton*>(controllo) && !qobject_cast<QPushButton*>(controllo)))
         return {controllo->sizeHint(), controllo->size()};
-    if (auto* bottone = qobject_cast<QPushButton*>(controllo)) {
+    if (auto* bottone = qobject_cast<QPushButton*>(controllo);
+        bottone && !qobject_cast<BottoneEvidenziabile*>(bottone)) {
         QString testo = bottone->text();
         const int icona = bottone->icon().isNull() ? 0 : bottone->iconSize().width();
         const QFontMetrics misure = bottone->fontMetrics();
@@ -94,6 +97,36 @@ std::pair<QSize, QSize> spazioDelTesto(QWidget* controllo)
         return {{misure.horizontalAdvance(elenco->currentText()), misure.height()}, campo.size()};
     }
     return {};
+}
+
+// What a button's caption and icon cover: the pixels that differ from the button drawn bare; and the strokes'
+// width, the median run of pixels in a row that the caption changes by more than half.
+struct Inchiostro {
+    QRect riquadro;
+    int tratto = 0;
+};
+Inchiostro inchiostro(QPushButton* bottone)
+{
+    const QImage scritto = bottone->grab().toImage();
+    const QString testo = bottone->text();
+    const QIcon icona = bottone->icon();
+    bottone->setText(QString());
+    bottone->setIcon(QIcon());
+    const QImage spoglio = bottone->grab().toImage();
+    bottone->setText(testo);
+    bottone->setIcon(icona);
+    Inchiostro trovato;
+    QList<int> tratti{0};
+    for (int y = 0; y < scritto.height(); ++y) {
+        for (int x = 0, tratto = 0; x < scritto.width(); ++x) {
+            const int differenza = std::abs(qGray(scritto.pixel(x, y)) - qGray(spoglio.pixel(x, y)));
+            trovato.riquadro |= differenza > 0 ? QRect(x, y, 1, 1) : QRect();
+            tratto = differenza > 64 ? tratto + 1 : (tratto > 0 ? (tratti << tratto, 0) : 0);
+        }
+    }
+    std::sort(tratti.begin(), tratti.end());
+    trovato.tratto = tratti[tratti.size() / 2];
+    return trovato;
 }
 } // namespace
 
@@ -145,6 +178,10 @@ private slots:
         while (stato.RegistroEsercizi.aggiungi(lungo, lungo))
             stato.RegistroEsercizi.segnaErrore();
         Programma& pr = m_p->programma;
+        pr.creaAgente = [](QWidget* schermata) { // the character as drawn, to see that he keeps to his place
+            return std::make_unique<ControlloAgenteMerlino>(
+                schermata, AmbienteProva::sorgente(QStringLiteral("assets/personaggi/")));
+        };
         const QHash<QString, std::function<Schermata*()>> apri{
             {"FormAvvio", [s] { return s; }},
             {"FormMenu", [&] { return pr.apriMenu(s); }},
@@ -183,6 +220,35 @@ private slots:
         tuttoIntero(s);
     }
 
+    // The cursive answers are read as easily as the print ones: each at least 0.8 as tall, strokes at least
+    // 2 pixels and half as thick.
+    void risposteInCorsivoComeInStampatello()
+    {
+        Inchiostro scritto[2][3];
+        for (const bool corsivo : {false, true}) {
+            m_p = std::make_unique<ProgrammaProva>(m_ambiente);
+            m_p->imp().StileLettere = corsivo ? QStringLiteral("corsivo") : QStringLiteral("minuscolo");
+            m_p->imp().FontTesto = corsivo ? QStringLiteral("Indis1") : QStringLiteral("Arial");
+            m_p->imp().TipoRisposte = 1;
+            m_p->metti(1, QStringLiteral("Il gatto."), 1, {QStringLiteral("0Dorme.")});
+            Form1* s = m_p->programma.apriEsercizio(nullptr);
+            QVERIFY(QTest::qWaitForWindowExposed(s));
+            for (int i = 0; i < 3; ++i)
+                scritto[corsivo][i] = inchiostro(s->Command1[i]);
+        }
+        for (int i = 0; i < 3; ++i) {
+            const Inchiostro &stampato = scritto[0][i], &corsivo = scritto[1][i];
+            const QString misure = QStringLiteral("answer %1: cursive %2 px tall, stroke %3; print %4, %5")
+                                       .arg(i)
+                                       .arg(corsivo.riquadro.height())
+                                       .arg(corsivo.tratto)
+                                       .arg(stampato.riquadro.height())
+                                       .arg(stampato.tratto);
+            QVERIFY2(corsivo.riquadro.height() * 5 >= stampato.riquadro.height() * 4, qPrintable(misure));
+            QVERIFY2(corsivo.tratto >= 2 && corsivo.tratto * 2 >= stampato.tratto, qPrintable(misure));
+        }
+    }
+
 private:
     // Each control lies wholly inside the window below the menu bar, and shows its text whole; the menus'
     // letters grow with the screen.
@@ -209,6 +275,10 @@ private:
                 if (const QString suggerimento = cella.data(Qt::ToolTipRole).toString(); !suggerimento.isEmpty())
                     QCOMPARE(mostrato(suggerimento, Qt::AutoText), cella.data().toString());
             }
+            // A pupil's button shows its caption whole, clear of the ring that lights it (at least 4 pixels).
+            if (auto* bottone = qobject_cast<BottoneEvidenziabile*>(c); bottone && !bottone->text().isEmpty())
+                QVERIFY2(c->rect().adjusted(5, 5, -5, -5).contains(inchiostro(bottone).riquadro),
+                         qPrintable(c->objectName()));
             // A grid shows all its columns side by side, every row number whole, every row a whole line high.
             if (auto* griglia = qobject_cast<FlexGrid*>(c)) {
                 QCOMPARE(griglia->horizontalScrollBar()->maximum(), 0);
@@ -219,6 +289,13 @@ private:
             }
         }
         QVERIFY(controlliVisti >= 2);
+        // The character stands in his place, off the texts he reads.
+        if (auto* esercizio = qobject_cast<Form1*>(s)) {
+            const QWidget* figura = s->findChild<QWidget*>(QStringLiteral("qt_personaggio"));
+            QVERIFY(figura && figura->isVisible());
+            for (const QWidget* testo : {esercizio->Label1, esercizio->Label4})
+                QVERIFY(!figura->geometry().intersects(QRect(testo->mapTo(s, QPoint(0, 0)), testo->size())));
+        }
         QStringList anonimi;
         const int interattivi = senzaNome(QAccessible::queryAccessibleInterface(s), anonimi);
         QVERIFY(interattivi >= 1);

@@ -52,6 +52,11 @@ void AgenteMerlino::MoveTo(int x, int y, int velocita)
     m_movimento->start();
 }
 
+void AgenteMerlino::entraIn(QSize spazio)
+{
+    m_figura->resize(m_figura->dimensioneDisegno().scaled(spazio, Qt::KeepAspectRatio));
+}
+
 void AgenteMerlino::Show()
 {
     m_figura->show();

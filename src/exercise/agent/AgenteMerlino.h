@@ -29,6 +29,7 @@ public:
     int BalloonStyle() const override { return m_stileFumetto; }
     void setBalloonStyle(int stile) override { m_stileFumetto = stile; }
     void MoveTo(int x, int y, int velocita = 1000) override;
+    void entraIn(QSize spazio) override;
     void Show() override;
     void Hide() override;
     int Speak(const QString& testo) override;

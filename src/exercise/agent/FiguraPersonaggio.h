@@ -19,6 +19,8 @@ public:
     void anima(const QString& nome, bool ripeti, std::function<void()> allaFine = {});
     QString animazione() const { return m_animazione; }
     QString fotogramma() const { return m_fotogramma; }
+    // The size the character file draws it at.
+    QSize dimensioneDisegno() const { return m_dati.dimensione; }
 
 protected:
     void paintEvent(QPaintEvent* evento) override;

@@ -1,6 +1,7 @@
 // The speaking character as the screens use it: load it, place it, show it, let it speak, stop it.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <memory>
 
@@ -18,6 +19,9 @@ public:
     virtual void setBalloonStyle(int stile) = 0;
     // Screen pixels of the top left corner; a speed of 0 moves at once, any other glides there.
     virtual void MoveTo(int x, int y, int velocita = 1000) = 0;
+    // The character is drawn as large as fits this size, in proportion, so that it stands within the place the
+    // screen keeps for it at any display size.
+    virtual void entraIn(QSize spazio) = 0;
     virtual void Show() = 0;
     virtual void Hide() = 0;
     // Queues the text (leading "\Spd=n\" and "\Pit=n\" tags set the voice) and returns its request number.

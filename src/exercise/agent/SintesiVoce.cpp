@@ -142,6 +142,12 @@ bool SintesiVoce::disponibile(QString* motivo)
     return pronto;
 }
 
+void SintesiVoce::preparaInAnticipo()
+{
+    QMetaObject::invokeMethod(
+        m_lavoratore, [] { inizializza(); }, Qt::QueuedConnection);
+}
+
 quint64 SintesiVoce::richiedi(const TestoDaDire& daDire, const QByteArray& nomeVoce)
 {
     const quint64 richiesta = ++m_ultima;

@@ -47,6 +47,8 @@ public:
 
     // True when the Italian voice can be used; otherwise an Italian reason.
     bool disponibile(QString* motivo = nullptr);
+    // Starts the engine on its thread and returns at once.
+    void preparaInAnticipo();
 
     // Queues the text; the audio arrives through pronta() on the caller's thread.
     quint64 richiedi(const TestoDaDire& daDire, const QByteArray& nomeVoce);
