@@ -1,0 +1,229 @@
+// Every file the program writes, made by the program's own code from fixed inputs (a fixed seed, a fixed date in
+// the record's heading) and compared byte for byte with the files in attesi/. See attesi/README.md.
+#include "exercise/Form1.h"
+#include "results/FormEserciziEseguiti.h"
+#include "settings/FormConfigura.h"
+#include "settings/FrameCreaNuovaLista.h"
+#include "settings/Miniature.h"
+#include "startup/Avvio.h"
+#include "support/AmbienteProva.h"
+#include "support/CommDlgs.h"
+#include "support/Messaggi.h"
+#include "support/SalvataggioProfilo.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCryptographicHash>
+#include <QGuiApplication>
+#include <QDate>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+QString attesi(const QString& nome)
+{
+    return AmbienteProva::sorgente(QStringLiteral("tests/app/attesi/") + nome);
+}
+
+// What the program wrote against the expected file; on a difference what was written is left in the test's folder
+// beside it, to be looked at.
+bool uguale(const QString& nome, const QByteArray& scritti)
+{
+    if (AmbienteProva::leggi(attesi(nome)) == scritti)
+        return true;
+    AmbienteProva::scrivi(QDir::currentPath() + QStringLiteral("/scritti/") + nome, scritti);
+    qWarning("%s differs; what was written is in %s/scritti/", qPrintable(nome), qPrintable(QDir::currentPath()));
+    return false;
+}
+
+QByteArray sha256(const QByteArray& byte)
+{
+    return QCryptographicHash::hash(byte, QCryptographicHash::Sha256).toHex() + '\n';
+}
+
+// A PNG of the thumbnail cache, with the picture's URI (which names the temporary folder) made the same for every
+// run: its chunk (zTXt, compressed, for a long one) becomes the line "Thumb::URI" and the path inside the folder.
+QByteArray senzaCartella(const QByteArray& png, const QString& cartella)
+{
+    QByteArray uscita = png.left(8);
+    const QByteArray uri = "Thumb::URI";
+    for (qsizetype i = 8; i + 12 <= png.size();) {
+        const qsizetype lunghezza = qFromBigEndian<quint32>(png.constData() + i);
+        const QByteArray tipo = png.mid(i + 4, 4);
+        QByteArray dati = png.mid(i + 8, lunghezza);
+        if (dati.startsWith(uri + '\0') && (tipo == "tEXt" || tipo == "zTXt")) {
+            dati.remove(0, uri.size() + 1);
+            if (tipo == "zTXt") // a method byte, then zlib data, which qUncompress reads after a size
+                dati = qUncompress(QByteArray::fromHex("00001000") + dati.mid(1));
+            uscita += uri + ' ' + dati.replace(QUrl::fromLocalFile(cartella).toEncoded(), "") + '\n';
+        } else {
+            uscita += png.mid(i, 12 + lunghezza);
+        }
+        i += 12 + lunghezza;
+    }
+    return uscita;
+}
+
+QByteArray testoDelPdf(const QString& pdf)
+{
+    QProcess testo;
+    testo.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return testo.waitForFinished() && testo.exitCode() == 0 ? testo.readAllStandardOutput() : QByteArray();
+}
+} // namespace
+
+class TestFileScritti : public QObject {
+    Q_OBJECT
+    AmbienteProva m_ambiente;
+    std::unique_ptr<ProgrammaProva> m_p;
+    StatoProgramma& stato() { return *m_p->stato; }
+
+private slots:
+    void init()
+    {
+        m_p = std::make_unique<ProgrammaProva>(m_ambiente);
+        CommDlgs::Prova::intercetta(true);
+        CommDlgs::Prova::dimentica();
+    }
+    void cleanup()
+    {
+        m_p.reset();
+        Messaggi::Prova::dimentica();
+    }
+
+    // The start makes the settings folders with their readme and installs the cursive font for the user.
+    void leggimiEFont()
+    {
+        Avvio::CompletaAvvio(m_p->programma);
+        QVERIFY(uguale(QStringLiteral("leggimi.txt"), AmbienteProva::leggi(stato().percorsi.leggimi())));
+        QVERIFY(uguale(QStringLiteral("indis1.ttf.sha256"),
+                       sha256(AmbienteProva::leggi(stato().percorsi.fontInstallato()))));
+    }
+
+    // The default pupil's profile as the start leaves it, one with every line away from its default, and one with
+    // a text that Windows-1252 cannot hold; a damaged profile is kept beside itself and saved with its defaults.
+    void profili()
+    {
+        QDir().mkpath(stato().percorsi.cartellaUtenti());
+        QVERIFY(SalvataggioProfilo::salva(nullptr, stato()));
+        // The default list lies in the program's folder, here a temporary one.
+        QVERIFY(uguale(QStringLiteral("predefinito.ini"), AmbienteProva::leggi(stato().PercorsoUtente)
+                                                              .replace(m_ambiente.cartella().toUtf8(), "CARTELLA")));
+
+        ImpostazioniUtente& i = m_p->imp();
+        i = {"corsivo", "C:\\Liste\\città, mare.txt", false, 50, 400, false, true, false, " Comic Sans MS", 1,
+             true, "Indis1", "Times New Roman", 1638, 16777215, 255, 65280, false, true, true, 2, 60,
+             -2147483633.0, -2147483624.0, 0, 4, 2000, 1500, 20, true};
+        stato().NomeUtente = QStringLiteral("Giulia");
+        stato().PercorsoUtente = stato().percorsi.profiloUtente(stato().NomeUtente);
+        QVERIFY(SalvataggioProfilo::salva(nullptr, stato()));
+        QVERIFY(uguale(QStringLiteral("vario.ini"), AmbienteProva::leggi(stato().PercorsoUtente)));
+
+        i.ListaInUso = QStringLiteral("/scuola/Łódź.txt");
+        QVERIFY(SalvataggioProfilo::salva(nullptr, stato()));
+        QVERIFY(uguale(QStringLiteral("utf8.ini"), AmbienteProva::leggi(stato().PercorsoUtente)));
+
+        const QByteArray danneggiato = AmbienteProva::leggi(attesi(QStringLiteral("danneggiato.ini")));
+        stato().NomeUtente = QStringLiteral("Marco");
+        stato().PercorsoUtente = stato().percorsi.profiloUtente(stato().NomeUtente);
+        AmbienteProva::scrivi(stato().PercorsoUtente, danneggiato);
+        QVERIFY(stato().leggiProfiloUtente());
+        QCOMPARE(AmbienteProva::leggi(stato().PercorsoUtente + QStringLiteral(".danneggiato")), danneggiato);
+        QVERIFY(SalvataggioProfilo::salva(nullptr, stato()));
+        QVERIFY(uguale(QStringLiteral("danneggiato-risalvato.ini"), AmbienteProva::leggi(stato().PercorsoUtente)));
+        QCOMPARE(Messaggi::Prova::mostrati(), QStringList());
+    }
+
+    // A list read and saved again by the editor after a statement was typed and an answer chosen; the same list
+    // with a text that Windows-1252 cannot hold.
+    void liste()
+    {
+        const QString originale = m_ambiente.file(QStringLiteral("originale.txt"));
+        QFile::copy(attesi(QStringLiteral("lista-originale.txt")), originale);
+        m_p->imp().ListaInUso = originale;
+        QVERIFY(!CaricaLista(stato().TabellaFrasi, originale, stato().percorsi));
+        FormConfigura* configura = m_p->programma.apriConfigurazioni(nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(configura));
+        configura->TabStrip1->setCurrentIndex(1);
+        QTest::mouseClick(configura->CommandCreaLista, Qt::LeftButton);
+        FrameCreaNuovaLista* editor = configura->FrameCreaNuovaLista;
+        QTest::keyClicks(editor->Text1[8], QStringLiteral("Si sente, forse, un gufo."));
+        editor->Option2[3 * 7 + 2]->click();
+        const QString salvata = m_ambiente.file(QStringLiteral("salvata.txt"));
+        CommDlgs::Prova::rispondiFile(salvata);
+        editor->CommandSalvaLista->click();
+        QVERIFY(uguale(QStringLiteral("lista-salvata.txt"), AmbienteProva::leggi(salvata)));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral(" Łódź"));
+        QTest::keySequence(editor->Text1[0], QKeySequence::Paste);
+        const QString utf8 = m_ambiente.file(QStringLiteral("utf8.txt"));
+        CommDlgs::Prova::rispondiFile(utf8);
+        editor->CommandSalvaLista->click();
+        QVERIFY(uguale(QStringLiteral("lista-utf8.txt"), AmbienteProva::leggi(utf8)));
+        QCOMPARE(Messaggi::Prova::mostrati(), QStringList());
+    }
+
+    // The record of a run of the exercise, saved by the results screen under a fixed date, and its printed text.
+    void registro()
+    {
+        m_p->metti(1, QStringLiteral("Il gatto, Micio, dorme sul divano."), 1,
+                   {QStringLiteral("0Il gatto dorme."), QStringLiteral("1Il gatto mangia."),
+                    QStringLiteral("2Il gatto si chiama Micio.")});
+        m_p->metti(2, QStringLiteral("La città è piena di luci."), 1,
+                   {QStringLiteral("1È notte fonda."), QStringLiteral("0Ci sono luci.")});
+        stato().NomeUtente = QStringLiteral("Anna");
+        Form1* esercizio = m_p->programma.apriEsercizio(nullptr);
+        const TabellaFrasi& tabella = stato().TabellaFrasi;
+        for (int passo = 0; passo < 6; ++passo) {
+            const int giusta = tabella.Codice(esercizio->RigaCorrente(), esercizio->ColonnaCorrente());
+            for (int sbagliata = 0; sbagliata < passo % 3; ++sbagliata)
+                esercizio->Command1[(giusta + 1 + sbagliata) % 3]->click();
+            esercizio->Command1[giusta]->click();
+            esercizio->BottoneAvanti->click();
+        }
+        FormEserciziEseguiti* risultati = m_p->programma.apriEserciziEseguiti(esercizio);
+        QVERIFY(QTest::qWaitForWindowExposed(risultati));
+        risultati->Label2->setText(FormEserciziEseguiti::intestazione(QDate(2026, 3, 2)));
+        const QString registro = m_ambiente.file(QStringLiteral("registro.rpt"));
+        CommDlgs::Prova::rispondiFile(registro);
+        risultati->mnuSalva->trigger();
+        QVERIFY(uguale(QStringLiteral("registro.rpt"), AmbienteProva::leggi(registro)));
+
+        const QString pdf = m_ambiente.file(QStringLiteral("registro.pdf"));
+        CommDlgs::Prova::rispondiFile(pdf);
+        risultati->mnuStampaRegistro->trigger();
+        QVERIFY(uguale(QStringLiteral("registro-stampato.txt"), testoDelPdf(pdf)));
+        QCOMPARE(Messaggi::Prova::mostrati(), QStringList());
+    }
+
+    // The thumbnail that the picture chooser leaves in the desktop's shared cache.
+    void miniatura()
+    {
+        QImage disegno(300, 200, QImage::Format_RGB32);
+        for (int y = 0; y < disegno.height(); ++y) {
+            for (int x = 0; x < disegno.width(); ++x)
+                disegno.setPixel(x, y, qRgb(x * 255 / 299, y * 255 / 199, (x + y) % 256));
+        }
+        const QString foto = m_ambiente.file(QStringLiteral("foto.png"));
+        QVERIFY(disegno.save(foto));
+        QFile file(foto);
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(QDateTime(QDate(2026, 3, 2), QTime(8, 30), Qt::UTC),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        const QString cache = m_ambiente.file(QStringLiteral("cache/"));
+        QVERIFY(!Miniature::crea(foto, cache).immagine.isNull());
+        const QByteArray png = AmbienteProva::leggi(Miniature::fileCache(cache, foto));
+        QVERIFY(uguale(QStringLiteral("miniatura.png-senza-cartella"), senzaCartella(png, m_ambiente.cartella())));
+    }
+};
+
+QTEST_MAIN(TestFileScritti)
+#include "tst_filescritti.moc"
