@@ -4,7 +4,7 @@
 #include "exercise/ServiziAudio.h"
 #include "home/Programma.h"
 #include "startup/Avvio.h"
-#include "startup/FormAvvio.h"
+#include "startup/SchermataAvvio.h"
 #include "startup/ModuloAudio.h"
 #include "storage/StatoProgramma.h"
 #include "support/Messaggi.h"
@@ -44,7 +44,7 @@ int avvioOrdiparo(int argc, char* argv[], const QString& cartella)
     ModuloAudio audio(QStringLiteral(ORDIPARO_CARTELLA_PROGRAMMA "/") + QString::fromLatin1(kFileModuloAudio));
     Programma programma(stato, audio);
     programma.voceScansione = audio.voceScansione();
-    FormAvvio* schermata = Avvio::EseguiAvvio(programma);
+    SchermataAvvio* schermata = Avvio::EseguiAvvio(programma);
     bool completato = false;
     Avvio::dopoLaPrimaPittura(schermata, [&] {
         audio.carica();

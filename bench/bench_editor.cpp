@@ -3,8 +3,8 @@
 // and of texts as long as a box holds (goal: at most 20 ms).
 #include "Cronometro.h"
 #include "ProgrammaMisurato.h"
-#include "settings/FormConfigura.h"
-#include "settings/FrameCreaNuovaLista.h"
+#include "settings/SchermataConfigurazioni.h"
+#include "settings/EditorListe.h"
 
 #include <QScrollBar>
 #include <QTest>
@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
 {
     ProgrammaMisurato programma(argc, argv);
     StatoProgramma& stato = programma.stato;
-    FormConfigura* dialogo = programma.hub.apriConfigurazioni(nullptr);
+    SchermataConfigurazioni* dialogo = programma.hub.apriConfigurazioni(nullptr);
     if (!QTest::qWaitForWindowExposed(dialogo))
         return 1;
     TabellaFrasi& tabella = stato.TabellaFrasi;
@@ -23,10 +23,10 @@ int main(int argc, char* argv[])
         tabella.Codice(1, colonna) = tabella.Codice(2, colonna) = colonna ? 0 : 1;
         tabella.Testo(2, colonna) = QStringLiteral("Nonna Rosa va al mercato con Luca, è vero? %1").arg(colonna);
     }
-    FrameCreaNuovaLista* editor = dialogo->FrameCreaNuovaLista;
-    editor->CommandCreaLista_Click();
+    EditorListe* editor = dialogo->editorListe;
+    editor->apri();
     const auto mostra = [editor](int riga) {
-        editor->HScroll4->setValue(riga);
+        editor->scorrimentoEsercizi->setValue(riga);
         editor->repaint();
     };
 
@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
         tabella.Testo(1, 0) = parola;
         lunga = std::max(lunga, medianaMs(1, [&] { mostra(1); }));
     }
-    const double ordinaria = medianaMs(21, [&] { mostra(editor->HScroll4->value() == 1 ? 2 : 1); });
+    const double ordinaria = medianaMs(21, [&] { mostra(editor->scorrimentoEsercizi->value() == 1 ? 2 : 1); });
     std::printf("editor delle liste\n");
     std::printf("  esercizio con una parola di 15 MB: %7.2f ms   (obiettivo: al massimo 100 ms)\n", lunga);
     std::printf("  da un esercizio all'altro:         %7.2f ms   (obiettivo: al massimo 20 ms)\n", ordinaria);

@@ -2,7 +2,7 @@
 // new item whose picture is a 4000 × 3000 JPEG, shown fitted (goal: at most 50 ms; full decode beside it).
 #include "Cronometro.h"
 #include "ProgrammaMisurato.h"
-#include "exercise/Form1.h"
+#include "exercise/SchermataEsercizio.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -53,12 +53,12 @@ int main(int argc, char* argv[])
     // Text items: "avanti" leads to the next statement.
     stato.TabellaFrasi.NumeroRighe = 1;
     riga(stato.TabellaFrasi, 1, QStringLiteral("Nonna Rosa va al mercato con Luca."), 1);
-    Form1* schermata = hub.apriEsercizio(nullptr);
+    SchermataEsercizio* schermata = hub.apriEsercizio(nullptr);
     if (!QTest::qWaitForWindowExposed(schermata))
         return 1;
     const double avanti = medianaMs(51, [&] {
-        schermata->Command1[0]->click();
-        schermata->BottoneAvanti->click();
+        schermata->bottoniRisposta[0]->click();
+        schermata->bottoneAvanti->click();
         schermata->repaint();
     });
 

@@ -110,7 +110,7 @@ Misura apriScelta(SceltaImmagine& scelta)
     giro.exec();
     misura.totaleMs = cronometro.nsecsElapsed() / 1e6;
     misura.pausaMassimaMs = std::max(misura.pausaMassimaMs, battito.nsecsElapsed() / 1e6 - kBattitoMs);
-    misura.mostrate = scelta.ListView1->count();
+    misura.mostrate = scelta.elencoImmagini->count();
     return misura;
 }
 } // namespace

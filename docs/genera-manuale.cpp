@@ -2,17 +2,17 @@
 // offscreen from a program over temporary folders, and "documentazione.rtf" with the same text for the home
 // screen. One source, so the two never disagree.
 //   genera-manuale manuale.md cartella-di-uscita
-#include "exercise/Form1.h"
-#include "home/FormMenu.h"
-#include "results/FormEserciziEseguiti.h"
-#include "settings/FormConfigura.h"
-#include "settings/FrameCreaNuovaLista.h"
+#include "exercise/SchermataEsercizio.h"
+#include "home/SchermataMenu.h"
+#include "results/SchermataEserciziEseguiti.h"
+#include "settings/SchermataConfigurazioni.h"
+#include "settings/EditorListe.h"
 #include "settings/SceltaImmagine.h"
-#include "startup/FormAvvio.h"
+#include "startup/SchermataAvvio.h"
 #include "storage/StatoProgramma.h"
 #include "storage/TestoAnsi.h"
 #include "support/AmbienteProva.h"
-#include "support/FormInfo.h"
+#include "support/SchermataInformazioni.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -49,7 +49,7 @@ QMap<QString, QImage> fotografaSchermate()
     p.imp().ListaInUso = QStringLiteral("/home/maestra/.local/share/ImpostazioniProgrammiLumio/Ordiparo/liste/"
                                         "animali.txt");
     for (const QString nome : {QStringLiteral("Anna"), QStringLiteral("Leo")})
-        ModuloPerIni::SalvaUtente(p.imp(), stato.percorsi.profiloUtente(nome));
+        FileProfilo::SalvaUtente(p.imp(), stato.percorsi.profiloUtente(nome));
     stato.NomeUtente = QStringLiteral("Anna");
     stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);
     CaricaLista(stato.TabellaFrasi, p.imp().ListaInUso, stato.percorsi);
@@ -59,30 +59,30 @@ QMap<QString, QImage> fotografaSchermate()
     for (const QString& nome : immagini.entryList(QDir::Files))
         QFile::copy(immagini.filePath(nome), stato.percorsi.cartellaImmagini() + nome);
 
-    FormAvvio* avvio = p.programma.apriAvvio();
+    SchermataAvvio* avvio = p.programma.apriAvvio();
     foto_[QStringLiteral("avvio")] = foto(avvio);
-    FormMenu* menu = p.programma.apriMenu(avvio);
+    SchermataMenu* menu = p.programma.apriMenu(avvio);
     foto_[QStringLiteral("menu")] = foto(menu);
-    Form1* esercizio = p.programma.apriEsercizio(menu);
+    SchermataEsercizio* esercizio = p.programma.apriEsercizio(menu);
     QTest::qWait(300);
     foto_[QStringLiteral("esercizio")] = foto(esercizio);
-    FormConfigura* configura = p.programma.apriConfigurazioni(p.programma.apriMenu(esercizio));
-    for (int scheda = 0; scheda < configura->TabStrip1->count(); ++scheda) {
-        configura->TabStrip1->setCurrentIndex(scheda);
+    SchermataConfigurazioni* configura = p.programma.apriConfigurazioni(p.programma.apriMenu(esercizio));
+    for (int scheda = 0; scheda < configura->schede->count(); ++scheda) {
+        configura->schede->setCurrentIndex(scheda);
         foto_[QStringLiteral("configura%1").arg(scheda + 1)] = foto(configura);
     }
-    configura->TabStrip1->setCurrentIndex(1); // "Gestione files" is on the second tab
-    configura->FrameCreaNuovaLista->CommandCreaLista_Click();
+    configura->schede->setCurrentIndex(1); // "Gestione files" is on the second tab
+    configura->editorListe->apri();
     foto_[QStringLiteral("editor")] = foto(configura);
-    configura->FrameCreaNuovaLista->Frame10->apri();
+    configura->editorListe->sceltaImmagine->apri();
     QTest::qWait(500); // the thumbnails are made in the background
     foto_[QStringLiteral("immagini")] = foto(configura);
     stato.RegistroEsercizi.aggiungi(QStringLiteral("Il gatto dorme sul divano."), QStringLiteral("Il gatto dorme."));
     stato.RegistroEsercizi.aggiungi(QStringLiteral("Il gatto dorme sul divano."), QStringLiteral("Il cane corre."));
     stato.RegistroEsercizi.segnaErrore();
-    FormEserciziEseguiti* registro = p.programma.apriEserciziEseguiti(p.programma.apriMenu(configura));
+    SchermataEserciziEseguiti* registro = p.programma.apriEserciziEseguiti(p.programma.apriMenu(configura));
     foto_[QStringLiteral("registro")] = foto(registro);
-    FormInfo* info = p.programma.apriInfo(p.programma.apriMenu(registro));
+    SchermataInformazioni* info = p.programma.apriInfo(p.programma.apriMenu(registro));
     foto_[QStringLiteral("informazioni")] = foto(info);
     return foto_;
 }

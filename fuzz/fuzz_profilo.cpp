@@ -13,15 +13,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t misura)
     const QString profilo =
         AmbienteFuzz::scrivi(QStringLiteral("Marco.ini"), QByteArray(reinterpret_cast<const char*>(dati), misura));
     ImpostazioniUtente letto;
-    ModuloPerIni::LeggiUtente(letto, profilo, percorsi);
+    FileProfilo::LeggiUtente(letto, profilo, percorsi);
     // A damaged profile leaves a copy beside itself: one run's copy must not meet the next run's input.
     for (const QString& copia : QDir(AmbienteFuzz::cartella()).entryList({QStringLiteral("*.danneggiato*")}))
         QFile::remove(AmbienteFuzz::cartella() + copia);
     const QString copia = AmbienteFuzz::cartella() + QStringLiteral("Copia.ini");
-    if (ModuloPerIni::SalvaUtente(letto, copia))
+    if (FileProfilo::SalvaUtente(letto, copia))
         return 0; // a value the file cannot hold is refused, never written wrong
     ImpostazioniUtente riletto;
-    ModuloPerIni::LeggiUtente(riletto, copia, percorsi);
+    FileProfilo::LeggiUtente(riletto, copia, percorsi);
     if (!(riletto == letto))
         std::abort();
     return 0;

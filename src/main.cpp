@@ -3,7 +3,7 @@
 #include "exercise/agent/Personaggio.h"
 #include "home/Programma.h"
 #include "startup/Avvio.h"
-#include "startup/FormAvvio.h"
+#include "startup/SchermataAvvio.h"
 #include "startup/ModuloAudio.h"
 #include "startup/UnaSolaCopia.h"
 #include "storage/StatoProgramma.h"

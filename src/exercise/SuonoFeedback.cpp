@@ -3,18 +3,18 @@
 
 #include "storage/StatoProgramma.h"
 
-namespace ModuloSuoni {
+namespace SuoniRisposta {
 void SuonaSi(StatoProgramma& stato, SuonoFeedback& suoni)
 {
     if (stato.ImpostazioniUtente.SuoniAttivi)
         suoni.suona(stato.percorsi.fileNelProgramma(QStringLiteral("suoni/si.wav")));
 }
-} // namespace ModuloSuoni
+} // namespace SuoniRisposta
 
-namespace ModuloStampa {
+namespace SuoniRisposta {
 void SuonaNo(StatoProgramma& stato, SuonoFeedback& suoni, bool parlatoAttivo)
 {
     if (stato.ImpostazioniUtente.SuoniAttivi && !parlatoAttivo)
         suoni.suona(stato.percorsi.fileNelProgramma(QStringLiteral("suoni/no.wav")));
 }
-} // namespace ModuloStampa
+} // namespace SuoniRisposta

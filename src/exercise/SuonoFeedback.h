@@ -14,12 +14,12 @@ public:
     virtual bool staSuonando() const { return false; }
 };
 
-namespace ModuloSuoni {
+namespace SuoniRisposta {
 // The right-answer sound, when sounds are on.
 void SuonaSi(StatoProgramma& stato, SuonoFeedback& suoni);
-} // namespace ModuloSuoni
+} // namespace SuoniRisposta
 
-namespace ModuloStampa {
+namespace SuoniRisposta {
 // The wrong-answer sound, when sounds are on and the character does not speak.
 void SuonaNo(StatoProgramma& stato, SuonoFeedback& suoni, bool parlatoAttivo);
-} // namespace ModuloStampa
+} // namespace SuoniRisposta

@@ -1,15 +1,15 @@
 // The program as the screens see it: the shared state, the sound player, and one reference per screen.
 #include "home/Programma.h"
 
-#include "exercise/Form1.h"
+#include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/Personaggio.h"
-#include "home/FormMenu.h"
-#include "results/FormEserciziEseguiti.h"
-#include "settings/FormConfigura.h"
-#include "startup/FormAvvio.h"
+#include "home/SchermataMenu.h"
+#include "results/SchermataEserciziEseguiti.h"
+#include "settings/SchermataConfigurazioni.h"
+#include "startup/SchermataAvvio.h"
 #include "storage/StatoProgramma.h"
 #include "support/ApriDocumento.h"
-#include "support/FormInfo.h"
+#include "support/SchermataInformazioni.h"
 #include "support/Messaggi.h"
 #include "support/VoceScansione.h"
 
@@ -48,30 +48,30 @@ template <typename Schermo> Schermo* Programma::apri(QPointer<Schermo>& riferime
     return riferimento;
 }
 
-FormAvvio* Programma::apriAvvio()
+SchermataAvvio* Programma::apriAvvio()
 {
-    return apri(m_formAvvio, nullptr);
+    return apri(m_schermataAvvio, nullptr);
 }
-FormMenu* Programma::apriMenu(QWidget* apertoDa)
+SchermataMenu* Programma::apriMenu(QWidget* apertoDa)
 {
-    return apri(m_formMenu, apertoDa);
+    return apri(m_schermataMenu, apertoDa);
 }
-Form1* Programma::apriEsercizio(QWidget* apertoDa)
+SchermataEsercizio* Programma::apriEsercizio(QWidget* apertoDa)
 {
-    return apri(m_form1, apertoDa);
+    return apri(m_schermataEsercizio, apertoDa);
 }
-FormConfigura* Programma::apriConfigurazioni(QWidget* apertoDa)
+SchermataConfigurazioni* Programma::apriConfigurazioni(QWidget* apertoDa)
 {
-    return apri(m_formConfigura, apertoDa);
+    return apri(m_schermataConfigurazioni, apertoDa);
 }
-FormEserciziEseguiti* Programma::apriEserciziEseguiti(QWidget* apertoDa)
+SchermataEserciziEseguiti* Programma::apriEserciziEseguiti(QWidget* apertoDa)
 {
-    return apri(m_formEserciziEseguiti, apertoDa);
+    return apri(m_schermataEserciziEseguiti, apertoDa);
 }
 
-FormInfo* Programma::apriInfo(QWidget* apertoDa)
+SchermataInformazioni* Programma::apriInfo(QWidget* apertoDa)
 {
-    return apri(m_formInfo, apertoDa);
+    return apri(m_schermataInformazioni, apertoDa);
 }
 
 namespace {
@@ -81,25 +81,25 @@ template <typename Schermo> Schermo* aperta(const QPointer<Schermo>& riferimento
 }
 } // namespace
 
-FormMenu* Programma::formMenu() const
+SchermataMenu* Programma::schermataMenu() const
 {
-    return aperta(m_formMenu);
+    return aperta(m_schermataMenu);
 }
-Form1* Programma::form1() const
+SchermataEsercizio* Programma::schermataEsercizio() const
 {
-    return aperta(m_form1);
+    return aperta(m_schermataEsercizio);
 }
-FormConfigura* Programma::formConfigura() const
+SchermataConfigurazioni* Programma::schermataConfigurazioni() const
 {
-    return aperta(m_formConfigura);
+    return aperta(m_schermataConfigurazioni);
 }
 
 QWidget* Programma::schermataCorrente() const
 {
     if (QWidget* dialogo = QApplication::activeModalWidget())
         return dialogo;
-    for (QWidget* schermo : std::initializer_list<QWidget*>{aperta(m_formAvvio), formMenu(), form1(), formConfigura(),
-                                                            aperta(m_formEserciziEseguiti), aperta(m_formInfo)}) {
+    for (QWidget* schermo : std::initializer_list<QWidget*>{aperta(m_schermataAvvio), schermataMenu(), schermataEsercizio(), schermataConfigurazioni(),
+                                                            aperta(m_schermataEserciziEseguiti), aperta(m_schermataInformazioni)}) {
         if (schermo)
             return schermo;
     }
@@ -108,8 +108,8 @@ QWidget* Programma::schermataCorrente() const
 
 void Programma::termina()
 {
-    for (QWidget* schermo : std::initializer_list<QWidget*>{m_formAvvio, m_formMenu, m_form1, m_formConfigura,
-                                                            m_formEserciziEseguiti, m_formInfo}) {
+    for (QWidget* schermo : std::initializer_list<QWidget*>{m_schermataAvvio, m_schermataMenu, m_schermataEsercizio, m_schermataConfigurazioni,
+                                                            m_schermataEserciziEseguiti, m_schermataInformazioni}) {
         if (schermo)
             schermo->close();
     }

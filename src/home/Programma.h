@@ -8,12 +8,12 @@
 
 class StatoProgramma;
 class SuonoFeedback;
-class FormAvvio;
-class FormMenu;
-class Form1;
-class FormConfigura;
-class FormEserciziEseguiti;
-class FormInfo;
+class SchermataAvvio;
+class SchermataMenu;
+class SchermataEsercizio;
+class SchermataConfigurazioni;
+class SchermataEserciziEseguiti;
+class SchermataInformazioni;
 class ApriDocumento;
 class QWidget;
 class ControlloAgente;
@@ -39,18 +39,18 @@ public:
     // on without it, and the teacher is told once per run.
     Personaggio* caricaMerlino(QWidget* schermata, std::unique_ptr<ControlloAgente>& controllo);
 
-    FormAvvio* apriAvvio();
-    FormMenu* apriMenu(QWidget* apertoDa);
-    Form1* apriEsercizio(QWidget* apertoDa);
-    FormConfigura* apriConfigurazioni(QWidget* apertoDa);
-    FormEserciziEseguiti* apriEserciziEseguiti(QWidget* apertoDa);
-    FormInfo* apriInfo(QWidget* apertoDa);
+    SchermataAvvio* apriAvvio();
+    SchermataMenu* apriMenu(QWidget* apertoDa);
+    SchermataEsercizio* apriEsercizio(QWidget* apertoDa);
+    SchermataConfigurazioni* apriConfigurazioni(QWidget* apertoDa);
+    SchermataEserciziEseguiti* apriEserciziEseguiti(QWidget* apertoDa);
+    SchermataInformazioni* apriInfo(QWidget* apertoDa);
     // Closes every screen: the program ends.
     void termina();
 
-    FormMenu* formMenu() const;
-    Form1* form1() const;
-    FormConfigura* formConfigura() const;
+    SchermataMenu* schermataMenu() const;
+    SchermataEsercizio* schermataEsercizio() const;
+    SchermataConfigurazioni* schermataConfigurazioni() const;
     // The window the user works in: an open dialog, or else the screen on show.
     QWidget* schermataCorrente() const;
 
@@ -58,10 +58,10 @@ private:
     bool m_personaggioMancanteSegnalato = false;
     template <typename Schermo> Schermo* apri(QPointer<Schermo>& riferimento, QWidget* apertoDa);
 
-    QPointer<FormAvvio> m_formAvvio;
-    QPointer<FormMenu> m_formMenu;
-    QPointer<Form1> m_form1;
-    QPointer<FormConfigura> m_formConfigura;
-    QPointer<FormEserciziEseguiti> m_formEserciziEseguiti;
-    QPointer<FormInfo> m_formInfo;
+    QPointer<SchermataAvvio> m_schermataAvvio;
+    QPointer<SchermataMenu> m_schermataMenu;
+    QPointer<SchermataEsercizio> m_schermataEsercizio;
+    QPointer<SchermataConfigurazioni> m_schermataConfigurazioni;
+    QPointer<SchermataEserciziEseguiti> m_schermataEserciziEseguiti;
+    QPointer<SchermataInformazioni> m_schermataInformazioni;
 };

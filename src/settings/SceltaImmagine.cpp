@@ -48,7 +48,7 @@ SceltaImmagine::SceltaImmagine(const QString& cartellaImmagini, const Schermata&
     : QGroupBox(QStringLiteral("Seleziona con un doppio click l'immagine da inserire"), genitore),
       m_cartellaImmagini(cartellaImmagini), m_costruzione(new CostruzioneMiniature(this))
 {
-    setObjectName(QStringLiteral("Frame10"));
+    setObjectName(QStringLiteral("sceltaImmagine"));
     Grafica::caratterePerDisegno(this, QStringLiteral("Arial"), 12);
     setAutoFillBackground(true);
     hide();
@@ -58,40 +58,40 @@ SceltaImmagine::SceltaImmagine(const QString& cartellaImmagini, const Schermata&
     // height below the list.
     const int altezzaElenco = kAltezza - 3 * kAltezzaBottone;
     const int larghezzaElenco = kLarghezza - kMargineElenco;
-    ListView1 = new QListWidget(this);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setAccessibleName(QStringLiteral("Immagini"));
+    elencoImmagini = new QListWidget(this);
+    elencoImmagini->setObjectName(QStringLiteral("elencoImmagini"));
+    elencoImmagini->setAccessibleName(QStringLiteral("Immagini"));
     // Fixed like the thumbnails, so that captions keep to the grid of the icons.
-    ListView1->setFont(Grafica::carattere(QStringLiteral("Arial"), 9));
-    ListView1->setViewMode(QListView::IconMode);
-    ListView1->setIconSize(QSize(Miniature::kLato, Miniature::kLato));
-    ListView1->setGridSize(QSize(Miniature::kLato + 40, Miniature::kLato + 2 * ListView1->fontMetrics().height()));
-    ListView1->setUniformItemSizes(true);
-    ListView1->setResizeMode(QListView::Adjust);
-    ListView1->setMovement(QListView::Static);
-    ListView1->setWordWrap(false);
+    elencoImmagini->setFont(Grafica::carattere(QStringLiteral("Arial"), 9));
+    elencoImmagini->setViewMode(QListView::IconMode);
+    elencoImmagini->setIconSize(QSize(Miniature::kLato, Miniature::kLato));
+    elencoImmagini->setGridSize(QSize(Miniature::kLato + 40, Miniature::kLato + 2 * elencoImmagini->fontMetrics().height()));
+    elencoImmagini->setUniformItemSizes(true);
+    elencoImmagini->setResizeMode(QListView::Adjust);
+    elencoImmagini->setMovement(QListView::Static);
+    elencoImmagini->setWordWrap(false);
     // A long name keeps its start and its extension.
-    ListView1->setTextElideMode(Qt::ElideMiddle);
-    dialogo.posiziona(ListView1, kMargineElenco / 2, kAltoElenco, larghezzaElenco, altezzaElenco - kAltoElenco);
-    connect(ListView1, &QListWidget::itemActivated, this, &SceltaImmagine::ListView1_DoubleClick);
+    elencoImmagini->setTextElideMode(Qt::ElideMiddle);
+    dialogo.posiziona(elencoImmagini, kMargineElenco / 2, kAltoElenco, larghezzaElenco, altezzaElenco - kAltoElenco);
+    connect(elencoImmagini, &QListWidget::itemActivated, this, &SceltaImmagine::immagineAttivata);
 
-    Command4 = new QPushButton(QStringLiteral("Chiudi"), this);
-    Command4->setObjectName(QStringLiteral("Command4"));
-    Grafica::caratterePerDisegno(Command4, QStringLiteral("Arial"), 12);
-    Command4->setAccessibleName(QStringLiteral("Chiudi la scelta dell'immagine"));
-    dialogo.posiziona(Command4, kMargineElenco / 2 + larghezzaElenco - kLarghezzaBottone,
+    bottoneChiudiScelta = new QPushButton(QStringLiteral("Chiudi"), this);
+    bottoneChiudiScelta->setObjectName(QStringLiteral("bottoneChiudiScelta"));
+    Grafica::caratterePerDisegno(bottoneChiudiScelta, QStringLiteral("Arial"), 12);
+    bottoneChiudiScelta->setAccessibleName(QStringLiteral("Chiudi la scelta dell'immagine"));
+    dialogo.posiziona(bottoneChiudiScelta, kMargineElenco / 2 + larghezzaElenco - kLarghezzaBottone,
                       altezzaElenco + kAltezzaBottone, kLarghezzaBottone, kAltezzaBottone);
-    connect(Command4, &QPushButton::clicked, this, &SceltaImmagine::Command4_Click);
+    connect(bottoneChiudiScelta, &QPushButton::clicked, this, &SceltaImmagine::chiudi);
 
-    barr1 = new QProgressBar(this);
-    barr1->setObjectName(QStringLiteral("barr1"));
-    barr1->setAccessibleName(QStringLiteral("Preparazione delle miniature"));
-    barr1->setTextVisible(false);
-    barr1->hide();
-    dialogo.posiziona(barr1, 0, kAltezza - 3 * kAltezzaBarra, kLarghezza - 100, kAltezzaBarra);
+    barraAvanzamento = new QProgressBar(this);
+    barraAvanzamento->setObjectName(QStringLiteral("barraAvanzamento"));
+    barraAvanzamento->setAccessibleName(QStringLiteral("Preparazione delle miniature"));
+    barraAvanzamento->setTextVisible(false);
+    barraAvanzamento->hide();
+    dialogo.posiziona(barraAvanzamento, 0, kAltezza - 3 * kAltezzaBarra, kLarghezza - 100, kAltezzaBarra);
 
     connect(m_costruzione, &CostruzioneMiniature::pronta, this, &SceltaImmagine::miniaturaPronta);
-    connect(m_costruzione, &CostruzioneMiniature::avanzamento, barr1, &QProgressBar::setValue);
+    connect(m_costruzione, &CostruzioneMiniature::avanzamento, barraAvanzamento, &QProgressBar::setValue);
     connect(m_costruzione, &CostruzioneMiniature::finita, this, &SceltaImmagine::costruzioneFinita);
 }
 
@@ -113,17 +113,17 @@ void SceltaImmagine::apri()
         file.append({info.absoluteFilePath(), info.lastModified().toSecsSinceEpoch()});
     // Reopened on an unchanged folder, the list is already right, or on its way.
     if (!m_miniatureCaricate || file != m_file)
-        Dir1_Change(file);
+        cartellaLetta(file);
 }
 
-void SceltaImmagine::Dir1_Change(const QList<File>& file)
+void SceltaImmagine::cartellaLetta(const QList<File>& file)
 {
     m_miniatureCaricate = true;
     m_costruzione->ferma();
     m_file = file;
     m_inCostruzione.clear();
     m_inAttesa.clear();
-    ListView1->clear();
+    elencoImmagini->clear();
     QStringList daCostruire;
     for (int indice = 0; indice < m_file.size(); ++indice) {
         const auto tenuta = m_miniature.constFind(m_file[indice].percorso);
@@ -138,10 +138,10 @@ void SceltaImmagine::Dir1_Change(const QList<File>& file)
         costruzioneFinita();
         return;
     }
-    barr1->setRange(0, static_cast<int>(daCostruire.size()));
-    barr1->setValue(0);
-    barr1->show();
-    barr1->raise();
+    barraAvanzamento->setRange(0, static_cast<int>(daCostruire.size()));
+    barraAvanzamento->setValue(0);
+    barraAvanzamento->show();
+    barraAvanzamento->raise();
     setCursor(Qt::BusyCursor);
     m_costruzione->avvia(daCostruire);
 }
@@ -169,12 +169,12 @@ void SceltaImmagine::mostraInAttesa()
     QElapsedTimer fetta;
     fetta.start();
     while (!m_inAttesa.isEmpty() && fetta.elapsed() < kFettaMs)
-        AddImg(m_inAttesa.takeFirst());
+        aggiungiImmagine(m_inAttesa.takeFirst());
     if (!m_inAttesa.isEmpty() && !std::exchange(m_fettaProgrammata, true))
         QTimer::singleShot(0, this, &SceltaImmagine::mostraInAttesa);
 }
 
-void SceltaImmagine::AddImg(int indice)
+void SceltaImmagine::aggiungiImmagine(int indice)
 {
     const QString& percorso = m_file[indice].percorso;
     Miniatura& miniatura = m_miniature[percorso];
@@ -184,27 +184,27 @@ void SceltaImmagine::AddImg(int indice)
     if (miniatura.icona.isNull())
         miniatura.icona = icona(miniatura.immagine);
     // Thumbnails come as they are ready; each takes its file's place in the folder's order.
-    int riga = ListView1->count();
-    while (riga > 0 && ListView1->item(riga - 1)->data(kRuoloOrdine).toInt() > indice)
+    int riga = elencoImmagini->count();
+    while (riga > 0 && elencoImmagini->item(riga - 1)->data(kRuoloOrdine).toInt() > indice)
         --riga;
     // The caption is the file's name, what the teacher looks for and what the list stores.
     auto* voce = new QListWidgetItem(miniatura.icona, QFileInfo(percorso).fileName());
     voce->setData(kRuoloOrdine, indice);
     voce->setData(kRuoloPercorso, percorso);
     voce->setToolTip(TestoSemplice::suggerimento(percorso));
-    ListView1->insertItem(riga, voce);
+    elencoImmagini->insertItem(riga, voce);
 }
 
 void SceltaImmagine::costruzioneFinita()
 {
     unsetCursor();
-    barr1->hide();
-    barr1->setValue(0);
+    barraAvanzamento->hide();
+    barraAvanzamento->setValue(0);
 }
 
-void SceltaImmagine::ListView1_DoubleClick()
+void SceltaImmagine::immagineAttivata()
 {
-    const QListWidgetItem* voce = ListView1->currentItem();
+    const QListWidgetItem* voce = elencoImmagini->currentItem();
     if (!voce)
         return;
     const QString nome = QDir(m_cartellaImmagini).relativeFilePath(voce->data(kRuoloPercorso).toString());
@@ -212,7 +212,7 @@ void SceltaImmagine::ListView1_DoubleClick()
     emit scelta(nome);
 }
 
-void SceltaImmagine::Command4_Click()
+void SceltaImmagine::chiudi()
 {
     hide();
 }

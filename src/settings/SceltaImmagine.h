@@ -22,9 +22,9 @@ public:
     ~SceltaImmagine() override;
     Q_DISABLE_COPY_MOVE(SceltaImmagine)
 
-    QListWidget* ListView1;
-    QPushButton* Command4;
-    QProgressBar* barr1;
+    QListWidget* elencoImmagini;
+    QPushButton* bottoneChiudiScelta;
+    QProgressBar* barraAvanzamento;
 
     // "Carica immagine": shows the chooser in front. The list follows the folder: thumbnails made before are
     // shown at once, the others are built while the teacher can already choose or close.
@@ -50,16 +50,16 @@ private:
         bool operator==(const File&) const = default;
     };
 
-    void Dir1_Change(const QList<File>& file);
-    void AddImg(int indice);
+    void cartellaLetta(const QList<File>& file);
+    void aggiungiImmagine(int indice);
     // Puts the thumbnails waiting for the list in it, a slice of time at a go, so that the screen keeps answering
     // when many come at once (from the cache, or kept from an earlier opening).
     void mostraInAttesa();
     void inAttesa(int indice);
     void miniaturaPronta(int indiceCostruzione, const QImage& immagine);
     void costruzioneFinita();
-    void ListView1_DoubleClick();
-    void Command4_Click();
+    void immagineAttivata();
+    void chiudi();
 
     QString m_cartellaImmagini;
     CostruzioneMiniature* m_costruzione;

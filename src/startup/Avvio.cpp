@@ -2,8 +2,9 @@
 #include "startup/Avvio.h"
 
 #include "home/Programma.h"
-#include "startup/FormAvvio.h"
-#include "startup/Modulo1.h"
+#include "startup/SchermataAvvio.h"
+#include "storage/Cartelle.h"
+#include "support/FontCorsivo.h"
 #include "storage/StatoProgramma.h"
 #include "support/Messaggi.h"
 
@@ -57,11 +58,11 @@ void LeggiCaratteriInParallelo()
     (void)QtConcurrent::run([] { QFontDatabase::families(); });
 }
 
-FormAvvio* EseguiAvvio(Programma& programma)
+SchermataAvvio* EseguiAvvio(Programma& programma)
 {
     StatoProgramma& stato = programma.stato;
     stato.LinguaAgente = QStringLiteral("&H410");
-    Modulo1::SostituisciFontDiWindows();
+    FontCorsivo::SostituisciFontDiWindows();
     stato.rendiCorrenteUtentePredefinito();
     if (const auto avviso = stato.leggiProfiloUtente())
         Messaggi::informa(nullptr, *avviso);
@@ -72,8 +73,8 @@ void CompletaAvvio(Programma& programma)
 {
     StatoProgramma& stato = programma.stato;
     QWidget* davanti = programma.schermataCorrente();
-    Modulo1::InstallaFont(stato.percorsi, davanti);
-    if (const auto errore = Modulo1::CreaCartelle(stato.percorsi))
+    FontCorsivo::InstallaFont(stato.percorsi, davanti);
+    if (const auto errore = Cartelle::CreaCartelle(stato.percorsi))
         Messaggi::informa(davanti, *errore);
     if (const auto errore = stato.caricaListaUtente())
         Messaggi::informa(davanti, *errore);

@@ -4,7 +4,7 @@
 #include <functional>
 
 class Programma;
-class FormAvvio;
+class SchermataAvvio;
 class QWidget;
 
 namespace Avvio {
@@ -14,7 +14,7 @@ namespace Avvio {
 void LeggiCaratteriInParallelo();
 
 // The default user's profile, which the start screen follows; then the start screen, shown.
-FormAvvio* EseguiAvvio(Programma& programma);
+SchermataAvvio* EseguiAvvio(Programma& programma);
 // The rest, once the start screen is on show, so that the pupil sees it without waiting for the disk: the
 // cursive font, the settings folders, the list in use. Any message comes over the start screen.
 void CompletaAvvio(Programma& programma);

@@ -1,16 +1,17 @@
 // Lets only one copy of the program run for a user on a computer; a second start brings the first to the front.
 #include "startup/UnaSolaCopia.h"
 
-#include "startup/Modulo1.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLockFile>
+#include <QLoggingCategory>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QWidget>
+
+Q_LOGGING_CATEGORY(lcStartup, "ordiparo.startup", QtInfoMsg)
 
 UnaSolaCopia::UnaSolaCopia()
 {

@@ -44,7 +44,7 @@ struct Intervallo {
 };
 constexpr Intervallo kVelocitaVoce{50, 250};
 constexpr Intervallo kTonoVoce{50, 400};
-constexpr Intervallo kDimensioneFont{ModuloPerIni::kPuntiMinimi, ModuloPerIni::kPuntiMassimi};
+constexpr Intervallo kDimensioneFont{FileProfilo::kPuntiMinimi, FileProfilo::kPuntiMassimi};
 constexpr Intervallo kModalitaInput{0, 2};
 constexpr Intervallo kVelocitaScansione{4, 60};
 constexpr Intervallo kTipoRisposte{0, 1};
@@ -203,7 +203,7 @@ QString numero(double valore)
 }
 } // namespace
 
-namespace ModuloPerIni {
+namespace FileProfilo {
 
 void ImpostazioniPredefinite(ImpostazioniUtente& i, const Percorsi& percorsi)
 {
@@ -357,4 +357,4 @@ bool CambiatoDa(const TestoAnsi::Impronta& vista, const QString& percorsoUtente)
     return TestoAnsi::cambiatoDa(vista, Percorsi::risoltoSenzaMaiuscole(percorsoUtente), kMassimoByteProfilo);
 }
 
-} // namespace ModuloPerIni
+} // namespace FileProfilo

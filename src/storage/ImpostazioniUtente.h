@@ -50,7 +50,7 @@ struct ImpostazioniUtente {
     bool operator==(const ImpostazioniUtente&) const = default;
 };
 
-namespace ModuloPerIni {
+namespace FileProfilo {
 
 inline constexpr int kRigheProfilo = 25;
 inline constexpr int kRigheAggiunte = 5; // the switch access lines that follow
@@ -78,4 +78,4 @@ std::optional<QString> SalvaUtente(const ImpostazioniUtente& impostazioni, const
 // True when the profile on disk holds something else than the fingerprint taken when it was read or written.
 bool CambiatoDa(const TestoAnsi::Impronta& vista, const QString& percorsoUtente);
 
-} // namespace ModuloPerIni
+} // namespace FileProfilo

@@ -9,7 +9,7 @@ constexpr char16_t kUtentePredefinito[] = u"_predefinito";
 
 StatoProgramma::StatoProgramma(Percorsi percorsiProgramma) : percorsi(std::move(percorsiProgramma))
 {
-    ModuloPerIni::ImpostazioniPredefinite(ImpostazioniUtente, percorsi);
+    FileProfilo::ImpostazioniPredefinite(ImpostazioniUtente, percorsi);
 }
 
 void StatoProgramma::rendiCorrenteUtentePredefinito()
@@ -22,7 +22,7 @@ std::optional<QString> StatoProgramma::leggiProfiloUtente()
 {
     TestoAnsi::Impronta letta;
     const std::optional<QString> avviso =
-        ModuloPerIni::LeggiUtente(ImpostazioniUtente, PercorsoUtente, percorsi, &letta);
+        FileProfilo::LeggiUtente(ImpostazioniUtente, PercorsoUtente, percorsi, &letta);
     m_profiloSulDisco = {PercorsoUtente, ImpostazioniUtente, letta};
     if (!avviso || m_avvisiDati.contains(*avviso))
         return std::nullopt;
@@ -38,11 +38,11 @@ StatoProgramma::Salvataggio StatoProgramma::salvaProfiloUtente(bool sostituisci,
     const bool invariato = stessoProfilo && m_profiloSulDisco->impostazioni == ImpostazioniUtente;
     if (invariato && TestoAnsi::collegamento(Percorsi::risoltoSenzaMaiuscole(PercorsoUtente)))
         return Salvataggio::NienteDaSalvare; // the notice was given on reading: nothing of the teacher's is lost
-    if (!sostituisci && stessoProfilo && ModuloPerIni::CambiatoDa(m_profiloSulDisco->impronta, PercorsoUtente))
+    if (!sostituisci && stessoProfilo && FileProfilo::CambiatoDa(m_profiloSulDisco->impronta, PercorsoUtente))
         return invariato ? Salvataggio::NienteDaSalvare : Salvataggio::CambiatoAltrove;
     TestoAnsi::Impronta scritta;
     if (const std::optional<QString> messaggio =
-            ModuloPerIni::SalvaUtente(ImpostazioniUtente, PercorsoUtente, &scritta)) {
+            FileProfilo::SalvaUtente(ImpostazioniUtente, PercorsoUtente, &scritta)) {
         if (errore)
             *errore = *messaggio;
         return Salvataggio::Fallito;

@@ -45,7 +45,7 @@ bool ApriDocumento::apri(const QString& percorso)
     return programmaPer(percorso) && QDesktopServices::openUrl(QUrl::fromLocalFile(percorso));
 }
 
-namespace ModuloNavigate {
+namespace Documenti {
 
 void ApriDocumento(QWidget* finestra, ::ApriDocumento& apritore, const QString& percorso)
 {
@@ -63,4 +63,4 @@ void ApriDocumento(QWidget* finestra, ::ApriDocumento& apritore, const QString& 
                              .arg(nome, percorso));
 }
 
-} // namespace ModuloNavigate
+} // namespace Documenti

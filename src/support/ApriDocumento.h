@@ -15,7 +15,7 @@ public:
     static bool programmaPer(const QString& percorso);
 };
 
-namespace ModuloNavigate {
+namespace Documenti {
 // Opens the document for the screen, telling the user in Italian when the file is missing or nothing can open it.
 void ApriDocumento(QWidget* finestra, ::ApriDocumento& apritore, const QString& percorso);
-} // namespace ModuloNavigate
+} // namespace Documenti

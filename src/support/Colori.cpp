@@ -1,14 +1,20 @@
 // Colours on controls, kept as the Windows colour numbers the profile holds.
 #include "support/Colori.h"
 
+#include "storage/StatoProgramma.h"
 #include "support/ColoriWindows.h"
 
 #include <QPushButton>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
+constexpr std::array<double, 18> kColoriChiari = {
+    12632319, 8421631,  8421631,  8438015,  33023,    12648447, 65535,    16576,    8454016,
+    65535,    16777152, 16776960, 16761024, 16761087, 16761087, 14737632, 16761087, 16711935,
+};
 constexpr char kSfondo[] = "coloreSfondoWindows";
 constexpr char kTesto[] = "coloreTestoWindows";
 
@@ -84,6 +90,12 @@ double contrasto(const QColor& primo, const QColor& secondo)
 QColor bianconeroContro(const QColor& sfondo)
 {
     return contrasto(Qt::black, sfondo) >= contrasto(Qt::white, sfondo) ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+double ScegliColoreCasuale(StatoProgramma& stato)
+{
+    const auto indice = static_cast<std::size_t>(stato.casuale() * kColoriChiari.size());
+    return kColoriChiari[std::min(indice, kColoriChiari.size() - 1)];
 }
 
 } // namespace Colori

@@ -4,6 +4,7 @@
 
 class QColor;
 class QWidget;
+class StatoProgramma;
 
 namespace Colori {
 
@@ -20,5 +21,8 @@ double testo(const QWidget* controllo);
 double contrasto(const QColor& primo, const QColor& secondo);
 // Black or white, whichever stands out more against the colour.
 QColor bianconeroContro(const QColor& sfondo);
+
+// One of 18 light colours at random, as a Windows colour number.
+double ScegliColoreCasuale(StatoProgramma& stato);
 
 } // namespace Colori

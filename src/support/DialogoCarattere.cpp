@@ -47,7 +47,7 @@ DialogoCarattere::DialogoCarattere(const QString& famiglia, int punti, QWidget* 
 
     casellaPunti->setObjectName(QStringLiteral("casellaPunti"));
     casellaPunti->setAccessibleName(QStringLiteral("Dimensione"));
-    casellaPunti->setRange(ModuloPerIni::kPuntiMinimi, ModuloPerIni::kPuntiMassimi);
+    casellaPunti->setRange(FileProfilo::kPuntiMinimi, FileProfilo::kPuntiMassimi);
     casellaPunti->setValue(punti);
     for (const int offerti : kPuntiOfferti)
         elencoPunti->addItem(QString::number(offerti));

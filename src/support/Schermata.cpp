@@ -76,8 +76,8 @@ void Schermata::completaCaricamento()
     m_altezzaMenuDisegno = altezzaMenu();
     resize(m_areaDisegno.width(), m_areaDisegno.height() + m_altezzaMenuDisegno);
     disponiArea();
-    m_layout.setSourceForm(this);
-    m_layout.SizeFormToScreen(kPercentualeIniziale);
+    m_layout.setSchermata(this);
+    m_layout.occupaQuota(kPercentualeIniziale);
 }
 
 void Schermata::occupaSchermo()
@@ -101,7 +101,7 @@ void Schermata::resizeEvent(QResizeEvent* evento)
     QWidget::resizeEvent(evento);
     scalaMenu();
     disponiArea();
-    m_layout.ResizeControls();
+    m_layout.ridimensionaControlli();
 }
 
 void Schermata::closeEvent(QCloseEvent* evento)

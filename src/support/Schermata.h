@@ -2,7 +2,7 @@
 // at their design places in twips and kept in proportion, activation once per opening.
 #pragma once
 
-#include "support/clsResize.h"
+#include "support/Proporzioni.h"
 
 #include <QWidget>
 
@@ -26,7 +26,7 @@ public:
     void impostaColoreSfondo(double colore);
     double coloreSfondo() const { return m_coloreSfondo; }
 
-    clsResize& layout() { return m_layout; }
+    Proporzioni& layout() { return m_layout; }
     // True once the screen has been closed: it is gone, even before Qt deletes it.
     bool scaricata() const { return m_scaricata; }
 
@@ -51,7 +51,7 @@ private:
     QSize m_areaDisegno;
     QMenuBar* m_menu = nullptr;
     int m_altezzaMenuDisegno = 0; // the menu bar's height at the design size
-    clsResize m_layout;
+    Proporzioni m_layout;
     double m_coloreSfondo = 0;
     bool m_attivata = false;
     bool m_scaricata = false;

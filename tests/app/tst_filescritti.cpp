@@ -1,13 +1,13 @@
 // Every file the program writes, made by the program's own code from fixed inputs (a fixed seed, a fixed date in
 // the record's heading) and compared byte for byte with the files in attesi/. See attesi/README.md.
-#include "exercise/Form1.h"
-#include "results/FormEserciziEseguiti.h"
-#include "settings/FormConfigura.h"
-#include "settings/FrameCreaNuovaLista.h"
+#include "exercise/SchermataEsercizio.h"
+#include "results/SchermataEserciziEseguiti.h"
+#include "settings/SchermataConfigurazioni.h"
+#include "settings/EditorListe.h"
 #include "settings/Miniature.h"
 #include "startup/Avvio.h"
 #include "support/AmbienteProva.h"
-#include "support/CommDlgs.h"
+#include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
 #include "support/SalvataggioProfilo.h"
 
@@ -89,8 +89,8 @@ private slots:
     void init()
     {
         m_p = std::make_unique<ProgrammaProva>(m_ambiente);
-        CommDlgs::Prova::intercetta(true);
-        CommDlgs::Prova::dimentica();
+        DialoghiStandard::Prova::intercetta(true);
+        DialoghiStandard::Prova::dimentica();
     }
     void cleanup()
     {
@@ -149,23 +149,23 @@ private slots:
         QFile::copy(attesi(QStringLiteral("lista-originale.txt")), originale);
         m_p->imp().ListaInUso = originale;
         QVERIFY(!CaricaLista(stato().TabellaFrasi, originale, stato().percorsi));
-        FormConfigura* configura = m_p->programma.apriConfigurazioni(nullptr);
+        SchermataConfigurazioni* configura = m_p->programma.apriConfigurazioni(nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(configura));
-        configura->TabStrip1->setCurrentIndex(1);
-        QTest::mouseClick(configura->CommandCreaLista, Qt::LeftButton);
-        FrameCreaNuovaLista* editor = configura->FrameCreaNuovaLista;
-        QTest::keyClicks(editor->Text1[8], QStringLiteral("Si sente, forse, un gufo."));
-        editor->Option2[3 * 7 + 2]->click();
+        configura->schede->setCurrentIndex(1);
+        QTest::mouseClick(configura->bottoneGestioneFile, Qt::LeftButton);
+        EditorListe* editor = configura->editorListe;
+        QTest::keyClicks(editor->caselleTesto[8], QStringLiteral("Si sente, forse, un gufo."));
+        editor->sceltaRisposte[3 * 7 + 2]->click();
         const QString salvata = m_ambiente.file(QStringLiteral("salvata.txt"));
-        CommDlgs::Prova::rispondiFile(salvata);
-        editor->CommandSalvaLista->click();
+        DialoghiStandard::Prova::rispondiFile(salvata);
+        editor->bottoneSalvaLista->click();
         QVERIFY(uguale(QStringLiteral("lista-salvata.txt"), AmbienteProva::leggi(salvata)));
 
         QGuiApplication::clipboard()->setText(QStringLiteral(" Łódź"));
-        QTest::keySequence(editor->Text1[0], QKeySequence::Paste);
+        QTest::keySequence(editor->caselleTesto[0], QKeySequence::Paste);
         const QString utf8 = m_ambiente.file(QStringLiteral("utf8.txt"));
-        CommDlgs::Prova::rispondiFile(utf8);
-        editor->CommandSalvaLista->click();
+        DialoghiStandard::Prova::rispondiFile(utf8);
+        editor->bottoneSalvaLista->click();
         QVERIFY(uguale(QStringLiteral("lista-utf8.txt"), AmbienteProva::leggi(utf8)));
         QCOMPARE(Messaggi::Prova::mostrati(), QStringList());
     }
@@ -179,26 +179,26 @@ private slots:
         m_p->metti(2, QStringLiteral("La città è piena di luci."), 1,
                    {QStringLiteral("1È notte fonda."), QStringLiteral("0Ci sono luci.")});
         stato().NomeUtente = QStringLiteral("Anna");
-        Form1* esercizio = m_p->programma.apriEsercizio(nullptr);
+        SchermataEsercizio* esercizio = m_p->programma.apriEsercizio(nullptr);
         const TabellaFrasi& tabella = stato().TabellaFrasi;
         for (int passo = 0; passo < 6; ++passo) {
             const int giusta = tabella.Codice(esercizio->RigaCorrente(), esercizio->ColonnaCorrente());
             for (int sbagliata = 0; sbagliata < passo % 3; ++sbagliata)
-                esercizio->Command1[(giusta + 1 + sbagliata) % 3]->click();
-            esercizio->Command1[giusta]->click();
-            esercizio->BottoneAvanti->click();
+                esercizio->bottoniRisposta[(giusta + 1 + sbagliata) % 3]->click();
+            esercizio->bottoniRisposta[giusta]->click();
+            esercizio->bottoneAvanti->click();
         }
-        FormEserciziEseguiti* risultati = m_p->programma.apriEserciziEseguiti(esercizio);
+        SchermataEserciziEseguiti* risultati = m_p->programma.apriEserciziEseguiti(esercizio);
         QVERIFY(QTest::qWaitForWindowExposed(risultati));
-        risultati->Label2->setText(FormEserciziEseguiti::intestazione(QDate(2026, 3, 2)));
+        risultati->intestazioneRegistro->setText(SchermataEserciziEseguiti::intestazione(QDate(2026, 3, 2)));
         const QString registro = m_ambiente.file(QStringLiteral("registro.rpt"));
-        CommDlgs::Prova::rispondiFile(registro);
-        risultati->mnuSalva->trigger();
+        DialoghiStandard::Prova::rispondiFile(registro);
+        risultati->azioneSalva->trigger();
         QVERIFY(uguale(QStringLiteral("registro.rpt"), AmbienteProva::leggi(registro)));
 
         const QString pdf = m_ambiente.file(QStringLiteral("registro.pdf"));
-        CommDlgs::Prova::rispondiFile(pdf);
-        risultati->mnuStampaRegistro->trigger();
+        DialoghiStandard::Prova::rispondiFile(pdf);
+        risultati->azioneStampa->trigger();
         QVERIFY(uguale(QStringLiteral("registro-stampato.txt"), testoDelPdf(pdf)));
         QCOMPARE(Messaggi::Prova::mostrati(), QStringList());
     }

@@ -1,6 +1,6 @@
 // What the pupil hears from the exercise screen, recorded from the PulseAudio null sink that scripts/test
 // starts: its monitor is recorded with parec for the whole run.
-#include "exercise/Form1.h"
+#include "exercise/SchermataEsercizio.h"
 #include "exercise/SuonoFeedbackQt.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/SintesiVoce.h"
@@ -197,13 +197,13 @@ private slots:
             }
             richiesta();
         };
-        Form1* s = nullptr;
+        SchermataEsercizio* s = nullptr;
         chiedi([&] { s = m_p->programma.apriEsercizio(nullptr); });
         auto* merlino = dynamic_cast<AgenteMerlino*>(s->personaggio());
         QVERIFY(merlino);
         QTRY_VERIFY_WITH_TIMEOUT(!merlino->staParlando(), 20000);
         if (clic) {
-            chiedi([&] { QTest::mouseClick(s->Label4, Qt::LeftButton); });
+            chiedi([&] { QTest::mouseClick(s->testoAffermazione, Qt::LeftButton); });
             QTRY_VERIFY_WITH_TIMEOUT(!merlino->staParlando(), 20000);
         }
         QVERIFY(merlino->riproduzione().conDispositivo());
@@ -235,7 +235,7 @@ private slots:
         m_p->imp().ModalitaInput = ScansioneCursore::Automatica;
         m_p->imp().VelocitaScansione = static_cast<qint16>(quarti);
         m_p->imp().ScansioneUditiva = true;
-        Form1* s = m_p->programma.apriEsercizio(nullptr);
+        SchermataEsercizio* s = m_p->programma.apriEsercizio(nullptr);
         auto* merlino = dynamic_cast<AgenteMerlino*>(s->personaggio());
         QVERIFY(merlino);
         QTRY_VERIFY_WITH_TIMEOUT(!merlino->staParlando(), 20000);
@@ -276,13 +276,13 @@ private slots:
         QCOMPARE(lettore.usciteInAttesa(), 2);
         m_p->suoni.vero = &lettore;
         m_p->imp().ParlatoAttivo = false; // a wrong answer sounds only without speech
-        Form1* s = m_p->programma.apriEsercizio(nullptr);
+        SchermataEsercizio* s = m_p->programma.apriEsercizio(nullptr);
         QTest::qWait(500);
         const std::tuple<int, QString, int> clic[] = {{1, "no.wav", 150}, {1, "no.wav", 900}, {0, "si.wav", 900}};
         for (const auto& [risposta, nome, ascoltoMs] : clic) { // the answer clicked, its sound, how long heard
             const QByteArray suono = dellaRegistrazione(nome);
             const qsizetype segno = adesso();
-            QTest::mouseClick(s->Command1[risposta], Qt::LeftButton);
+            QTest::mouseClick(s->bottoniRisposta[risposta], Qt::LeftButton);
             QVERIFY(lettore.staSuonando());
             const QByteArray sentito = registratoDa(segno, ascoltoMs);
             QCOMPARE(lettore.staSuonando(), ascoltoMs < 500); // over once heard whole
@@ -307,10 +307,10 @@ private slots:
     // Going back to the menu silences the character at once.
     void chiudendoLaSchermataTace()
     {
-        Form1* s = m_p->programma.apriEsercizio(nullptr);
-        QTest::mouseClick(s->Label4, Qt::LeftButton);
+        SchermataEsercizio* s = m_p->programma.apriEsercizio(nullptr);
+        QTest::mouseClick(s->testoAffermazione, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(ascolta(registratoDa(adesso(), 100)).forti > 5, 5000);
-        s->mnuEsci->trigger();
+        s->azioneEsci->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QTest::qWait(150); // the recording catches up
         const double dopo = rms(registratoDa(adesso(), 500));

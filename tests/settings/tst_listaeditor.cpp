@@ -1,11 +1,11 @@
 // The list editor and its picture chooser as a teacher drives them: buttons clicked, text typed, dialogs
 // answered through their hooks, files read back from disk.
-#include "settings/FormConfigura.h"
-#include "settings/FrameCreaNuovaLista.h"
+#include "settings/SchermataConfigurazioni.h"
+#include "settings/EditorListe.h"
 #include "settings/Miniature.h"
 #include "settings/SceltaImmagine.h"
 #include "support/AmbienteProva.h"
-#include "support/CommDlgs.h"
+#include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
 
 #include <QApplication>
@@ -59,8 +59,8 @@ class TestListaEditor : public QObject {
     Q_OBJECT
     AmbienteProva m_ambiente;
     std::unique_ptr<ProgrammaProva> m_p;
-    FormConfigura* m_dialogo = nullptr;
-    FrameCreaNuovaLista* m_e = nullptr;
+    SchermataConfigurazioni* m_dialogo = nullptr;
+    EditorListe* m_e = nullptr;
 
     QString nelleListe(const QString& nome) const { return m_ambiente.cartella() + QStringLiteral("/liste/") + nome; }
     QString immagini() const { return m_p->stato->percorsi.cartellaImmagini(); }
@@ -73,11 +73,11 @@ class TestListaEditor : public QObject {
         QString risposte;
         for (int colonna = 0; colonna < 8; ++colonna) {
             int scelta = 0;
-            while (scelta < 3 && !m_e->Option2[3 * colonna + scelta]->isChecked())
+            while (scelta < 3 && !m_e->sceltaRisposte[3 * colonna + scelta]->isChecked())
                 ++scelta;
             risposte += QStringLiteral("vfn-")[scelta];
         }
-        return m_e->Label5->text() + u'|' + m_e->testoDi(0) + u'|' + risposte;
+        return m_e->posizioneEsercizio->text() + u'|' + m_e->testoDi(0) + u'|' + risposte;
     }
 
     // Runs one of the teacher's steps: a button ("svuota", "aggiungi", "carica", "lista-in-uso", "salva", "testo"
@@ -87,14 +87,14 @@ class TestListaEditor : public QObject {
     {
         const QStringList parti = passo.split(u' ');
         const QStringList nomi{"svuota", "aggiungi", "carica", "lista-in-uso", "salva", "testo"};
-        QAbstractButton* const bottoni[] = {m_e->CommandSvuotaLista, m_e->Command3,
-                                            m_e->Command1,           m_dialogo->CommandCambiaListaInUso,
-                                            m_e->CommandSalvaLista,  m_e->Option1[1]};
+        QAbstractButton* const bottoni[] = {m_e->bottoneSvuotaLista, m_e->bottoneAggiungi,
+                                            m_e->bottoneCaricaLista,           m_dialogo->bottoneListaInUso,
+                                            m_e->bottoneSalvaLista,  m_e->sceltaTipoStimolo[1]};
         if (nomi.contains(parti[0]))
             return bottoni[nomi.indexOf(parti[0])]->click();
         if (parti[0] == QStringLiteral("risposta"))
-            return m_e->Option2[3 * (parti[1].toInt() - 1) + parti[2].toInt()]->click();
-        QWidget* casella = m_e->Text1[parti[1].toInt()];
+            return m_e->sceltaRisposte[3 * (parti[1].toInt() - 1) + parti[2].toInt()]->click();
+        QWidget* casella = m_e->caselleTesto[parti[1].toInt()];
         const QString testo = parti.mid(2).join(u' ');
         if (parti[0] == QStringLiteral("scrivi"))
             return QTest::keyClicks(casella, testo);
@@ -106,14 +106,14 @@ private slots:
     void initTestCase()
     {
         qputenv("XDG_CACHE_HOME", (m_ambiente.cartella() + QStringLiteral("/cache")).toLocal8Bit());
-        CommDlgs::Prova::intercetta(true);
+        DialoghiStandard::Prova::intercetta(true);
     }
 
     // Every test starts from the list in use shown in the editor, which covers the dialog's whole area.
     void init()
     {
         m_p = std::make_unique<ProgrammaProva>(m_ambiente);
-        CommDlgs::Prova::dimentica();
+        DialoghiStandard::Prova::dimentica();
         QDir(m_ambiente.cartella() + QStringLiteral("/liste")).removeRecursively();
         AmbienteProva::scrivi(nelleListe(QStringLiteral("lista.txt")), iniziale());
         AmbienteProva::scrivi(nelleListe(QStringLiteral("altra.txt")), "vecchia\r\n");
@@ -127,10 +127,10 @@ private slots:
         // the whole screen, come back to their size at the first resizing.
         for (int volta = 0; volta < 2; ++volta)
             m_dialogo->resize(720, 600 + m_dialogo->height() - m_dialogo->dimensioneArea().height());
-        m_e = m_dialogo->FrameCreaNuovaLista;
+        m_e = m_dialogo->editorListe;
         QVERIFY(!m_e->isVisible());
-        m_dialogo->TabStrip1->setCurrentIndex(1); // "Scelte didattiche"
-        QTest::mouseClick(m_dialogo->CommandCreaLista, Qt::LeftButton);
+        m_dialogo->schede->setCurrentIndex(1); // "Scelte didattiche"
+        QTest::mouseClick(m_dialogo->bottoneGestioneFile, Qt::LeftButton);
         QVERIFY(m_e->isVisible());
         QCOMPARE(m_e->geometry(), m_dialogo->area()->rect());
         QCOMPARE(mostrato(), QStringLiteral("1 di 2|Il cane abbaia.|vfn-----"));
@@ -220,14 +220,14 @@ private slots:
         QFETCH(QStringList, messaggi);
         QFETCH(QString, mostrato);
         for (const QString& nome : dialoghi)
-            CommDlgs::Prova::rispondiFile(nome.isEmpty() ? QString() : nelleListe(nome));
+            DialoghiStandard::Prova::rispondiFile(nome.isEmpty() ? QString() : nelleListe(nome));
         Messaggi::Prova::rispostaSuccessiva(si);
         for (const QString& passo : passi)
             esegui(passo);
         QCOMPARE(AmbienteProva::leggi(nelleListe(file)), contenuto);
         QCOMPARE(QFileInfo::exists(nelleListe(file)), !contenuto.isNull());
         const QString attesa = lista.isEmpty() ? QString() : nelleListe(lista);
-        QCOMPARE((QStringList{m_p->imp().ListaInUso, m_dialogo->LabelListaInUso->text(), m_e->titolo()}),
+        QCOMPARE((QStringList{m_p->imp().ListaInUso, m_dialogo->etichettaListaInUso->text(), m_e->titolo()}),
                  QStringList(3, attesa));
         QCOMPARE(Messaggi::Prova::mostrati(), messaggi);
         QCOMPARE(this->mostrato(), mostrato);
@@ -241,7 +241,7 @@ private slots:
         esegui(QStringLiteral("salva"));
         const QString liste = m_p->stato->percorsi.cartellaOrdiparo() + QStringLiteral("liste/");
         const QString programma = u'|' + m_ambiente.cartellaProgramma() + QStringLiteral("testiordiparo/");
-        QCOMPARE(CommDlgs::Prova::richieste(),
+        QCOMPARE(DialoghiStandard::Prova::richieste(),
                  QStringList({"apri Open|" + liste + "|*.txt (*.txt);;Tutti i files (*)|txt" + programma,
                               "salva Salva|" + liste + "|*.txt (*.txt)|txt" + programma}));
         QVERIFY(QFileInfo(liste).isDir());
@@ -252,18 +252,18 @@ private slots:
     {
         m_p->metti(1, QStringLiteral("Il sole."), 1,
                    {"0a", "1b", "2c", "3d", "7e", "0f", "1g", "2h"}); // 7: a code no choice stands for
-        m_e->CommandCreaLista_Click();
+        m_e->apri();
         QCOMPARE(mostrato(), QStringLiteral("1 di 2|Il sole.|vfn--vfn"));
-        QVERIFY(m_e->Text1[0]->isVisible() && !m_e->Command2->isVisible() && m_e->Option1[1]->isChecked());
-        m_e->Option2[3 * 2 + 1]->click(); // statement 3: "falso"
+        QVERIFY(m_e->caselleTesto[0]->isVisible() && !m_e->bottoneCaricaImmagine->isVisible() && m_e->sceltaTipoStimolo[1]->isChecked());
+        m_e->sceltaRisposte[3 * 2 + 1]->click(); // statement 3: "falso"
         QCOMPARE(mostrato(), QStringLiteral("1 di 2|Il sole.|vff--vfn"));
         QCOMPARE((QList<qint16>{tabella().Codice(1, 2), tabella().Codice(1, 3), tabella().Codice(1, 5)}),
                  (QList<qint16>{1, 1, 7}));
         for (const qint16 tipo : {qint16(0), qint16(5)}) { // a picture, and a code the exercise shows as one
             tabella().Codice(1, 0) = tipo;
-            m_e->CommandCreaLista_Click();
-            QVERIFY(!m_e->Text1[0]->isVisible() && m_e->Command2->isVisible() && !m_e->Option1[1]->isChecked());
-            QCOMPARE(m_e->Option1[0]->isChecked(), tipo == 0);
+            m_e->apri();
+            QVERIFY(!m_e->caselleTesto[0]->isVisible() && m_e->bottoneCaricaImmagine->isVisible() && !m_e->sceltaTipoStimolo[1]->isChecked());
+            QCOMPARE(m_e->sceltaTipoStimolo[0]->isChecked(), tipo == 0);
         }
         QCOMPARE(tabella().Testo(1, 0), QStringLiteral("Il sole.")); // kept while the row is a picture row
     }
@@ -272,13 +272,13 @@ private slots:
     void millesimoEsercizio()
     {
         tabella().NumeroRighe = 999;
-        m_e->CommandCreaLista_Click();
+        m_e->apri();
         esegui(QStringLiteral("aggiungi"));
-        QVERIFY(m_e->Label5->text() == QStringLiteral("1000 di 1000") && Messaggi::Prova::mostrati().isEmpty());
-        m_e->HScroll4->setValue(3);
+        QVERIFY(m_e->posizioneEsercizio->text() == QStringLiteral("1000 di 1000") && Messaggi::Prova::mostrati().isEmpty());
+        m_e->scorrimentoEsercizi->setValue(3);
         esegui(QStringLiteral("aggiungi"));
         QCOMPARE(tabella().NumeroRighe, qint16(1000));
-        QCOMPARE(m_e->Label5->text(), QStringLiteral("1000 di 1000"));
+        QCOMPARE(m_e->posizioneEsercizio->text(), QStringLiteral("1000 di 1000"));
         QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
         QVERIFY(Messaggi::Prova::mostrati().first().contains(QStringLiteral("1000")));
     }
@@ -290,7 +290,7 @@ private slots:
     {
         const QString parola(100000, u'a');
         m_p->metti(1, parola, 1, {QStringLiteral("0") + parola, QStringLiteral("0breve")});
-        m_e->CommandCreaLista_Click();
+        m_e->apri();
         QCOMPARE((QList<qsizetype>{m_e->testoDi(0).size(), m_e->testoDi(1).size(), tabella().Testo(1, 0).size(),
                                    tabella().Testo(1, 1).size(), tabella().Testo(1, 2).size()}),
                  (QList<qsizetype>{4000, 4000, 4000, 4000, 5}));
@@ -327,13 +327,13 @@ private slots:
         QImage striscia(400, 100, QImage::Format_RGB32);
         striscia.fill(Qt::red);
         QVERIFY(striscia.save(immagini() + QStringLiteral("striscia.png")));
-        m_e->HScroll4->setValue(2); // a picture row
-        m_e->Command2->click();
-        SceltaImmagine* scelta = m_e->Frame10;
-        QVERIFY(scelta->isVisible() && scelta->barr1->isVisible());
+        m_e->scorrimentoEsercizi->setValue(2); // a picture row
+        m_e->bottoneCaricaImmagine->click();
+        SceltaImmagine* scelta = m_e->sceltaImmagine;
+        QVERIFY(scelta->isVisible() && scelta->barraAvanzamento->isVisible());
         QTRY_VERIFY(!scelta->inCostruzione());
-        QVERIFY(!scelta->barr1->isVisible());
-        QListWidget* elenco = scelta->ListView1;
+        QVERIFY(!scelta->barraAvanzamento->isVisible());
+        QListWidget* elenco = scelta->elencoImmagini;
         QStringList nomi;
         QList<QSize> lati;
         for (int i = 0; i < elenco->count(); ++i) {
@@ -353,23 +353,23 @@ private slots:
         QTest::mouseDClick(elenco->viewport(), Qt::LeftButton, {}, centro);
         QVERIFY(!scelta->isVisible());
         QCOMPARE(tabella().Testo(2, 0), nome);
-        QVERIFY(m_e->Image1->isVisible());
-        QCOMPARE(m_e->Image1->geometry(), posto);
-        QCOMPARE(m_e->Image1->pixmap().size(), posto.size());
+        QVERIFY(m_e->immagineStimolo->isVisible());
+        QCOMPARE(m_e->immagineStimolo->geometry(), posto);
+        QCOMPARE(m_e->immagineStimolo->pixmap().size(), posto.size());
 
         // Opening again shows the same list without building anything.
         QListWidgetItem* primo = elenco->item(0);
-        m_e->Command2->click();
-        QVERIFY(!scelta->inCostruzione() && !scelta->barr1->isVisible() && elenco->item(0) == primo);
-        scelta->Command4->click();
+        m_e->bottoneCaricaImmagine->click();
+        QVERIFY(!scelta->inCostruzione() && !scelta->barraAvanzamento->isVisible() && elenco->item(0) == primo);
+        scelta->bottoneChiudiScelta->click();
         QVERIFY(!scelta->isVisible());
 
         // Switched to a text, the row shows the picture's name; a row whose picture is gone shows none.
-        m_e->Option1[1]->click();
+        m_e->sceltaTipoStimolo[1]->click();
         QCOMPARE(m_e->testoDi(0), nome);
         m_p->metti(1, QStringLiteral("non-ce-più.jpg"), 0, {});
-        m_e->HScroll4->setValue(1);
-        QVERIFY(!m_e->Image1->isVisible());
+        m_e->scorrimentoEsercizi->setValue(1);
+        QVERIFY(!m_e->immagineStimolo->isVisible());
     }
 
     // The shared cache: a thumbnail is decoded once, kept under the MD5 of its file's URI with that URI and

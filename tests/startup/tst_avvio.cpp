@@ -1,7 +1,8 @@
 // The start-up sequence: folders and readme, the cursive font, the default user, the list, the start screen.
 #include "startup/Avvio.h"
-#include "startup/FormAvvio.h"
-#include "startup/Modulo1.h"
+#include "startup/SchermataAvvio.h"
+#include "storage/Cartelle.h"
+#include "support/FontCorsivo.h"
 #include "support/AmbienteProva.h"
 #include "support/Messaggi.h"
 
@@ -34,23 +35,23 @@ private slots:
     {
         AmbienteProva ambiente;
         const Percorsi p = ambiente.percorsi();
-        QVERIFY(!Modulo1::CreaCartelle(p));
+        QVERIFY(!Cartelle::CreaCartelle(p));
         for (const QString& cartella : {p.radice(), p.cartellaOrdiparo(), p.cartellaUtenti(), p.cartellaDati()})
             QVERIFY2(QFileInfo(cartella).isDir(), qPrintable(cartella));
         const QByteArray leggimi = AmbienteProva::leggi(p.leggimi());
         QVERIFY(leggimi.contains(".\r\n \r\nSe qualche programma presenta problemi di funzionamento pu\xF2 essere"));
         QVERIFY(QFile::remove(p.leggimi()));
-        QVERIFY(!Modulo1::CreaCartelle(p));
+        QVERIFY(!Cartelle::CreaCartelle(p));
         QVERIFY(!QFile::exists(p.leggimi()));
         AmbienteProva::scrivi(p.cartellaUtenti() + QStringLiteral("Anna.ini"), "maiuscolo");
         QVERIFY(QDir(p.cartellaDati()).removeRecursively());
-        QVERIFY(!Modulo1::CreaCartelle(p));
+        QVERIFY(!Cartelle::CreaCartelle(p));
         QVERIFY(QFileInfo(p.cartellaDati()).isDir());
         QCOMPARE(AmbienteProva::leggi(p.leggimi()), leggimi);
         QCOMPARE(AmbienteProva::leggi(p.cartellaUtenti() + QStringLiteral("Anna.ini")), QByteArray("maiuscolo"));
 
         const Percorsi bloccati(p.cartellaProgramma(), p.leggimi() + QStringLiteral("/Lumio/"), QString());
-        QVERIFY(Modulo1::CreaCartelle(bloccati).value_or(QString()).startsWith(
+        QVERIFY(Cartelle::CreaCartelle(bloccati).value_or(QString()).startsWith(
             QStringLiteral("Non è stato possibile creare la cartella")));
     }
 
@@ -61,11 +62,11 @@ private slots:
         const Percorsi p = ambiente.percorsi();
         const QByteArray font = AmbienteProva::leggi(p.fontProgramma());
         QVERIFY(QFile::remove(p.fontProgramma()));
-        Modulo1::InstallaFont(p, nullptr);
+        FontCorsivo::InstallaFont(p, nullptr);
         QVERIFY(!QFontDatabase::families().contains(QStringLiteral("Indis1")));
         AmbienteProva::scrivi(p.fontProgramma(), font);
-        Modulo1::InstallaFont(p, nullptr);
-        Modulo1::InstallaFont(p, nullptr); // the next start finds it installed
+        FontCorsivo::InstallaFont(p, nullptr);
+        FontCorsivo::InstallaFont(p, nullptr); // the next start finds it installed
         QVERIFY(QFontDatabase::families().contains(QStringLiteral("Indis1")));
         QCOMPARE(AmbienteProva::leggi(p.fontInstallato()), font);
         const QStringList detti = Messaggi::Prova::mostrati();
@@ -140,12 +141,12 @@ private slots:
         ProgrammaProva p(ambiente);
         if (profilo) {
             p.imp().ListaInUso = lista;
-            QVERIFY(QDir().mkpath(percorsi.cartellaUtenti()) && !ModuloPerIni::SalvaUtente(p.imp(), predefinito));
-            ModuloPerIni::ImpostazioniPredefinite(p.imp(), percorsi);
+            QVERIFY(QDir().mkpath(percorsi.cartellaUtenti()) && !FileProfilo::SalvaUtente(p.imp(), predefinito));
+            FileProfilo::ImpostazioniPredefinite(p.imp(), percorsi);
         }
         const QByteArray prima = AmbienteProva::leggi(predefinito);
         p.stato->PercorsoUtente.clear();
-        QScopedPointer<FormAvvio> schermata(Avvio::EseguiAvvio(p.programma));
+        QScopedPointer<SchermataAvvio> schermata(Avvio::EseguiAvvio(p.programma));
         QVERIFY(schermata->isVisible());
         QVERIFY(!QFileInfo::exists(percorsi.cartellaDati())); // the start screen comes before any disk work
         Avvio::CompletaAvvio(p.programma);

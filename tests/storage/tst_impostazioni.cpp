@@ -59,7 +59,7 @@ class TestImpostazioni : public QObject {
         if (!contenuto.isNull())
             AmbienteProva::scrivi(m_letto, contenuto);
         ImpostazioniUtente impostazioni = kValori; // nothing of it may be left
-        m_avviso = ModuloPerIni::LeggiUtente(impostazioni, m_letto, m_ambiente.percorsi());
+        m_avviso = FileProfilo::LeggiUtente(impostazioni, m_letto, m_ambiente.percorsi());
         return impostazioni;
     }
     // A damaged profile is told and kept beside itself as it was; a sound or missing one is not.
@@ -86,11 +86,11 @@ private slots:
     // always did, the switch access lines only follow.
     void scrittoByteperByteERiletto()
     {
-        QVERIFY(!ModuloPerIni::SalvaUtente(kValori, profilo(QStringLiteral("scritto"))));
+        QVERIFY(!FileProfilo::SalvaUtente(kValori, profilo(QStringLiteral("scritto"))));
         QCOMPARE(AmbienteProva::leggi(profilo(QStringLiteral("scritto"))), kProfilo);
         QCOMPARE(dalFile(kProfilo), kValori);
         QVERIFY(!m_avviso);
-        QVERIFY(!ModuloPerIni::SalvaUtente(conSensore({2, 200, 300, 3, 1}), m_letto));
+        QVERIFY(!FileProfilo::SalvaUtente(conSensore({2, 200, 300, 3, 1}), m_letto));
         const QByteArray scritto = AmbienteProva::leggi(m_letto);
         QCOMPARE(scritto, kVenticinqueRighe + " 2 \r\n 200 \r\n 300 \r\n 3 \r\nTrue\r\n");
         QCOMPARE(dalFile(scritto.left(kVenticinqueRighe.size())), kValori);
@@ -138,7 +138,7 @@ private slots:
         QFETCH(QByteArray, contenuto);
         QFETCH(QByteArray, risalvato);
         QFETCH(bool, danneggiato);
-        QVERIFY(!ModuloPerIni::SalvaUtente(dalFile(contenuto), profilo(QStringLiteral("risalvato"))));
+        QVERIFY(!FileProfilo::SalvaUtente(dalFile(contenuto), profilo(QStringLiteral("risalvato"))));
         QCOMPARE(AmbienteProva::leggi(profilo(QStringLiteral("risalvato"))), risalvato);
         verificaCopia(contenuto, danneggiato);
     }
@@ -190,7 +190,7 @@ private slots:
     {
         QFETCH(QByteArray, contenuto);
         ImpostazioniUtente predefinite;
-        ModuloPerIni::ImpostazioniPredefinite(predefinite, m_ambiente.percorsi());
+        FileProfilo::ImpostazioniPredefinite(predefinite, m_ambiente.percorsi());
         const bool fifo = contenuto == "fifo";
         const bool collegamento = contenuto == "->";
         if (fifo)
@@ -248,7 +248,7 @@ private slots:
         ImpostazioniUtente impostazioni = kValori;
         (riga == 1 ? impostazioni.ListaInUso : impostazioni.FontFumetto) = valore;
         AmbienteProva::scrivi(m_letto, kProfilo);
-        const std::optional<QString> errore = ModuloPerIni::SalvaUtente(impostazioni, m_letto);
+        const std::optional<QString> errore = FileProfilo::SalvaUtente(impostazioni, m_letto);
         QCOMPARE(AmbienteProva::leggi(m_letto), scritto.isNull() ? kProfilo : conRiga(riga, scritto));
         QVERIFY2(scritto.isNull() == (errore && errore->contains(valore)), qPrintable(errore.value_or(QString())));
         if (!scritto.isNull())
@@ -260,9 +260,9 @@ private slots:
         const QString marco = m_ambiente.percorsi().cartellaUtenti() + QStringLiteral("Marco.ini");
         AmbienteProva::scrivi(marco, kProfilo);
         ImpostazioniUtente impostazioni;
-        QVERIFY(!ModuloPerIni::LeggiUtente(impostazioni, profilo(QStringLiteral("MARCO")), m_ambiente.percorsi()));
+        QVERIFY(!FileProfilo::LeggiUtente(impostazioni, profilo(QStringLiteral("MARCO")), m_ambiente.percorsi()));
         impostazioni.VelocitaVoce = 200;
-        QVERIFY(!ModuloPerIni::SalvaUtente(impostazioni, profilo(QStringLiteral("MARCO"))));
+        QVERIFY(!FileProfilo::SalvaUtente(impostazioni, profilo(QStringLiteral("MARCO"))));
         QCOMPARE(QDir(m_ambiente.percorsi().cartellaUtenti()).entryList({"marco.*"}, QDir::Files),
                  QStringList{QStringLiteral("Marco.ini")});
         QCOMPARE(AmbienteProva::leggi(marco), conRiga(3, " 200 "));

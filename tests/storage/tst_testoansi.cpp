@@ -58,7 +58,7 @@ int salvaNelFiglio(const QString& cartella, const QString& nome, const QString& 
     for (int riga = 1; riga <= esercizi; ++riga)
         tabella.Testo(riga, 0) = QStringLiteral("Il gatto dorme sul divano numero %1.").arg(riga);
     const std::optional<QString> errore =
-        esercizi < 0 ? ModuloPerIni::SalvaUtente(ImpostazioniUtente(), percorso) : SalvaFile(tabella, percorso);
+        esercizi < 0 ? FileProfilo::SalvaUtente(ImpostazioniUtente(), percorso) : SalvaFile(tabella, percorso);
     const QByteArray dopo = AmbienteProva::leggi(percorso);
     if (errore && inItaliano(*errore, causa) && dopo == prima &&
         QFileInfo(percorso).isSymLink() == (disco == QStringLiteral("collegamento")))

@@ -1,10 +1,10 @@
 // What a teacher opens to read about the program: the About screen with the PDF manual, and the manual shown
 // over the home screen.
 #include "home/CasellaDocumentazione.h"
-#include "home/FormMenu.h"
+#include "home/SchermataMenu.h"
 #include "support/AmbienteProva.h"
 #include "support/ApriDocumento.h"
-#include "support/FormInfo.h"
+#include "support/SchermataInformazioni.h"
 #include "support/Messaggi.h"
 #include "support/ScansioneCursore.h"
 
@@ -37,7 +37,7 @@ class TestDocumenti : public QObject {
     ApriDocumentoFinto* m_apritore = nullptr;
 
     QString nelProgramma(const QString& nome) { return m_p->stato->percorsi.fileNelProgramma(nome); }
-    FormMenu* menu() { return m_p->programma.apriMenu(nullptr); }
+    SchermataMenu* menu() { return m_p->programma.apriMenu(nullptr); }
 
 private slots:
     void init()
@@ -76,26 +76,26 @@ private slots:
         if (presente)
             AmbienteProva::scrivi(pdf, "%PDF-1.4\n");
         m_apritore->riesce = lettore;
-        QPointer<FormMenu> casa = menu();
-        casa->mnuInformazioni->trigger();
+        QPointer<SchermataMenu> casa = menu();
+        casa->azioneInformazioni->trigger();
         QTRY_VERIFY(casa.isNull() || casa->scaricata());
-        auto* info = qobject_cast<FormInfo*>(m_p->programma.schermataCorrente());
+        auto* info = qobject_cast<SchermataInformazioni*>(m_p->programma.schermataCorrente());
         QVERIFY(info && info->isVisible());
-        QCOMPARE(info->Label1->text(),
+        QCOMPARE(info->autori->text(),
                  "Software di\r\nGli sviluppatori di Ordiparo - software libero per la scuola primaria\r\n");
-        QVERIFY(info->Label3->text().startsWith(QStringLiteral("Ordiparo è software libero")));
-        QVERIFY(info->Label3->text().contains(QStringLiteral("Jean-Marie Douteau")));
+        QVERIFY(info->condizioni->text().startsWith(QStringLiteral("Ordiparo è software libero")));
+        QVERIFY(info->condizioni->text().contains(QStringLiteral("Jean-Marie Douteau")));
 
-        QTest::mouseClick(info->Image1, Qt::LeftButton);
-        QTest::mouseClick(info->Image1, Qt::LeftButton);
+        QTest::mouseClick(info->bottoneManuale, Qt::LeftButton);
+        QTest::mouseClick(info->bottoneManuale, Qt::LeftButton);
         QCOMPARE(m_apritore->aperti, QStringList(richieste, pdf));
         const QStringList mostrati = Messaggi::Prova::mostrati();
         QCOMPARE(mostrati.size(), messaggio.isEmpty() ? 0 : 2);
         for (const QString& testo : mostrati)
             QVERIFY2(testo.contains(messaggio), qPrintable(testo));
-        QTest::mouseClick(info->Command1, Qt::LeftButton);
+        QTest::mouseClick(info->bottoneChiudi, Qt::LeftButton);
         QVERIFY(info->scaricata());
-        QVERIFY(m_p->programma.formMenu() && m_p->programma.formMenu()->isVisible());
+        QVERIFY(m_p->programma.schermataMenu() && m_p->programma.schermataMenu()->isVisible());
     }
 
     // A desktop with no program for PDF files is found out before its opener, which would report success and
@@ -163,42 +163,42 @@ private slots:
                                   "cos\\'ec \\u8220\\'3fsi\\u8221\\'3f lavora.\\par}");
         m_p->imp().ModalitaInput = static_cast<qint16>(modalita);
         m_p->imp().VelocitaScansione = 1;
-        FormMenu* casa = menu();
+        SchermataMenu* casa = menu();
         QVERIFY(QTest::qWaitForWindowActive(casa));
         const auto coperto = [casa] {
-            return casa->childAt(casa->area()->mapTo(casa, casa->Command1[0]->geometry().center())) !=
-                   casa->Command1[0];
+            return casa->childAt(casa->area()->mapTo(casa, casa->bottoni[0]->geometry().center())) !=
+                   casa->bottoni[0];
         };
         casa->documentazione->programma = convertitore;
-        casa->mnuDocum->trigger();
+        casa->azioneDocumentazione->trigger();
         if (!messaggio.isEmpty()) {
             QTRY_VERIFY(!casa->documentazione->inConversione());
             QTRY_COMPARE(Messaggi::Prova::mostrati().size(), 1);
             QVERIFY2(Messaggi::Prova::mostrati().first().startsWith(messaggio),
                      qPrintable(Messaggi::Prova::mostrati().first()));
-            QVERIFY(!casa->RichTextBox1->isVisible() && casa->isVisible());
+            QVERIFY(!casa->testoDocumentazione->isVisible() && casa->isVisible());
             return;
         }
-        QTRY_VERIFY(casa->RichTextBox1->isVisible());
+        QTRY_VERIFY(casa->testoDocumentazione->isVisible());
         QVERIFY(Messaggi::Prova::mostrati().isEmpty());
-        const QString testo = casa->RichTextBox1->toPlainText();
+        const QString testo = casa->testoDocumentazione->toPlainText();
         QVERIFY2(testo.contains(QStringLiteral("Guida per l'insegnante")), qPrintable(testo));
         QVERIFY2(testo.contains(QStringLiteral("così \u201csi\u201d lavora")), qPrintable(testo));
         QVERIFY(!testo.contains(u'<'));
-        QCOMPARE(casa->RichTextBox1->geometry(), casa->area()->rect());
+        QCOMPARE(casa->testoDocumentazione->geometry(), casa->area()->rect());
         QVERIFY(coperto());
 
         QTest::qWait(600); // more than two scanning steps
-        QCOMPARE(QApplication::focusWidget(), casa->RichTextBox1);
-        QVERIFY(!casa->Timer1->isActive());
+        QCOMPARE(QApplication::focusWidget(), casa->testoDocumentazione);
+        QVERIFY(!casa->timerScansione->isActive());
         if (modalita == ScansioneCursore::Mouse)
-            QTest::mouseClick(casa->RichTextBox1->viewport(), Qt::LeftButton);
+            QTest::mouseClick(casa->testoDocumentazione->viewport(), Qt::LeftButton);
         else
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(!casa->RichTextBox1->isVisible());
+        QVERIFY(!casa->testoDocumentazione->isVisible());
         QVERIFY(!coperto());
-        QCOMPARE(casa->Timer1->isActive(), modalita != ScansioneCursore::Mouse);
-        QCOMPARE(accesi({casa->Command1[0], casa->Command1[1]}, m_p->imp().ColoreBottoneSelezionato),
+        QCOMPARE(casa->timerScansione->isActive(), modalita != ScansioneCursore::Mouse);
+        QCOMPARE(accesi({casa->bottoni[0], casa->bottoni[1]}, m_p->imp().ColoreBottoneSelezionato),
                  modalita == ScansioneCursore::Mouse ? QStringLiteral("-") : QStringLiteral("0"));
     }
 };

@@ -1,9 +1,9 @@
 // The switch pressed through a real X server, which auto-repeats a held key as it does for a pupil: one press
 // is one step however long it lasts, taps and bounces are no steps, silent rounds pause the scanning. Runs on
 // the Xvfb that scripts/test starts (ORDIPARO_DISPLAY_X).
-#include "exercise/Form1.h"
-#include "home/FormMenu.h"
-#include "startup/FormAvvio.h"
+#include "exercise/SchermataEsercizio.h"
+#include "home/SchermataMenu.h"
+#include "startup/SchermataAvvio.h"
 #include "support/AmbienteProva.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ class TestScansioneX11 : public QObject {
     Display* m_x = nullptr;
     std::unique_ptr<AmbienteProva> m_ambiente;
     std::unique_ptr<ProgrammaProva> m_p;
-    Form1* m_s = nullptr;
+    SchermataEsercizio* m_s = nullptr;
 
     // The space key (or another) pressed or let go, then the events let in as they come for the given time:
     // a repeated key's release and press then often reach the program apart, as on a busy computer.
@@ -63,19 +63,19 @@ class TestScansioneX11 : public QObject {
         sensore(false, 300, tasto);
     }
     // The start screen of a profile in the mode given, active.
-    FormAvvio* avvia(int modalita)
+    SchermataAvvio* avvia(int modalita)
     {
         m_p->imp().ModalitaInput = static_cast<qint16>(modalita);
-        FormAvvio* avvio = m_p->programma.apriAvvio();
+        SchermataAvvio* avvio = m_p->programma.apriAvvio();
         avvio->activateWindow();
         return QTest::qWaitForWindowActive(avvio) ? avvio : nullptr;
     }
     // The home screen's lit buttons, or why there are none.
     QString accesiNelMenu()
     {
-        FormMenu* menu = m_p->programma.formMenu();
+        SchermataMenu* menu = m_p->programma.schermataMenu();
         return menu && menu->isVisible()
-                   ? accesi({menu->Command1[0], menu->Command1[1]}, m_p->imp().ColoreBottoneSelezionato)
+                   ? accesi({menu->bottoni[0], menu->bottoni[1]}, m_p->imp().ColoreBottoneSelezionato)
                    : QStringLiteral("nessun menu");
     }
     // The exercise with three answers in the mode given, active.
@@ -93,7 +93,7 @@ class TestScansioneX11 : public QObject {
     int acceso()
     {
         const QString a =
-            accesi({m_s->Command1[0], m_s->Command1[1], m_s->Command1[2]}, m_p->imp().ColoreBottoneSelezionato);
+            accesi({m_s->bottoniRisposta[0], m_s->bottoniRisposta[1], m_s->bottoniRisposta[2]}, m_p->imp().ColoreBottoneSelezionato);
         return a.size() == 1 && a != QStringLiteral("-") ? a.toInt() : -1;
     }
 
@@ -130,9 +130,9 @@ private slots:
         QFETCH(int, tasto);
         QFETCH(int, tenutoMs);
         QVERIFY(avvia(modalita));
-        tieni(KeySym(tasto), tenutoMs, [&] { QVERIFY(!m_p->programma.formMenu()); }); // not while it is down
+        tieni(KeySym(tasto), tenutoMs, [&] { QVERIFY(!m_p->programma.schermataMenu()); }); // not while it is down
         QCOMPARE(accesiNelMenu(), "0");
-        QVERIFY(!m_p->programma.form1());
+        QVERIFY(!m_p->programma.schermataEsercizio());
     }
 
     // A pupil with two switches and the cursive letters goes from the start screen to the fifth statement,
@@ -151,7 +151,7 @@ private slots:
         tieni(XK_space, 1000);
         QCOMPARE(accesiNelMenu(), "0");
         tieni(XK_Return, 1000);
-        Form1* s = m_p->programma.form1();
+        SchermataEsercizio* s = m_p->programma.schermataEsercizio();
         QVERIFY(s && QTest::qWaitForWindowActive(s));
         while (m_p->stato->RegistroEsercizi.NumeroEseguiti() < 5) {
             for (int passo = m_p->stato->TabellaFrasi.Codice(s->RigaCorrente(), s->ColonnaCorrente()); passo > 0;
@@ -200,11 +200,11 @@ private slots:
         QVERIFY2(orologio.elapsed() >= 3 * 3 * 250 - 300, qPrintable(QString::number(orologio.elapsed())));
         QTest::qWait(600);
         QCOMPARE(acceso(), -1);
-        const QString contati = m_s->EtichettaEsatti->text() + m_s->EtichettaErrati->text();
+        const QString contati = m_s->numeroEsatti->text() + m_s->numeroErrati->text();
         sensore(true, 60);
         sensore(false, 0);
         QTRY_COMPARE_WITH_TIMEOUT(acceso(), 0, 200);
-        QCOMPARE(m_s->EtichettaEsatti->text() + m_s->EtichettaErrati->text(), contati);
+        QCOMPARE(m_s->numeroEsatti->text() + m_s->numeroErrati->text(), contati);
         QCOMPARE(m_p->suoni.suonati, QStringList());
         QTRY_COMPARE_WITH_TIMEOUT(acceso(), 1, 1000); // and it scans on
     }
@@ -219,7 +219,7 @@ private slots:
         m_p->imp().TempoRilascio = 300;
         m_p->imp().ScansioneUditiva = true;
         QVERIFY(apri(2));
-        const QList<QPushButton*> bottoni{m_s->Command1[0], m_s->Command1[1], m_s->Command1[2], m_s->BottoneAvanti};
+        const QList<QPushButton*> bottoni{m_s->bottoniRisposta[0], m_s->bottoniRisposta[1], m_s->bottoniRisposta[2], m_s->bottoneAvanti};
         const auto lit = [&] { return accesi(bottoni, m_p->imp().ColoreBottoneSelezionato); };
         QString provati; // the answers tried on this statement: the pupil waits for another one
         for (int pressioni = 0; m_s->ContaEsatti() < 5; ++pressioni) {
@@ -234,7 +234,7 @@ private slots:
             // One step: a statement answered once, or "avanti" taken to the next statement.
             const bool avanti = scelto == QStringLiteral("3");
             QCOMPARE(m_s->ContaEsatti() + m_s->ContaErrati() - risposte, avanti ? 0 : 1);
-            QVERIFY(!avanti || !m_s->BottoneAvanti->isVisible());
+            QVERIFY(!avanti || !m_s->bottoneAvanti->isVisible());
             provati = avanti ? QString() : provati + scelto;
         }
         QVERIFY(m_p->parole.contains(QStringLiteral("vero 195 100")));

@@ -1,17 +1,17 @@
 // Every screen as the pupil sees it on the display this test runs on (ctest runs it once per display
 // size): each control lies wholly inside the window below the menu bar, each text shows whole and as it was
 // written, and a screen reader finds a name for every control the user can work.
-#include "exercise/Form1.h"
+#include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/AgenteMerlino.h"
-#include "home/FormMenu.h"
-#include "results/FlexGrid.h"
-#include "results/FormEserciziEseguiti.h"
-#include "settings/FormConfigura.h"
-#include "settings/FrameCreaNuovaLista.h"
-#include "startup/FormAvvio.h"
+#include "home/SchermataMenu.h"
+#include "results/GrigliaRegistro.h"
+#include "results/SchermataEserciziEseguiti.h"
+#include "settings/SchermataConfigurazioni.h"
+#include "settings/EditorListe.h"
+#include "startup/SchermataAvvio.h"
 #include "support/AmbienteProva.h"
 #include "support/BottoneEvidenziabile.h"
-#include "support/FormInfo.h"
+#include "support/SchermataInformazioni.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -151,7 +151,7 @@ private slots:
         QTest::addColumn<QString>("stile");
         for (const char* stile : {"maiuscolo", "minuscolo", "corsivo"}) {
             for (const char* schermata :
-                 {"FormAvvio", "FormMenu", "Form1", "FormConfigura", "FormEserciziEseguiti", "FormInfo"})
+                 {"SchermataAvvio", "SchermataMenu", "SchermataEsercizio", "SchermataConfigurazioni", "SchermataEserciziEseguiti", "SchermataInformazioni"})
                 QTest::addRow("%s %s", schermata, stile) << QString(schermata) << QString(stile);
         }
     }
@@ -170,7 +170,7 @@ private slots:
         m_p->imp().ListaInUso = QStringLiteral("/scuola/<b>liste</b>.txt");
         QDir().mkpath(stato.percorsi.cartellaUtenti());
         for (const QString nome : {QStringLiteral("Maria <b>Margherita"), QStringLiteral("Leo")})
-            QVERIFY(!ModuloPerIni::SalvaUtente(m_p->imp(), stato.percorsi.profiloUtente(nome)));
+            QVERIFY(!FileProfilo::SalvaUtente(m_p->imp(), stato.percorsi.profiloUtente(nome)));
         stato.NomeUtente = QStringLiteral("Maria <b>Margherita");
         stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);
 
@@ -183,40 +183,40 @@ private slots:
                 schermata, AmbienteProva::sorgente(QStringLiteral("assets/personaggi/")));
         };
         const QHash<QString, std::function<Schermata*()>> apri{
-            {"FormAvvio", [s] { return s; }},
-            {"FormMenu", [&] { return pr.apriMenu(s); }},
-            {"Form1", [&] { return pr.apriEsercizio(s); }},
-            {"FormConfigura", [&] { return pr.apriConfigurazioni(s); }},
-            {"FormEserciziEseguiti", [&] { return pr.apriEserciziEseguiti(s); }},
-            {"FormInfo", [&] { return pr.apriInfo(s); }}};
+            {"SchermataAvvio", [s] { return s; }},
+            {"SchermataMenu", [&] { return pr.apriMenu(s); }},
+            {"SchermataEsercizio", [&] { return pr.apriEsercizio(s); }},
+            {"SchermataConfigurazioni", [&] { return pr.apriConfigurazioni(s); }},
+            {"SchermataEserciziEseguiti", [&] { return pr.apriEserciziEseguiti(s); }},
+            {"SchermataInformazioni", [&] { return pr.apriInfo(s); }}};
         s = apri[schermata]();
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->frameGeometry(), s->screen()->availableGeometry());
-        auto* configura = qobject_cast<FormConfigura*>(s);
+        auto* configura = qobject_cast<SchermataConfigurazioni*>(s);
         if (!configura) {
             tuttoIntero(s);
             return;
         }
         // Every tab, with the optional controls shown: the scanning scale, the users' list, the new name's box.
-        configura->Option4[2]->click();
-        configura->OptionUtente[1]->click();
-        for (int scheda = 0; scheda < configura->TabStrip1->count(); ++scheda) {
-            configura->TabStrip1->setCurrentIndex(scheda);
+        configura->sceltaModalita[2]->click();
+        configura->sceltaUtente[1]->click();
+        for (int scheda = 0; scheda < configura->schede->count(); ++scheda) {
+            configura->schede->setCurrentIndex(scheda);
             tuttoIntero(s);
         }
-        configura->TabStrip1->setCurrentIndex(0);
-        configura->OptionUtente[2]->click();
-        configura->TextNuovoUtente->setText(QStringLiteral("a/b"));
+        configura->schede->setCurrentIndex(0);
+        configura->sceltaUtente[2]->click();
+        configura->nomeNuovoUtente->setText(QStringLiteral("a/b"));
         tuttoIntero(s);
         // The list editor over the whole screen, on a text item and a picture item, and its picture chooser.
-        configura->TabStrip1->setCurrentIndex(1);
-        configura->CommandCreaLista->click();
+        configura->schede->setCurrentIndex(1);
+        configura->bottoneGestioneFile->click();
         tuttoIntero(s);
-        FrameCreaNuovaLista* editor = configura->FrameCreaNuovaLista;
-        editor->Option1[0]->click();
-        QVERIFY(editor->Command2->isVisible());
+        EditorListe* editor = configura->editorListe;
+        editor->sceltaTipoStimolo[0]->click();
+        QVERIFY(editor->bottoneCaricaImmagine->isVisible());
         tuttoIntero(s);
-        editor->Command2->click();
+        editor->bottoneCaricaImmagine->click();
         tuttoIntero(s);
     }
 
@@ -231,10 +231,10 @@ private slots:
             m_p->imp().FontTesto = corsivo ? QStringLiteral("Indis1") : QStringLiteral("Arial");
             m_p->imp().TipoRisposte = 1;
             m_p->metti(1, QStringLiteral("Il gatto."), 1, {QStringLiteral("0Dorme.")});
-            Form1* s = m_p->programma.apriEsercizio(nullptr);
+            SchermataEsercizio* s = m_p->programma.apriEsercizio(nullptr);
             QVERIFY(QTest::qWaitForWindowExposed(s));
             for (int i = 0; i < 3; ++i)
-                scritto[corsivo][i] = inchiostro(s->Command1[i]);
+                scritto[corsivo][i] = inchiostro(s->bottoniRisposta[i]);
         }
         for (int i = 0; i < 3; ++i) {
             const Inchiostro &stampato = scritto[0][i], &corsivo = scritto[1][i];
@@ -280,7 +280,7 @@ private:
                 QVERIFY2(c->rect().adjusted(5, 5, -5, -5).contains(inchiostro(bottone).riquadro),
                          qPrintable(c->objectName()));
             // A grid shows all its columns side by side, every row number whole, every row a whole line high.
-            if (auto* griglia = qobject_cast<FlexGrid*>(c)) {
+            if (auto* griglia = qobject_cast<GrigliaRegistro*>(c)) {
                 QCOMPARE(griglia->horizontalScrollBar()->maximum(), 0);
                 const QString ultimo = griglia->TextMatrix(griglia->Rows() - 1, 0);
                 QCOMPARE(ultimo, QStringLiteral("1000"));
@@ -290,10 +290,10 @@ private:
         }
         QVERIFY(controlliVisti >= 2);
         // The character stands in his place, off the texts he reads.
-        if (auto* esercizio = qobject_cast<Form1*>(s)) {
+        if (auto* esercizio = qobject_cast<SchermataEsercizio*>(s)) {
             const QWidget* figura = s->findChild<QWidget*>(QStringLiteral("qt_personaggio"));
             QVERIFY(figura && figura->isVisible());
-            for (const QWidget* testo : {esercizio->Label1, esercizio->Label4})
+            for (const QWidget* testo : {esercizio->testoStimolo, esercizio->testoAffermazione})
                 QVERIFY(!figura->geometry().intersects(QRect(testo->mapTo(s, QPoint(0, 0)), testo->size())));
         }
         QStringList anonimi;

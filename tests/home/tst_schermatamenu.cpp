@@ -1,0 +1,216 @@
+// The home screen as the pupil sees it, with the mouse and with one or two switches.
+#include "exercise/SchermataEsercizio.h"
+#include "home/SchermataMenu.h"
+#include "support/AmbienteProva.h"
+#include "support/Messaggi.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class TestSchermataMenu : public QObject {
+    Q_OBJECT
+    std::unique_ptr<AmbienteProva> m_ambiente; // each test gets its own users' folder
+    std::unique_ptr<ProgrammaProva> m_p;
+
+    StatoProgramma& stato() { return *m_p->stato; }
+    ImpostazioniUtente& imp() { return m_p->imp(); }
+    QString utenti() { return stato().percorsi.cartellaUtenti(); }
+    QString evidenziato(SchermataMenu* s)
+    {
+        return accesi({s->bottoni[0], s->bottoni[1]}, imp().ColoreBottoneSelezionato);
+    }
+    // The home screen opened for the user named, each profile written with the settings now in memory.
+    SchermataMenu* apri(const QString& utente, const QStringList& profili = {})
+    {
+        for (const QString& profilo : profili)
+            QTEST_ASSERT(!FileProfilo::SalvaUtente(imp(), utenti() + profilo));
+        stato().NomeUtente = utente;
+        stato().PercorsoUtente = stato().percorsi.profiloUtente(utente);
+        return m_p->programma.apriMenu(nullptr);
+    }
+    qint16 velocitaNelProfilo(const QString& nome)
+    {
+        ImpostazioniUtente letto;
+        FileProfilo::LeggiUtente(letto, utenti() + nome, stato().percorsi);
+        return letto.VelocitaScansione;
+    }
+
+private slots:
+    void init()
+    {
+        m_ambiente = std::make_unique<AmbienteProva>();
+        m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
+        imp().StileLettere = QStringLiteral("minuscolo");
+        QDir().mkpath(utenti());
+        QVERIFY(!CaricaLista(stato().TabellaFrasi, imp().ListaInUso, stato().percorsi)); // for the exercise screen
+    }
+    void cleanup()
+    {
+        m_p.reset();
+        QVERIFY2(Messaggi::Prova::mostrati().isEmpty(), qPrintable(Messaggi::Prova::mostrati().join(u'|')));
+    }
+
+    // The pupils' names from their profiles, and the current one chosen; the list shows only with two or more.
+    // Which files stand for a pupil is tried in tst_percorsi.
+    void elencoUtenti_data()
+    {
+        QTest::addColumn<QStringList>("profili");
+        QTest::addColumn<QString>("utente");
+        QTest::addColumn<QStringList>("elenco"); // in capitals: the capitals style
+        QTest::addColumn<int>("scelto");
+        const QStringList due{"anna.ini", "Bruno.ini"};
+        QTest::newRow("uno solo") << QStringList{"anna.ini"} << "anna" << QStringList{"anna"} << 0;
+        QTest::newRow("senza badare alle maiuscole") << due << "bruno" << QStringList{"anna", "Bruno"} << 1;
+        QTest::newRow("maiuscolo") << due << "bruno" << QStringList{"ANNA", "BRUNO"} << 1;
+        QTest::newRow("utente senza profilo") << due << "carla" << QStringList{"ANNA", "BRUNO"} << -1;
+        QTest::newRow("maiuscole che non tornano indietro")
+            << QStringList{"anna.ini", "straße.ini"} << "straße" << QStringList{"ANNA", "STRASSE"} << 1;
+    }
+    void elencoUtenti()
+    {
+        QFETCH(QStringList, profili);
+        QFETCH(QString, utente);
+        QFETCH(QStringList, elenco);
+        QFETCH(int, scelto);
+        const bool maiuscolo = elenco.join(QString()).isUpper();
+        imp().StileLettere = maiuscolo ? QStringLiteral("maiuscolo") : QStringLiteral("minuscolo");
+        SchermataMenu* s = apri(utente, profili);
+        QStringList mostrato;
+        for (int i = 0; i < s->elencoUtenti->count(); ++i)
+            mostrato << s->elencoUtenti->itemText(i);
+        QCOMPARE(mostrato, elenco);
+        QCOMPARE(s->elencoUtenti->isVisible(), elenco.size() >= 2);
+        QCOMPARE(s->elencoUtenti->currentIndex(), scelto);
+        if (scelto >= 0) // the chosen user reads its own profile
+            QVERIFY(QFile::exists(Percorsi::risoltoSenzaMaiuscole(stato().PercorsoUtente)));
+        QCOMPARE(s->bottoni[0]->text(), maiuscolo ? QStringLiteral("&ORDIPARO") : QStringLiteral("&ordiparo"));
+    }
+
+    // Read damaged again (here rewritten the same), the profile is not told twice.
+    void profiloDanneggiatoDettoUnaVolta()
+    {
+        const QString marco = utenti() + QStringLiteral("marco.ini");
+        AmbienteProva::scrivi(marco, "minuscolo\r\n");
+        SchermataMenu* s = apri(QStringLiteral("anna"), {QStringLiteral("anna.ini")});
+        for (int volta = 0; volta < 2; ++volta) {
+            AmbienteProva::scrivi(marco, "minuscolo\r\n");
+            s->elencoUtenti->setCurrentIndex(1);
+            s->elencoUtenti->setCurrentIndex(0);
+        }
+        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
+        QVERIFY(Messaggi::Prova::mostrati().first().contains(QDir::toNativeSeparators(marco + ".danneggiato")));
+        QCOMPARE(AmbienteProva::leggi(marco + ".danneggiato"), QByteArray("minuscolo\r\n"));
+        Messaggi::Prova::dimentica();
+    }
+
+    // Choosing another pupil saves the one before and takes the new one's settings, from the first button, and
+    // his own list.
+    void cambioUtente()
+    {
+        imp().ModalitaInput = 2;
+        QVERIFY(!FileProfilo::SalvaUtente(imp(), utenti() + QStringLiteral("anna.ini")));
+        const ImpostazioniUtente comeAnna = imp();
+        TabellaFrasi listaDiBruno;
+        listaDiBruno.NumeroRighe = 1;
+        listaDiBruno.Testo(1, 0) = QStringLiteral("Il treno di Bruno.");
+        listaDiBruno.Codice(1, 0) = 1;
+        listaDiBruno.Testo(1, 1) = QStringLiteral("Il treno corre.");
+        imp().ListaInUso = m_ambiente->file(QStringLiteral("bruno.txt"));
+        QVERIFY(!SalvaFile(listaDiBruno, imp().ListaInUso));
+        imp().FontTesto = QStringLiteral("Courier New");
+        imp().VelocitaScansione = 5; // Bruno's own step
+        imp().StileLettere = QStringLiteral("maiuscolo");
+        QVERIFY(!FileProfilo::SalvaUtente(imp(), utenti() + QStringLiteral("bruno.ini")));
+        imp() = comeAnna;
+        imp().VelocitaScansione = 7;
+        SchermataMenu* s = apri(QStringLiteral("anna"));
+        QCOMPARE(velocitaNelProfilo(QStringLiteral("anna.ini")), qint16(7)); // the current user, saved at activation
+        QVERIFY(s->bottoni[0]->font().pointSize() > 24);                    // the captions grow with the buttons
+        imp().VelocitaScansione = 9;                                         // changed during the session
+        s->timerScansione->setInterval(1);
+        QTRY_COMPARE(evidenziato(s), QStringLiteral("1"));
+        s->elencoUtenti->setCurrentIndex(1);
+        QCOMPARE(evidenziato(s), QStringLiteral("0"));
+        QCOMPARE(s->timerScansione->interval(), 1250);
+        QCOMPARE(velocitaNelProfilo(QStringLiteral("anna.ini")), qint16(9));
+        QCOMPARE(stato().PercorsoUtente, utenti() + QStringLiteral("bruno.ini"));
+        QCOMPARE(s->bottoni[1]->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(s->elencoUtenti->itemText(0), QStringLiteral("ANNA"));
+        QCOMPARE(m_p->programma.apriEsercizio(s)->testoStimolo->text(), QStringLiteral("Il treno di Bruno."));
+    }
+
+    // Each mode shows its receiver and runs its clock; in mouse mode the button under the mouse is lit, none
+    // over the background. A helper's click acts in mouse mode only, and leaves the keyboard to the switches:
+    // while scanning it tells how to reach the mouse, and on "Esci" asks whether to quit (here: no). Leaving by
+    // switch saves the profile, by mouse it does not.
+    void scelta_data()
+    {
+        QTest::addColumn<int>("modalita");
+        QTest::addColumn<int>("bottone");
+        QTest::addColumn<Qt::Key>("tasto");
+        QTest::newRow("mouse, ordiparo") << 0 << 0 << Qt::Key_unknown;
+        QTest::newRow("mouse, esci") << 0 << 1 << Qt::Key_unknown;
+        QTest::newRow("manuale, ordiparo, tastierino") << 1 << 0 << Qt::Key_Enter;
+        QTest::newRow("manuale, esci") << 1 << 1 << Qt::Key_Return;
+        QTest::newRow("automatica, ordiparo") << 2 << 0 << Qt::Key_Space;
+        QTest::newRow("automatica, esci") << 2 << 1 << Qt::Key_Space;
+    }
+    void scelta()
+    {
+        QFETCH(int, modalita);
+        QFETCH(int, bottone);
+        QFETCH(Qt::Key, tasto);
+        imp().ModalitaInput = static_cast<qint16>(modalita);
+        SchermataMenu* s = apri(QStringLiteral("anna"));
+        imp().VelocitaScansione = 11;
+        QCOMPARE(s->timerScansione->isActive(), modalita != 0);
+        QCOMPARE(s->spiaScansioneManuale->isVisible(), modalita == 1);
+        QCOMPARE(s->spiaScansioneAutomatica->isVisible(), modalita == 2);
+        QString visti; // after entering 1, entering 0, moving over the background
+        for (int i : {1, 0}) {
+            QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+            QCoreApplication::sendEvent(s->bottoni[i], &entra);
+            visti += evidenziato(s);
+        }
+        QMouseEvent muovi(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(s->area(), &muovi);
+        QCOMPARE(visti + evidenziato(s), modalita == 0 ? QStringLiteral("10-") : QStringLiteral("000"));
+        Messaggi::Prova::rispostaSuccessiva(false);
+        QTest::mouseClick(s->bottoni[bottone], Qt::LeftButton);
+        if (modalita != 0) {
+            QVERIFY(s->isVisible() && s->avvisoScansione->isVisible());
+            QCOMPARE(Messaggi::Prova::mostrati(),
+                     bottone == 1 ? QStringList{"Vuoi chiudere Ordiparo?"} : QStringList());
+            Messaggi::Prova::dimentica();
+            // Manual: space steps round, once more than the buttons; automatic: the clock steps round.
+            for (int i = 0; modalita == 1 && i < 2 + bottone; ++i)
+                premiSensore(s->focusWidget(), Qt::Key_Space);
+            s->timerScansione->setInterval(1);
+            QTRY_COMPARE(evidenziato(s), QString::number(bottone));
+            premiSensore(s->focusWidget(), tasto);
+        }
+        QVERIFY(!m_p->programma.schermataMenu()); // unloaded, and perhaps already deleted
+        QCOMPARE(m_p->programma.schermataEsercizio() && m_p->programma.schermataEsercizio()->isVisible(), bottone == 0);
+        QCOMPARE(velocitaNelProfilo(QStringLiteral("anna.ini")) == 11, modalita != 0 && bottone == 1);
+    }
+
+    // Automatic scanning paused after its silent rounds says so at the foot of the screen; the switch wakes it.
+    void pausaDetta()
+    {
+        imp().ModalitaInput = 2;
+        imp().VelocitaScansione = 1;
+        imp().GiriPrimaDellaPausa = 1;
+        SchermataMenu* s = apri(QStringLiteral("anna"));
+        QTRY_VERIFY(s->avvisoScansione->isVisible());
+        QCOMPARE(evidenziato(s), QStringLiteral("-"));
+        premiSensore(s->focusWidget(), Qt::Key_Space);
+        QVERIFY(!s->avvisoScansione->isVisible());
+        QCOMPARE(evidenziato(s), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestSchermataMenu)
+#include "tst_schermatamenu.moc"

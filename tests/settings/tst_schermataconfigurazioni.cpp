@@ -1,0 +1,424 @@
+// The teacher's settings screen driven as a teacher drives it: users, letter style and fonts, colours, voice,
+// input mode; what reaches the profile file and what the hidden character is asked to say.
+#include "home/SchermataMenu.h"
+#include "settings/SchermataConfigurazioni.h"
+#include "support/AmbienteProva.h"
+#include "support/Colori.h"
+#include "support/DialoghiStandard.h"
+#include "support/Messaggi.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTest>
+
+namespace {
+const QString kTagVoce = QStringLiteral("Speak \\Spd=130\\\\Pit=100\\");
+
+// "1" for each control that is so (shown, enabled), "0" for each that is not.
+QString segni(std::initializer_list<QWidget*> controlli, bool (QWidget::*cosi)() const = &QWidget::isVisible)
+{
+    QString segni;
+    for (const QWidget* w : controlli)
+        segni += (w->*cosi)() ? u'1' : u'0';
+    return segni;
+}
+} // namespace
+
+class TestSchermataConfigurazioni : public QObject {
+    Q_OBJECT
+    std::unique_ptr<AmbienteProva> m_ambiente; // each test gets its own users' folder
+    std::unique_ptr<ProgrammaProva> m_p;
+
+    StatoProgramma& stato() { return *m_p->stato; }
+    ImpostazioniUtente& imp() { return m_p->imp(); }
+    QString cartellaUtenti() { return stato().percorsi.cartellaUtenti(); }
+    SchermataConfigurazioni* apri()
+    {
+        SchermataConfigurazioni* s = m_p->programma.apriConfigurazioni(nullptr);
+        QCoreApplication::processEvents();
+        return s;
+    }
+    // A profile on disk with the settings now in memory, and the voice's speed when one is given.
+    void scriviProfilo(const QString& file, int velocita = 0)
+    {
+        ImpostazioniUtente profilo = imp();
+        if (velocita)
+            profilo.VelocitaVoce = static_cast<qint16>(velocita);
+        QVERIFY(!FileProfilo::SalvaUtente(profilo, cartellaUtenti() + file));
+    }
+    ImpostazioniUtente profilo(const QString& file)
+    {
+        ImpostazioniUtente letto;
+        FileProfilo::LeggiUtente(letto, cartellaUtenti() + file, stato().percorsi);
+        return letto;
+    }
+    // The screen opened with "Nuovo utente" chosen and a name typed.
+    SchermataConfigurazioni* nuovo(const QString& nome)
+    {
+        SchermataConfigurazioni* s = apri();
+        s->sceltaUtente[2]->click();
+        s->nomeNuovoUtente->setText(nome);
+        return s;
+    }
+    QStringList detti() const { return m_p->agente.filter(QStringLiteral("Speak ")); }
+
+private slots:
+    void init()
+    {
+        m_ambiente = std::make_unique<AmbienteProva>();
+        m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
+        QDir().mkpath(cartellaUtenti());
+        DialoghiStandard::Prova::intercetta(true);
+    }
+    void cleanup()
+    {
+        m_p.reset();
+        DialoghiStandard::Prova::dimentica();
+        Messaggi::Prova::dimentica();
+    }
+
+    // Whatever the user, each opening starts on the first tab with the default user chosen, and runs the
+    // handlers of the controls whose value the profile changes: the hidden character announces the balloon.
+    void apertura_data()
+    {
+        QTest::addColumn<bool>("fumettoVisibile");
+        QTest::addColumn<bool>("contieneTesto");
+        QTest::addColumn<QStringList>("frasi");
+        const QString nascosto = kTagVoce + QStringLiteral("Il fumetto non sarà visualizzato.");
+        const QString ridotto =
+            kTagVoce +
+            QStringLiteral("Il fumetto avrà dimensioni ridotte e rimmarà visibile solo una parte del testo.");
+        QTest::newRow("predefinito: fumetto nascosto") << false << true << QStringList{nascosto};
+        QTest::newRow("fumetto visibile") << true << true << QStringList();
+        QTest::newRow("fumetto ridotto") << true << false << QStringList{ridotto};
+    }
+    void apertura()
+    {
+        QFETCH(bool, fumettoVisibile);
+        QFETCH(bool, contieneTesto);
+        QFETCH(QStringList, frasi);
+        stato().NomeUtente = QStringLiteral("Marco");
+        stato().PercorsoUtente = stato().percorsi.profiloUtente(QStringLiteral("Marco"));
+        imp().FumettoVisibile = fumettoVisibile;
+        imp().FumettoContieneTesto = contieneTesto;
+        for (int volta = 0; volta < 2; ++volta) { // a second opening starts from the design state again
+            m_p->agente.clear();
+            SchermataConfigurazioni* s = apri();
+            QCOMPARE(s->nomeUtente->text(), QStringLiteral("Marco"));
+            QVERIFY(s->schede->currentIndex() == 0 && s->schedaUtente->isVisible() && !s->schedaVoce->isVisible());
+            QVERIFY(s->sceltaUtente[0]->isChecked());
+            QCOMPARE(detti(), frasi);
+            QVERIFY(!m_p->agente.contains(QStringLiteral("Show")));
+            s->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QVERIFY(!QFileInfo::exists(stato().PercorsoUtente)); // closed without "&Menu": nothing written
+    }
+
+    // "Modifica utente" lists the pupils in capitals, never the default user; choosing one writes the user being
+    // left and reads the chosen profile, found whatever the letter case of its file, and loads the pupil's list.
+    void cambioDiUtente()
+    {
+        scriviProfilo(QStringLiteral("_Predefinito.INI"));
+        scriviProfilo(QStringLiteral("Marco.ini"), 200);
+        scriviProfilo(QStringLiteral("anna.INI"));
+        QDir(cartellaUtenti()).mkdir(QStringLiteral("prova.ini"));
+        SchermataConfigurazioni* s = apri();
+        s->scalaVelocita->setValue(90); // a change to the default user, written before the switch
+        s->sceltaUtente[1]->click();
+        QStringList nomi;
+        for (int i = 0; i < s->elencoUtentiDaModificare->count(); ++i)
+            nomi << s->elencoUtentiDaModificare->item(i)->text();
+        QCOMPARE(nomi, QStringList({"ANNA", "MARCO", "PROVA"}));
+        QCOMPARE(profilo(QStringLiteral("_Predefinito.INI")).VelocitaVoce, 90);
+
+        QCOMPARE(stato().TabellaFrasi.NumeroRighe, 0);
+        s->elencoUtentiDaModificare->setCurrentRow(1);
+        QCOMPARE(s->nomeUtente->text(), QStringLiteral("MARCO"));
+        QVERIFY(stato().TabellaFrasi.NumeroRighe > 0); // his list
+        QCOMPARE(s->didascaliaVelocita->text(), QStringLiteral("Velocità =  200"));
+        s->scalaTono->setValue(300);
+        QCOMPARE(s->didascaliaTono->text(), QStringLiteral("Tono =  300"));
+        s->azioneMenu->trigger();
+        QCOMPARE(profilo(QStringLiteral("Marco.ini")).TonoVoce, 300);
+        QVERIFY(!QFileInfo::exists(cartellaUtenti() + QStringLiteral("MARCO.ini"))); // the file keeps its name
+    }
+
+    // Two computers open Marco's settings on one shared folder; the first leaves through "&Menu" with its change.
+    // The second, leaving after it with a change of its own, is asked: its settings are written over the first's,
+    // or the first's are read back. With nothing changed it is not asked, and the first's change stays.
+    void dueComputerSulloStessoProfilo_data()
+    {
+        QTest::addColumn<int>("tono"); // set on the second computer; 0: nothing changed there
+        QTest::addColumn<bool>("tieniQueste");
+        QTest::addColumn<QList<int>>("velocitaETono"); // on disk, and in use on the second computer
+        QTest::newRow("tiene le sue") << 300 << true << QList<int>{130, 300};
+        QTest::newRow("prende quelle dell'altro") << 300 << false << QList<int>{200, 100};
+        QTest::newRow("nessun cambiamento") << 0 << true << QList<int>{200, 100};
+    }
+    void dueComputerSulloStessoProfilo()
+    {
+        QFETCH(int, tono);
+        QFETCH(bool, tieniQueste);
+        QFETCH(QList<int>, velocitaETono);
+        scriviProfilo(QStringLiteral("Marco.ini"));
+        ProgrammaProva secondo(*m_ambiente);
+        SchermataConfigurazioni* schermate[2];
+        for (ProgrammaProva* computer : {m_p.get(), &secondo}) {
+            SchermataConfigurazioni* s = schermate[computer != m_p.get()] = computer->programma.apriConfigurazioni(nullptr);
+            s->sceltaUtente[1]->click();
+            s->elencoUtentiDaModificare->setCurrentRow(0); // Marco
+        }
+        schermate[0]->scalaVelocita->setValue(200);
+        schermate[0]->azioneMenu->trigger();
+        if (tono)
+            schermate[1]->scalaTono->setValue(tono);
+        Messaggi::Prova::dimentica();
+        Messaggi::Prova::rispostaSuccessiva(tieniQueste);
+        schermate[1]->azioneMenu->trigger();
+        QCOMPARE(Messaggi::Prova::mostrati().filter(QStringLiteral("cambiato da un altro computer")).size(),
+                 tono ? 1 : 0);
+        QVERIFY(schermate[1]->scaricata());
+        const ImpostazioniUtente suDisco = profilo(QStringLiteral("Marco.ini"));
+        QCOMPARE(QList<int>({suDisco.VelocitaVoce, suDisco.TonoVoce}), velocitaETono);
+        QCOMPARE(QList<int>({secondo.imp().VelocitaVoce, secondo.imp().TonoVoce}), velocitaETono);
+    }
+
+    // A typed name that cannot name a file of the users folder is refused on the screen, the user before it
+    // stays current, and leaving is refused with the reason: nothing is written under that name.
+    void nomeRifiutato()
+    {
+        scriviProfilo(QStringLiteral("Marco.ini"));
+        stato().NomeUtente = QStringLiteral("Marco");
+        stato().PercorsoUtente = cartellaUtenti() + QStringLiteral("Marco.ini");
+        SchermataConfigurazioni* s = nuovo(QStringLiteral("../../vittima"));
+        QCOMPARE(s->nomeUtente->text(), QStringLiteral("Marco"));
+        QVERIFY(s->avvisoNomeNonValido->isVisible() && !s->avvisoNomeNonValido->text().isEmpty());
+        s->scalaVelocita->setValue(222);
+        s->azioneMenu->trigger();
+        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
+        QVERIFY(Messaggi::Prova::mostrati().constFirst().contains(QStringLiteral("non è stato creato")));
+        QVERIFY(!s->scaricata()); // the teacher corrects the name or chooses another user
+        QCOMPARE(QDir(cartellaUtenti()).entryList(QDir::Files), QStringList{QStringLiteral("Marco.ini")});
+        QVERIFY(!QFileInfo::exists(stato().percorsi.cartellaOrdiparo() + QStringLiteral("vittima.ini")));
+        s->nomeNuovoUtente->setText(QStringLiteral("Marta"));
+        QVERIFY(!s->avvisoNomeNonValido->isVisible());
+        s->azioneMenu->trigger();
+        QCOMPARE(profilo(QStringLiteral("Marta.ini")).VelocitaVoce, 222);
+    }
+
+    // A new pupil: the name typed becomes the profile at "&Menu", with the record of activity off, and the home
+    // screen lists it. Named like an existing one (in any letter case), it takes over that profile only when the
+    // teacher says so.
+    void nuovoUtente_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("sostituisci"); // the answer, if asked
+        QTest::newRow("nome nuovo") << "Giulia "
+                                    << "Giulia .ini" << false;
+        QTest::newRow("di un altro: il profilo resta") << "ANNA"
+                                                       << "Anna.ini" << false;
+        QTest::newRow("di un altro: il profilo è sostituito") << "ANNA"
+                                                              << "Anna.ini" << true;
+    }
+    void nuovoUtente()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, file);
+        QFETCH(bool, sostituisci);
+        imp().SalvaAttivita = true;
+        scriviProfilo(QStringLiteral("Anna.ini"), 77);
+        SchermataConfigurazioni* s = nuovo(QString());
+        QVERIFY(s->nomeNuovoUtente->isVisible() && !s->casellaSalvaAttivita->isChecked() && !imp().SalvaAttivita);
+        QTest::keyClicks(s->nomeNuovoUtente, QStringLiteral("   "));
+        QCOMPARE(stato().NomeUtente, QStringLiteral("_predefinito")); // blanks alone change nothing
+        s->nomeNuovoUtente->setText(nome);
+        QCOMPARE(s->nomeUtente->text(), nome);
+        Messaggi::Prova::rispostaSuccessiva(sostituisci);
+        s->azioneMenu->trigger();
+        const bool esiste = nome == QStringLiteral("ANNA");
+        QCOMPARE(Messaggi::Prova::mostrati().size(), esiste ? 1 : 0);
+        QVERIFY(Messaggi::Prova::mostrati().join(QString()).contains(nome) == esiste);
+        const bool scritto = !esiste || sostituisci;
+        QCOMPARE(QDir(cartellaUtenti()).entryList({nome + QStringLiteral(".ini")}, QDir::Files), QStringList{file});
+        QCOMPARE(profilo(file).VelocitaVoce, scritto ? 130 : 77);
+        QCOMPARE(profilo(file).SalvaAttivita, !scritto);
+        QCOMPARE(s->scaricata(), scritto);
+        SchermataMenu* menu = m_p->programma.schermataMenu();
+        QCOMPARE(menu && menu->elencoUtenti->findText(nome.toUpper(), Qt::MatchFixedString) >= 0, scritto);
+    }
+
+    // "Usa impostazioni di sistema" in the profile ticks itself at opening and forces the system pointer;
+    // cleared, it leaves the pointer be. A cancelled dialog changes no setting; a confirmed one just its own.
+    // In the cursive style the text keeps the school font: only the size of a chosen font takes effect, and
+    // the font itself comes back when the style leaves the cursive.
+    void fontEColori()
+    {
+        imp().ColoreCasuale = false;
+        imp().ImpostazioniSistema = true;
+        imp().MouseDiSistema = false;
+        SchermataConfigurazioni* s = apri();
+        QVERIFY(imp().MouseDiSistema && s->casellaMouseDiSistema->isChecked());
+        QVERIFY(!s->gruppoColoreSfondo->isEnabled());
+        s->casellaImpostazioniSistema->click();
+        QVERIFY(!imp().ImpostazioniSistema && imp().MouseDiSistema && s->gruppoColoreSfondo->isEnabled());
+
+        const ImpostazioniUtente prima = imp();
+        for (QPushButton* b : {s->bottoneColori, s->bottoneColoreFont, s->bottoneSfondoTesto,
+                               s->bottoneColoreBottoni, s->bottoneColoreSelezionato,
+                               s->bottoneFont, s->bottoneFontFumetto})
+            b->click();
+        QCOMPARE(DialoghiStandard::Prova::richieste().size(), 7);
+        QVERIFY(imp() == prima);
+        DialoghiStandard::Prova::rispondiColore(QColor(0, 128, 0));
+        s->bottoneColori->click();
+        QCOMPARE(imp().ColoreSfondo, 128 * 256.0);
+        QCOMPARE(Colori::sfondo(s->schedaFontColori), 128 * 256.0);
+        DialoghiStandard::Prova::rispondiColore(QColor(0, 0, 255));
+        s->bottoneSfondoTesto->click();
+        QCOMPARE(imp().ColoreSfondoTesto, 255 * 65536.0);
+        QFont enorme(QStringLiteral("Liberation Sans"));
+        enorme.setPointSize(300);
+        DialoghiStandard::Prova::rispondiFont(enorme);
+        s->bottoneFontFumetto->click();
+        QCOMPARE(imp().FontFumetto, QStringLiteral("Liberation Sans"));
+        QCOMPARE(imp().DimensioneFontFumetto, 300); // large print is kept
+
+        s->corsivo->click();
+        QFont scelto(QStringLiteral("Liberation Serif"));
+        scelto.setPointSize(20);
+        scelto.setBold(true);
+        DialoghiStandard::Prova::rispondiFont(scelto);
+        s->bottoneFont->click();
+        QCOMPARE(Messaggi::Prova::mostrati(),
+                 QStringList{QStringLiteral("Il font scelto non verrà utilizzato mentre è attiva l'opzione per il "
+                                            "corsivo.\r\nVerrà invece applicata la modifica alla dimensione.")});
+        QCOMPARE(imp().FontTesto, QStringLiteral("Indis1"));
+        QCOMPARE(imp().DimensioneFontTesto, 20);
+        QCOMPARE(s->esempioTesto->font().family(), QStringLiteral("Indis1"));
+        QVERIFY(!s->esempioTesto->font().bold()); // the preview shows what the exercise shows
+        s->maiuscolo->click();
+        QCOMPARE(imp().FontTesto, QStringLiteral("Liberation Serif"));
+    }
+
+    // "Font" and "Font fumetto" confirmed without a change leave the profile as it was, byte by byte, a font
+    // this computer lacks and the teacher's font kept while the cursive style shows the school letters included.
+    void fontConfermatiSenzaCambiare()
+    {
+        imp().StileLettere = QStringLiteral("corsivo");
+        imp().FontTesto = QStringLiteral("Indis1");
+        imp().FontScelto = QStringLiteral("Arial");
+        imp().DimensioneFontTesto = 80;
+        imp().FontFumetto = QStringLiteral("Tahoma");
+        const QString profilo = stato().PercorsoUtente;
+        QVERIFY(!FileProfilo::SalvaUtente(imp(), profilo));
+        const QByteArray prima = AmbienteProva::leggi(Percorsi::risoltoSenzaMaiuscole(profilo));
+        SchermataConfigurazioni* s = apri();
+        DialoghiStandard::Prova::confermaFont();
+        DialoghiStandard::Prova::confermaFont();
+        s->bottoneFont->click();
+        s->bottoneFontFumetto->click();
+        s->azioneMenu->trigger();
+        QCOMPARE(AmbienteProva::leggi(Percorsi::risoltoSenzaMaiuscole(profilo)), prima);
+        Messaggi::Prova::dimentica(); // the cursive style's note on the font
+    }
+
+    // The character shows only on the voice tab; any tab click, the voice tab's own too, hides him first.
+    // Without speech the six voice controls are greyed; with speech they come back, but the balloon's size box
+    // stays greyed while the balloon is off. "Prova voce" speaks behind the current tags.
+    void voce()
+    {
+        imp().FumettoVisibile = true;
+        SchermataConfigurazioni* s = apri();
+        m_p->agente.clear();
+        s->schede->setCurrentIndex(3);
+        QTest::mouseClick(s->schede, Qt::LeftButton, {}, s->schede->tabRect(3).center());
+        s->schede->setCurrentIndex(4);
+        QCOMPARE(m_p->agente.filter(QRegularExpression(QStringLiteral("^(Show|Hide)$"))),
+                 QStringList({"Hide", "Show", "Hide", "Show", "Hide"}));
+        QVERIFY(s->schedaModalitaInput->isVisible() && !s->schedaVoce->isVisible());
+        auto attivi = [s] {
+            return segni({s->bottoneProvaVoce, s->scalaVelocita, s->scalaTono, s->casellaFumetto, s->casellaFumettoTuttoIlTesto,
+                          s->bottoneFontFumetto},
+                         &QWidget::isEnabled);
+        };
+        QCOMPARE(attivi(), QStringLiteral("111111"));
+        s->casellaParlato->click();
+        QCOMPARE(attivi(), QStringLiteral("000000"));
+        s->casellaParlato->click();
+        m_p->agente.clear();
+        s->casellaFumetto->click();
+        QCOMPARE(attivi(), QStringLiteral("111101"));
+        QCOMPARE(detti(), QStringList{kTagVoce + QStringLiteral("Il fumetto non sarà visualizzato.")});
+        s->scalaVelocita->setValue(250);
+        s->bottoneProvaVoce->click();
+        QCOMPARE(detti().constLast(), QStringLiteral("Speak \\Spd=250\\\\Pit=100\\Questa è la mia voce."));
+    }
+
+    // Each input mode shows its own controls: the scanning step in seconds with the system's decimal separator,
+    // the switch's settings with scanning, the first step and the rounds with automatic scanning alone, each
+    // from the profile. Each change reaches the settings; the step stays while its scale is hidden.
+    void modalitaDiInput_data()
+    {
+        QTest::addColumn<int>("modalita");
+        QTest::addColumn<int>("quarti");
+        QTest::addColumn<QString>("viste"); // mouse box, step, its caption, auditory, first step, switch, rounds
+        QTest::addColumn<QString>("didascalie");
+        const QString sensore = QStringLiteral("Pressione minima: 0,20 s|Dopo una scelta: nessuna attesa");
+        const QString automatica =
+            QStringLiteral("|Primo passo del giro: ×2|") + sensore + QStringLiteral("|Pausa dopo 3 giri a vuoto");
+        QTest::newRow("mouse") << 0 << 12 << "10000000" << QString();
+        QTest::newRow("manuale") << 1 << 12 << "00010110" << sensore;
+        QTest::newRow("automatica, un secondo")
+            << 2 << 4 << "01111111" << QStringLiteral("Velocità scansione: 1,00 secondi") + automatica;
+        QTest::newRow("automatica, quindici")
+            << 2 << 60 << "01111111" << QStringLiteral("Velocità scansione: 15,00 secondi") + automatica;
+    }
+    void modalitaDiInput()
+    {
+        QFETCH(int, modalita);
+        QFETCH(int, quarti);
+        QFETCH(QString, viste);
+        QFETCH(QString, didascalie);
+        imp().ModalitaInput = static_cast<qint16>(modalita);
+        imp().VelocitaScansione = static_cast<qint16>(quarti);
+        imp().FattorePrimoPasso = 2;
+        imp().TempoAccettazione = 200;
+        imp().GiriPrimaDellaPausa = 3;
+        imp().ScansioneUditiva = true;
+        SchermataConfigurazioni* s = apri();
+        s->schede->setCurrentIndex(4);
+        QVERIFY(s->sceltaModalita[modalita]->isChecked() && s->casellaScansioneUditiva->isChecked());
+        QCOMPARE(segni({s->casellaMouseDiSistema, s->scalaScansione, s->didascaliaScansione, s->casellaScansioneUditiva,
+                        s->scalaPrimoPasso, s->scalaAccettazione, s->scalaRilascio, s->scalaGiri}),
+                 viste);
+        QStringList scritte;
+        for (QLabel* l : {s->didascaliaScansione, s->didascaliaPrimoPasso, s->didascaliaAccettazione, s->didascaliaRilascio, s->didascaliaGiri}) {
+            if (l->isVisible())
+                scritte << l->text();
+        }
+        QCOMPARE(scritte.join(u'|'), didascalie);
+        s->scalaRilascio->setValue(300);
+        QCOMPARE(s->didascaliaRilascio->text(), QStringLiteral("Dopo una scelta, fermo per 0,30 s"));
+        s->casellaScansioneUditiva->click();
+        s->sceltaModalita[1]->click();
+        QCOMPARE(
+            (QList<int>{imp().ModalitaInput, imp().VelocitaScansione, imp().FattorePrimoPasso, imp().TempoAccettazione,
+                        imp().TempoRilascio, imp().GiriPrimaDellaPausa, imp().ScansioneUditiva}),
+            (QList<int>{1, quarti, 2, 200, 300, 3, 0}));
+    }
+};
+
+QTEST_MAIN(TestSchermataConfigurazioni)
+#include "tst_schermataconfigurazioni.moc"

@@ -1,0 +1,104 @@
+// The standard dialogs' contract as callers rely on it: the choice lands in the target, a cancel changes nothing.
+// The message boxes show their texts as written.
+#include "support/Colori.h"
+#include "support/DialoghiStandard.h"
+#include "support/Messaggi.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+class TestDialoghiStandard : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { DialoghiStandard::Prova::intercetta(true); }
+    void cleanup() { DialoghiStandard::Prova::dimentica(); }
+
+    void coloreNelTestoDelBersaglio()
+    {
+        QLabel bersaglio;
+        Colori::impostaTesto(&bersaglio, 255);
+        DialoghiStandard::Prova::annulla();
+        QVERIFY(!DialoghiStandard::scegliColore(nullptr, &bersaglio));
+        QCOMPARE(Colori::testo(&bersaglio), 255.0);
+        DialoghiStandard::Prova::rispondiColore(QColor(1, 2, 3));
+        QVERIFY(DialoghiStandard::scegliColore(nullptr, &bersaglio));
+        QCOMPARE(Colori::testo(&bersaglio), 1 + 2 * 256.0 + 3 * 65536.0);
+        QCOMPARE(bersaglio.palette().color(QPalette::WindowText), QColor(1, 2, 3));
+    }
+
+    // Whole points, halves to the even one, and no style the screens do not draw; a cancel keeps the font. OK
+    // without a change gives back the family and size the dialog opened on, one this computer lacks too.
+    void fontNelBersaglio()
+    {
+        QLabel sfondo;
+        DialoghiStandard::Prova::confermaFont();
+        QVERIFY(DialoghiStandard::scegliFont(nullptr, &sfondo, QFont(QStringLiteral("Tahoma"), 80)));
+        QCOMPARE(sfondo.font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(sfondo.font().pointSize(), 80);
+        for (const auto& [punti, interi] : {std::pair(13.5, 14), std::pair(12.5, 12)}) {
+            QLabel bersaglio;
+            QFont scelto(QStringLiteral("Liberation Serif"));
+            scelto.setPointSizeF(punti);
+            scelto.setItalic(true);
+            DialoghiStandard::Prova::rispondiFont(scelto);
+            QVERIFY(DialoghiStandard::scegliFont(nullptr, &bersaglio));
+            QCOMPARE(bersaglio.font().family(), QStringLiteral("Liberation Serif"));
+            QCOMPARE(bersaglio.font().pointSize(), interi);
+            QVERIFY(!bersaglio.font().italic() && !bersaglio.font().bold());
+            QVERIFY(!DialoghiStandard::scegliFont(nullptr, &bersaglio)); // nothing queued: cancelled
+            QCOMPARE(bersaglio.font().pointSize(), interi);
+        }
+    }
+
+    // The system's filter form reaches the dialog as Qt writes it; "*.*" takes names without a dot too.
+    void filtroEPercorso()
+    {
+        const QString filtro = QStringLiteral("%1*.txt%1Tutti i files%1*.*%1%1").arg(QChar(u'\0'));
+        const QString tipi = QStringLiteral("|*.txt (*.txt);;Tutti i files (*)|txt");
+        DialoghiStandard::Prova::rispondiFile(QStringLiteral("/tmp/lista.txt"));
+        QCOMPARE(DialoghiStandard::scegliFile(nullptr, DialoghiStandard::kApri, "Open", QString(), filtro, "/lista/", "txt"),
+                 QStringLiteral("/tmp/lista.txt"));
+        DialoghiStandard::Prova::rispondiFile(QString());
+        QVERIFY(
+            DialoghiStandard::scegliFile(nullptr, DialoghiStandard::kSalva, "Salva", QString(), filtro, QString(), "txt").isEmpty());
+        QCOMPARE(DialoghiStandard::Prova::richieste(), QStringList({"apri Open|/lista/" + tipi, "salva Salva|" + tipi}));
+    }
+
+    // A message or a question quotes paths and names from files: none of it is taken for markup.
+    void messaggioComeScritto()
+    {
+        const QString testo = QStringLiteral("La lista \"/scuola/<b>classe</b>/a<b e c>d.txt\" è danneggiata.");
+        for (const bool domanda : {false, true}) {
+            QString visto;
+            QTimer::singleShot(0, [&visto] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                visto = box->textFormat() == Qt::PlainText ? box->text() : QString();
+                box->done(0);
+            });
+            domanda ? void(Messaggi::chiedi(nullptr, testo)) : Messaggi::informa(nullptr, testo);
+            QCOMPARE(visto, testo);
+        }
+    }
+
+    // A question asks before something is replaced: Enter, pressed without reading, answers "No".
+    void invioNonSostituisce()
+    {
+        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        QVERIFY(!Messaggi::chiedi(nullptr, QStringLiteral("Sovrascriverlo?")));
+    }
+
+    // Up to the first zero byte, the first one too, or all 32 without one; one character a byte, in Windows-1252.
+    void byteInTesto()
+    {
+        QCOMPARE(DialoghiStandard::BytesToString(QByteArray("Arial\0Bold", 10)), QStringLiteral("Arial"));
+        QCOMPARE(DialoghiStandard::BytesToString(QByteArray("\0abc", 4)), QString());
+        QCOMPARE(DialoghiStandard::BytesToString(QByteArray(32, 'x')), QString(32, u'x'));
+        QCOMPARE(DialoghiStandard::BytesToString(QByteArray("Caf\xe9\x80")), QStringLiteral("Café€"));
+    }
+};
+
+QTEST_MAIN(TestDialoghiStandard)
+#include "tst_dialoghistandard.moc"

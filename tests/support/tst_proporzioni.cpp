@@ -1,0 +1,89 @@
+// Proportional layout: recording, scaling, tags, lines, minimised windows, the start size and the menu bar.
+#include "support/Schermata.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+// A screen of 600 × 400 pixels with two controls, one nested in the other.
+class SchermataProva : public Schermata {
+public:
+    SchermataProva() : Schermata(9000, 6000)
+    {
+        riquadro->setObjectName(QStringLiteral("riquadro"));
+        posiziona(riquadro, 1500, 1500, 4500, 3000); // 100, 100, 300, 200 pixels
+        interno->setObjectName(QStringLiteral("interno"));
+        interno->setGeometry(10, 20, 30, 40);
+        layout().setSchermata(this);
+    }
+    QWidget* riquadro = new QWidget(area());
+    QLabel* interno = new QLabel(riquadro);
+    void carica() { completaCaricamento(); }
+};
+} // namespace
+
+class TestProporzioni : public QObject {
+    Q_OBJECT
+private slots:
+    // The first pass, at 1200 × 800, records the places as they are; then to 2400 × 2400: twice as wide, three
+    // times as high. A minimised window keeps them.
+    void tag_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<bool>("linea");
+        QTest::addColumn<QRect>("atteso");
+        QTest::newRow("nessun tag") << QString() << false << QRect(200, 300, 600, 600);
+        QTest::newRow("sinistra e larghezza") << QStringLiteral("@lw") << false << QRect(200, 100, 600, 200);
+        QTest::newRow("posizione ferma") << QStringLiteral("@WH") << false << QRect(100, 100, 600, 600);
+        QTest::newRow("congelato") << QStringLiteral("@") << false << QRect(100, 100, 300, 200);
+        QTest::newRow("non comincia con @") << QStringLiteral("W@") << false << QRect(200, 300, 600, 600);
+        // A line's values are its end points: only X2 scales, and the line grows to the right.
+        QTest::newRow("linea") << QStringLiteral("@W") << true << QRect(100, 100, 700, 200);
+    }
+    void tag()
+    {
+        QFETCH(QString, tag);
+        QFETCH(bool, linea);
+        QFETCH(QRect, atteso);
+        SchermataProva s;
+        s.riquadro->setProperty("tag", tag);
+        s.riquadro->setProperty("linea", linea);
+        s.resize(1200, 800);
+        s.show();
+        QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 300, 200));
+        s.resize(2400, 2400);
+        QCOMPARE(s.riquadro->geometry(), atteso);
+        QCOMPARE(s.interno->geometry(), QRect(20, 60, 60, 120));
+        s.showMinimized();
+        QVERIFY(s.isMinimized());
+        s.resize(1200, 800);
+        QCOMPARE(s.riquadro->geometry(), atteso);
+    }
+
+    // Recorded at the design size under the menu bar as it is, then sized to three quarters of the display.
+    // Twice as large, the menu's letters grow too and the controls keep their shares of the rest.
+    void caricamento()
+    {
+        SchermataProva s;
+        s.barraMenu()->addAction(QStringLiteral("&Esci"));
+        s.carica();
+        const QRect schermo = s.screen()->availableGeometry();
+        QVERIFY(qAbs(4 * s.width() - 3 * schermo.width()) < 4 && qAbs(4 * s.height() - 3 * schermo.height()) < 4);
+        QVERIFY(qAbs(2 * s.x() + s.width() - 2 * schermo.x() - schermo.width()) < 2);
+        QVERIFY(qAbs(2 * s.y() + s.height() - 2 * schermo.y() - schermo.height()) < 2);
+        s.show();
+        const int menu = s.barraMenu()->height();
+        QVERIFY(menu > 0);
+        s.resize(600, 400 + menu);
+        QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 300, 200));
+        s.resize(1200, 800 + menu);
+        QVERIFY(s.barraMenu()->height() > menu);
+        const int alto = s.dimensioneArea().height();
+        QCOMPARE(s.riquadro->geometry(), QRect(200, qRound(alto / 4.0), 600, qRound(alto / 2.0)));
+    }
+};
+
+QTEST_MAIN(TestProporzioni)
+#include "tst_proporzioni.moc"
