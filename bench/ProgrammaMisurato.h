@@ -2,8 +2,8 @@
 // message boxes only recorded.
 #pragma once
 
-#include "exercise/SuonoFeedback.h"
-#include "home/Programma.h"
+#include "support/SuonoFeedback.h"
+#include "app/Ordiparo.h"
 #include "storage/StatoProgramma.h"
 #include "support/Messaggi.h"
 
@@ -30,7 +30,7 @@ struct ProgrammaMisurato {
     QTemporaryDir cartella;
     SenzaSuoni suoni;
     StatoProgramma stato;
-    Programma hub;
+    Ordiparo hub;
 
 private:
     // Set before the application reads it.

@@ -1,11 +1,11 @@
 // The start-up up to the start screen shown, against a bare Qt window shown: at most twice its time. Each figure
 // is a fresh process timed from outside, from its launch to its window on screen, so that the libraries each
 // loads count as the pupil waits for them: the bare window is a program of its own that links Qt Widgets only.
-#include "exercise/ServiziAudio.h"
-#include "home/Programma.h"
-#include "startup/Avvio.h"
+#include "support/ServiziAudio.h"
+#include "app/Ordiparo.h"
+#include "app/Avvio.h"
 #include "startup/SchermataAvvio.h"
-#include "startup/ModuloAudio.h"
+#include "app/ModuloAudio.h"
 #include "storage/StatoProgramma.h"
 #include "support/Messaggi.h"
 #include "support/VoceScansione.h"
@@ -42,7 +42,7 @@ int avvioOrdiparo(int argc, char* argv[], const QString& cartella)
     StatoProgramma stato(Percorsi(cartella + QStringLiteral("/programma/"), cartella + QStringLiteral("/Lumio"),
                                   cartella + QStringLiteral("/fonts")));
     ModuloAudio audio(QStringLiteral(ORDIPARO_CARTELLA_PROGRAMMA "/") + QString::fromLatin1(kFileModuloAudio));
-    Programma programma(stato, audio);
+    Ordiparo programma(stato, audio);
     programma.voceScansione = audio.voceScansione();
     SchermataAvvio* schermata = Avvio::EseguiAvvio(programma);
     bool completato = false;

@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
     creaFoto(foto);
     StatoProgramma& stato = programma.stato;
     stato.ImpostazioniUtente.ColoreCasuale = false;
-    Programma& hub = programma.hub;
+    Ordiparo& hub = programma.hub;
 
     // Text items: "avanti" leads to the next statement.
     stato.TabellaFrasi.NumeroRighe = 1;

@@ -11,18 +11,22 @@
 #include "startup/SchermataAvvio.h"
 #include "storage/StatoProgramma.h"
 #include "storage/TestoAnsi.h"
-#include "support/AmbienteProva.h"
-#include "support/SchermataInformazioni.h"
+#include "app/Ordiparo.h"
+#include "support/Messaggi.h"
+#include "support/SuonoFeedback.h"
+#include "home/SchermataInformazioni.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFontDatabase>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTabBar>
-#include <QTest>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
@@ -30,9 +34,21 @@
 namespace {
 constexpr int kLarghezzaFigura = 440; // in the document's units: about 12 cm on the page
 
+QString sorgente(const QString& relativo)
+{
+    return QStringLiteral(ORDIPARO_SORGENTI "/") + relativo;
+}
+
+void attendi(int ms)
+{
+    QEventLoop attesa;
+    QTimer::singleShot(ms, &attesa, &QEventLoop::quit);
+    attesa.exec();
+}
+
 QImage foto(QWidget* finestra)
 {
-    QTest::qWait(50); // let queued layout and painting settle
+    attendi(50); // let queued layout and painting settle
     return finestra->grab().toImage();
 }
 
@@ -40,33 +56,46 @@ QImage foto(QWidget* finestra)
 QMap<QString, QImage> fotografaSchermate()
 {
     QMap<QString, QImage> foto_;
-    AmbienteProva ambiente;
-    ProgrammaProva p(ambiente);
-    StatoProgramma& stato = *p.stato;
+    // A program over temporary folders, silent, without the character (whose place shows the screen's background),
+    // its messages kept from showing.
+    const QTemporaryDir cartella;
+    const QString programma = cartella.path() + QStringLiteral("/programma/");
+    QDir().mkpath(programma + QStringLiteral("testiordiparo"));
+    QFile::copy(sorgente(QStringLiteral("assets/testiordiparo/frasi.txt")), programma + QStringLiteral("testiordiparo/frasi.txt"));
+    StatoProgramma stato(Percorsi(programma, cartella.path() + QStringLiteral("/impostazioni/ImpostazioniProgrammiLumio/"),
+                                  cartella.path() + QStringLiteral("/fonts/")));
+    stato.casualeGeneratore.seed(1234);
+    stato.rendiCorrenteUtentePredefinito();
+    stato.LinguaAgente = QStringLiteral("&H410");
+    struct : SuonoFeedback {
+        void suona(const QString&) override {}
+    } muto;
+    Ordiparo p(stato, muto);
+    Messaggi::Prova::intercetta(true);
     QDir().mkpath(stato.percorsi.cartellaUtenti());
-    p.imp().StileLettere = QStringLiteral("maiuscolo");
+    stato.ImpostazioniUtente.StileLettere = QStringLiteral("maiuscolo");
     // The list in use as a teacher's own would read, not the temporary folder this program runs over.
-    p.imp().ListaInUso = QStringLiteral("/home/maestra/.local/share/ImpostazioniProgrammiLumio/Ordiparo/liste/"
+    stato.ImpostazioniUtente.ListaInUso = QStringLiteral("/home/maestra/.local/share/ImpostazioniProgrammiLumio/Ordiparo/liste/"
                                         "animali.txt");
     for (const QString nome : {QStringLiteral("Anna"), QStringLiteral("Leo")})
-        FileProfilo::SalvaUtente(p.imp(), stato.percorsi.profiloUtente(nome));
+        FileProfilo::SalvaUtente(stato.ImpostazioniUtente, stato.percorsi.profiloUtente(nome));
     stato.NomeUtente = QStringLiteral("Anna");
     stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);
-    CaricaLista(stato.TabellaFrasi, p.imp().ListaInUso, stato.percorsi);
+    CaricaLista(stato.TabellaFrasi, stato.ImpostazioniUtente.ListaInUso, stato.percorsi);
     // The program's own pictures, for the chooser's thumbnails.
-    const QDir immagini(AmbienteProva::sorgente(QStringLiteral("assets/immagini")));
+    const QDir immagini(sorgente(QStringLiteral("assets/immagini")));
     QDir().mkpath(stato.percorsi.cartellaImmagini());
     for (const QString& nome : immagini.entryList(QDir::Files))
         QFile::copy(immagini.filePath(nome), stato.percorsi.cartellaImmagini() + nome);
 
-    SchermataAvvio* avvio = p.programma.apriAvvio();
+    SchermataAvvio* avvio = p.apriAvvio();
     foto_[QStringLiteral("avvio")] = foto(avvio);
-    SchermataMenu* menu = p.programma.apriMenu(avvio);
+    SchermataMenu* menu = p.apriMenu(avvio);
     foto_[QStringLiteral("menu")] = foto(menu);
-    SchermataEsercizio* esercizio = p.programma.apriEsercizio(menu);
-    QTest::qWait(300);
+    SchermataEsercizio* esercizio = p.apriEsercizio(menu);
+    attendi(300);
     foto_[QStringLiteral("esercizio")] = foto(esercizio);
-    SchermataConfigurazioni* configura = p.programma.apriConfigurazioni(p.programma.apriMenu(esercizio));
+    SchermataConfigurazioni* configura = p.apriConfigurazioni(p.apriMenu(esercizio));
     for (int scheda = 0; scheda < configura->schede->count(); ++scheda) {
         configura->schede->setCurrentIndex(scheda);
         foto_[QStringLiteral("configura%1").arg(scheda + 1)] = foto(configura);
@@ -75,14 +104,14 @@ QMap<QString, QImage> fotografaSchermate()
     configura->editorListe->apri();
     foto_[QStringLiteral("editor")] = foto(configura);
     configura->editorListe->sceltaImmagine->apri();
-    QTest::qWait(500); // the thumbnails are made in the background
+    attendi(500); // the thumbnails are made in the background
     foto_[QStringLiteral("immagini")] = foto(configura);
     stato.RegistroEsercizi.aggiungi(QStringLiteral("Il gatto dorme sul divano."), QStringLiteral("Il gatto dorme."));
     stato.RegistroEsercizi.aggiungi(QStringLiteral("Il gatto dorme sul divano."), QStringLiteral("Il cane corre."));
     stato.RegistroEsercizi.segnaErrore();
-    SchermataEserciziEseguiti* registro = p.programma.apriEserciziEseguiti(p.programma.apriMenu(configura));
+    SchermataEserciziEseguiti* registro = p.apriEserciziEseguiti(p.apriMenu(configura));
     foto_[QStringLiteral("registro")] = foto(registro);
-    SchermataInformazioni* info = p.programma.apriInfo(p.programma.apriMenu(registro));
+    SchermataInformazioni* info = p.apriInformazioni(p.apriMenu(registro));
     foto_[QStringLiteral("informazioni")] = foto(info);
     return foto_;
 }
@@ -179,18 +208,18 @@ int main(int argc, char* argv[])
         qCritical("use: genera-manuale manuale.md output-folder");
         return 2;
     }
-    QFile sorgente(QString::fromLocal8Bit(argv[1]));
-    if (!sorgente.open(QIODevice::ReadOnly)) {
+    QFile testo(QString::fromLocal8Bit(argv[1]));
+    if (!testo.open(QIODevice::ReadOnly)) {
         qCritical("cannot read %s", argv[1]);
         return 1;
     }
     const QString cartella = QString::fromLocal8Bit(argv[2]) + u'/';
-    QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf")));
+    QFontDatabase::addApplicationFont(sorgente(QStringLiteral("assets/indis1.ttf")));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 
     QTextDocument documento;
     documento.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 11));
-    documento.setMarkdown(QString::fromUtf8(sorgente.readAll()));
+    documento.setMarkdown(QString::fromUtf8(testo.readAll()));
     if (!salva(cartella + QStringLiteral("documentazione.rtf"), documentoRtf(documento)))
         return 1;
 

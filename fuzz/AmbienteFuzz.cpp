@@ -2,16 +2,22 @@
 #include "AmbienteFuzz.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
+#ifdef ORDIPARO_FUZZ_GUI
+#include <QGuiApplication>
+using ApplicazioneQt = QGuiApplication;
+#else
+#include <QCoreApplication>
+using ApplicazioneQt = QCoreApplication;
+#endif
 
 namespace {
-// Qt wants its application object before anything reads fonts or pictures; the fuzzer owns main().
+// Qt wants its application object before anything reads files, fonts or pictures; the fuzzer owns main().
 struct Applicazione {
     Applicazione()
     {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QGuiApplication(argc, argv);
+        new ApplicazioneQt(argc, argv);
     }
     int argc = 1;
     char nome[8] = "fuzz";

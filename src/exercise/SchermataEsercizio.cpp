@@ -1,10 +1,11 @@
 // The exercise screen: a stimulus, one statement at a time, the answer buttons, counts and rewards.
 #include "exercise/SchermataEsercizio.h"
 
-#include "exercise/Immagine.h"
-#include "exercise/SuonoFeedback.h"
-#include "exercise/agent/Personaggio.h"
-#include "home/Programma.h"
+#include "support/Immagine.h"
+#include "exercise/SuoniRisposta.h"
+#include "support/SuonoFeedback.h"
+#include "support/Personaggio.h"
+#include "support/Programma.h"
 #include "storage/StatoProgramma.h"
 #include "support/AdattaTesto.h"
 #include "support/BottoneEvidenziabile.h"

@@ -2,7 +2,7 @@
 #include "home/SchermataMenu.h"
 
 #include "home/CasellaDocumentazione.h"
-#include "home/Programma.h"
+#include "support/Programma.h"
 #include "storage/StatoProgramma.h"
 #include "support/AdattaTesto.h"
 #include "support/BottoneEvidenziabile.h"
@@ -59,7 +59,7 @@ SchermataMenu::SchermataMenu(Programma& programma)
     azioneAltriProgrammi = menuInformazioni->addAction(QStringLiteral("Programmi Lumio per la scuola"));
     connect(azioneConfigurazioni, &QAction::triggered, this, [this] { m_programma.apriConfigurazioni(this); });
     connect(azioneEserciziEseguiti, &QAction::triggered, this, [this] { m_programma.apriEserciziEseguiti(this); });
-    connect(azioneInformazioni, &QAction::triggered, this, [this] { m_programma.apriInfo(this); });
+    connect(azioneInformazioni, &QAction::triggered, this, [this] { m_programma.apriInformazioni(this); });
     connect(azioneDocumentazione, &QAction::triggered, this, [this] {
         documentazione->mostra(m_programma.stato.percorsi.fileNelProgramma(QStringLiteral("documentazione.rtf")));
     });

@@ -1,7 +1,7 @@
 // The record of exercises done: the grid of the statements shown in this run, saved, opened and printed.
 #include "results/SchermataEserciziEseguiti.h"
 
-#include "home/Programma.h"
+#include "support/Programma.h"
 #include "results/ColonneRegistro.h"
 #include "results/GrigliaRegistro.h"
 #include "results/StampaRegistro.h"

@@ -1,8 +1,8 @@
 // The teacher's list editor, laid over the whole settings dialog.
 #include "settings/EditorListe.h"
 
-#include "exercise/Immagine.h"
-#include "home/Programma.h"
+#include "support/Immagine.h"
+#include "support/Programma.h"
 #include "settings/AreaConfigurazioni.h"
 #include "settings/SceltaImmagine.h"
 #include "storage/Cartelle.h"

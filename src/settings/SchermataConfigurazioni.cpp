@@ -2,8 +2,8 @@
 // into the controls.
 #include "settings/SchermataConfigurazioni.h"
 
-#include "exercise/agent/Personaggio.h"
-#include "home/Programma.h"
+#include "support/Personaggio.h"
+#include "support/Programma.h"
 #include "settings/AreaConfigurazioni.h"
 #include "settings/EditorListe.h"
 #include "storage/StatoProgramma.h"

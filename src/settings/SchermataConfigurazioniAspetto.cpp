@@ -1,6 +1,6 @@
 // The "Scelte didattiche" tab (answers offered, list in use, letter style) and the "Fonts e Colori" tab
 // (system colours, background, text font and colours, buttons, the preview).
-#include "home/Programma.h"
+#include "support/Programma.h"
 #include "settings/SchermataConfigurazioni.h"
 #include "storage/StatoProgramma.h"
 #include "support/AdattaTesto.h"

@@ -1,6 +1,6 @@
 // The "Modalità di input" tab: mouse, manual or automatic scanning, the scanning step, the system's mouse
 // pointer, the colour of the highlighted button, auditory scanning and the switch's timing.
-#include "home/Programma.h"
+#include "support/Programma.h"
 #include "settings/SchermataConfigurazioni.h"
 #include "storage/StatoProgramma.h"
 #include "support/Colori.h"

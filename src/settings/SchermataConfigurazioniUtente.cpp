@@ -1,6 +1,6 @@
 // The "Utente" tab: whose profile the screen edits (the default user, an existing one, a new one) and
 // whether the exercises done are recorded for that user.
-#include "home/Programma.h"
+#include "support/Programma.h"
 #include "settings/SchermataConfigurazioni.h"
 #include "storage/StatoProgramma.h"
 #include "support/Colori.h"

@@ -1,7 +1,7 @@
 // The "Voce e Suoni" tab: sounds on or off, the voice's speed and pitch, the speech balloon, heard and seen
 // at once through this screen's own speaking character.
-#include "exercise/agent/Personaggio.h"
-#include "home/Programma.h"
+#include "support/Personaggio.h"
+#include "support/Programma.h"
 #include "settings/SchermataConfigurazioni.h"
 #include "storage/StatoProgramma.h"
 

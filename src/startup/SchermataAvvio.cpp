@@ -1,7 +1,7 @@
 // The start screen: a picture and one big button that leads to the home screen, by mouse or by a switch.
 #include "startup/SchermataAvvio.h"
 
-#include "home/Programma.h"
+#include "support/Programma.h"
 #include "support/Colori.h"
 #include "storage/StatoProgramma.h"
 #include "support/BottoneEvidenziabile.h"

@@ -4,7 +4,7 @@
 #include "exercise/agent/FiguraPersonaggio.h"
 #include "exercise/agent/Fumetto.h"
 #include "exercise/agent/SintesiVoce.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 
 #include <QDir>
 #include <QFile>

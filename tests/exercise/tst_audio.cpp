@@ -1,12 +1,12 @@
 // What the pupil hears from the exercise screen, recorded from the PulseAudio null sink that scripts/test
 // starts: its monitor is recorded with parec for the whole run.
 #include "exercise/SchermataEsercizio.h"
-#include "exercise/SuonoFeedbackQt.h"
+#include "exercise/agent/SuonoFeedbackQt.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/SintesiVoce.h"
 #include "exercise/agent/VoceScansioneEspeak.h"
 #include "storage/FileSuono.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/ScansioneCursore.h"
 
 #include <QAction>

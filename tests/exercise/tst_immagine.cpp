@@ -1,6 +1,6 @@
 // Fitting a picture into the stimulus area.
-#include "exercise/Immagine.h"
-#include "support/AmbienteProva.h"
+#include "support/Immagine.h"
+#include "support/ProgrammaProva.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -43,7 +43,7 @@ private slots:
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(QStringLiteral("foto.jpg"));
         AmbienteProva::scrivi(percorso, salvata.isEmpty() ? QByteArray("non è una foto")
-                                                          : AmbienteProva::jpeg(salvata, orientamento));
+                                                          : jpeg(salvata, orientamento));
         const Immagine::Adattata adattata = Immagine::leggi(percorso, {riquadro, 8, 321, 640, paroleVisibili});
         QCOMPARE(adattata.posto, atteso);
         QCOMPARE(adattata.immagine.size(), atteso.size());
@@ -65,7 +65,7 @@ private slots:
             return "<image xlink:href=\"" + dove + "\" width=\"4\" height=\"2\"/>";
         };
         QTest::newRow("solo disegno") << svg("<use xlink:href=\"#r\" x=\"2\"/>") << true;
-        QTest::newRow("foto dentro") << svg(foto("data:image/jpeg;base64," + AmbienteProva::jpeg({4, 2}).toBase64()))
+        QTest::newRow("foto dentro") << svg(foto("data:image/jpeg;base64," + jpeg({4, 2}).toBase64()))
                                      << true;
         QTest::newRow("foto in un file") << svg(foto("foto.jpg")) << false;
         QTest::newRow("disegno dentro che nomina un file")
@@ -78,7 +78,7 @@ private slots:
         QFETCH(QString, disegno);
         QFETCH(bool, mostrato);
         QTemporaryDir cartella;
-        AmbienteProva::scrivi(cartella.filePath(QStringLiteral("foto.jpg")), AmbienteProva::jpeg({4, 2}));
+        AmbienteProva::scrivi(cartella.filePath(QStringLiteral("foto.jpg")), jpeg({4, 2}));
         const QString percorso = cartella.filePath(QStringLiteral("disegno.png"));
         AmbienteProva::scrivi(percorso, disegno.toUtf8());
         const Immagine::Adattata adattata = Immagine::leggi(percorso, {QRect(0, 0, 80, 40), 0, 40, 80, true});

@@ -2,7 +2,7 @@
 #include "exercise/SchermataEsercizio.h"
 #include "home/SchermataMenu.h"
 #include "support/FontCorsivo.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/Colori.h"
 #include "support/ColoriWindows.h"
 #include "support/Messaggi.h"

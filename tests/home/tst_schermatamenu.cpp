@@ -1,7 +1,7 @@
 // The home screen as the pupil sees it, with the mouse and with one or two switches.
 #include "exercise/SchermataEsercizio.h"
 #include "home/SchermataMenu.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/Messaggi.h"
 
 #include <QComboBox>

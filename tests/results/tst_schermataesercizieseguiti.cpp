@@ -3,7 +3,7 @@
 #include "home/SchermataMenu.h"
 #include "results/GrigliaRegistro.h"
 #include "results/SchermataEserciziEseguiti.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
 

@@ -4,7 +4,7 @@
 #include "settings/EditorListe.h"
 #include "settings/Miniature.h"
 #include "settings/SceltaImmagine.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
 
@@ -320,10 +320,10 @@ private slots:
         QFETCH(QString, nome);
         QFETCH(QRect, posto);
         QDir(immagini()).removeRecursively();
-        AmbienteProva::scrivi(immagini() + QStringLiteral("gatto.jpg"), AmbienteProva::jpeg({300, 300}));
-        AmbienteProva::scrivi(immagini() + QStringLiteral("panorama.jpg"), AmbienteProva::jpeg({800, 400}));
+        AmbienteProva::scrivi(immagini() + QStringLiteral("gatto.jpg"), jpeg({300, 300}));
+        AmbienteProva::scrivi(immagini() + QStringLiteral("panorama.jpg"), jpeg({800, 400}));
         AmbienteProva::scrivi(immagini() + QStringLiteral("leggimi.txt"), "non è un'immagine");
-        AmbienteProva::scrivi(immagini() + QStringLiteral("ruotata.jpg"), AmbienteProva::jpeg({400, 300}, 6));
+        AmbienteProva::scrivi(immagini() + QStringLiteral("ruotata.jpg"), jpeg({400, 300}, 6));
         QImage striscia(400, 100, QImage::Format_RGB32);
         striscia.fill(Qt::red);
         QVERIFY(striscia.save(immagini() + QStringLiteral("striscia.png")));
@@ -385,7 +385,7 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadWrite) &&
                     file.setFileTime(QDateTime::fromSecsSinceEpoch(quando), QFileDevice::FileModificationTime));
         };
-        scriviFoto(AmbienteProva::jpeg({600, 300}, 1, Qt::blue), 1700000000);
+        scriviFoto(jpeg({600, 300}, 1, Qt::blue), 1700000000);
         Miniature::Risultato r = Miniature::crea(foto, cache);
         QVERIFY(!r.dallaCache && r.immagine.size() == QSize(128, 64));
         const QString uriAtteso =
@@ -403,7 +403,7 @@ private slots:
         QVERIFY(r.dallaCache && r.immagine.pixelColor(64, 32).blue() > 250);
 
         // A new picture in the file: a new thumbnail, and the cache follows.
-        scriviFoto(AmbienteProva::jpeg({300, 600}, 1, Qt::red), 1700000060);
+        scriviFoto(jpeg({300, 600}, 1, Qt::red), 1700000060);
         r = Miniature::crea(foto, cache);
         QVERIFY(!r.dallaCache && r.immagine.size() == QSize(64, 128) && r.immagine.pixelColor(32, 64).red() > 250);
         QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::MTime")), QStringLiteral("1700000060"));

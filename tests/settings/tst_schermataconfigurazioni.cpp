@@ -2,7 +2,7 @@
 // input mode; what reaches the profile file and what the hidden character is asked to say.
 #include "home/SchermataMenu.h"
 #include "settings/SchermataConfigurazioni.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/Colori.h"
 #include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"

@@ -1,7 +1,7 @@
 // The start screen as the pupil sees it.
 #include "home/SchermataMenu.h"
 #include "startup/SchermataAvvio.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 
 #include <QPushButton>
 #include <QScreen>

@@ -2,9 +2,9 @@
 // over the home screen.
 #include "home/CasellaDocumentazione.h"
 #include "home/SchermataMenu.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/ApriDocumento.h"
-#include "support/SchermataInformazioni.h"
+#include "home/SchermataInformazioni.h"
 #include "support/Messaggi.h"
 #include "support/ScansioneCursore.h"
 

@@ -4,7 +4,7 @@
 #include "exercise/SchermataEsercizio.h"
 #include "home/SchermataMenu.h"
 #include "startup/SchermataAvvio.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

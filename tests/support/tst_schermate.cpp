@@ -9,9 +9,9 @@
 #include "settings/SchermataConfigurazioni.h"
 #include "settings/EditorListe.h"
 #include "startup/SchermataAvvio.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/BottoneEvidenziabile.h"
-#include "support/SchermataInformazioni.h"
+#include "home/SchermataInformazioni.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -177,7 +177,7 @@ private slots:
         Schermata* s = m_p->programma.apriAvvio(); // which empties the record
         while (stato.RegistroEsercizi.aggiungi(lungo, lungo))
             stato.RegistroEsercizi.segnaErrore();
-        Programma& pr = m_p->programma;
+        Ordiparo& pr = m_p->programma;
         pr.creaAgente = [](QWidget* schermata) { // the character as drawn, to see that he keeps to his place
             return std::make_unique<ControlloAgenteMerlino>(
                 schermata, AmbienteProva::sorgente(QStringLiteral("assets/personaggi/")));
@@ -188,7 +188,7 @@ private slots:
             {"SchermataEsercizio", [&] { return pr.apriEsercizio(s); }},
             {"SchermataConfigurazioni", [&] { return pr.apriConfigurazioni(s); }},
             {"SchermataEserciziEseguiti", [&] { return pr.apriEserciziEseguiti(s); }},
-            {"SchermataInformazioni", [&] { return pr.apriInfo(s); }}};
+            {"SchermataInformazioni", [&] { return pr.apriInformazioni(s); }}};
         s = apri[schermata]();
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->frameGeometry(), s->screen()->availableGeometry());

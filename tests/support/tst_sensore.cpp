@@ -2,7 +2,7 @@
 // a switch held over several steps, the scanning voice and the character. The same timing is tried through a
 // real X server in tst_scansionex11.
 #include "storage/ImpostazioniUtente.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/ScansioneCursore.h"
 
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 
 #include "exercise/agent/FiguraPersonaggio.h"
 #include "exercise/agent/Fumetto.h"
-#include "exercise/agent/Personaggio.h"
+#include "support/Personaggio.h"
 #include "exercise/agent/RiproduzioneVoce.h"
 #include "exercise/agent/SintesiVoce.h"
 

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+class Ordiparo;
 class Programma;
 class SchermataAvvio;
 class QWidget;
@@ -14,7 +15,7 @@ namespace Avvio {
 void LeggiCaratteriInParallelo();
 
 // The default user's profile, which the start screen follows; then the start screen, shown.
-SchermataAvvio* EseguiAvvio(Programma& programma);
+SchermataAvvio* EseguiAvvio(Ordiparo& programma);
 // The rest, once the start screen is on show, so that the pupil sees it without waiting for the disk: the
 // cursive font, the settings folders, the list in use. Any message comes over the start screen.
 void CompletaAvvio(Programma& programma);

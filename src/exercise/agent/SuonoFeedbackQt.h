@@ -4,7 +4,7 @@
 // round trip to the sound server and a tick of its clock: 60 ms and more on a busy computer.)
 #pragma once
 
-#include "exercise/SuonoFeedback.h"
+#include "support/SuonoFeedback.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // Pictures of the exercise: the picture fitted into the stimulus area.
-#include "exercise/Immagine.h"
+#include "support/Immagine.h"
 
 #include "storage/Percorsi.h"
 #include "support/LettoreImmagine.h"

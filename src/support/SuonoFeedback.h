@@ -3,8 +3,6 @@
 
 #include <QString>
 
-class StatoProgramma;
-
 class SuonoFeedback {
 public:
     virtual ~SuonoFeedback() = default;
@@ -13,13 +11,3 @@ public:
     // True while a sound is being heard.
     virtual bool staSuonando() const { return false; }
 };
-
-namespace SuoniRisposta {
-// The right-answer sound, when sounds are on.
-void SuonaSi(StatoProgramma& stato, SuonoFeedback& suoni);
-} // namespace SuoniRisposta
-
-namespace SuoniRisposta {
-// The wrong-answer sound, when sounds are on and the character does not speak.
-void SuonaNo(StatoProgramma& stato, SuonoFeedback& suoni, bool parlatoAttivo);
-} // namespace SuoniRisposta

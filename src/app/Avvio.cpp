@@ -1,7 +1,7 @@
 // The start-up sequence, from the first copy's claim to the start screen and what follows its first showing.
-#include "startup/Avvio.h"
+#include "app/Avvio.h"
 
-#include "home/Programma.h"
+#include "app/Ordiparo.h"
 #include "startup/SchermataAvvio.h"
 #include "storage/Cartelle.h"
 #include "support/FontCorsivo.h"
@@ -58,7 +58,7 @@ void LeggiCaratteriInParallelo()
     (void)QtConcurrent::run([] { QFontDatabase::families(); });
 }
 
-SchermataAvvio* EseguiAvvio(Programma& programma)
+SchermataAvvio* EseguiAvvio(Ordiparo& programma)
 {
     StatoProgramma& stato = programma.stato;
     stato.LinguaAgente = QStringLiteral("&H410");

@@ -1,7 +1,7 @@
 // The About screen: who made the program, its terms of use, the manual opened by a click on the picture.
-#include "support/SchermataInformazioni.h"
+#include "home/SchermataInformazioni.h"
 
-#include "home/Programma.h"
+#include "support/Programma.h"
 #include "storage/StatoProgramma.h"
 #include "support/ApriDocumento.h"
 #include "support/Crediti.h"

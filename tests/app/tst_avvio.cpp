@@ -1,9 +1,9 @@
 // The start-up sequence: folders and readme, the cursive font, the default user, the list, the start screen.
-#include "startup/Avvio.h"
+#include "app/Avvio.h"
 #include "startup/SchermataAvvio.h"
 #include "storage/Cartelle.h"
 #include "support/FontCorsivo.h"
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 #include "support/Messaggi.h"
 
 #include <QDir>

@@ -1,11 +1,11 @@
 // Ordiparo: reading and picture comprehension for primary-school pupils.
-#include "exercise/ServiziAudio.h"
-#include "exercise/agent/Personaggio.h"
-#include "home/Programma.h"
-#include "startup/Avvio.h"
+#include "support/ServiziAudio.h"
+#include "support/Personaggio.h"
+#include "app/Ordiparo.h"
+#include "app/Avvio.h"
 #include "startup/SchermataAvvio.h"
-#include "startup/ModuloAudio.h"
-#include "startup/UnaSolaCopia.h"
+#include "app/ModuloAudio.h"
+#include "app/UnaSolaCopia.h"
 #include "storage/StatoProgramma.h"
 #include "support/VoceScansione.h"
 
@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     StatoProgramma stato(Percorsi::perQuestoComputer());
     stato.casualeGeneratore.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
     ModuloAudio audio(stato.percorsi.fileNelProgramma(QString::fromLatin1(kFileModuloAudio)));
-    Programma programma(stato, audio);
+    Ordiparo programma(stato, audio);
     programma.voceScansione = audio.voceScansione();
     programma.creaAgente = [&audio, &stato](QWidget* schermata) {
         return audio.creaAgente(schermata, stato.percorsi.fileNelProgramma(QStringLiteral("personaggi/")));

@@ -1,5 +1,5 @@
 // Only one copy runs: the real program started twice, over a lock left by a crash or a damaged one.
-#include "support/AmbienteProva.h"
+#include "support/ProgrammaProva.h"
 
 #include <QDir>
 #include <QProcess>

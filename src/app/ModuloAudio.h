@@ -3,7 +3,7 @@
 // program goes on silent: sounds are the desktop's beep, the character cannot be loaded.
 #pragma once
 
-#include "exercise/SuonoFeedback.h"
+#include "support/SuonoFeedback.h"
 
 #include <QLibrary>
 #include <QObject>

@@ -32,7 +32,8 @@ public:
     virtual bool staParlando() const { return false; }
 };
 
-// A language number as the program keeps it, in Visual Basic's hexadecimal form ("&H410") or in decimal.
+// The character's language as the program keeps it: a language number, hexadecimal after "&H" ("&H410" is 1040,
+// Italian) or else decimal.
 inline int numeroLingua(const QString& testo)
 {
     const bool esadecimale = testo.startsWith(QStringLiteral("&H"), Qt::CaseInsensitive);

@@ -1,20 +1,21 @@
-// Plays the reward and mistake sounds without ever waiting for them.
-#include "exercise/SuonoFeedback.h"
+// The sounds that answer the pupil, played without ever waiting for them.
+#include "exercise/SuoniRisposta.h"
 
 #include "storage/StatoProgramma.h"
+#include "support/SuonoFeedback.h"
 
 namespace SuoniRisposta {
+
 void SuonaSi(StatoProgramma& stato, SuonoFeedback& suoni)
 {
     if (stato.ImpostazioniUtente.SuoniAttivi)
         suoni.suona(stato.percorsi.fileNelProgramma(QStringLiteral("suoni/si.wav")));
 }
-} // namespace SuoniRisposta
 
-namespace SuoniRisposta {
 void SuonaNo(StatoProgramma& stato, SuonoFeedback& suoni, bool parlatoAttivo)
 {
     if (stato.ImpostazioniUtente.SuoniAttivi && !parlatoAttivo)
         suoni.suona(stato.percorsi.fileNelProgramma(QStringLiteral("suoni/no.wav")));
 }
+
 } // namespace SuoniRisposta

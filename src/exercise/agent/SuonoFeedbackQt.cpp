@@ -1,5 +1,5 @@
 // The feedback sounds over Qt Multimedia, on outputs opened ahead and kept waiting.
-#include "exercise/SuonoFeedbackQt.h"
+#include "exercise/agent/SuonoFeedbackQt.h"
 
 #include "storage/FileSuono.h"
 

@@ -1,5 +1,5 @@
 // Lets only one copy of the program run for a user on a computer; a second start brings the first to the front.
-#include "startup/UnaSolaCopia.h"
+#include "app/UnaSolaCopia.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,0 +1,111 @@
+// A whole program over a test environment, with recording stand-ins, and what the screen tests share.
+#include "support/ProgrammaProva.h"
+
+#include "support/Colori.h"
+#include "support/Messaggi.h"
+#include "support/ScansioneCursore.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+
+QByteArray jpeg(QSize salvata, int orientamento, const QColor& colore)
+{
+    QImage disegno(salvata, QImage::Format_RGB32);
+    disegno.fill(colore);
+    QByteArray byte;
+    QBuffer uscita(&byte);
+    uscita.open(QIODevice::WriteOnly);
+    disegno.save(&uscita, "JPG");
+    // Qt writes no EXIF: after the start marker goes an APP1 segment (its length, "Exif", a big-endian TIFF
+    // header) with one entry, the orientation as a short, and no further list of entries.
+    if (orientamento != 1)
+        byte.insert(2, QByteArray::fromHex("ffe10022457869660000"
+                                           "4d4d002a00000008"
+                                           "00010112000300000001") +
+                           char(0) + char(orientamento) + QByteArray(6, '\0'));
+    return byte;
+}
+
+namespace {
+class ControlloAgenteFinto : public ControlloAgente {
+public:
+    ControlloAgenteFinto(QStringList& registro, bool carica) : m_personaggio(registro), m_carica(carica) {}
+    bool CharactersLoad(const QString&, const QString&, QString* motivo) override
+    {
+        if (!m_carica && motivo)
+            *motivo = QStringLiteral("manca il file del personaggio \"Merlin.acs\"");
+        return m_carica;
+    }
+    Personaggio* Characters(const QString&) override { return m_carica ? &m_personaggio : nullptr; }
+
+private:
+    PersonaggioFinto m_personaggio;
+    bool m_carica;
+};
+} // namespace
+
+ProgrammaProva::ProgrammaProva(const AmbienteProva& ambiente) : stato(ambiente.nuovoStato()), programma(*stato, suoni)
+{
+    Messaggi::Prova::intercetta(true);
+    Messaggi::Prova::dimentica();
+    programma.creaAgente = [this](QWidget*) {
+        return std::make_unique<ControlloAgenteFinto>(agente, personaggioDisponibile);
+    };
+    programma.voceScansione = std::make_unique<VoceScansioneFinta>(parole);
+}
+
+ProgrammaProva::~ProgrammaProva()
+{
+    programma.termina();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void ProgrammaProva::metti(int riga, const QString& stimolo, int codice, const QStringList& voci)
+{
+    TabellaFrasi& t = stato->TabellaFrasi;
+    t.NumeroRighe = std::max<qint16>(t.NumeroRighe, static_cast<qint16>(riga));
+    t.Testo(riga, 0) = stimolo;
+    t.Codice(riga, 0) = static_cast<qint16>(codice);
+    for (int colonna = 1; colonna < TabellaFrasi::kColonne; ++colonna) {
+        const QString voce = voci.value(colonna - 1, QStringLiteral("3"));
+        t.Testo(riga, colonna) = voce.mid(1);
+        t.Codice(riga, colonna) = voce.left(1).toShort();
+    }
+}
+
+void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto)
+{
+    const QString testo = tasto == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+    for (const QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent evento(tipo, tasto, Qt::NoModifier, testo, ripetuto);
+        QCoreApplication::sendEvent(ricevitore, &evento);
+    }
+    QTest::qWait(ScansioneCursore::kConfermaRilascioMs * 3);
+}
+
+QString accesi(const QList<QPushButton*>& bottoni, double coloreEvidenziato)
+{
+    QString indici;
+    for (int i = 0; i < bottoni.size(); ++i) {
+        if (bottoni[i]->isVisible() && Colori::sfondo(bottoni[i]) == coloreEvidenziato)
+            indici += QString::number(i);
+    }
+    return indici.isEmpty() ? QStringLiteral("-") : indici;
+}
+
+void tabellaTempiSensore()
+{
+    QTest::addColumn<int>("accettazione");
+    QTest::addColumn<int>("rilascio");
+    QTest::addColumn<QString>("mosse");
+    QTest::addColumn<int>("passi");
+    QTest::newRow("tocco di 100 ms sotto i 200") << 200 << 0 << "+0 -100" << 0;
+    QTest::newRow("pressione di 300 ms oltre i 200") << 200 << 0 << "+0 -300" << 1;
+    QTest::newRow("rimbalzo a 80 ms entro il rilascio") << 0 << 400 << "+0 -10 +70 -20" << 1;
+    QTest::newRow("rimbalzo a 80 ms senza rilascio") << 0 << 0 << "+0 -10 +70 -20" << 2;
+    QTest::newRow("seconda pressione dopo il rilascio") << 0 << 300 << "+0 -30 +400 -30" << 2;
+    QTest::newRow("tocco breve non ferma il rilascio") << 200 << 300 << "+0 -250 +60 -10 +250 -300" << 2;
+}

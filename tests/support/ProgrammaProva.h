@@ -1,0 +1,102 @@
+// A whole program over a test environment, with recording stand-ins for the sounds, the speaking character and
+// the scanning voice, and what the screen tests share.
+#pragma once
+
+#include "app/Ordiparo.h"
+#include "support/AmbienteProva.h"
+#include "support/Personaggio.h"
+#include "support/SuonoFeedback.h"
+#include "support/VoceScansione.h"
+
+#include <QColor>
+#include <QSize>
+#include <QStringList>
+
+class QPushButton;
+
+// A JPEG of one colour and the given size as stored; an EXIF orientation other than 1 turns it when shown.
+QByteArray jpeg(QSize salvata, int orientamento = 1, const QColor& colore = Qt::darkGreen);
+
+// Records the sounds it is asked to play, and plays them on the real player when given one.
+class SuonoFinto : public SuonoFeedback {
+public:
+    void suona(const QString& percorso) override
+    {
+        suonati << percorso.section(u'/', -1);
+        if (vero)
+            vero->suona(percorso);
+    }
+    bool staSuonando() const override { return suonando || (vero && vero->staSuonando()); }
+    QStringList suonati;
+    SuonoFeedback* vero = nullptr;
+    bool suonando = false;
+};
+
+// A speaking character that writes down what it is asked to do, one line a call.
+class PersonaggioFinto : public Personaggio {
+public:
+    explicit PersonaggioFinto(QStringList& registro) : m_registro(registro) {}
+    void setLanguageID(int lingua) override { m_registro << QStringLiteral("LanguageID %1").arg(lingua); }
+    void setBalloonFontName(const QString& nome) override { m_registro << QStringLiteral("FontName ") + nome; }
+    void setBalloonFontSize(int punti) override { m_registro << QStringLiteral("FontSize %1").arg(punti); }
+    int BalloonStyle() const override { return m_stile; }
+    void setBalloonStyle(int stile) override { m_stile = stile; }
+    void MoveTo(int x, int y, int v) override { m_registro << QStringLiteral("MoveTo %1 %2 %3").arg(x).arg(y).arg(v); }
+    void entraIn(QSize spazio) override { this->spazio = spazio; }
+    void Show() override { m_registro << QStringLiteral("Show"); }
+    void Hide() override { m_registro << QStringLiteral("Hide"); }
+    int Speak(const QString& testo) override
+    {
+        m_registro << QStringLiteral("Speak ") + testo;
+        return static_cast<int>(m_registro.size());
+    }
+    void StopAll() override { m_registro << QStringLiteral("StopAll"); }
+    QSize spazio;
+
+private:
+    QStringList& m_registro;
+    int m_stile = 4; // a bit the screens must keep
+};
+
+// Writes down each word auditory scanning says: "vero 195 100" with the voice's speed and pitch.
+class VoceScansioneFinta : public VoceScansione {
+public:
+    explicit VoceScansioneFinta(QStringList& registro) : m_registro(registro) {}
+    void annuncia(const QString& parola, int velocita, int tono) override
+    {
+        m_registro << QStringLiteral("%1 %2 %3").arg(parola).arg(velocita).arg(tono);
+    }
+    void taci() override {}
+
+private:
+    QStringList& m_registro;
+};
+
+// A whole program over a test environment: state, a recording sound player, a recording character (or
+// none, when personaggioDisponibile is false) and the screens' hub. Message boxes are only recorded.
+struct ProgrammaProva {
+    explicit ProgrammaProva(const AmbienteProva& ambiente);
+    // Closes every screen and deletes it.
+    ~ProgrammaProva();
+
+    ImpostazioniUtente& imp() { return stato->ImpostazioniUtente; }
+    // Puts an item in the list's row: a stimulus (code 1 a text, 0 a picture) and its statements, each written
+    // as its answer code then its text; the columns after them are blank.
+    void metti(int riga, const QString& stimolo, int codice, const QStringList& voci);
+
+    std::unique_ptr<StatoProgramma> stato;
+    SuonoFinto suoni;
+    QStringList agente;
+    QStringList parole; // said by auditory scanning
+    bool personaggioDisponibile = true;
+    Ordiparo programma;
+};
+
+// A switch pressed and let go on the widget; its release counts once the switch has stayed up.
+void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false);
+// The indexes of the shown buttons painted in the highlight colour, "-" when none is.
+QString accesi(const QList<QPushButton*>& bottoni, double coloreEvidenziato);
+// The switch timing cases that both the fake clock and the real X server try, as columns "accettazione" and
+// "rilascio" (ms), "mosse" and "passi" (the steps manual scanning takes). "+0 -100" presses at once and lets go
+// 100 ms later: each move comes that many ms after the one before.
+void tabellaTempiSensore();
