@@ -10,10 +10,52 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <cmath>
+#include <type_traits>
 
 namespace {
 constexpr double kPulsanteDiSistema = -2147483633.0; // system colour 15: button face
 constexpr qint64 kMassimoByteProfilo = 64 * 1024;    // 30 short lines: anything larger is damaged
+constexpr double kPrimoColoreDiSistema = -2147483648.0; // top bit set: system colours 0..24
+
+using Riga = FileProfilo::RigaProfilo;
+using Genere = Riga::Genere;
+using I = ImpostazioniUtente;
+
+// What the program honours: the speech scales, any font size (the screens fit large letters to their boxes),
+// scanning steps of 1 to 15 seconds, the switch's timing.
+const std::array<Riga, FileProfilo::kRigheProfilo + FileProfilo::kRigheAggiunte> kRighe = {{
+    {Genere::Stile, &I::StileLettere, 0, 0, 0, u"maiuscolo", "lo stile delle lettere"},
+    {Genere::Lista, &I::ListaInUso, 0, 0, 0, u"", "la lista in uso"},
+    {Genere::Booleano, &I::SuoniAttivi, 0, 0, 1},
+    {Genere::Numero, &I::VelocitaVoce, 50, 250, 130},
+    {Genere::Numero, &I::TonoVoce, 50, 400, 100},
+    {Genere::Booleano, &I::ParlatoAttivo, 0, 0, 1},
+    {Genere::Booleano, &I::FumettoVisibile, 0, 0, 0},
+    {Genere::Booleano, &I::FumettoContieneTesto, 0, 0, 1},
+    {Genere::Testo, &I::FontFumetto, 0, 0, 0, u"Arial", "il font del fumetto"},
+    {Genere::Numero, &I::DimensioneFontFumetto, FileProfilo::kPuntiMinimi, FileProfilo::kPuntiMassimi, 14},
+    {Genere::Booleano, &I::SalvaAttivita, 0, 0, 0},
+    {Genere::Testo, &I::FontTesto, 0, 0, 0, u"Arial", "il font del testo"},
+    {Genere::Testo, &I::FontScelto, 0, 0, 0, u"Arial", "il font scelto"},
+    {Genere::Numero, &I::DimensioneFontTesto, FileProfilo::kPuntiMinimi, FileProfilo::kPuntiMassimi, 28},
+    {Genere::Colore, &I::ColoreFont, 0, 0, 0},
+    {Genere::Colore, &I::ColoreSfondoTesto, 0, 0, 16777215},
+    {Genere::Colore, &I::ColoreSfondo, 0, 0, 16777152},
+    {Genere::Booleano, &I::ColoreCasuale, 0, 0, 1},
+    {Genere::Booleano, &I::ImpostazioniSistema, 0, 0, 0},
+    {Genere::Booleano, &I::MouseDiSistema, 0, 0, 0},
+    {Genere::Numero, &I::ModalitaInput, 0, 2, 0},
+    {Genere::Numero, &I::VelocitaScansione, 4, 60, 4},
+    {Genere::Colore, &I::ColoreBottoni, 0, 0, kPulsanteDiSistema},
+    {Genere::Colore, &I::ColoreBottoneSelezionato, 0, 0, 255},
+    {Genere::Numero, &I::TipoRisposte, 0, 1, 1},
+    // Switch access, all off in a profile that lacks them.
+    {Genere::Numero, &I::FattorePrimoPasso, 1, 4, 1},
+    {Genere::Numero, &I::TempoAccettazione, 0, 2000, 0},
+    {Genere::Numero, &I::TempoRilascio, 0, 2000, 0},
+    {Genere::Numero, &I::GiriPrimaDellaPausa, 0, 20, 0},
+    {Genere::Booleano, &I::ScansioneUditiva, 0, 0, 0},
+}};
 
 QString testoBooleano(bool valore)
 {
@@ -36,92 +78,75 @@ QString senzaSpaziFinali(QString testo)
     return testo;
 }
 
-// What the program honours: the speech scales, any font size (the screens fit large letters to their boxes),
-// scanning steps of 1 to 15 seconds.
-struct Intervallo {
-    double minimo;
-    double massimo;
-};
-constexpr Intervallo kVelocitaVoce{50, 250};
-constexpr Intervallo kTonoVoce{50, 400};
-constexpr Intervallo kDimensioneFont{FileProfilo::kPuntiMinimi, FileProfilo::kPuntiMassimi};
-constexpr Intervallo kModalitaInput{0, 2};
-constexpr Intervallo kVelocitaScansione{4, 60};
-constexpr Intervallo kTipoRisposte{0, 1};
-constexpr Intervallo kFattorePrimoPasso{1, 4};
-constexpr Intervallo kTempoSensore{0, 2000};
-constexpr Intervallo kGiriPrimaDellaPausa{0, 20};
-constexpr Intervallo kColoreSemplice{0, 0xFFFFFF};
-constexpr Intervallo kColoreDiSistema{-2147483648.0, -2147483648.0 + 24}; // top bit set, system colours 0..24
-
-bool interoTra(double valore, Intervallo limiti)
+bool interoTra(double valore, double minimo, double massimo)
 {
-    return valore >= limiti.minimo && valore <= limiti.massimo && std::floor(valore) == valore;
+    return valore >= minimo && valore <= massimo && std::floor(valore) == valore;
 }
 
-// Reads the 25 values in order. A value missing, or a text where a number belongs (the lines may have
-// shifted), spoils the whole read; a number outside its line's range leaves that line as it was.
+bool ammesso(const Riga& riga, double valore)
+{
+    if (riga.genere == Genere::Colore)
+        return interoTra(valore, 0, 0xFFFFFF) || interoTra(valore, kPrimoColoreDiSistema, kPrimoColoreDiSistema + 24);
+    return interoTra(valore, riga.minimo, riga.massimo);
+}
+
+// Puts a value into the setting that the line holds, whatever its type.
+void assegna(ImpostazioniUtente& impostazioni, const Riga& riga, const QString& testo, double numero)
+{
+    std::visit(
+        [&](auto membro) {
+            auto& campo = impostazioni.*membro;
+            using Tipo = std::decay_t<decltype(campo)>;
+            if constexpr (std::is_same_v<Tipo, QString>)
+                campo = testo;
+            else
+                campo = static_cast<Tipo>(numero);
+        },
+        riga.campo);
+}
+
+// Reads the lines in order. In the first 25 a value missing, or a text where a number belongs (the lines may have
+// shifted), spoils the whole read; a number outside its line's range leaves that line's default. The lines after
+// them may be missing, which is no damage; a bad value there counts as one out of range.
 class LettoreProfilo {
 public:
     explicit LettoreProfilo(QString testo) : m_lettore(std::move(testo)) {}
     bool illeggibile() const { return m_illeggibile; }
     bool fuoriLimiti() const { return m_fuoriLimiti; }
 
-    QString testo() { return presente(m_lettore.leggiCampo()); }
-    // A text that fills its line: a comma in it, unquoted in older profiles, does not end it.
-    QString riga() { return presente(m_lettore.leggiCampoIntero()); }
-    bool booleano() { return testo().startsWith(u'T'); }
-    void intero(qint16& campo, Intervallo limiti)
+    void leggi(ImpostazioniUtente& impostazioni, const Riga& riga, bool aggiunta)
     {
-        if (const std::optional<double> valore = numero())
-            prendi(campo, *valore, interoTra(*valore, limiti));
-    }
-    // A line after the first 25: older profiles end before it, which is no damage; a value that is not
-    // a number or outside its range leaves the default and counts as one out of range.
-    void aggiunto(qint16& campo, Intervallo limiti)
-    {
-        if (const std::optional<QString> campoLetto = m_lettore.leggiCampo()) {
-            bool valido = false;
-            const double valore = campoLetto->trimmed().toDouble(&valido);
-            prendi(campo, valore, valido && interoTra(valore, limiti));
+        // The list fills its line: a comma in it, unquoted in older profiles, does not end it.
+        const std::optional<QString> campo =
+            riga.genere == Genere::Lista ? m_lettore.leggiCampoIntero() : m_lettore.leggiCampo();
+        if (!campo) {
+            m_illeggibile = m_illeggibile || !aggiunta;
+            return;
         }
-    }
-    void aggiunto(bool& campo)
-    {
-        if (const std::optional<QString> campoLetto = m_lettore.leggiCampo())
-            campo = campoLetto->startsWith(u'T');
-    }
-    void colore(double& campo)
-    {
-        if (const std::optional<double> valore = numero())
-            prendi(campo, *valore, interoTra(*valore, kColoreSemplice) || interoTra(*valore, kColoreDiSistema));
+        switch (riga.genere) {
+        case Genere::Stile:
+            return assegna(impostazioni, riga, stileDaPrimaRiga(*campo), 0);
+        case Genere::Lista:
+            return assegna(impostazioni, riga, senzaSpaziFinali(*campo), 0);
+        case Genere::Testo:
+            return assegna(impostazioni, riga, *campo, 0);
+        case Genere::Booleano:
+            return assegna(impostazioni, riga, {}, campo->startsWith(u'T'));
+        case Genere::Numero:
+        case Genere::Colore:
+            break;
+        }
+        bool numero = false;
+        const double valore = campo->trimmed().toDouble(&numero);
+        if (!numero && !aggiunta)
+            m_illeggibile = true;
+        else if (!numero || !ammesso(riga, valore))
+            m_fuoriLimiti = true;
+        else
+            assegna(impostazioni, riga, {}, valore);
     }
 
 private:
-    QString presente(const std::optional<QString>& campo)
-    {
-        if (!campo)
-            m_illeggibile = true;
-        return campo.value_or(QString());
-    }
-    std::optional<double> numero()
-    {
-        bool valido = false;
-        const double valore = testo().trimmed().toDouble(&valido);
-        if (!valido) {
-            m_illeggibile = true;
-            return std::nullopt;
-        }
-        return valore;
-    }
-    template <typename Campo> void prendi(Campo& campo, double valore, bool ammesso)
-    {
-        if (ammesso)
-            campo = static_cast<Campo>(valore);
-        else
-            m_fuoriLimiti = true;
-    }
-
     LettoreTesto m_lettore;
     bool m_illeggibile = false;
     bool m_fuoriLimiti = false;
@@ -205,47 +230,25 @@ QString numero(double valore)
 
 namespace FileProfilo {
 
-void ImpostazioniPredefinite(ImpostazioniUtente& i, const Percorsi& percorsi)
+const std::array<RigaProfilo, kRigheProfilo + kRigheAggiunte>& righeProfilo()
 {
-    i.StileLettere = QStringLiteral("maiuscolo");
-    i.ListaInUso = percorsi.listaPredefinita();
-    i.SuoniAttivi = true;
-    i.VelocitaVoce = 130;
-    i.TonoVoce = 100;
-    i.ParlatoAttivo = true;
-    i.FumettoVisibile = false;
-    i.FumettoContieneTesto = true;
-    i.FontFumetto = QStringLiteral("Arial");
-    i.DimensioneFontFumetto = 14;
-    i.SalvaAttivita = false;
-    i.FontTesto = QStringLiteral("Arial");
-    i.FontScelto = QStringLiteral("Arial");
-    i.DimensioneFontTesto = 28;
-    i.ColoreFont = 0;
-    i.ColoreSfondoTesto = 16777215;
-    i.ColoreSfondo = 16777152;
-    i.ColoreCasuale = true;
-    i.ImpostazioniSistema = false;
-    i.MouseDiSistema = false;
-    i.ModalitaInput = 0;
-    i.VelocitaScansione = 4;
-    i.ColoreBottoni = kPulsanteDiSistema;
-    i.ColoreBottoneSelezionato = 255;
-    i.TipoRisposte = 1;
-    i.FattorePrimoPasso = 1;
-    i.TempoAccettazione = 0;
-    i.TempoRilascio = 0;
-    i.GiriPrimaDellaPausa = 0;
-    i.ScansioneUditiva = false;
+    return kRighe;
 }
 
-std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percorsoUtente, const Percorsi& percorsi,
-                                   TestoAnsi::Impronta* letta)
+void ImpostazioniPredefinite(ImpostazioniUtente& impostazioni, const Percorsi& percorsi)
+{
+    for (const Riga& riga : kRighe)
+        assegna(impostazioni, riga, QString::fromUtf16(riga.testoPredefinito), riga.predefinito);
+    impostazioni.ListaInUso = percorsi.listaPredefinita();
+}
+
+std::optional<QString> LeggiUtente(ImpostazioniUtente& impostazioni, const QString& percorsoUtente,
+                                   const Percorsi& percorsi, TestoAnsi::Impronta* letta)
 {
     const QString profilo = Percorsi::risoltoSenzaMaiuscole(percorsoUtente);
     const std::optional<QString> contenuto = TestoAnsi::leggiFile(profilo, kMassimoByteProfilo, letta);
     if (!contenuto) {
-        ImpostazioniPredefinite(i, percorsi);
+        ImpostazioniPredefinite(impostazioni, percorsi);
         // A link may lead anywhere: neither read nor copied.
         if (TestoAnsi::collegamento(profilo))
             return avvisoCollegamento(profilo);
@@ -254,101 +257,49 @@ std::optional<QString> LeggiUtente(ImpostazioniUtente& i, const QString& percors
             return std::nullopt;
         return avvisoDanneggiato(profilo, true, conservaCopia(profilo));
     }
-    LettoreProfilo p(*contenuto);
+    LettoreProfilo lettore(*contenuto);
     ImpostazioniUtente letto;
     ImpostazioniPredefinite(letto, percorsi);
-    letto.StileLettere = stileDaPrimaRiga(p.testo());
-    letto.ListaInUso = senzaSpaziFinali(p.riga());
-    letto.SuoniAttivi = p.booleano();
-    p.intero(letto.VelocitaVoce, kVelocitaVoce);
-    p.intero(letto.TonoVoce, kTonoVoce);
-    letto.ParlatoAttivo = p.booleano();
-    letto.FumettoVisibile = p.booleano();
-    letto.FumettoContieneTesto = p.booleano();
-    letto.FontFumetto = p.testo();
-    p.intero(letto.DimensioneFontFumetto, kDimensioneFont);
-    letto.SalvaAttivita = p.booleano();
-    letto.FontTesto = p.testo();
-    letto.FontScelto = p.testo();
-    p.intero(letto.DimensioneFontTesto, kDimensioneFont);
-    p.colore(letto.ColoreFont);
-    p.colore(letto.ColoreSfondoTesto);
-    p.colore(letto.ColoreSfondo);
-    letto.ColoreCasuale = p.booleano();
-    letto.ImpostazioniSistema = p.booleano();
-    letto.MouseDiSistema = p.booleano();
-    p.intero(letto.ModalitaInput, kModalitaInput);
-    p.intero(letto.VelocitaScansione, kVelocitaScansione);
-    p.colore(letto.ColoreBottoni);
-    p.colore(letto.ColoreBottoneSelezionato);
-    p.intero(letto.TipoRisposte, kTipoRisposte);
-    p.aggiunto(letto.FattorePrimoPasso, kFattorePrimoPasso);
-    p.aggiunto(letto.TempoAccettazione, kTempoSensore);
-    p.aggiunto(letto.TempoRilascio, kTempoSensore);
-    p.aggiunto(letto.GiriPrimaDellaPausa, kGiriPrimaDellaPausa);
-    p.aggiunto(letto.ScansioneUditiva);
-    if (p.illeggibile())
-        ImpostazioniPredefinite(i, percorsi);
+    for (std::size_t n = 0; n < kRighe.size(); ++n)
+        lettore.leggi(letto, kRighe[n], n >= kRigheProfilo);
+    if (lettore.illeggibile())
+        ImpostazioniPredefinite(impostazioni, percorsi);
     else
-        i = letto;
-    if (!p.illeggibile() && !p.fuoriLimiti())
+        impostazioni = letto;
+    if (!lettore.illeggibile() && !lettore.fuoriLimiti())
         return std::nullopt;
-    return avvisoDanneggiato(profilo, p.illeggibile(), conservaCopia(profilo));
+    return avvisoDanneggiato(profilo, lettore.illeggibile(), conservaCopia(profilo));
 }
 
-std::optional<QString> SalvaUtente(const ImpostazioniUtente& i, const QString& percorsoUtente,
+std::optional<QString> SalvaUtente(const ImpostazioniUtente& impostazioni, const QString& percorsoUtente,
                                    TestoAnsi::Impronta* scritta)
 {
     const QString profilo = Percorsi::risoltoSenzaMaiuscole(percorsoUtente);
-    const struct {
-        const QString& testo;
-        const char* nome;
-        bool spaziFinaliPersi; // the reader drops them from the list path
-    } testi[] = {
-        {i.StileLettere, "lo stile delle lettere", false}, {i.ListaInUso, "la lista in uso", true},
-        {i.FontFumetto, "il font del fumetto", false},     {i.FontTesto, "il font del testo", false},
-        {i.FontScelto, "il font scelto", false},
-    };
-    for (const auto& campo : testi) {
-        if (const auto motivo = nonRileggibile(campo.testo, campo.spaziFinaliPersi))
+    QStringList righe;
+    for (const Riga& riga : kRighe) {
+        std::visit(
+            [&](auto membro) {
+                const auto& campo = impostazioni.*membro;
+                using Tipo = std::decay_t<decltype(campo)>;
+                if constexpr (std::is_same_v<Tipo, QString>)
+                    righe << campo;
+                else if constexpr (std::is_same_v<Tipo, bool>)
+                    righe << testoBooleano(campo);
+                else
+                    righe << numero(campo);
+            },
+            riga.campo);
+        if (!std::holds_alternative<QString ImpostazioniUtente::*>(riga.campo))
+            continue;
+        const QString testo = righe.takeLast();
+        // The reader drops blanks at the end of the list's line.
+        if (const auto motivo = nonRileggibile(testo, riga.genere == Genere::Lista))
             return QStringLiteral("Non è stato possibile salvare il profilo \"%1\": %2 «%3» %4.\r\n"
                                   "Il profilo salvato in precedenza resta com'era; per salvarlo, scegli un valore "
                                   "senza questi caratteri.")
-                .arg(QDir::toNativeSeparators(profilo), QString::fromUtf8(campo.nome), campo.testo, *motivo);
+                .arg(QDir::toNativeSeparators(profilo), QString::fromUtf8(riga.descrizione), testo, *motivo);
+        righe << rileggibile(testo);
     }
-    const QStringList righe = {
-        rileggibile(i.StileLettere),
-        rileggibile(i.ListaInUso),
-        testoBooleano(i.SuoniAttivi),
-        numero(i.VelocitaVoce),
-        numero(i.TonoVoce),
-        testoBooleano(i.ParlatoAttivo),
-        testoBooleano(i.FumettoVisibile),
-        testoBooleano(i.FumettoContieneTesto),
-        rileggibile(i.FontFumetto),
-        numero(i.DimensioneFontFumetto),
-        testoBooleano(i.SalvaAttivita),
-        rileggibile(i.FontTesto),
-        rileggibile(i.FontScelto),
-        numero(i.DimensioneFontTesto),
-        numero(i.ColoreFont),
-        numero(i.ColoreSfondoTesto),
-        numero(i.ColoreSfondo),
-        testoBooleano(i.ColoreCasuale),
-        testoBooleano(i.ImpostazioniSistema),
-        testoBooleano(i.MouseDiSistema),
-        numero(i.ModalitaInput),
-        numero(i.VelocitaScansione),
-        numero(i.ColoreBottoni),
-        numero(i.ColoreBottoneSelezionato),
-        numero(i.TipoRisposte),
-        numero(i.FattorePrimoPasso),
-        numero(i.TempoAccettazione),
-        numero(i.TempoRilascio),
-        numero(i.GiriPrimaDellaPausa),
-        testoBooleano(i.ScansioneUditiva),
-    };
-    Q_ASSERT(righe.size() == kRigheProfilo + kRigheAggiunte);
     return TestoAnsi::scriviRighe(profilo, righe, scritta);
 }
 

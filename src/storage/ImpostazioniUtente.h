@@ -4,7 +4,9 @@
 #include "storage/TestoAnsi.h"
 
 #include <QString>
+#include <array>
 #include <optional>
+#include <variant>
 
 class Percorsi;
 
@@ -57,6 +59,34 @@ inline constexpr int kRigheAggiunte = 5; // the switch access lines that follow
 // The font sizes a profile keeps, in points: every size the Windows font dialog gives, large print included.
 inline constexpr int kPuntiMinimi = 1;
 inline constexpr int kPuntiMassimi = 1638;
+
+// One line of the profile file: the setting it holds, how it is written, what it may hold and its default.
+struct RigaProfilo {
+    enum class Genere {
+        Stile,    // the letter style, read from its first letters
+        Lista,    // a path that fills its line: a comma in it does not end it, blanks at its end are dropped
+        Testo,    // a font name
+        Booleano, // "True" or "False"; anything starting with "T" reads as true
+        Numero,   // a whole number within [minimo, massimo]
+        Colore,   // a Windows colour number: 0 to 0xFFFFFF, or a system colour (top bit set, 0 to 24)
+    };
+    using Campo = std::variant<QString ImpostazioniUtente::*, bool ImpostazioniUtente::*, qint16 ImpostazioniUtente::*,
+                               double ImpostazioniUtente::*>;
+    Genere genere;
+    Campo campo;
+    double minimo = 0;
+    double massimo = 0;
+    // The default of a number, a colour or a yes/no (1 or 0); a text's default is testoPredefinito. The list's
+    // default is the program's own list, wherever the program lies.
+    double predefinito = 0;
+    const char16_t* testoPredefinito = u"";
+    // What a text is called in the message when it cannot be saved.
+    const char* descrizione = "";
+};
+
+// The profile's lines in file order: the first kRigheProfilo always there, the others after them added later, so
+// that a profile may end before any of them.
+const std::array<RigaProfilo, kRigheProfilo + kRigheAggiunte>& righeProfilo();
 
 void ImpostazioniPredefinite(ImpostazioniUtente& impostazioni, const Percorsi& percorsi);
 

@@ -117,21 +117,23 @@ private slots:
         QTest::newRow("righe in più") << kProfilo + "riga in più\r\n 7 \r\n" << kProfilo << false;
         QTest::newRow("primo colore di sistema") << conRiga(22, "-2147483648 ") << conRiga(22, "-2147483648 ") << false;
         QTest::newRow("velocità 251") << conRiga(3, " 251 ") << conRiga(3, " 130 ") << true;
-        QTest::newRow("tono 49") << conRiga(4, " 49 ") << conRiga(4, " 100 ") << true;
         QTest::newRow("fumetto a 12,5 punti") << conRiga(9, " 12.5 ") << conRiga(9, " 14 ") << true;
-        QTest::newRow("testo a 0 punti") << conRiga(13, " 0 ") << conRiga(13, " 28 ") << true;
-        QTest::newRow("testo a 1639 punti") << conRiga(13, " 1639 ") << conRiga(13, " 28 ") << true;
         QTest::newRow("testo oltre i 16 bit") << conRiga(13, " 65608 ") << conRiga(13, " 28 ") << true;
-        QTest::newRow("modalità 3") << conRiga(20, " 3 ") << conRiga(20, " 0 ") << true;
-        QTest::newRow("scansione 3") << conRiga(21, " 3 ") << conRiga(21, " 4 ") << true;
-        QTest::newRow("scansione 61") << conRiga(21, " 61 ") << conRiga(21, " 4 ") << true;
         QTest::newRow("risposte 2") << conRiga(24, " 2 ") << conRiga(24, " 1 ") << true;
-        QTest::newRow("risposte -1") << conRiga(24, "-1 ") << conRiga(24, " 1 ") << true;
         QTest::newRow("colore 1E+20") << conRiga(14, "1E+20") << conRiga(14, " 0 ") << true;
         QTest::newRow("colore oltre il bianco") << conRiga(15, " 16777216 ") << conRiga(15, " 16777215 ") << true;
         QTest::newRow("colore negativo") << conRiga(16, "-1 ") << conRiga(16, " 16777152 ") << true;
         QTest::newRow("colore di sistema 25") << conRiga(22, "-2147483623 ") << conRiga(22, "-2147483633 ") << true;
         QTest::newRow("colore oltre i 32 bit") << conRiga(23, "-2147483649 ") << conRiga(23, " 255 ") << true;
+        // Just outside each number's range, as the profile's table gives it.
+        for (int n = 0; n < FileProfilo::kRigheProfilo; ++n) {
+            const FileProfilo::RigaProfilo& riga = FileProfilo::righeProfilo()[n];
+            for (double fuori : {riga.minimo - 1, riga.massimo + 1}) {
+                if (riga.genere == FileProfilo::RigaProfilo::Genere::Numero)
+                    QTest::addRow("riga %d a %g", n, fuori) << conRiga(n, TestoAnsi::numeroConSegno(fuori).toLatin1())
+                                                            << conRiga(n, TestoAnsi::numeroConSegno(riga.predefinito).toLatin1()) << true;
+            }
+        }
     }
     void rilettoERisalvato()
     {
