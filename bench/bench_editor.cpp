@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
         tabella.Codice(1, colonna) = tabella.Codice(2, colonna) = colonna ? 0 : 1;
         tabella.Testo(2, colonna) = QStringLiteral("Nonna Rosa va al mercato con Luca, è vero? %1").arg(colonna);
     }
-    EditorListe* editor = dialogo->editorListe;
+    EditorListe* editor = dialogo->editorListe();
     editor->apri();
     const auto mostra = [editor](int riga) {
         editor->scorrimentoEsercizi->setValue(riga);

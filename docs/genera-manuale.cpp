@@ -96,14 +96,14 @@ QMap<QString, QImage> fotografaSchermate()
     attendi(300);
     foto_[QStringLiteral("esercizio")] = foto(esercizio);
     SchermataConfigurazioni* configura = p.apriConfigurazioni(p.apriMenu(esercizio));
-    for (int scheda = 0; scheda < configura->schede->count(); ++scheda) {
-        configura->schede->setCurrentIndex(scheda);
+    for (int scheda = 0; scheda < configura->findChild<QTabBar*>()->count(); ++scheda) {
+        configura->findChild<QTabBar*>()->setCurrentIndex(scheda);
         foto_[QStringLiteral("configura%1").arg(scheda + 1)] = foto(configura);
     }
-    configura->schede->setCurrentIndex(1); // "Gestione files" is on the second tab
-    configura->editorListe->apri();
+    configura->findChild<QTabBar*>()->setCurrentIndex(1); // "Gestione files" is on the second tab
+    configura->editorListe()->apri();
     foto_[QStringLiteral("editor")] = foto(configura);
-    configura->editorListe->sceltaImmagine->apri();
+    configura->editorListe()->sceltaImmagine->apri();
     attendi(500); // the thumbnails are made in the background
     foto_[QStringLiteral("immagini")] = foto(configura);
     stato.RegistroEsercizi.aggiungi(QStringLiteral("Il gatto dorme sul divano."), QStringLiteral("Il gatto dorme."));

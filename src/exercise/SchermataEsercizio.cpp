@@ -86,7 +86,7 @@ SchermataEsercizio::SchermataEsercizio(Programma& programma) : Schermata(kLarghe
     const int larghezza[] = {2535, 2535, 2415};
     for (int indice = 0; indice < 3; ++indice) {
         bottoniRisposta[indice] = new BottoneEvidenziabile(kRisposte[indice], a);
-        bottoniRisposta[indice]->setObjectName(QStringLiteral("Command1_%1").arg(indice));
+        bottoniRisposta[indice]->setObjectName(QStringLiteral("bottoniRisposta_%1").arg(indice));
         bottoniRisposta[indice]->setFont(risposte);
         bottoniRisposta[indice]->installEventFilter(this);
         posiziona(bottoniRisposta[indice], sinistra[indice], 5160, larghezza[indice], 735);

@@ -72,7 +72,7 @@ SchermataMenu::SchermataMenu(Programma& programma)
     const char* icone[] = {":/icona-avvio.svg", ":/icona-esci.svg"};
     for (int indice = 0; indice < 2; ++indice) {
         QPushButton* bottone = bottoni[indice];
-        bottone->setObjectName(QStringLiteral("Command1_%1").arg(indice));
+        bottone->setObjectName(QStringLiteral("bottoni_%1").arg(indice));
         bottone->setFont(QFont(QStringLiteral("Arial"), 24));
         bottone->setIcon(Grafica::icona(QString::fromLatin1(icone[indice])));
         bottone->setIconSize(QSize(kLatoIcona, kLatoIcona));

@@ -136,7 +136,7 @@ EditorListe::EditorListe(Programma& programma, Schermata& dialogo, QLabel* etich
     dialogo.posiziona(this, 0, 0, kLarghezza, kAltezza);
 
     auto* stimolo = new CasellaStimolo(this);
-    stimolo->setObjectName(QStringLiteral("Text1_0"));
+    stimolo->setObjectName(QStringLiteral("caselleTesto_0"));
     stimolo->setAccessibleName(QStringLiteral("Testo dello stimolo"));
     arial(stimolo, 12);
     stimolo->setTabChangesFocus(true);
@@ -157,7 +157,7 @@ EditorListe::EditorListe(Programma& programma, Schermata& dialogo, QLabel* etich
     const int altiTipo[] = {840, 1680};
     for (int indice = 0; indice < 2; ++indice) {
         sceltaTipoStimolo[indice] = new QRadioButton(tipi[indice], this);
-        sceltaTipoStimolo[indice]->setObjectName(QStringLiteral("Option1_%1").arg(indice));
+        sceltaTipoStimolo[indice]->setObjectName(QStringLiteral("sceltaTipoStimolo_%1").arg(indice));
         arial(sceltaTipoStimolo[indice], 14.25);
         dialogo.posiziona(sceltaTipoStimolo[indice], 5880, altiTipo[indice], 2055, 495);
         m_gruppi[0]->addButton(sceltaTipoStimolo[indice], indice);
@@ -176,7 +176,7 @@ EditorListe::EditorListe(Programma& programma, Schermata& dialogo, QLabel* etich
         const int alto = kPrimaFrase + (colonna - 1) * kPassoFrasi;
         auto* frase = new QLineEdit(this);
         frase->setMaxLength(kMassimoCaratteri);
-        frase->setObjectName(QStringLiteral("Text1_%1").arg(colonna));
+        frase->setObjectName(QStringLiteral("caselleTesto_%1").arg(colonna));
         frase->setAccessibleName(QStringLiteral("Frase %1").arg(colonna));
         arial(frase, 12);
         dialogo.posiziona(frase, kSinistraFrasi, alto, kLarghezzaFrasi, kAltezzaFrasi);
@@ -184,7 +184,7 @@ EditorListe::EditorListe(Programma& programma, Schermata& dialogo, QLabel* etich
         connect(frase, &QLineEdit::textChanged, this, [this, colonna] { testoCambiato(colonna); });
 
         QWidget* contenitore = new QWidget(this);
-        contenitore->setObjectName(QStringLiteral("Picture1_%1").arg(colonna - 1));
+        contenitore->setObjectName(QStringLiteral("risposteFrase_%1").arg(colonna - 1));
         contenitore->setAccessibleName(QStringLiteral("Risposta della frase %1").arg(colonna));
         dialogo.posiziona(contenitore, kSinistraRisposte, alto, kLarghezzaRisposte, kAltezzaFrasi);
         risposteFrase[colonna - 1] = contenitore;
@@ -192,7 +192,7 @@ EditorListe::EditorListe(Programma& programma, Schermata& dialogo, QLabel* etich
         for (int codice = 0; codice < kRisposte; ++codice) {
             const int indice = kRisposte * (colonna - 1) + codice;
             auto* scelta = new QRadioButton(risposte[codice], contenitore);
-            scelta->setObjectName(QStringLiteral("Option2_%1").arg(indice));
+            scelta->setObjectName(QStringLiteral("sceltaRisposte_%1").arg(indice));
             arial(scelta, 8.25);
             // As high as their box: the mark needs more than the caption's height on a small screen.
             dialogo.posiziona(scelta, kSinistraRisposta[codice], 0, kLarghezzaRisposta[codice], kAltezzaFrasi);

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <type_traits>
 
@@ -233,6 +234,13 @@ namespace FileProfilo {
 const std::array<RigaProfilo, kRigheProfilo + kRigheAggiunte>& righeProfilo()
 {
     return kRighe;
+}
+
+const RigaProfilo& rigaProfilo(RigaProfilo::Campo campo)
+{
+    const auto riga = std::find_if(kRighe.begin(), kRighe.end(), [&](const Riga& r) { return r.campo == campo; });
+    Q_ASSERT(riga != kRighe.end());
+    return *riga;
 }
 
 void ImpostazioniPredefinite(ImpostazioniUtente& impostazioni, const Percorsi& percorsi)

@@ -87,6 +87,8 @@ struct RigaProfilo {
 // The profile's lines in file order: the first kRigheProfilo always there, the others after them added later, so
 // that a profile may end before any of them.
 const std::array<RigaProfilo, kRigheProfilo + kRigheAggiunte>& righeProfilo();
+// The line that holds this setting.
+const RigaProfilo& rigaProfilo(RigaProfilo::Campo campo);
 
 void ImpostazioniPredefinite(ImpostazioniUtente& impostazioni, const Percorsi& percorsi);
 

@@ -151,9 +151,9 @@ private slots:
         QVERIFY(!CaricaLista(stato().TabellaFrasi, originale, stato().percorsi));
         SchermataConfigurazioni* configura = m_p->programma.apriConfigurazioni(nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(configura));
-        configura->schede->setCurrentIndex(1);
-        QTest::mouseClick(configura->bottoneGestioneFile, Qt::LeftButton);
-        EditorListe* editor = configura->editorListe;
+        trova<QTabBar>(configura, "schede")->setCurrentIndex(1);
+        QTest::mouseClick(trova<QPushButton>(configura, "bottoneGestioneFile"), Qt::LeftButton);
+        EditorListe* editor = configura->editorListe();
         QTest::keyClicks(editor->caselleTesto[8], QStringLiteral("Si sente, forse, un gufo."));
         editor->sceltaRisposte[3 * 7 + 2]->click();
         const QString salvata = m_ambiente.file(QStringLiteral("salvata.txt"));

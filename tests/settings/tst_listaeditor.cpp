@@ -88,7 +88,7 @@ class TestListaEditor : public QObject {
         const QStringList parti = passo.split(u' ');
         const QStringList nomi{"svuota", "aggiungi", "carica", "lista-in-uso", "salva", "testo"};
         QAbstractButton* const bottoni[] = {m_e->bottoneSvuotaLista, m_e->bottoneAggiungi,
-                                            m_e->bottoneCaricaLista,           m_dialogo->bottoneListaInUso,
+                                            m_e->bottoneCaricaLista,           trova<QPushButton>(m_dialogo, "bottoneListaInUso"),
                                             m_e->bottoneSalvaLista,  m_e->sceltaTipoStimolo[1]};
         if (nomi.contains(parti[0]))
             return bottoni[nomi.indexOf(parti[0])]->click();
@@ -127,10 +127,10 @@ private slots:
         // the whole screen, come back to their size at the first resizing.
         for (int volta = 0; volta < 2; ++volta)
             m_dialogo->resize(720, 600 + m_dialogo->height() - m_dialogo->dimensioneArea().height());
-        m_e = m_dialogo->editorListe;
+        m_e = m_dialogo->editorListe();
         QVERIFY(!m_e->isVisible());
-        m_dialogo->schede->setCurrentIndex(1); // "Scelte didattiche"
-        QTest::mouseClick(m_dialogo->bottoneGestioneFile, Qt::LeftButton);
+        trova<QTabBar>(m_dialogo, "schede")->setCurrentIndex(1); // "Scelte didattiche"
+        QTest::mouseClick(trova<QPushButton>(m_dialogo, "bottoneGestioneFile"), Qt::LeftButton);
         QVERIFY(m_e->isVisible());
         QCOMPARE(m_e->geometry(), m_dialogo->area()->rect());
         QCOMPARE(mostrato(), QStringLiteral("1 di 2|Il cane abbaia.|vfn-----"));
@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(AmbienteProva::leggi(nelleListe(file)), contenuto);
         QCOMPARE(QFileInfo::exists(nelleListe(file)), !contenuto.isNull());
         const QString attesa = lista.isEmpty() ? QString() : nelleListe(lista);
-        QCOMPARE((QStringList{m_p->imp().ListaInUso, m_dialogo->etichettaListaInUso->text(), m_e->titolo()}),
+        QCOMPARE((QStringList{m_p->imp().ListaInUso, trova<QLabel>(m_dialogo, "etichettaListaInUso")->text(), m_e->titolo()}),
                  QStringList(3, attesa));
         QCOMPARE(Messaggi::Prova::mostrati(), messaggi);
         QCOMPARE(this->mostrato(), mostrato);

@@ -66,8 +66,8 @@ class TestSchermataConfigurazioni : public QObject {
     SchermataConfigurazioni* nuovo(const QString& nome)
     {
         SchermataConfigurazioni* s = apri();
-        s->sceltaUtente[2]->click();
-        s->nomeNuovoUtente->setText(nome);
+        trova<QRadioButton>(s, "sceltaUtente_2")->click();
+        trova<QLineEdit>(s, "nomeNuovoUtente")->setText(nome);
         return s;
     }
     QStringList detti() const { return m_p->agente.filter(QStringLiteral("Speak ")); }
@@ -114,9 +114,9 @@ private slots:
         for (int volta = 0; volta < 2; ++volta) { // a second opening starts from the design state again
             m_p->agente.clear();
             SchermataConfigurazioni* s = apri();
-            QCOMPARE(s->nomeUtente->text(), QStringLiteral("Marco"));
-            QVERIFY(s->schede->currentIndex() == 0 && s->schedaUtente->isVisible() && !s->schedaVoce->isVisible());
-            QVERIFY(s->sceltaUtente[0]->isChecked());
+            QCOMPARE(trova<QLabel>(s, "nomeUtente")->text(), QStringLiteral("Marco"));
+            QVERIFY(trova<QTabBar>(s, "schede")->currentIndex() == 0 && trova<QFrame>(s, "schedaUtente")->isVisible() && !trova<QFrame>(s, "schedaVoce")->isVisible());
+            QVERIFY(trova<QRadioButton>(s, "sceltaUtente_0")->isChecked());
             QCOMPARE(detti(), frasi);
             QVERIFY(!m_p->agente.contains(QStringLiteral("Show")));
             s->close();
@@ -134,22 +134,22 @@ private slots:
         scriviProfilo(QStringLiteral("anna.INI"));
         QDir(cartellaUtenti()).mkdir(QStringLiteral("prova.ini"));
         SchermataConfigurazioni* s = apri();
-        s->scalaVelocita->setValue(90); // a change to the default user, written before the switch
-        s->sceltaUtente[1]->click();
+        trova<QScrollBar>(s, "scalaVelocita")->setValue(90); // a change to the default user, written before the switch
+        trova<QRadioButton>(s, "sceltaUtente_1")->click();
         QStringList nomi;
-        for (int i = 0; i < s->elencoUtentiDaModificare->count(); ++i)
-            nomi << s->elencoUtentiDaModificare->item(i)->text();
+        for (int i = 0; i < trova<QListWidget>(s, "elencoUtentiDaModificare")->count(); ++i)
+            nomi << trova<QListWidget>(s, "elencoUtentiDaModificare")->item(i)->text();
         QCOMPARE(nomi, QStringList({"ANNA", "MARCO", "PROVA"}));
         QCOMPARE(profilo(QStringLiteral("_Predefinito.INI")).VelocitaVoce, 90);
 
         QCOMPARE(stato().TabellaFrasi.NumeroRighe, 0);
-        s->elencoUtentiDaModificare->setCurrentRow(1);
-        QCOMPARE(s->nomeUtente->text(), QStringLiteral("MARCO"));
+        trova<QListWidget>(s, "elencoUtentiDaModificare")->setCurrentRow(1);
+        QCOMPARE(trova<QLabel>(s, "nomeUtente")->text(), QStringLiteral("MARCO"));
         QVERIFY(stato().TabellaFrasi.NumeroRighe > 0); // his list
-        QCOMPARE(s->didascaliaVelocita->text(), QStringLiteral("Velocità =  200"));
-        s->scalaTono->setValue(300);
-        QCOMPARE(s->didascaliaTono->text(), QStringLiteral("Tono =  300"));
-        s->azioneMenu->trigger();
+        QCOMPARE(trova<QLabel>(s, "didascaliaVelocita")->text(), QStringLiteral("Velocità =  200"));
+        trova<QScrollBar>(s, "scalaTono")->setValue(300);
+        QCOMPARE(trova<QLabel>(s, "didascaliaTono")->text(), QStringLiteral("Tono =  300"));
+        trova<QAction>(s, "azioneMenu")->trigger();
         QCOMPARE(profilo(QStringLiteral("Marco.ini")).TonoVoce, 300);
         QVERIFY(!QFileInfo::exists(cartellaUtenti() + QStringLiteral("MARCO.ini"))); // the file keeps its name
     }
@@ -176,16 +176,16 @@ private slots:
         SchermataConfigurazioni* schermate[2];
         for (ProgrammaProva* computer : {m_p.get(), &secondo}) {
             SchermataConfigurazioni* s = schermate[computer != m_p.get()] = computer->programma.apriConfigurazioni(nullptr);
-            s->sceltaUtente[1]->click();
-            s->elencoUtentiDaModificare->setCurrentRow(0); // Marco
+            trova<QRadioButton>(s, "sceltaUtente_1")->click();
+            trova<QListWidget>(s, "elencoUtentiDaModificare")->setCurrentRow(0); // Marco
         }
-        schermate[0]->scalaVelocita->setValue(200);
-        schermate[0]->azioneMenu->trigger();
+        trova<QScrollBar>(schermate[0], "scalaVelocita")->setValue(200);
+        trova<QAction>(schermate[0], "azioneMenu")->trigger();
         if (tono)
-            schermate[1]->scalaTono->setValue(tono);
+            trova<QScrollBar>(schermate[1], "scalaTono")->setValue(tono);
         Messaggi::Prova::dimentica();
         Messaggi::Prova::rispostaSuccessiva(tieniQueste);
-        schermate[1]->azioneMenu->trigger();
+        trova<QAction>(schermate[1], "azioneMenu")->trigger();
         QCOMPARE(Messaggi::Prova::mostrati().filter(QStringLiteral("cambiato da un altro computer")).size(),
                  tono ? 1 : 0);
         QVERIFY(schermate[1]->scaricata());
@@ -202,18 +202,18 @@ private slots:
         stato().NomeUtente = QStringLiteral("Marco");
         stato().PercorsoUtente = cartellaUtenti() + QStringLiteral("Marco.ini");
         SchermataConfigurazioni* s = nuovo(QStringLiteral("../../vittima"));
-        QCOMPARE(s->nomeUtente->text(), QStringLiteral("Marco"));
-        QVERIFY(s->avvisoNomeNonValido->isVisible() && !s->avvisoNomeNonValido->text().isEmpty());
-        s->scalaVelocita->setValue(222);
-        s->azioneMenu->trigger();
+        QCOMPARE(trova<QLabel>(s, "nomeUtente")->text(), QStringLiteral("Marco"));
+        QVERIFY(trova<QLabel>(s, "avvisoNomeNonValido")->isVisible() && !trova<QLabel>(s, "avvisoNomeNonValido")->text().isEmpty());
+        trova<QScrollBar>(s, "scalaVelocita")->setValue(222);
+        trova<QAction>(s, "azioneMenu")->trigger();
         QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
         QVERIFY(Messaggi::Prova::mostrati().constFirst().contains(QStringLiteral("non è stato creato")));
         QVERIFY(!s->scaricata()); // the teacher corrects the name or chooses another user
         QCOMPARE(QDir(cartellaUtenti()).entryList(QDir::Files), QStringList{QStringLiteral("Marco.ini")});
         QVERIFY(!QFileInfo::exists(stato().percorsi.cartellaOrdiparo() + QStringLiteral("vittima.ini")));
-        s->nomeNuovoUtente->setText(QStringLiteral("Marta"));
-        QVERIFY(!s->avvisoNomeNonValido->isVisible());
-        s->azioneMenu->trigger();
+        trova<QLineEdit>(s, "nomeNuovoUtente")->setText(QStringLiteral("Marta"));
+        QVERIFY(!trova<QLabel>(s, "avvisoNomeNonValido")->isVisible());
+        trova<QAction>(s, "azioneMenu")->trigger();
         QCOMPARE(profilo(QStringLiteral("Marta.ini")).VelocitaVoce, 222);
     }
 
@@ -240,13 +240,13 @@ private slots:
         imp().SalvaAttivita = true;
         scriviProfilo(QStringLiteral("Anna.ini"), 77);
         SchermataConfigurazioni* s = nuovo(QString());
-        QVERIFY(s->nomeNuovoUtente->isVisible() && !s->casellaSalvaAttivita->isChecked() && !imp().SalvaAttivita);
-        QTest::keyClicks(s->nomeNuovoUtente, QStringLiteral("   "));
+        QVERIFY(trova<QLineEdit>(s, "nomeNuovoUtente")->isVisible() && !trova<QCheckBox>(s, "casellaSalvaAttivita")->isChecked() && !imp().SalvaAttivita);
+        QTest::keyClicks(trova<QLineEdit>(s, "nomeNuovoUtente"), QStringLiteral("   "));
         QCOMPARE(stato().NomeUtente, QStringLiteral("_predefinito")); // blanks alone change nothing
-        s->nomeNuovoUtente->setText(nome);
-        QCOMPARE(s->nomeUtente->text(), nome);
+        trova<QLineEdit>(s, "nomeNuovoUtente")->setText(nome);
+        QCOMPARE(trova<QLabel>(s, "nomeUtente")->text(), nome);
         Messaggi::Prova::rispostaSuccessiva(sostituisci);
-        s->azioneMenu->trigger();
+        trova<QAction>(s, "azioneMenu")->trigger();
         const bool esiste = nome == QStringLiteral("ANNA");
         QCOMPARE(Messaggi::Prova::mostrati().size(), esiste ? 1 : 0);
         QVERIFY(Messaggi::Prova::mostrati().join(QString()).contains(nome) == esiste);
@@ -269,46 +269,46 @@ private slots:
         imp().ImpostazioniSistema = true;
         imp().MouseDiSistema = false;
         SchermataConfigurazioni* s = apri();
-        QVERIFY(imp().MouseDiSistema && s->casellaMouseDiSistema->isChecked());
-        QVERIFY(!s->gruppoColoreSfondo->isEnabled());
-        s->casellaImpostazioniSistema->click();
-        QVERIFY(!imp().ImpostazioniSistema && imp().MouseDiSistema && s->gruppoColoreSfondo->isEnabled());
+        QVERIFY(imp().MouseDiSistema && trova<QCheckBox>(s, "casellaMouseDiSistema")->isChecked());
+        QVERIFY(!trova<QGroupBox>(s, "gruppoColoreSfondo")->isEnabled());
+        trova<QCheckBox>(s, "casellaImpostazioniSistema")->click();
+        QVERIFY(!imp().ImpostazioniSistema && imp().MouseDiSistema && trova<QGroupBox>(s, "gruppoColoreSfondo")->isEnabled());
 
         const ImpostazioniUtente prima = imp();
-        for (QPushButton* b : {s->bottoneColori, s->bottoneColoreFont, s->bottoneSfondoTesto,
-                               s->bottoneColoreBottoni, s->bottoneColoreSelezionato,
-                               s->bottoneFont, s->bottoneFontFumetto})
+        for (QPushButton* b : {trova<QPushButton>(s, "bottoneColori"), trova<QPushButton>(s, "bottoneColoreFont"), trova<QPushButton>(s, "bottoneSfondoTesto"),
+                               trova<QPushButton>(s, "bottoneColoreBottoni"), trova<QPushButton>(s, "bottoneColoreSelezionato"),
+                               trova<QPushButton>(s, "bottoneFont"), trova<QPushButton>(s, "bottoneFontFumetto")})
             b->click();
         QCOMPARE(DialoghiStandard::Prova::richieste().size(), 7);
         QVERIFY(imp() == prima);
         DialoghiStandard::Prova::rispondiColore(QColor(0, 128, 0));
-        s->bottoneColori->click();
+        trova<QPushButton>(s, "bottoneColori")->click();
         QCOMPARE(imp().ColoreSfondo, 128 * 256.0);
-        QCOMPARE(Colori::sfondo(s->schedaFontColori), 128 * 256.0);
+        QCOMPARE(Colori::sfondo(trova<QFrame>(s, "schedaFontColori")), 128 * 256.0);
         DialoghiStandard::Prova::rispondiColore(QColor(0, 0, 255));
-        s->bottoneSfondoTesto->click();
+        trova<QPushButton>(s, "bottoneSfondoTesto")->click();
         QCOMPARE(imp().ColoreSfondoTesto, 255 * 65536.0);
         QFont enorme(QStringLiteral("Liberation Sans"));
         enorme.setPointSize(300);
         DialoghiStandard::Prova::rispondiFont(enorme);
-        s->bottoneFontFumetto->click();
+        trova<QPushButton>(s, "bottoneFontFumetto")->click();
         QCOMPARE(imp().FontFumetto, QStringLiteral("Liberation Sans"));
         QCOMPARE(imp().DimensioneFontFumetto, 300); // large print is kept
 
-        s->corsivo->click();
+        trova<QRadioButton>(s, "corsivo")->click();
         QFont scelto(QStringLiteral("Liberation Serif"));
         scelto.setPointSize(20);
         scelto.setBold(true);
         DialoghiStandard::Prova::rispondiFont(scelto);
-        s->bottoneFont->click();
+        trova<QPushButton>(s, "bottoneFont")->click();
         QCOMPARE(Messaggi::Prova::mostrati(),
                  QStringList{QStringLiteral("Il font scelto non verrà utilizzato mentre è attiva l'opzione per il "
                                             "corsivo.\r\nVerrà invece applicata la modifica alla dimensione.")});
         QCOMPARE(imp().FontTesto, QStringLiteral("Indis1"));
         QCOMPARE(imp().DimensioneFontTesto, 20);
-        QCOMPARE(s->esempioTesto->font().family(), QStringLiteral("Indis1"));
-        QVERIFY(!s->esempioTesto->font().bold()); // the preview shows what the exercise shows
-        s->maiuscolo->click();
+        QCOMPARE(trova<QLabel>(s, "esempioTesto")->font().family(), QStringLiteral("Indis1"));
+        QVERIFY(!trova<QLabel>(s, "esempioTesto")->font().bold()); // the preview shows what the exercise shows
+        trova<QRadioButton>(s, "maiuscolo")->click();
         QCOMPARE(imp().FontTesto, QStringLiteral("Liberation Serif"));
     }
 
@@ -327,9 +327,9 @@ private slots:
         SchermataConfigurazioni* s = apri();
         DialoghiStandard::Prova::confermaFont();
         DialoghiStandard::Prova::confermaFont();
-        s->bottoneFont->click();
-        s->bottoneFontFumetto->click();
-        s->azioneMenu->trigger();
+        trova<QPushButton>(s, "bottoneFont")->click();
+        trova<QPushButton>(s, "bottoneFontFumetto")->click();
+        trova<QAction>(s, "azioneMenu")->trigger();
         QCOMPARE(AmbienteProva::leggi(Percorsi::risoltoSenzaMaiuscole(profilo)), prima);
         Messaggi::Prova::dimentica(); // the cursive style's note on the font
     }
@@ -342,27 +342,27 @@ private slots:
         imp().FumettoVisibile = true;
         SchermataConfigurazioni* s = apri();
         m_p->agente.clear();
-        s->schede->setCurrentIndex(3);
-        QTest::mouseClick(s->schede, Qt::LeftButton, {}, s->schede->tabRect(3).center());
-        s->schede->setCurrentIndex(4);
+        trova<QTabBar>(s, "schede")->setCurrentIndex(3);
+        QTest::mouseClick(trova<QTabBar>(s, "schede"), Qt::LeftButton, {}, trova<QTabBar>(s, "schede")->tabRect(3).center());
+        trova<QTabBar>(s, "schede")->setCurrentIndex(4);
         QCOMPARE(m_p->agente.filter(QRegularExpression(QStringLiteral("^(Show|Hide)$"))),
                  QStringList({"Hide", "Show", "Hide", "Show", "Hide"}));
-        QVERIFY(s->schedaModalitaInput->isVisible() && !s->schedaVoce->isVisible());
+        QVERIFY(trova<QFrame>(s, "schedaModalitaInput")->isVisible() && !trova<QFrame>(s, "schedaVoce")->isVisible());
         auto attivi = [s] {
-            return segni({s->bottoneProvaVoce, s->scalaVelocita, s->scalaTono, s->casellaFumetto, s->casellaFumettoTuttoIlTesto,
-                          s->bottoneFontFumetto},
+            return segni({trova<QPushButton>(s, "bottoneProvaVoce"), trova<QScrollBar>(s, "scalaVelocita"), trova<QScrollBar>(s, "scalaTono"), trova<QCheckBox>(s, "casellaFumetto"), trova<QCheckBox>(s, "casellaFumettoTuttoIlTesto"),
+                          trova<QPushButton>(s, "bottoneFontFumetto")},
                          &QWidget::isEnabled);
         };
         QCOMPARE(attivi(), QStringLiteral("111111"));
-        s->casellaParlato->click();
+        trova<QCheckBox>(s, "casellaParlato")->click();
         QCOMPARE(attivi(), QStringLiteral("000000"));
-        s->casellaParlato->click();
+        trova<QCheckBox>(s, "casellaParlato")->click();
         m_p->agente.clear();
-        s->casellaFumetto->click();
+        trova<QCheckBox>(s, "casellaFumetto")->click();
         QCOMPARE(attivi(), QStringLiteral("111101"));
         QCOMPARE(detti(), QStringList{kTagVoce + QStringLiteral("Il fumetto non sarà visualizzato.")});
-        s->scalaVelocita->setValue(250);
-        s->bottoneProvaVoce->click();
+        trova<QScrollBar>(s, "scalaVelocita")->setValue(250);
+        trova<QPushButton>(s, "bottoneProvaVoce")->click();
         QCOMPARE(detti().constLast(), QStringLiteral("Speak \\Spd=250\\\\Pit=100\\Questa è la mia voce."));
     }
 
@@ -398,21 +398,21 @@ private slots:
         imp().GiriPrimaDellaPausa = 3;
         imp().ScansioneUditiva = true;
         SchermataConfigurazioni* s = apri();
-        s->schede->setCurrentIndex(4);
-        QVERIFY(s->sceltaModalita[modalita]->isChecked() && s->casellaScansioneUditiva->isChecked());
-        QCOMPARE(segni({s->casellaMouseDiSistema, s->scalaScansione, s->didascaliaScansione, s->casellaScansioneUditiva,
-                        s->scalaPrimoPasso, s->scalaAccettazione, s->scalaRilascio, s->scalaGiri}),
+        trova<QTabBar>(s, "schede")->setCurrentIndex(4);
+        QVERIFY(trova<QRadioButton>(s, QStringLiteral("sceltaModalita_%1").arg(modalita))->isChecked() && trova<QCheckBox>(s, "casellaScansioneUditiva")->isChecked());
+        QCOMPARE(segni({trova<QCheckBox>(s, "casellaMouseDiSistema"), trova<QScrollBar>(s, "scalaScansione"), trova<QLabel>(s, "didascaliaScansione"), trova<QCheckBox>(s, "casellaScansioneUditiva"),
+                        trova<QScrollBar>(s, "scalaPrimoPasso"), trova<QScrollBar>(s, "scalaAccettazione"), trova<QScrollBar>(s, "scalaRilascio"), trova<QScrollBar>(s, "scalaGiri")}),
                  viste);
         QStringList scritte;
-        for (QLabel* l : {s->didascaliaScansione, s->didascaliaPrimoPasso, s->didascaliaAccettazione, s->didascaliaRilascio, s->didascaliaGiri}) {
+        for (QLabel* l : {trova<QLabel>(s, "didascaliaScansione"), trova<QLabel>(s, "didascaliaPrimoPasso"), trova<QLabel>(s, "didascaliaAccettazione"), trova<QLabel>(s, "didascaliaRilascio"), trova<QLabel>(s, "didascaliaGiri")}) {
             if (l->isVisible())
                 scritte << l->text();
         }
         QCOMPARE(scritte.join(u'|'), didascalie);
-        s->scalaRilascio->setValue(300);
-        QCOMPARE(s->didascaliaRilascio->text(), QStringLiteral("Dopo una scelta, fermo per 0,30 s"));
-        s->casellaScansioneUditiva->click();
-        s->sceltaModalita[1]->click();
+        trova<QScrollBar>(s, "scalaRilascio")->setValue(300);
+        QCOMPARE(trova<QLabel>(s, "didascaliaRilascio")->text(), QStringLiteral("Dopo una scelta, fermo per 0,30 s"));
+        trova<QCheckBox>(s, "casellaScansioneUditiva")->click();
+        trova<QRadioButton>(s, "sceltaModalita_1")->click();
         QCOMPARE(
             (QList<int>{imp().ModalitaInput, imp().VelocitaScansione, imp().FattorePrimoPasso, imp().TempoAccettazione,
                         imp().TempoRilascio, imp().GiriPrimaDellaPausa, imp().ScansioneUditiva}),

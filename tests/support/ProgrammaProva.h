@@ -14,6 +14,15 @@
 
 class QPushButton;
 
+// The control of that object name inside dove; the test stops where there is none.
+template <typename Controllo> Controllo* trova(const QObject* dove, const QString& nome)
+{
+    auto* trovato = dove->findChild<Controllo*>(nome);
+    if (!trovato)
+        qFatal("no %s named %s", Controllo::staticMetaObject.className(), qPrintable(nome));
+    return trovato;
+}
+
 // A JPEG of one colour and the given size as stored; an EXIF orientation other than 1 turns it when shown.
 QByteArray jpeg(QSize salvata, int orientamento = 1, const QColor& colore = Qt::darkGreen);
 

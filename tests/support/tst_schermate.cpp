@@ -198,21 +198,21 @@ private slots:
             return;
         }
         // Every tab, with the optional controls shown: the scanning scale, the users' list, the new name's box.
-        configura->sceltaModalita[2]->click();
-        configura->sceltaUtente[1]->click();
-        for (int scheda = 0; scheda < configura->schede->count(); ++scheda) {
-            configura->schede->setCurrentIndex(scheda);
+        trova<QRadioButton>(configura, "sceltaModalita_2")->click();
+        trova<QRadioButton>(configura, "sceltaUtente_1")->click();
+        for (int scheda = 0; scheda < trova<QTabBar>(configura, "schede")->count(); ++scheda) {
+            trova<QTabBar>(configura, "schede")->setCurrentIndex(scheda);
             tuttoIntero(s);
         }
-        configura->schede->setCurrentIndex(0);
-        configura->sceltaUtente[2]->click();
-        configura->nomeNuovoUtente->setText(QStringLiteral("a/b"));
+        trova<QTabBar>(configura, "schede")->setCurrentIndex(0);
+        trova<QRadioButton>(configura, "sceltaUtente_2")->click();
+        trova<QLineEdit>(configura, "nomeNuovoUtente")->setText(QStringLiteral("a/b"));
         tuttoIntero(s);
         // The list editor over the whole screen, on a text item and a picture item, and its picture chooser.
-        configura->schede->setCurrentIndex(1);
-        configura->bottoneGestioneFile->click();
+        trova<QTabBar>(configura, "schede")->setCurrentIndex(1);
+        trova<QPushButton>(configura, "bottoneGestioneFile")->click();
         tuttoIntero(s);
-        EditorListe* editor = configura->editorListe;
+        EditorListe* editor = configura->editorListe();
         editor->sceltaTipoStimolo[0]->click();
         QVERIFY(editor->bottoneCaricaImmagine->isVisible());
         tuttoIntero(s);
