@@ -2,10 +2,10 @@
 // message boxes only recorded.
 #pragma once
 
-#include "support/SuonoFeedback.h"
 #include "app/Ordiparo.h"
 #include "storage/StatoProgramma.h"
 #include "support/Messaggi.h"
+#include "support/SuonoFeedback.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
 // The start-up up to the start screen shown, against a bare Qt window shown: at most twice its time. Each figure
 // is a fresh process timed from outside, from its launch to its window on screen, so that the libraries each
 // loads count as the pupil waits for them: the bare window is a program of its own that links Qt Widgets only.
-#include "support/ServiziAudio.h"
-#include "app/Ordiparo.h"
 #include "app/Avvio.h"
-#include "startup/SchermataAvvio.h"
 #include "app/ModuloAudio.h"
+#include "app/Ordiparo.h"
+#include "startup/SchermataAvvio.h"
 #include "storage/StatoProgramma.h"
 #include "support/Messaggi.h"
+#include "support/ServiziAudio.h"
 #include "support/VoceScansione.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // and of texts as long as a box holds (goal: at most 20 ms).
 #include "Cronometro.h"
 #include "ProgrammaMisurato.h"
-#include "settings/SchermataConfigurazioni.h"
 #include "settings/EditorListe.h"
+#include "settings/SchermataConfigurazioni.h"
 
 #include <QScrollBar>
 #include <QTest>

@@ -2,19 +2,19 @@
 // offscreen from a program over temporary folders, and "documentazione.rtf" with the same text for the home
 // screen. One source, so the two never disagree.
 //   genera-manuale manuale.md cartella-di-uscita
+#include "app/Ordiparo.h"
 #include "exercise/SchermataEsercizio.h"
+#include "home/SchermataInformazioni.h"
 #include "home/SchermataMenu.h"
 #include "results/SchermataEserciziEseguiti.h"
-#include "settings/SchermataConfigurazioni.h"
 #include "settings/EditorListe.h"
 #include "settings/SceltaImmagine.h"
+#include "settings/SchermataConfigurazioni.h"
 #include "startup/SchermataAvvio.h"
 #include "storage/StatoProgramma.h"
 #include "storage/TestoAnsi.h"
-#include "app/Ordiparo.h"
 #include "support/Messaggi.h"
 #include "support/SuonoFeedback.h"
-#include "home/SchermataInformazioni.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -26,10 +26,10 @@
 #include <QSaveFile>
 #include <QTabBar>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTimer>
 
 namespace {
 constexpr int kLarghezzaFigura = 440; // in the document's units: about 12 cm on the page
@@ -61,8 +61,10 @@ QMap<QString, QImage> fotografaSchermate()
     const QTemporaryDir cartella;
     const QString programma = cartella.path() + QStringLiteral("/programma/");
     QDir().mkpath(programma + QStringLiteral("testiordiparo"));
-    QFile::copy(sorgente(QStringLiteral("assets/testiordiparo/frasi.txt")), programma + QStringLiteral("testiordiparo/frasi.txt"));
-    StatoProgramma stato(Percorsi(programma, cartella.path() + QStringLiteral("/impostazioni/ImpostazioniProgrammiLumio/"),
+    QFile::copy(sorgente(QStringLiteral("assets/testiordiparo/frasi.txt")),
+                programma + QStringLiteral("testiordiparo/frasi.txt"));
+    StatoProgramma stato(Percorsi(programma,
+                                  cartella.path() + QStringLiteral("/impostazioni/ImpostazioniProgrammiLumio/"),
                                   cartella.path() + QStringLiteral("/fonts/")));
     stato.casualeGeneratore.seed(1234);
     stato.rendiCorrenteUtentePredefinito();
@@ -75,9 +77,10 @@ QMap<QString, QImage> fotografaSchermate()
     QDir().mkpath(stato.percorsi.cartellaUtenti());
     stato.ImpostazioniUtente.StileLettere = QStringLiteral("maiuscolo");
     // The list in use as a teacher's own would read, not the temporary folder this program runs over.
-    stato.ImpostazioniUtente.ListaInUso = QStringLiteral("/home/maestra/.local/share/ImpostazioniProgrammiLumio/Ordiparo/liste/"
-                                        "animali.txt");
-    for (const QString nome : {QStringLiteral("Anna"), QStringLiteral("Leo")})
+    stato.ImpostazioniUtente.ListaInUso =
+        QStringLiteral("/home/maestra/.local/share/ImpostazioniProgrammiLumio/Ordiparo/liste/"
+                       "animali.txt");
+    for (const QString& nome : {QStringLiteral("Anna"), QStringLiteral("Leo")})
         FileProfilo::SalvaUtente(stato.ImpostazioniUtente, stato.percorsi.profiloUtente(nome));
     stato.NomeUtente = QStringLiteral("Anna");
     stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);

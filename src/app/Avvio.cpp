@@ -4,8 +4,8 @@
 #include "app/Ordiparo.h"
 #include "startup/SchermataAvvio.h"
 #include "storage/Cartelle.h"
-#include "support/FontCorsivo.h"
 #include "storage/StatoProgramma.h"
+#include "support/FontCorsivo.h"
 #include "support/Messaggi.h"
 
 #include <QCoreApplication>

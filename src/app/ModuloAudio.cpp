@@ -1,8 +1,8 @@
 // The sound and speech module, loaded once the first screen is on show, and the stand-ins the screens use.
 #include "app/ModuloAudio.h"
 
-#include "support/ServiziAudio.h"
 #include "support/Personaggio.h"
+#include "support/ServiziAudio.h"
 #include "support/VoceScansione.h"
 
 #include <QApplication>

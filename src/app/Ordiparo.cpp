@@ -71,8 +71,9 @@ QWidget* Ordiparo::schermataCorrente() const
 {
     if (QWidget* dialogo = QApplication::activeModalWidget())
         return dialogo;
-    for (QWidget* schermo : std::initializer_list<QWidget*>{aperta(m_schermataAvvio), schermataMenu(), schermataEsercizio(), schermataConfigurazioni(),
-                                                            aperta(m_schermataEserciziEseguiti), aperta(m_schermataInformazioni)}) {
+    for (QWidget* schermo : std::initializer_list<QWidget*>{
+             aperta(m_schermataAvvio), schermataMenu(), schermataEsercizio(), schermataConfigurazioni(),
+             aperta(m_schermataEserciziEseguiti), aperta(m_schermataInformazioni)}) {
         if (schermo)
             return schermo;
     }
@@ -81,8 +82,9 @@ QWidget* Ordiparo::schermataCorrente() const
 
 void Ordiparo::termina()
 {
-    for (QWidget* schermo : std::initializer_list<QWidget*>{m_schermataAvvio, m_schermataMenu, m_schermataEsercizio, m_schermataConfigurazioni,
-                                                            m_schermataEserciziEseguiti, m_schermataInformazioni}) {
+    for (QWidget* schermo : std::initializer_list<QWidget*>{m_schermataAvvio, m_schermataMenu, m_schermataEsercizio,
+                                                            m_schermataConfigurazioni, m_schermataEserciziEseguiti,
+                                                            m_schermataInformazioni}) {
         if (schermo)
             schermo->close();
     }

@@ -1,12 +1,12 @@
 // Ordiparo: reading and picture comprehension for primary-school pupils.
-#include "support/ServiziAudio.h"
-#include "support/Personaggio.h"
-#include "app/Ordiparo.h"
 #include "app/Avvio.h"
-#include "startup/SchermataAvvio.h"
 #include "app/ModuloAudio.h"
+#include "app/Ordiparo.h"
 #include "app/UnaSolaCopia.h"
+#include "startup/SchermataAvvio.h"
 #include "storage/StatoProgramma.h"
+#include "support/Personaggio.h"
+#include "support/ServiziAudio.h"
 #include "support/VoceScansione.h"
 
 #include <QApplication>

@@ -1,18 +1,18 @@
 // The exercise screen: a stimulus, one statement at a time, the answer buttons, counts and rewards.
 #include "exercise/SchermataEsercizio.h"
 
-#include "support/Immagine.h"
 #include "exercise/SuoniRisposta.h"
-#include "support/SuonoFeedback.h"
-#include "support/Personaggio.h"
-#include "support/Programma.h"
 #include "storage/StatoProgramma.h"
 #include "support/AdattaTesto.h"
 #include "support/BottoneEvidenziabile.h"
 #include "support/Colori.h"
 #include "support/Grafica.h"
+#include "support/Immagine.h"
 #include "support/Messaggi.h"
+#include "support/Personaggio.h"
+#include "support/Programma.h"
 #include "support/ScansioneCursore.h"
+#include "support/SuonoFeedback.h"
 #include "support/TestoSemplice.h"
 
 #include <QEvent>
@@ -57,7 +57,8 @@ QPixmap faccina(const QString& risorsa)
 }
 } // namespace
 
-SchermataEsercizio::SchermataEsercizio(Programma& programma) : Schermata(kLarghezzaDisegno, kAltezzaDisegno), m_programma(programma)
+SchermataEsercizio::SchermataEsercizio(Programma& programma)
+    : Schermata(kLarghezzaDisegno, kAltezzaDisegno), m_programma(programma)
 {
     setObjectName(QStringLiteral("SchermataEsercizio"));
     QWidget* a = area();
@@ -113,22 +114,21 @@ SchermataEsercizio::SchermataEsercizio(Programma& programma) : Schermata(kLarghe
     faccinaNo->hide();
 
     didascaliaEsatti = etichetta(a, QStringLiteral("didascaliaEsatti"), QStringLiteral("Esatti"),
-                       Grafica::carattere(QStringLiteral("Arial"), 12, true));
+                                 Grafica::carattere(QStringLiteral("Arial"), 12, true));
     posiziona(didascaliaEsatti, 2490, 6180, 735, 375);
     numeroEsatti = etichetta(a, QStringLiteral("numeroEsatti"), QStringLiteral("quantiesatti"),
-                                Grafica::carattere(QStringLiteral("Arial"), 18, true));
+                             Grafica::carattere(QStringLiteral("Arial"), 18, true));
     numeroEsatti->setAccessibleDescription(QStringLiteral("Risposte esatte"));
     posiziona(numeroEsatti, 3330, 6060, 975, 615);
     didascaliaErrati = etichetta(a, QStringLiteral("didascaliaErrati"), QStringLiteral("Errati"),
-                       Grafica::carattere(QStringLiteral("Arial"), 12, true));
+                                 Grafica::carattere(QStringLiteral("Arial"), 12, true));
     posiziona(didascaliaErrati, 2520, 6690, 735, 495);
     numeroErrati = etichetta(a, QStringLiteral("numeroErrati"), QStringLiteral("quantierrati"),
-                                Grafica::carattere(QStringLiteral("Arial"), 18, true));
+                             Grafica::carattere(QStringLiteral("Arial"), 18, true));
     numeroErrati->setAccessibleDescription(QStringLiteral("Risposte sbagliate"));
     posiziona(numeroErrati, 3360, 6600, 855, 615);
 
-    misuraTesto =
-        etichetta(a, QStringLiteral("misuraTesto"), QStringLiteral("dimensiona font "), risposte);
+    misuraTesto = etichetta(a, QStringLiteral("misuraTesto"), QStringLiteral("dimensiona font "), risposte);
     misuraTesto->hide();
     // Left unpainted, the character's place always shows the screen's own background, whatever colour it takes.
     postoPersonaggio = new QWidget(a);
@@ -151,8 +151,8 @@ SchermataEsercizio::SchermataEsercizio(Programma& programma) : Schermata(kLarghe
         if (bottone == bottoneAvanti)
             avanti(); // the switch reaches "avanti", whose click only the mouse mode obeys
         else
-            scegliRisposta(
-                static_cast<int>(std::find(std::begin(bottoniRisposta), std::end(bottoniRisposta), bottone) - std::begin(bottoniRisposta)));
+            scegliRisposta(static_cast<int>(std::find(std::begin(bottoniRisposta), std::end(bottoniRisposta), bottone) -
+                                            std::begin(bottoniRisposta)));
     });
     m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno);
 
@@ -164,7 +164,8 @@ SchermataEsercizio::SchermataEsercizio(Programma& programma) : Schermata(kLarghe
     connect(azioneEsci, &QAction::triggered, this, &SchermataEsercizio::esci);
 
     a->setMouseTracking(true);
-    for (QWidget* sotto : {a, static_cast<QWidget*>(testoStimolo), static_cast<QWidget*>(testoAffermazione), postoPersonaggio}) {
+    for (QWidget* sotto :
+         {a, static_cast<QWidget*>(testoStimolo), static_cast<QWidget*>(testoAffermazione), postoPersonaggio}) {
         sotto->setMouseTracking(true);
         sotto->installEventFilter(this);
     }
@@ -242,9 +243,9 @@ void SchermataEsercizio::attivazione()
     bottoniRisposta[2]->setVisible(impostazioni.TipoRisposte != 0);
 
     const QCursor puntatore = impostazioni.MouseDiSistema ? QCursor(Qt::ArrowCursor) : Grafica::cursoreFreccia();
-    for (QWidget* controllo :
-         {static_cast<QWidget*>(bottoniRisposta[0]), static_cast<QWidget*>(bottoniRisposta[1]), static_cast<QWidget*>(bottoniRisposta[2]),
-          static_cast<QWidget*>(bottoneAvanti), static_cast<QWidget*>(testoStimolo), static_cast<QWidget*>(testoAffermazione)})
+    for (QWidget* controllo : {static_cast<QWidget*>(bottoniRisposta[0]), static_cast<QWidget*>(bottoniRisposta[1]),
+                               static_cast<QWidget*>(bottoniRisposta[2]), static_cast<QWidget*>(bottoneAvanti),
+                               static_cast<QWidget*>(testoStimolo), static_cast<QWidget*>(testoAffermazione)})
         controllo->setCursor(puntatore);
 
     dimensionaFontRisposte();
@@ -436,8 +437,9 @@ void SchermataEsercizio::InserisciImmagine()
                                                     m_programma.stato.TabellaFrasi.Testo(m_rigaCorrente, 0));
     // With the words hidden the picture grows up to the character's box, which would paint over it.
     const int limiteDestro = std::min(area()->width(), postoPersonaggio->x());
-    const Immagine::Adattata adattata = Immagine::leggi(
-        percorso, {testoStimolo->geometry(), spazioImmagine->y(), spazioImmagine->height(), limiteDestro, m_paroleVisibili});
+    const Immagine::Adattata adattata =
+        Immagine::leggi(percorso, {testoStimolo->geometry(), spazioImmagine->y(), spazioImmagine->height(),
+                                   limiteDestro, m_paroleVisibili});
     if (adattata.immagine.isNull())
         return; // a missing or unreadable picture leaves the picture area empty
     immagineStimolo->setGeometry(adattata.posto);
@@ -504,7 +506,8 @@ void SchermataEsercizio::azzeraConteggi()
 void SchermataEsercizio::mostraONascondiParole()
 {
     m_paroleVisibili = !m_paroleVisibili;
-    azioneNascondiParole->setText(m_paroleVisibili ? QStringLiteral("&Nascondi parole") : QStringLiteral("Mostra &parole"));
+    azioneNascondiParole->setText(m_paroleVisibili ? QStringLiteral("&Nascondi parole")
+                                                   : QStringLiteral("Mostra &parole"));
     testoAffermazione->setVisible(m_paroleVisibili);
     immagineStimolo->setCursor(m_paroleVisibili ? QCursor(Qt::ArrowCursor) : testoAffermazione->cursor());
     if (stimoloImmagine())
@@ -556,8 +559,9 @@ bool SchermataEsercizio::eventFilter(QObject* oggetto, QEvent* evento)
             leggiAdAltaVoce();
     }
     if (m_programma.stato.ImpostazioniUtente.ModalitaInput == ScansioneCursore::Mouse) {
-        const bool bottone = oggetto == bottoneAvanti ||
-                             std::find(std::begin(bottoniRisposta), std::end(bottoniRisposta), oggetto) != std::end(bottoniRisposta);
+        const bool bottone =
+            oggetto == bottoneAvanti ||
+            std::find(std::begin(bottoniRisposta), std::end(bottoniRisposta), oggetto) != std::end(bottoniRisposta);
         if (bottone && evento->type() == QEvent::Enter)
             evidenziaSottoIlMouse(oggetto);
         else if (!bottone && evento->type() == QEvent::MouseMove)

@@ -1,11 +1,11 @@
 // The About screen: who made the program, its terms of use, the manual opened by a click on the picture.
 #include "home/SchermataInformazioni.h"
 
-#include "support/Programma.h"
 #include "storage/StatoProgramma.h"
 #include "support/ApriDocumento.h"
 #include "support/Crediti.h"
 #include "support/Grafica.h"
+#include "support/Programma.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,8 +29,9 @@ QLabel* etichetta(QWidget* genitore, const char* nome, int punti)
 
 SchermataInformazioni::SchermataInformazioni(Programma& programma)
     : Schermata(kLarghezzaDisegno, kAltezzaDisegno), autori(etichetta(area(), "autori", 16)),
-      condizioni(etichetta(area(), "condizioni", 11)), rigaVuota(etichetta(area(), "rigaVuota", 11)), bottoneManuale(new QPushButton(area())),
-      bottoneChiudi(new QPushButton(QStringLiteral("Chiudi"), area())), m_programma(programma)
+      condizioni(etichetta(area(), "condizioni", 11)), rigaVuota(etichetta(area(), "rigaVuota", 11)),
+      bottoneManuale(new QPushButton(area())), bottoneChiudi(new QPushButton(QStringLiteral("Chiudi"), area())),
+      m_programma(programma)
 {
     setObjectName(QStringLiteral("SchermataInformazioni"));
     setWindowTitle(QStringLiteral("Informazioni su Ordiparo"));
@@ -61,16 +62,17 @@ void SchermataInformazioni::attivazione()
     autori->setText(QStringLiteral("Software di\r\nGli sviluppatori di Ordiparo - software libero per la scuola "
                                    "primaria\r\n"));
     condizioni->setText(QStringLiteral("Ordiparo è software libero: si può usare, copiare e dare ad altri senza pagare "
-                                   "nulla.\r\nIl programma è dato così com'è, senza alcuna garanzia.\r\n"
-                                   "Il corsivo scolastico è di ") +
-                    QString::fromUtf16(Crediti::kAutoreFont) + u' ' + QString::fromUtf16(Crediti::kOrigineFont) + u'.');
+                                       "nulla.\r\nIl programma è dato così com'è, senza alcuna garanzia.\r\n"
+                                       "Il corsivo scolastico è di ") +
+                        QString::fromUtf16(Crediti::kAutoreFont) + u' ' + QString::fromUtf16(Crediti::kOrigineFont) +
+                        u'.');
     rigaVuota->clear();
 }
 
 void SchermataInformazioni::apriManuale()
 {
     Documenti::ApriDocumento(this, *m_programma.apriDocumento,
-                                  m_programma.stato.percorsi.fileNelProgramma(QStringLiteral("documento.pdf")));
+                             m_programma.stato.percorsi.fileNelProgramma(QStringLiteral("documento.pdf")));
 }
 
 void SchermataInformazioni::chiudi()

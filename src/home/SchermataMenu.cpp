@@ -2,12 +2,12 @@
 #include "home/SchermataMenu.h"
 
 #include "home/CasellaDocumentazione.h"
-#include "support/Programma.h"
 #include "storage/StatoProgramma.h"
 #include "support/AdattaTesto.h"
 #include "support/BottoneEvidenziabile.h"
 #include "support/Grafica.h"
 #include "support/Messaggi.h"
+#include "support/Programma.h"
 #include "support/SalvataggioProfilo.h"
 #include "support/ScansioneCursore.h"
 
@@ -44,11 +44,10 @@ int larghezzaTesto(const QLabel* etichetta)
 SchermataMenu::SchermataMenu(Programma& programma)
     : Schermata(kLarghezzaDisegno, kAltezzaDisegno),
       elencoUtenti(new QComboBox(area())), bottoni{new BottoneEvidenziabile(QStringLiteral("&Ordiparo"), area()),
-                                              new BottoneEvidenziabile(QStringLiteral("&Esci"), area())},
-      misuraTesto(new QLabel(QStringLiteral("dimensiona font "), area())),
-      spiaScansioneManuale(new QWidget(area())), spiaScansioneAutomatica(new QWidget(area())),
-      testoDocumentazione(new QTextEdit(area())), timerScansione(new QTimer(this)), avvisoScansione(new QLabel(area())),
-      m_programma(programma)
+                                                   new BottoneEvidenziabile(QStringLiteral("&Esci"), area())},
+      misuraTesto(new QLabel(QStringLiteral("dimensiona font "), area())), spiaScansioneManuale(new QWidget(area())),
+      spiaScansioneAutomatica(new QWidget(area())), testoDocumentazione(new QTextEdit(area())),
+      timerScansione(new QTimer(this)), avvisoScansione(new QLabel(area())), m_programma(programma)
 {
     setObjectName(QStringLiteral("SchermataMenu"));
     azioneConfigurazioni = barraMenu()->addAction(QStringLiteral("&Configurazioni"));
@@ -220,8 +219,8 @@ void SchermataMenu::adattaElenco()
     QStyleOptionComboBox opzioni;
     opzioni.initFrom(elencoUtenti);
     opzioni.rect = QRect(QPoint(), elencoUtenti->size());
-    const QRect campo =
-        elencoUtenti->style()->subControlRect(QStyle::CC_ComboBox, &opzioni, QStyle::SC_ComboBoxEditField, elencoUtenti);
+    const QRect campo = elencoUtenti->style()->subControlRect(QStyle::CC_ComboBox, &opzioni,
+                                                              QStyle::SC_ComboBoxEditField, elencoUtenti);
     // The list's size grows with the buttons' one; a name is never cut by the box that shows it.
     QFont elenco = elencoUtenti->font();
     elenco.setPointSizeF(AdattaTesto::puntiCheEntrano(elenco, nomi, campo.size(), false, elenco.pointSizeF()));

@@ -1,7 +1,6 @@
 // The record of exercises done: the grid of the statements shown in this run, saved, opened and printed.
 #include "results/SchermataEserciziEseguiti.h"
 
-#include "support/Programma.h"
 #include "results/ColonneRegistro.h"
 #include "results/GrigliaRegistro.h"
 #include "results/StampaRegistro.h"
@@ -10,6 +9,7 @@
 #include "storage/StatoProgramma.h"
 #include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
+#include "support/Programma.h"
 #include "support/TestoSemplice.h"
 
 #include <QDate>
@@ -230,8 +230,12 @@ void SchermataEserciziEseguiti::apriRegistro()
 
 StampaRegistro::Contenuto SchermataEserciziEseguiti::contenutoStampa() const
 {
-    return {m_programma.stato.NomeUtente, nomeUtente->text(),      intestazioneRegistro->text(), nota->text(),
-            griglia->font(),          griglia->testi()};
+    return {m_programma.stato.NomeUtente,
+            nomeUtente->text(),
+            intestazioneRegistro->text(),
+            nota->text(),
+            griglia->font(),
+            griglia->testi()};
 }
 
 QPrinter& SchermataEserciziEseguiti::stampante()
@@ -259,7 +263,7 @@ void SchermataEserciziEseguiti::anteprimaRegistro()
 {
     const StampaRegistro::Contenuto contenuto = contenutoStampa();
     DialoghiStandard::mostraAnteprima(this, stampante(),
-                               [&contenuto](QPrinter* pagine) { StampaRegistro::stampa(*pagine, contenuto); });
+                                      [&contenuto](QPrinter* pagine) { StampaRegistro::stampa(*pagine, contenuto); });
 }
 
 void SchermataEserciziEseguiti::esci()

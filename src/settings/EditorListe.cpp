@@ -1,15 +1,15 @@
 // The teacher's list editor, laid over the whole settings dialog.
 #include "settings/EditorListe.h"
 
-#include "support/Immagine.h"
-#include "support/Programma.h"
 #include "settings/AreaConfigurazioni.h"
 #include "settings/SceltaImmagine.h"
 #include "storage/Cartelle.h"
 #include "storage/StatoProgramma.h"
 #include "support/DialoghiStandard.h"
 #include "support/Grafica.h"
+#include "support/Immagine.h"
 #include "support/Messaggi.h"
+#include "support/Programma.h"
 #include "support/Schermata.h"
 
 #include <QButtonGroup>
@@ -167,7 +167,8 @@ EditorListe::EditorListe(Programma& programma, Schermata& dialogo, QLabel* etich
             tipoStimoloScelto(indice);
     });
 
-    bottoneCaricaImmagine = bottone(this, dialogo, QStringLiteral("bottoneCaricaImmagine"), QStringLiteral("Carica immagine"), 8280, 720, 2160);
+    bottoneCaricaImmagine = bottone(this, dialogo, QStringLiteral("bottoneCaricaImmagine"),
+                                    QStringLiteral("Carica immagine"), 8280, 720, 2160);
     bottoneCaricaImmagine->hide();
     connect(bottoneCaricaImmagine, &QPushButton::clicked, this, &EditorListe::apriSceltaImmagine);
 
@@ -218,16 +219,16 @@ EditorListe::EditorListe(Programma& programma, Schermata& dialogo, QLabel* etich
     arial(posizioneEsercizio, 12);
     dialogo.posiziona(posizioneEsercizio, 360, 8400, 2175, 375);
 
-    bottoneAggiungi = bottone(this, dialogo, QStringLiteral("bottoneAggiungi"), QStringLiteral("Aggiungi"), 2640, kAltoComandi,
-                       kLarghezzaComando);
-    bottoneCaricaLista = bottone(this, dialogo, QStringLiteral("bottoneCaricaLista"), QStringLiteral("Carica lista"), 4200, kAltoComandi,
-                       kLarghezzaComando);
+    bottoneAggiungi = bottone(this, dialogo, QStringLiteral("bottoneAggiungi"), QStringLiteral("Aggiungi"), 2640,
+                              kAltoComandi, kLarghezzaComando);
+    bottoneCaricaLista = bottone(this, dialogo, QStringLiteral("bottoneCaricaLista"), QStringLiteral("Carica lista"),
+                                 4200, kAltoComandi, kLarghezzaComando);
     bottoneSvuotaLista = bottone(this, dialogo, QStringLiteral("bottoneSvuotaLista"), QStringLiteral("Svuota lista"),
                                  5760, kAltoComandi, kLarghezzaComando);
     bottoneSalvaLista = bottone(this, dialogo, QStringLiteral("bottoneSalvaLista"), QStringLiteral("Salva lista"), 7320,
                                 kAltoComandi, kLarghezzaComando);
-    bottoneChiudi = bottone(this, dialogo, QStringLiteral("bottoneChiudi"), QStringLiteral("Chiudi"), 8880, kAltoComandi,
-                       kLarghezzaComando);
+    bottoneChiudi = bottone(this, dialogo, QStringLiteral("bottoneChiudi"), QStringLiteral("Chiudi"), 8880,
+                            kAltoComandi, kLarghezzaComando);
     bottoneChiudi->setAccessibleName(QStringLiteral("Chiudi la gestione file"));
     connect(bottoneAggiungi, &QPushButton::clicked, this, &EditorListe::aggiungiEsercizio);
     connect(bottoneCaricaLista, &QPushButton::clicked, this, &EditorListe::caricaListaScelta);
@@ -348,7 +349,7 @@ QString EditorListe::fileLista(qint16 modo, const QString& titolo, const QString
     const Percorsi& percorsi = m_programma.stato.percorsi;
     QDir().mkpath(percorsi.cartellaListe());
     return DialoghiStandard::scegliFile(window(), modo, titolo, QString(), filtro, percorsi.cartellaListe(),
-                                  QStringLiteral("txt"), {percorsi.cartellaListeProgramma()});
+                                        QStringLiteral("txt"), {percorsi.cartellaListeProgramma()});
 }
 
 bool EditorListe::scegliLista()
@@ -452,7 +453,8 @@ void EditorListe::rigaScelta(int riga)
 
 void EditorListe::mostraPosizione()
 {
-    posizioneEsercizio->setText(QStringLiteral("%1 di %2").arg(rigaCorrente()).arg(m_programma.stato.TabellaFrasi.NumeroRighe));
+    posizioneEsercizio->setText(
+        QStringLiteral("%1 di %2").arg(rigaCorrente()).arg(m_programma.stato.TabellaFrasi.NumeroRighe));
 }
 
 // Filling the boxes and choices runs their own handlers, which write the same values back into the row.
@@ -541,8 +543,9 @@ void EditorListe::InserisciImmagine()
 {
     immagineStimolo->hide();
     const QString percorso = Immagine::fileImmagine(m_programma.stato.percorsi.cartellaImmagini(), m_nomeImmagine);
-    const Immagine::Adattata adattata =
-        percorso.isEmpty() ? Immagine::Adattata() : Immagine::leggi(percorso, {caselleTesto[0]->geometry(), 0, 0, 0, true});
+    const Immagine::Adattata adattata = percorso.isEmpty()
+                                            ? Immagine::Adattata()
+                                            : Immagine::leggi(percorso, {caselleTesto[0]->geometry(), 0, 0, 0, true});
     // A missing or unreadable picture shows none: another row's picture would tell the teacher a wrong story.
     if (adattata.immagine.isNull()) {
         immagineStimolo->clear();

@@ -65,7 +65,8 @@ SceltaImmagine::SceltaImmagine(const QString& cartellaImmagini, const Schermata&
     elencoImmagini->setFont(Grafica::carattere(QStringLiteral("Arial"), 9));
     elencoImmagini->setViewMode(QListView::IconMode);
     elencoImmagini->setIconSize(QSize(Miniature::kLato, Miniature::kLato));
-    elencoImmagini->setGridSize(QSize(Miniature::kLato + 40, Miniature::kLato + 2 * elencoImmagini->fontMetrics().height()));
+    elencoImmagini->setGridSize(
+        QSize(Miniature::kLato + 40, Miniature::kLato + 2 * elencoImmagini->fontMetrics().height()));
     elencoImmagini->setUniformItemSizes(true);
     elencoImmagini->setResizeMode(QListView::Adjust);
     elencoImmagini->setMovement(QListView::Static);

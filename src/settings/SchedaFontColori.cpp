@@ -48,10 +48,12 @@ SchedaFontColori::SchedaFontColori(Programma& programma, Schermata& schermata)
     m_gruppoCaratteri = riquadro(QString(), QStringLiteral("gruppoCaratteri"), this);
     posiziona(m_gruppoCaratteri, 5280, 900, 5040, 2880);
     m_bottoneFont = bottone(QStringLiteral("Font"), QStringLiteral("bottoneFont"), m_gruppoCaratteri);
-    m_bottoneColoreFont = bottone(QStringLiteral("Colore font"), QStringLiteral("bottoneColoreFont"), m_gruppoCaratteri);
+    m_bottoneColoreFont =
+        bottone(QStringLiteral("Colore font"), QStringLiteral("bottoneColoreFont"), m_gruppoCaratteri);
     m_bottoneSfondoTesto =
         bottone(QStringLiteral("Sfondo testo"), QStringLiteral("bottoneSfondoTesto"), m_gruppoCaratteri);
-    m_bottoneColoreBottoni = bottone(QStringLiteral("Bottoni"), QStringLiteral("bottoneColoreBottoni"), m_gruppoCaratteri);
+    m_bottoneColoreBottoni =
+        bottone(QStringLiteral("Bottoni"), QStringLiteral("bottoneColoreBottoni"), m_gruppoCaratteri);
     posiziona(m_bottoneFont, 240, 360, 2160, 960);
     posiziona(m_bottoneColoreFont, 2640, 360, 2160, 960);
     posiziona(m_bottoneSfondoTesto, 240, 1560, 2160, 960);
@@ -88,7 +90,11 @@ void SchedaFontColori::mostraImpostazioni(const ImpostazioniUtente& imp)
 
 QList<QWidget*> SchedaFontColori::sulloSfondo()
 {
-    return {this, m_gruppoCaratteri, m_gruppoColoreSfondo, m_sceltaColoreSfondo[0], m_sceltaColoreSfondo[1],
+    return {this,
+            m_gruppoCaratteri,
+            m_gruppoColoreSfondo,
+            m_sceltaColoreSfondo[0],
+            m_sceltaColoreSfondo[1],
             m_casellaImpostazioniSistema};
 }
 

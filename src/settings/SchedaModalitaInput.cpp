@@ -47,8 +47,7 @@ SchedaModalitaInput::SchedaModalitaInput(Programma& programma, Schermata& scherm
     m_bottoneColoreSelezionato = new QPushButton(QStringLiteral("Colore bottone selezionato"), this);
     m_bottoneColoreSelezionato->setObjectName(QStringLiteral("bottoneColoreSelezionato"));
     posiziona(m_bottoneColoreSelezionato, 240, 4200, 5040, 840);
-    connect(m_bottoneColoreSelezionato, &QPushButton::clicked, this,
-            &SchedaModalitaInput::scegliColoreSelezionato);
+    connect(m_bottoneColoreSelezionato, &QPushButton::clicked, this, &SchedaModalitaInput::scegliColoreSelezionato);
 
     m_casellaScansioneUditiva = new QCheckBox(QStringLiteral("Scansione uditiva: ogni bottone è detto a voce"), this);
     m_casellaScansioneUditiva->setObjectName(QStringLiteral("casellaScansioneUditiva"));
@@ -131,8 +130,8 @@ void SchedaModalitaInput::velocitaScansioneCambiata(int valore)
 {
     impostazioni().VelocitaScansione = static_cast<qint16>(valore);
     // Seconds with two decimals and the system's decimal separator: "1,00" in Italy.
-    m_didascaliaScansione->setText(QStringLiteral("Velocità scansione: ") + QLocale::system().toString(valore / 4.0, 'f', 2) +
-                    QStringLiteral(" secondi"));
+    m_didascaliaScansione->setText(QStringLiteral("Velocità scansione: ") +
+                                   QLocale::system().toString(valore / 4.0, 'f', 2) + QStringLiteral(" secondi"));
 }
 
 void SchedaModalitaInput::scegliColoreSelezionato()
@@ -184,6 +183,10 @@ void SchedaModalitaInput::mostraImpostazioni(const ImpostazioniUtente& imp)
 
 QList<QWidget*> SchedaModalitaInput::sulloSfondo()
 {
-    return {this, m_sceltaModalita[0], m_sceltaModalita[1], m_sceltaModalita[2], m_casellaMouseDiSistema,
+    return {this,
+            m_sceltaModalita[0],
+            m_sceltaModalita[1],
+            m_sceltaModalita[2],
+            m_casellaMouseDiSistema,
             m_casellaScansioneUditiva};
 }

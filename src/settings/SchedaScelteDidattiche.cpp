@@ -80,8 +80,15 @@ void SchedaScelteDidattiche::mostraImpostazioni(const ImpostazioniUtente& imp)
 
 QList<QWidget*> SchedaScelteDidattiche::sulloSfondo()
 {
-    return {this,        m_gruppoRisposte, m_sceltaRisposteOfferte[0], m_sceltaRisposteOfferte[1], m_gruppoStile,
-            m_gruppoLista, m_maiuscolo,    m_minuscolo,                m_corsivo};
+    return {this,
+            m_gruppoRisposte,
+            m_sceltaRisposteOfferte[0],
+            m_sceltaRisposteOfferte[1],
+            m_gruppoStile,
+            m_gruppoLista,
+            m_maiuscolo,
+            m_minuscolo,
+            m_corsivo};
 }
 
 void SchedaScelteDidattiche::adattaCorsivo(double puntiDidascalie)

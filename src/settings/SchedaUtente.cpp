@@ -86,8 +86,8 @@ bool SchedaUtente::salvaPrimaDiCambiare()
                                QFileInfo::exists(Percorsi::risoltoSenzaMaiuscole(stato.PercorsoUtente));
     if (nomeDiUnAltro) {
         if (!Messaggi::chiedi(window(), QStringLiteral("Esiste già un utente di nome «%1».\r\n"
-                                                   "Vuoi sostituire il suo profilo con queste impostazioni?")
-                                        .arg(stato.NomeUtente)))
+                                                       "Vuoi sostituire il suo profilo con queste impostazioni?")
+                                            .arg(stato.NomeUtente)))
             return false;
         m_sovrascritturaConfermata = stato.PercorsoUtente;
     }
@@ -187,6 +187,5 @@ void SchedaUtente::mostraImpostazioni(const ImpostazioniUtente& imp)
 
 QList<QWidget*> SchedaUtente::sulloSfondo()
 {
-    return {this, m_casellaSalvaAttivita, m_sceltaUtente[0], m_sceltaUtente[1],
-            m_sceltaUtente[2]};
+    return {this, m_casellaSalvaAttivita, m_sceltaUtente[0], m_sceltaUtente[1], m_sceltaUtente[2]};
 }

@@ -98,10 +98,10 @@ void SchedaVoce::mostraImpostazioni(const ImpostazioniUtente& imp)
     m_casellaFumettoTuttoIlTesto->setChecked(imp.FumettoContieneTesto);
     m_casellaSuoni->setChecked(imp.SuoniAttivi);
 
-    for (QWidget* voce : {static_cast<QWidget*>(m_bottoneProvaVoce), static_cast<QWidget*>(m_scalaVelocita),
-                          static_cast<QWidget*>(m_scalaTono), static_cast<QWidget*>(m_casellaFumetto),
-                          static_cast<QWidget*>(m_casellaFumettoTuttoIlTesto),
-                          static_cast<QWidget*>(m_bottoneFontFumetto)})
+    for (QWidget* voce :
+         {static_cast<QWidget*>(m_bottoneProvaVoce), static_cast<QWidget*>(m_scalaVelocita),
+          static_cast<QWidget*>(m_scalaTono), static_cast<QWidget*>(m_casellaFumetto),
+          static_cast<QWidget*>(m_casellaFumettoTuttoIlTesto), static_cast<QWidget*>(m_bottoneFontFumetto)})
         voce->setEnabled(imp.ParlatoAttivo);
     if (imp.ParlatoAttivo && !imp.FumettoVisibile)
         m_casellaFumettoTuttoIlTesto->setEnabled(false);

@@ -64,7 +64,8 @@ SchermataConfigurazioni::SchermataConfigurazioni(Programma& programma)
     m_schedaVoce = new SchedaVoce(programma, *this);
     m_schedaModalitaInput = new SchedaModalitaInput(programma, *this);
     for (SchedaConfigurazioni* scheda : schede())
-        connect(scheda, &SchedaConfigurazioni::impostazioniCambiate, this, &SchermataConfigurazioni::ImpostaConfigurazioni);
+        connect(scheda, &SchedaConfigurazioni::impostazioniCambiate, this,
+                &SchermataConfigurazioni::ImpostaConfigurazioni);
     connect(m_schedaUtente, &SchedaUtente::nomeMostrato, m_nomeUtente, &QLabel::setText);
     connect(m_schedaUtente, &SchedaUtente::profiloLetto, this, [this] {
         ImpostaConfigurazioni();

@@ -1,11 +1,11 @@
 // The start screen: a picture and one big button that leads to the home screen, by mouse or by a switch.
 #include "startup/SchermataAvvio.h"
 
-#include "support/Programma.h"
-#include "support/Colori.h"
 #include "storage/StatoProgramma.h"
 #include "support/BottoneEvidenziabile.h"
+#include "support/Colori.h"
 #include "support/Grafica.h"
+#include "support/Programma.h"
 #include "support/ScansioneCursore.h"
 
 #include <QTimer>

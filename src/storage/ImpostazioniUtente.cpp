@@ -14,8 +14,8 @@
 #include <type_traits>
 
 namespace {
-constexpr double kPulsanteDiSistema = -2147483633.0; // system colour 15: button face
-constexpr qint64 kMassimoByteProfilo = 64 * 1024;    // 30 short lines: anything larger is damaged
+constexpr double kPulsanteDiSistema = -2147483633.0;    // system colour 15: button face
+constexpr qint64 kMassimoByteProfilo = 64 * 1024;       // 30 short lines: anything larger is damaged
 constexpr double kPrimoColoreDiSistema = -2147483648.0; // top bit set: system colours 0..24
 
 using Riga = FileProfilo::RigaProfilo;

@@ -118,8 +118,8 @@ bool scegliColore(QWidget* owner, QWidget* target)
 }
 
 QString scegliFile(QWidget* owner, qint16 modo, const QString& titolo, const QString& nomeIniziale,
-                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione,
-                     const QStringList& altreCartelle)
+                   const QString& filtro, const QString& cartellaIniziale, const QString& estensione,
+                   const QStringList& altreCartelle)
 {
     const bool apri = modo == kApri;
     if (intercettazione().attiva) {

@@ -28,8 +28,8 @@ bool scegliColore(QWidget* owner, QWidget* target);
 // ("Tutti i files\0*.*\0\0"). The default extension has no dot. The dialog's side panel offers the initial
 // folder and the other folders given, one click away. Returns the full path, or "" on cancel.
 QString scegliFile(QWidget* owner, qint16 modo, const QString& titolo, const QString& nomeIniziale,
-                     const QString& filtro, const QString& cartellaIniziale, const QString& estensione,
-                     const QStringList& altreCartelle = {});
+                   const QString& filtro, const QString& cartellaIniziale, const QString& estensione,
+                   const QStringList& altreCartelle = {});
 
 // Starts from the family and size of partenza, or else of the target's font; on confirmation the target takes
 // the chosen family and size (whole points, halves to the even number) with no bold, italic or underline, which

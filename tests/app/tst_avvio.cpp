@@ -3,8 +3,8 @@
 #include "startup/SchermataAvvio.h"
 #include "storage/Cartelle.h"
 #include "support/FontCorsivo.h"
-#include "support/ProgrammaProva.h"
 #include "support/Messaggi.h"
+#include "support/ProgrammaProva.h"
 
 #include <QDir>
 #include <QEventLoop>

@@ -1,22 +1,22 @@
 // Every file the program writes, made by the program's own code from fixed inputs (a fixed seed, a fixed date in
 // the record's heading) and compared byte for byte with the files in attesi/. See attesi/README.md.
+#include "app/Avvio.h"
 #include "exercise/SchermataEsercizio.h"
 #include "results/SchermataEserciziEseguiti.h"
-#include "settings/SchermataConfigurazioni.h"
 #include "settings/EditorListe.h"
 #include "settings/Miniature.h"
-#include "app/Avvio.h"
-#include "support/ProgrammaProva.h"
+#include "settings/SchermataConfigurazioni.h"
 #include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
+#include "support/ProgrammaProva.h"
 #include "support/SalvataggioProfilo.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCryptographicHash>
-#include <QGuiApplication>
 #include <QDate>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QProcess>
@@ -114,13 +114,41 @@ private slots:
         QDir().mkpath(stato().percorsi.cartellaUtenti());
         QVERIFY(SalvataggioProfilo::salva(nullptr, stato()));
         // The default list lies in the program's folder, here a temporary one.
-        QVERIFY(uguale(QStringLiteral("predefinito.ini"), AmbienteProva::leggi(stato().PercorsoUtente)
-                                                              .replace(m_ambiente.cartella().toUtf8(), "CARTELLA")));
+        QVERIFY(
+            uguale(QStringLiteral("predefinito.ini"),
+                   AmbienteProva::leggi(stato().PercorsoUtente).replace(m_ambiente.cartella().toUtf8(), "CARTELLA")));
 
         ImpostazioniUtente& i = m_p->imp();
-        i = {"corsivo", "C:\\Liste\\città, mare.txt", false, 50, 400, false, true, false, " Comic Sans MS", 1,
-             true, "Indis1", "Times New Roman", 1638, 16777215, 255, 65280, false, true, true, 2, 60,
-             -2147483633.0, -2147483624.0, 0, 4, 2000, 1500, 20, true};
+        i = {"corsivo",
+             "C:\\Liste\\città, mare.txt",
+             false,
+             50,
+             400,
+             false,
+             true,
+             false,
+             " Comic Sans MS",
+             1,
+             true,
+             "Indis1",
+             "Times New Roman",
+             1638,
+             16777215,
+             255,
+             65280,
+             false,
+             true,
+             true,
+             2,
+             60,
+             -2147483633.0,
+             -2147483624.0,
+             0,
+             4,
+             2000,
+             1500,
+             20,
+             true};
         stato().NomeUtente = QStringLiteral("Giulia");
         stato().PercorsoUtente = stato().percorsi.profiloUtente(stato().NomeUtente);
         QVERIFY(SalvataggioProfilo::salva(nullptr, stato()));
@@ -214,9 +242,8 @@ private slots:
         const QString foto = m_ambiente.file(QStringLiteral("foto.png"));
         QVERIFY(disegno.save(foto));
         QFile file(foto);
-        QVERIFY(file.open(QIODevice::ReadWrite) &&
-                file.setFileTime(QDateTime(QDate(2026, 3, 2), QTime(8, 30), Qt::UTC),
-                                 QFileDevice::FileModificationTime));
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime(QDate(2026, 3, 2), QTime(8, 30), Qt::UTC),
+                                                                    QFileDevice::FileModificationTime));
         file.close();
         const QString cache = m_ambiente.file(QStringLiteral("cache/"));
         QVERIFY(!Miniature::crea(foto, cache).immagine.isNull());

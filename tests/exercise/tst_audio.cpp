@@ -1,9 +1,9 @@
 // What the pupil hears from the exercise screen, recorded from the PulseAudio null sink that scripts/test
 // starts: its monitor is recorded with parec for the whole run.
 #include "exercise/SchermataEsercizio.h"
-#include "exercise/agent/SuonoFeedbackQt.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/SintesiVoce.h"
+#include "exercise/agent/SuonoFeedbackQt.h"
 #include "exercise/agent/VoceScansioneEspeak.h"
 #include "storage/FileSuono.h"
 #include "support/ProgrammaProva.h"
@@ -209,7 +209,7 @@ private slots:
         QVERIFY(merlino->riproduzione().conDispositivo());
         const Ascolto sentito = ascolta(registratoDa(segno, 500));
         const Ascolto sintetizzato =
-            ascolta(SintesiVoce::istanza().sintetizza({clic ? kStoria : QStringLiteral("Ciao!")}).pcm);
+            ascolta(SintesiVoce::istanza().sintetizza({clic ? kStoria : QStringLiteral("Ciao!"), {}}).pcm);
         const QString numeri =
             QString::asprintf("loud %d of %d windows, longest gap %d (synthesised %d)", sentito.forti,
                               sintetizzato.forti, sentito.pausaPiuLunga, sintetizzato.pausaPiuLunga);
@@ -260,7 +260,7 @@ private slots:
             QVERIFY2(ascolto.forti >= annotata->dette.size() * 10, qPrintable(numeri));
         }
         // Quieter than the character, who speaks at full volume.
-        const double piena = piuForte(SintesiVoce::istanza().sintetizza({QStringLiteral("non si sa")}).pcm);
+        const double piena = piuForte(SintesiVoce::istanza().sintetizza({QStringLiteral("non si sa"), {}}).pcm);
         QVERIFY2(piuForte(sentito) < piena * 0.75,
                  qPrintable(QStringLiteral("peak %1, full volume %2").arg(piuForte(sentito)).arg(piena)));
     }

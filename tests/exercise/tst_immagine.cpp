@@ -42,8 +42,7 @@ private slots:
         QFETCH(QRect, atteso);
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(QStringLiteral("foto.jpg"));
-        AmbienteProva::scrivi(percorso, salvata.isEmpty() ? QByteArray("non è una foto")
-                                                          : jpeg(salvata, orientamento));
+        AmbienteProva::scrivi(percorso, salvata.isEmpty() ? QByteArray("non è una foto") : jpeg(salvata, orientamento));
         const Immagine::Adattata adattata = Immagine::leggi(percorso, {riquadro, 8, 321, 640, paroleVisibili});
         QCOMPARE(adattata.posto, atteso);
         QCOMPARE(adattata.immagine.size(), atteso.size());
@@ -65,8 +64,7 @@ private slots:
             return "<image xlink:href=\"" + dove + "\" width=\"4\" height=\"2\"/>";
         };
         QTest::newRow("solo disegno") << svg("<use xlink:href=\"#r\" x=\"2\"/>") << true;
-        QTest::newRow("foto dentro") << svg(foto("data:image/jpeg;base64," + jpeg({4, 2}).toBase64()))
-                                     << true;
+        QTest::newRow("foto dentro") << svg(foto("data:image/jpeg;base64," + jpeg({4, 2}).toBase64())) << true;
         QTest::newRow("foto in un file") << svg(foto("foto.jpg")) << false;
         QTest::newRow("disegno dentro che nomina un file")
             << svg(foto("data:image/svg+xml;base64," + svg(foto("foto.jpg")).toUtf8().toBase64())) << false;

@@ -1,11 +1,11 @@
 // The exercise screen driven as a pupil drives it: mouse, one switch, two switches.
 #include "exercise/SchermataEsercizio.h"
 #include "home/SchermataMenu.h"
-#include "support/FontCorsivo.h"
-#include "support/ProgrammaProva.h"
 #include "support/Colori.h"
 #include "support/ColoriWindows.h"
+#include "support/FontCorsivo.h"
 #include "support/Messaggi.h"
+#include "support/ProgrammaProva.h"
 #include "support/ScansioneCursore.h"
 
 #include <QAction>
@@ -139,7 +139,8 @@ private slots:
         QVERIFY(conParole.width() == s->testoStimolo->width() || conParole.height() == s->testoStimolo->height());
         s->azioneNascondiParole->trigger();
         QVERIFY(!s->testoAffermazione->isVisible() && s->immagineStimolo->height() > conParole.height());
-        QVERIFY(QRect(0, s->spazioImmagine->y(), s->postoPersonaggio->x(), s->spazioImmagine->height()).contains(s->immagineStimolo->geometry()));
+        QVERIFY(QRect(0, s->spazioImmagine->y(), s->postoPersonaggio->x(), s->spazioImmagine->height())
+                    .contains(s->immagineStimolo->geometry()));
         s->azioneNascondiParole->trigger();
         QVERIFY(s->testoAffermazione->isVisible());
         QCOMPARE(s->immagineStimolo->geometry(), conParole);
@@ -338,7 +339,8 @@ private slots:
         connect(s->timerScansione, &QTimer::timeout, s->timerScansione, &QTimer::stop);
         QSignalSpy tic(s->timerScansione, &QTimer::timeout);
         QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        const QList<QPushButton*> bottoni{s->bottoniRisposta[0], s->bottoniRisposta[1], s->bottoniRisposta[2], s->bottoneAvanti};
+        const QList<QPushButton*> bottoni{s->bottoniRisposta[0], s->bottoniRisposta[1], s->bottoniRisposta[2],
+                                          s->bottoneAvanti};
         const auto quadro = [&] {
             return accesi(bottoni, imp().ColoreBottoneSelezionato) +
                    QString::asprintf(" %d %d %d", s->ContaEsatti(), s->ContaErrati(), s->ColonnaCorrente());
@@ -379,9 +381,11 @@ private slots:
         SchermataEsercizio* s = apri();
         QCOMPARE(s->timerScansione->interval(), 1000);
         QTest::qWait(400);
-        colMouse ? QTest::mouseClick(s->bottoniRisposta[0], Qt::LeftButton) : QTest::keyClick(s->focusWidget(), Qt::Key_Space);
+        colMouse ? QTest::mouseClick(s->bottoniRisposta[0], Qt::LeftButton)
+                 : QTest::keyClick(s->focusWidget(), Qt::Key_Space);
         QTRY_COMPARE(s->ContaEsatti() + s->ContaErrati(), 1);
-        QVERIFY2(s->timerScansione->remainingTime() > 800, qPrintable(QString::number(s->timerScansione->remainingTime())));
+        QVERIFY2(s->timerScansione->remainingTime() > 800,
+                 qPrintable(QString::number(s->timerScansione->remainingTime())));
     }
 
     // Auditory scanning says each answer as the highlight reaches it, in small letters whatever the letter

@@ -1,8 +1,8 @@
 // The home screen as the pupil sees it, with the mouse and with one or two switches.
 #include "exercise/SchermataEsercizio.h"
 #include "home/SchermataMenu.h"
-#include "support/ProgrammaProva.h"
 #include "support/Messaggi.h"
+#include "support/ProgrammaProva.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -128,7 +128,7 @@ private slots:
         imp().VelocitaScansione = 7;
         SchermataMenu* s = apri(QStringLiteral("anna"));
         QCOMPARE(velocitaNelProfilo(QStringLiteral("anna.ini")), qint16(7)); // the current user, saved at activation
-        QVERIFY(s->bottoni[0]->font().pointSize() > 24);                    // the captions grow with the buttons
+        QVERIFY(s->bottoni[0]->font().pointSize() > 24);                     // the captions grow with the buttons
         imp().VelocitaScansione = 9;                                         // changed during the session
         s->timerScansione->setInterval(1);
         QTRY_COMPARE(evidenziato(s), QStringLiteral("1"));

@@ -3,9 +3,9 @@
 #include "home/SchermataMenu.h"
 #include "results/GrigliaRegistro.h"
 #include "results/SchermataEserciziEseguiti.h"
-#include "support/ProgrammaProva.h"
 #include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
+#include "support/ProgrammaProva.h"
 
 #include <QAction>
 #include <QApplication>
@@ -105,7 +105,8 @@ private slots:
         registro.aggiungi(QStringLiteral("Il cane, Fido, corre."), QStringLiteral(" Fido corre "));
         SchermataEserciziEseguiti* s = apri();
         QCOMPARE(s->nomeUtente->text(), QStringLiteral("Rossi, Anna"));
-        QCOMPARE(s->intestazioneRegistro->text(), QStringLiteral("Ordiparo") + QDate::currentDate().toString(u"dd/MM/yyyy"));
+        QCOMPARE(s->intestazioneRegistro->text(),
+                 QStringLiteral("Ordiparo") + QDate::currentDate().toString(u"dd/MM/yyyy"));
         const QStringList titoli{"N.", "Testo", "Frase", "Errori", "Note", "Altro"};
         const QList<QStringList> dellaCorsa{titoli,
                                             {"1", "gatto.jpg", "Il gatto dorme.", " *  * ", "", ""},
@@ -132,9 +133,9 @@ private slots:
         s->azioneApri->trigger();
         QCOMPARE(s->nomeUtente->text(), QStringLiteral("Anna Rossi"));
         QCOMPARE(s->griglia->testi(), (QList<QStringList>{titoli,
-                                                              {"1", "gatto.jpg", "  Il gatto, \"Micio\", dorme.  ",
-                                                               " *  * ", "vista, con virgola", "\"sì\""},
-                                                              {"2", "Città", "", "", "   ", "fine "}}));
+                                                          {"1", "gatto.jpg", "  Il gatto, \"Micio\", dorme.  ",
+                                                           " *  * ", "vista, con virgola", "\"sì\""},
+                                                          {"2", "Città", "", "", "   ", "fine "}}));
         QVERIFY(s->griglia->ColWidth(4) > 0 && s->griglia->ColWidth(5) > 0);
         QCOMPARE(s->nota->text(), QStringLiteral("Nota, del maestro"));
         DialoghiStandard::Prova::rispondiFile(cartella + QStringLiteral("copia.rpt"));
@@ -148,7 +149,7 @@ private slots:
         QCOMPARE(s->nota->text(), QString());
         const QString dialogo = u'|' + cartella + QStringLiteral("|*.rpt (*.rpt)|rpt");
         QCOMPARE(DialoghiStandard::Prova::richieste(), (QStringList{"salva Salva" + dialogo, "apri Apri" + dialogo,
-                                                            "salva Salva" + dialogo, "apri Apri" + dialogo}));
+                                                                    "salva Salva" + dialogo, "apri Apri" + dialogo}));
         QVERIFY(QFileInfo::exists(stato().percorsi.leggimi()));
     }
 
@@ -248,7 +249,8 @@ private slots:
         // A4 with the grid's 12-point rows: 33 rows under the title block, 36 on each later page.
         const QStringList testi = pagineDelPdf(pdf);
         QCOMPARE(testi.size(), 9);
-        QVERIFY(testi.first().contains(QStringLiteral("Anna")) && testi.first().contains(s->intestazioneRegistro->text()));
+        QVERIFY(testi.first().contains(QStringLiteral("Anna")) &&
+                testi.first().contains(s->intestazioneRegistro->text()));
         QList<int> numeri;
         QList<int> perPagina;
         for (int p = 0; p < testi.size(); ++p) {

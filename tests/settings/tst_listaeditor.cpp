@@ -1,12 +1,12 @@
 // The list editor and its picture chooser as a teacher drives them: buttons clicked, text typed, dialogs
 // answered through their hooks, files read back from disk.
-#include "settings/SchermataConfigurazioni.h"
 #include "settings/EditorListe.h"
 #include "settings/Miniature.h"
 #include "settings/SceltaImmagine.h"
-#include "support/ProgrammaProva.h"
+#include "settings/SchermataConfigurazioni.h"
 #include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
+#include "support/ProgrammaProva.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -88,7 +88,7 @@ class TestListaEditor : public QObject {
         const QStringList parti = passo.split(u' ');
         const QStringList nomi{"svuota", "aggiungi", "carica", "lista-in-uso", "salva", "testo"};
         QAbstractButton* const bottoni[] = {m_e->bottoneSvuotaLista, m_e->bottoneAggiungi,
-                                            m_e->bottoneCaricaLista,           trova<QPushButton>(m_dialogo, "bottoneListaInUso"),
+                                            m_e->bottoneCaricaLista, trova<QPushButton>(m_dialogo, "bottoneListaInUso"),
                                             m_e->bottoneSalvaLista,  m_e->sceltaTipoStimolo[1]};
         if (nomi.contains(parti[0]))
             return bottoni[nomi.indexOf(parti[0])]->click();
@@ -227,7 +227,8 @@ private slots:
         QCOMPARE(AmbienteProva::leggi(nelleListe(file)), contenuto);
         QCOMPARE(QFileInfo::exists(nelleListe(file)), !contenuto.isNull());
         const QString attesa = lista.isEmpty() ? QString() : nelleListe(lista);
-        QCOMPARE((QStringList{m_p->imp().ListaInUso, trova<QLabel>(m_dialogo, "etichettaListaInUso")->text(), m_e->titolo()}),
+        QCOMPARE((QStringList{m_p->imp().ListaInUso, trova<QLabel>(m_dialogo, "etichettaListaInUso")->text(),
+                              m_e->titolo()}),
                  QStringList(3, attesa));
         QCOMPARE(Messaggi::Prova::mostrati(), messaggi);
         QCOMPARE(this->mostrato(), mostrato);
@@ -254,7 +255,8 @@ private slots:
                    {"0a", "1b", "2c", "3d", "7e", "0f", "1g", "2h"}); // 7: a code no choice stands for
         m_e->apri();
         QCOMPARE(mostrato(), QStringLiteral("1 di 2|Il sole.|vfn--vfn"));
-        QVERIFY(m_e->caselleTesto[0]->isVisible() && !m_e->bottoneCaricaImmagine->isVisible() && m_e->sceltaTipoStimolo[1]->isChecked());
+        QVERIFY(m_e->caselleTesto[0]->isVisible() && !m_e->bottoneCaricaImmagine->isVisible() &&
+                m_e->sceltaTipoStimolo[1]->isChecked());
         m_e->sceltaRisposte[3 * 2 + 1]->click(); // statement 3: "falso"
         QCOMPARE(mostrato(), QStringLiteral("1 di 2|Il sole.|vff--vfn"));
         QCOMPARE((QList<qint16>{tabella().Codice(1, 2), tabella().Codice(1, 3), tabella().Codice(1, 5)}),
@@ -262,7 +264,8 @@ private slots:
         for (const qint16 tipo : {qint16(0), qint16(5)}) { // a picture, and a code the exercise shows as one
             tabella().Codice(1, 0) = tipo;
             m_e->apri();
-            QVERIFY(!m_e->caselleTesto[0]->isVisible() && m_e->bottoneCaricaImmagine->isVisible() && !m_e->sceltaTipoStimolo[1]->isChecked());
+            QVERIFY(!m_e->caselleTesto[0]->isVisible() && m_e->bottoneCaricaImmagine->isVisible() &&
+                    !m_e->sceltaTipoStimolo[1]->isChecked());
             QCOMPARE(m_e->sceltaTipoStimolo[0]->isChecked(), tipo == 0);
         }
         QCOMPARE(tabella().Testo(1, 0), QStringLiteral("Il sole.")); // kept while the row is a picture row
@@ -274,7 +277,8 @@ private slots:
         tabella().NumeroRighe = 999;
         m_e->apri();
         esegui(QStringLiteral("aggiungi"));
-        QVERIFY(m_e->posizioneEsercizio->text() == QStringLiteral("1000 di 1000") && Messaggi::Prova::mostrati().isEmpty());
+        QVERIFY(m_e->posizioneEsercizio->text() == QStringLiteral("1000 di 1000") &&
+                Messaggi::Prova::mostrati().isEmpty());
         m_e->scorrimentoEsercizi->setValue(3);
         esegui(QStringLiteral("aggiungi"));
         QCOMPARE(tabella().NumeroRighe, qint16(1000));

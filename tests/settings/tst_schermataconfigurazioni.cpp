@@ -2,10 +2,10 @@
 // input mode; what reaches the profile file and what the hidden character is asked to say.
 #include "home/SchermataMenu.h"
 #include "settings/SchermataConfigurazioni.h"
-#include "support/ProgrammaProva.h"
 #include "support/Colori.h"
 #include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
+#include "support/ProgrammaProva.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -115,7 +115,8 @@ private slots:
             m_p->agente.clear();
             SchermataConfigurazioni* s = apri();
             QCOMPARE(trova<QLabel>(s, "nomeUtente")->text(), QStringLiteral("Marco"));
-            QVERIFY(trova<QTabBar>(s, "schede")->currentIndex() == 0 && trova<QFrame>(s, "schedaUtente")->isVisible() && !trova<QFrame>(s, "schedaVoce")->isVisible());
+            QVERIFY(trova<QTabBar>(s, "schede")->currentIndex() == 0 && trova<QFrame>(s, "schedaUtente")->isVisible() &&
+                    !trova<QFrame>(s, "schedaVoce")->isVisible());
             QVERIFY(trova<QRadioButton>(s, "sceltaUtente_0")->isChecked());
             QCOMPARE(detti(), frasi);
             QVERIFY(!m_p->agente.contains(QStringLiteral("Show")));
@@ -175,7 +176,8 @@ private slots:
         ProgrammaProva secondo(*m_ambiente);
         SchermataConfigurazioni* schermate[2];
         for (ProgrammaProva* computer : {m_p.get(), &secondo}) {
-            SchermataConfigurazioni* s = schermate[computer != m_p.get()] = computer->programma.apriConfigurazioni(nullptr);
+            SchermataConfigurazioni* s = schermate[computer != m_p.get()] =
+                computer->programma.apriConfigurazioni(nullptr);
             trova<QRadioButton>(s, "sceltaUtente_1")->click();
             trova<QListWidget>(s, "elencoUtentiDaModificare")->setCurrentRow(0); // Marco
         }
@@ -203,7 +205,8 @@ private slots:
         stato().PercorsoUtente = cartellaUtenti() + QStringLiteral("Marco.ini");
         SchermataConfigurazioni* s = nuovo(QStringLiteral("../../vittima"));
         QCOMPARE(trova<QLabel>(s, "nomeUtente")->text(), QStringLiteral("Marco"));
-        QVERIFY(trova<QLabel>(s, "avvisoNomeNonValido")->isVisible() && !trova<QLabel>(s, "avvisoNomeNonValido")->text().isEmpty());
+        QVERIFY(trova<QLabel>(s, "avvisoNomeNonValido")->isVisible() &&
+                !trova<QLabel>(s, "avvisoNomeNonValido")->text().isEmpty());
         trova<QScrollBar>(s, "scalaVelocita")->setValue(222);
         trova<QAction>(s, "azioneMenu")->trigger();
         QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
@@ -240,7 +243,8 @@ private slots:
         imp().SalvaAttivita = true;
         scriviProfilo(QStringLiteral("Anna.ini"), 77);
         SchermataConfigurazioni* s = nuovo(QString());
-        QVERIFY(trova<QLineEdit>(s, "nomeNuovoUtente")->isVisible() && !trova<QCheckBox>(s, "casellaSalvaAttivita")->isChecked() && !imp().SalvaAttivita);
+        QVERIFY(trova<QLineEdit>(s, "nomeNuovoUtente")->isVisible() &&
+                !trova<QCheckBox>(s, "casellaSalvaAttivita")->isChecked() && !imp().SalvaAttivita);
         QTest::keyClicks(trova<QLineEdit>(s, "nomeNuovoUtente"), QStringLiteral("   "));
         QCOMPARE(stato().NomeUtente, QStringLiteral("_predefinito")); // blanks alone change nothing
         trova<QLineEdit>(s, "nomeNuovoUtente")->setText(nome);
@@ -272,12 +276,15 @@ private slots:
         QVERIFY(imp().MouseDiSistema && trova<QCheckBox>(s, "casellaMouseDiSistema")->isChecked());
         QVERIFY(!trova<QGroupBox>(s, "gruppoColoreSfondo")->isEnabled());
         trova<QCheckBox>(s, "casellaImpostazioniSistema")->click();
-        QVERIFY(!imp().ImpostazioniSistema && imp().MouseDiSistema && trova<QGroupBox>(s, "gruppoColoreSfondo")->isEnabled());
+        QVERIFY(!imp().ImpostazioniSistema && imp().MouseDiSistema &&
+                trova<QGroupBox>(s, "gruppoColoreSfondo")->isEnabled());
 
         const ImpostazioniUtente prima = imp();
-        for (QPushButton* b : {trova<QPushButton>(s, "bottoneColori"), trova<QPushButton>(s, "bottoneColoreFont"), trova<QPushButton>(s, "bottoneSfondoTesto"),
-                               trova<QPushButton>(s, "bottoneColoreBottoni"), trova<QPushButton>(s, "bottoneColoreSelezionato"),
-                               trova<QPushButton>(s, "bottoneFont"), trova<QPushButton>(s, "bottoneFontFumetto")})
+        for (QPushButton* b :
+             {trova<QPushButton>(s, "bottoneColori"), trova<QPushButton>(s, "bottoneColoreFont"),
+              trova<QPushButton>(s, "bottoneSfondoTesto"), trova<QPushButton>(s, "bottoneColoreBottoni"),
+              trova<QPushButton>(s, "bottoneColoreSelezionato"), trova<QPushButton>(s, "bottoneFont"),
+              trova<QPushButton>(s, "bottoneFontFumetto")})
             b->click();
         QCOMPARE(DialoghiStandard::Prova::richieste().size(), 7);
         QVERIFY(imp() == prima);
@@ -343,13 +350,16 @@ private slots:
         SchermataConfigurazioni* s = apri();
         m_p->agente.clear();
         trova<QTabBar>(s, "schede")->setCurrentIndex(3);
-        QTest::mouseClick(trova<QTabBar>(s, "schede"), Qt::LeftButton, {}, trova<QTabBar>(s, "schede")->tabRect(3).center());
+        QTest::mouseClick(trova<QTabBar>(s, "schede"), Qt::LeftButton, {},
+                          trova<QTabBar>(s, "schede")->tabRect(3).center());
         trova<QTabBar>(s, "schede")->setCurrentIndex(4);
         QCOMPARE(m_p->agente.filter(QRegularExpression(QStringLiteral("^(Show|Hide)$"))),
                  QStringList({"Hide", "Show", "Hide", "Show", "Hide"}));
         QVERIFY(trova<QFrame>(s, "schedaModalitaInput")->isVisible() && !trova<QFrame>(s, "schedaVoce")->isVisible());
         auto attivi = [s] {
-            return segni({trova<QPushButton>(s, "bottoneProvaVoce"), trova<QScrollBar>(s, "scalaVelocita"), trova<QScrollBar>(s, "scalaTono"), trova<QCheckBox>(s, "casellaFumetto"), trova<QCheckBox>(s, "casellaFumettoTuttoIlTesto"),
+            return segni({trova<QPushButton>(s, "bottoneProvaVoce"), trova<QScrollBar>(s, "scalaVelocita"),
+                          trova<QScrollBar>(s, "scalaTono"), trova<QCheckBox>(s, "casellaFumetto"),
+                          trova<QCheckBox>(s, "casellaFumettoTuttoIlTesto"),
                           trova<QPushButton>(s, "bottoneFontFumetto")},
                          &QWidget::isEnabled);
         };
@@ -399,12 +409,17 @@ private slots:
         imp().ScansioneUditiva = true;
         SchermataConfigurazioni* s = apri();
         trova<QTabBar>(s, "schede")->setCurrentIndex(4);
-        QVERIFY(trova<QRadioButton>(s, QStringLiteral("sceltaModalita_%1").arg(modalita))->isChecked() && trova<QCheckBox>(s, "casellaScansioneUditiva")->isChecked());
-        QCOMPARE(segni({trova<QCheckBox>(s, "casellaMouseDiSistema"), trova<QScrollBar>(s, "scalaScansione"), trova<QLabel>(s, "didascaliaScansione"), trova<QCheckBox>(s, "casellaScansioneUditiva"),
-                        trova<QScrollBar>(s, "scalaPrimoPasso"), trova<QScrollBar>(s, "scalaAccettazione"), trova<QScrollBar>(s, "scalaRilascio"), trova<QScrollBar>(s, "scalaGiri")}),
+        QVERIFY(trova<QRadioButton>(s, QStringLiteral("sceltaModalita_%1").arg(modalita))->isChecked() &&
+                trova<QCheckBox>(s, "casellaScansioneUditiva")->isChecked());
+        QCOMPARE(segni({trova<QCheckBox>(s, "casellaMouseDiSistema"), trova<QScrollBar>(s, "scalaScansione"),
+                        trova<QLabel>(s, "didascaliaScansione"), trova<QCheckBox>(s, "casellaScansioneUditiva"),
+                        trova<QScrollBar>(s, "scalaPrimoPasso"), trova<QScrollBar>(s, "scalaAccettazione"),
+                        trova<QScrollBar>(s, "scalaRilascio"), trova<QScrollBar>(s, "scalaGiri")}),
                  viste);
         QStringList scritte;
-        for (QLabel* l : {trova<QLabel>(s, "didascaliaScansione"), trova<QLabel>(s, "didascaliaPrimoPasso"), trova<QLabel>(s, "didascaliaAccettazione"), trova<QLabel>(s, "didascaliaRilascio"), trova<QLabel>(s, "didascaliaGiri")}) {
+        for (QLabel* l : {trova<QLabel>(s, "didascaliaScansione"), trova<QLabel>(s, "didascaliaPrimoPasso"),
+                          trova<QLabel>(s, "didascaliaAccettazione"), trova<QLabel>(s, "didascaliaRilascio"),
+                          trova<QLabel>(s, "didascaliaGiri")}) {
             if (l->isVisible())
                 scritte << l->text();
         }

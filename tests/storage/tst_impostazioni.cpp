@@ -130,8 +130,9 @@ private slots:
             const FileProfilo::RigaProfilo& riga = FileProfilo::righeProfilo()[n];
             for (double fuori : {riga.minimo - 1, riga.massimo + 1}) {
                 if (riga.genere == FileProfilo::RigaProfilo::Genere::Numero)
-                    QTest::addRow("riga %d a %g", n, fuori) << conRiga(n, TestoAnsi::numeroConSegno(fuori).toLatin1())
-                                                            << conRiga(n, TestoAnsi::numeroConSegno(riga.predefinito).toLatin1()) << true;
+                    QTest::addRow("riga %d a %g", n, fuori)
+                        << conRiga(n, TestoAnsi::numeroConSegno(fuori).toLatin1())
+                        << conRiga(n, TestoAnsi::numeroConSegno(riga.predefinito).toLatin1()) << true;
             }
         }
     }

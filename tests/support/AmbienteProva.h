@@ -29,4 +29,3 @@ public:
 private:
     QTemporaryDir m_cartella;
 };
-

@@ -59,12 +59,15 @@ private slots:
         const QString filtro = QStringLiteral("%1*.txt%1Tutti i files%1*.*%1%1").arg(QChar(u'\0'));
         const QString tipi = QStringLiteral("|*.txt (*.txt);;Tutti i files (*)|txt");
         DialoghiStandard::Prova::rispondiFile(QStringLiteral("/tmp/lista.txt"));
-        QCOMPARE(DialoghiStandard::scegliFile(nullptr, DialoghiStandard::kApri, "Open", QString(), filtro, "/lista/", "txt"),
-                 QStringLiteral("/tmp/lista.txt"));
+        QCOMPARE(
+            DialoghiStandard::scegliFile(nullptr, DialoghiStandard::kApri, "Open", QString(), filtro, "/lista/", "txt"),
+            QStringLiteral("/tmp/lista.txt"));
         DialoghiStandard::Prova::rispondiFile(QString());
-        QVERIFY(
-            DialoghiStandard::scegliFile(nullptr, DialoghiStandard::kSalva, "Salva", QString(), filtro, QString(), "txt").isEmpty());
-        QCOMPARE(DialoghiStandard::Prova::richieste(), QStringList({"apri Open|/lista/" + tipi, "salva Salva|" + tipi}));
+        QVERIFY(DialoghiStandard::scegliFile(nullptr, DialoghiStandard::kSalva, "Salva", QString(), filtro, QString(),
+                                             "txt")
+                    .isEmpty());
+        QCOMPARE(DialoghiStandard::Prova::richieste(),
+                 QStringList({"apri Open|/lista/" + tipi, "salva Salva|" + tipi}));
     }
 
     // A message or a question quotes paths and names from files: none of it is taken for markup.

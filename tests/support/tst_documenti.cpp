@@ -1,11 +1,11 @@
 // What a teacher opens to read about the program: the About screen with the PDF manual, and the manual shown
 // over the home screen.
 #include "home/CasellaDocumentazione.h"
-#include "home/SchermataMenu.h"
-#include "support/ProgrammaProva.h"
-#include "support/ApriDocumento.h"
 #include "home/SchermataInformazioni.h"
+#include "home/SchermataMenu.h"
+#include "support/ApriDocumento.h"
 #include "support/Messaggi.h"
+#include "support/ProgrammaProva.h"
 #include "support/ScansioneCursore.h"
 
 #include <QAction>
@@ -166,8 +166,7 @@ private slots:
         SchermataMenu* casa = menu();
         QVERIFY(QTest::qWaitForWindowActive(casa));
         const auto coperto = [casa] {
-            return casa->childAt(casa->area()->mapTo(casa, casa->bottoni[0]->geometry().center())) !=
-                   casa->bottoni[0];
+            return casa->childAt(casa->area()->mapTo(casa, casa->bottoni[0]->geometry().center())) != casa->bottoni[0];
         };
         casa->documentazione->programma = convertitore;
         casa->azioneDocumentazione->trigger();

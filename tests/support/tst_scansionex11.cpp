@@ -92,8 +92,8 @@ class TestScansioneX11 : public QObject {
     // The answer lit now, -1 when none or many are.
     int acceso()
     {
-        const QString a =
-            accesi({m_s->bottoniRisposta[0], m_s->bottoniRisposta[1], m_s->bottoniRisposta[2]}, m_p->imp().ColoreBottoneSelezionato);
+        const QString a = accesi({m_s->bottoniRisposta[0], m_s->bottoniRisposta[1], m_s->bottoniRisposta[2]},
+                                 m_p->imp().ColoreBottoneSelezionato);
         return a.size() == 1 && a != QStringLiteral("-") ? a.toInt() : -1;
     }
 
@@ -219,7 +219,8 @@ private slots:
         m_p->imp().TempoRilascio = 300;
         m_p->imp().ScansioneUditiva = true;
         QVERIFY(apri(2));
-        const QList<QPushButton*> bottoni{m_s->bottoniRisposta[0], m_s->bottoniRisposta[1], m_s->bottoniRisposta[2], m_s->bottoneAvanti};
+        const QList<QPushButton*> bottoni{m_s->bottoniRisposta[0], m_s->bottoniRisposta[1], m_s->bottoniRisposta[2],
+                                          m_s->bottoneAvanti};
         const auto lit = [&] { return accesi(bottoni, m_p->imp().ColoreBottoneSelezionato); };
         QString provati; // the answers tried on this statement: the pupil waits for another one
         for (int pressioni = 0; m_s->ContaEsatti() < 5; ++pressioni) {

@@ -3,15 +3,15 @@
 // written, and a screen reader finds a name for every control the user can work.
 #include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/AgenteMerlino.h"
+#include "home/SchermataInformazioni.h"
 #include "home/SchermataMenu.h"
 #include "results/GrigliaRegistro.h"
 #include "results/SchermataEserciziEseguiti.h"
-#include "settings/SchermataConfigurazioni.h"
 #include "settings/EditorListe.h"
+#include "settings/SchermataConfigurazioni.h"
 #include "startup/SchermataAvvio.h"
-#include "support/ProgrammaProva.h"
 #include "support/BottoneEvidenziabile.h"
-#include "home/SchermataInformazioni.h"
+#include "support/ProgrammaProva.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -151,7 +151,8 @@ private slots:
         QTest::addColumn<QString>("stile");
         for (const char* stile : {"maiuscolo", "minuscolo", "corsivo"}) {
             for (const char* schermata :
-                 {"SchermataAvvio", "SchermataMenu", "SchermataEsercizio", "SchermataConfigurazioni", "SchermataEserciziEseguiti", "SchermataInformazioni"})
+                 {"SchermataAvvio", "SchermataMenu", "SchermataEsercizio", "SchermataConfigurazioni",
+                  "SchermataEserciziEseguiti", "SchermataInformazioni"})
                 QTest::addRow("%s %s", schermata, stile) << QString(schermata) << QString(stile);
         }
     }
@@ -169,7 +170,7 @@ private slots:
         m_p->metti(1, lungo, 1, {QStringLiteral("0") + lungo});
         m_p->imp().ListaInUso = QStringLiteral("/scuola/<b>liste</b>.txt");
         QDir().mkpath(stato.percorsi.cartellaUtenti());
-        for (const QString nome : {QStringLiteral("Maria <b>Margherita"), QStringLiteral("Leo")})
+        for (const QString& nome : {QStringLiteral("Maria <b>Margherita"), QStringLiteral("Leo")})
             QVERIFY(!FileProfilo::SalvaUtente(m_p->imp(), stato.percorsi.profiloUtente(nome)));
         stato.NomeUtente = QStringLiteral("Maria <b>Margherita");
         stato.PercorsoUtente = stato.percorsi.profiloUtente(stato.NomeUtente);

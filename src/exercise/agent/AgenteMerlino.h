@@ -3,9 +3,9 @@
 
 #include "exercise/agent/FiguraPersonaggio.h"
 #include "exercise/agent/Fumetto.h"
-#include "support/Personaggio.h"
 #include "exercise/agent/RiproduzioneVoce.h"
 #include "exercise/agent/SintesiVoce.h"
+#include "support/Personaggio.h"
 
 #include <QFont>
 #include <QHash>

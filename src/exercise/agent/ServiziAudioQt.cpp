@@ -1,9 +1,9 @@
 // The sound and speech module: feedback sounds over Qt Multimedia, speech and the character over espeak-ng.
-#include "support/ServiziAudio.h"
-#include "exercise/agent/SuonoFeedbackQt.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/SintesiVoce.h"
+#include "exercise/agent/SuonoFeedbackQt.h"
 #include "exercise/agent/VoceScansioneEspeak.h"
+#include "support/ServiziAudio.h"
 
 namespace {
 class ServiziAudioQt : public ServiziAudio {
