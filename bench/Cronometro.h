@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The median of repeated timings, in milliseconds.
 #pragma once
 

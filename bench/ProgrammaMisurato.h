@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as the benchmarks of the screens run it: offscreen, over a temporary folder, without sounds, its
 // message boxes only recorded.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up up to the start screen shown, against a bare Qt window shown: at most twice its time. Each figure
 // is a fresh process timed from outside, from its launch to its window on screen, so that the libraries each
 // loads count as the pupil waits for them: the bare window is a program of its own that links Qt Widgets only.

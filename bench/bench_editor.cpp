@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list editor showing an item whose stimulus is one word of 15 MB, as a broken or hostile list may hold it
 // (goal: at most 100 ms; it once kept the editor busy for minutes), and going between items of ordinary texts
 // and of texts as long as a box holds (goal: at most 20 ms).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise screen: from a click on "avanti" to the next statement painted (goal: at most 5 ms), and a
 // new item whose picture is a 4000 × 3000 JPEG, shown fitted (goal: at most 50 ms; full decode beside it).
 #include "Cronometro.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving a list of 1000 full items: each should take at most 5 ms.
 #include "Cronometro.h"
 #include "storage/Percorsi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture chooser on a folder of 100 phone photos (JPEG, 4000 × 3000): every thumbnail built in at most
 // 1.5 times the time vipsthumbnail takes on the same folder in the same run; the next opening, from the shared
 // thumbnail cache, in under 200 ms; reopened on the folder with one more photo, the others shown again from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speech: from Speak of a ten-word sentence to its first samples handed to the audio device (goal 30 ms),
 // from StopAll to silence (goal 50 ms), and how long after the device has played it an utterance ends
 // (goal 150 ms at most), beside the device's own wait before it plays. Run with PULSE_SERVER set (or a desktop)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference of bench_avvio: a Qt window, bare or with one written button, shown by a program that links Qt
 // Widgets only. Prints the steady clock, in microseconds, once the window is on screen.
 #include <QApplication>

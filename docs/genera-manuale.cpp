@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the teachers' manual from docs/manuale.md: "documento.pdf" with pictures of the real screens, taken
 // offscreen from a program over temporary folders, and "documentazione.rtf" with the same text for the home
 // screen. One source, so the two never disagree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every fuzz target shares: a Qt application and a scratch folder, made once per process.
 #include "AmbienteFuzz.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a picture of the pictures folder: shown or refused, and nothing else read. FIFOs lie in the working
 // folder under the names the seed drawings give: a drawing that made Qt open one would stop the run, which the
 // fuzzer reports as a timeout.

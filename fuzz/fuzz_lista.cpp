@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a list of items: loading never fails badly, and a saved list loads and saves to the same bytes.
 #include "AmbienteFuzz.h"
 #include "storage/Percorsi.h"

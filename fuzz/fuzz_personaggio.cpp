@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the speaking character's file, beside the real frames: it loads or gives a reason, never more.
 #include "AmbienteFuzz.h"
 #include "exercise/agent/DatiPersonaggio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a pupil's profile: reading never fails badly, and what was read saves and reads back the same.
 #include "AmbienteFuzz.h"
 #include "storage/ImpostazioniUtente.h"

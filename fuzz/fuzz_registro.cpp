@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a record file: reading never fails badly, and a record read whole saves and reads back the same.
 #include "AmbienteFuzz.h"
 #include "storage/FileRegistro.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a feedback sound: the player gets samples within its limits, or nothing, never more.
 #include "AmbienteFuzz.h"
 #include "storage/FileSuono.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's SVG icon as the PNG sizes of the desktop's icon theme.
 //   genera-icone icona.svg cartella lato...
 #include <QDir>

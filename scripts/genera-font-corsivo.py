@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build assets/indis1.ttf, the cursive school font, from Ecolier court.
 
 Ecolier court (Jean-Marie Douteau, SIL OFL 1.1, Debian package

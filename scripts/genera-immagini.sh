@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the hand-drawn SVG scenes in scripts/immagini/ into assets/immagini/*.png.
 # The PNGs are committed, so building the program never needs rsvg-convert.
 # Landscape scenes become 800 px wide, portrait ones 800 px tall; opaque white background.

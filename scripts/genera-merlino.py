@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build the frames of Merlin, the friendly wizard, as SVG files.
 
 Every frame is assembled from the same shared parts (robe, beard, face,

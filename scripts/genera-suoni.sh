@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Synthesises the feedback sounds with sox into assets/suoni/:
 #   si.wav  short cheerful chime, a rising major arpeggio of bell-like notes
 #   no.wav  two soft low notes going down, gentle rather than scary

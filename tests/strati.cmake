@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layers of src/, as the build keeps them by linking: a folder includes only its own headers and those of the
 # folders below it. Run as a test: cmake -DSORGENTI=<src> -P strati.cmake
 cmake_minimum_required(VERSION 3.25)

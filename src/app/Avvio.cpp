@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence, from the first copy's claim to the start screen and what follows its first showing.
 #include "app/Avvio.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound and speech module, loaded once the first screen is on show, and the stand-ins the screens use.
 #include "app/ModuloAudio.h"
 

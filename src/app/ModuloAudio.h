@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound and speech module, loaded once the first screen is on show, and the stand-ins the screens use: a
 // sound or a character asked for before loads it at once, a scanning word waits for it. Without the module the
 // program goes on silent: sounds are the desktop's beep, the character cannot be loaded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program: it opens the screens, one reference each.
 #include "app/Ordiparo.h"
 

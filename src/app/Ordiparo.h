@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program: it opens the screens, one reference each, over the state that main hands it. Opening a screen
 // creates it when needed, shows it and closes the screen that opened it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets only one copy of the program run for a user on a computer; a second start brings the first to the front.
 #pragma once
 

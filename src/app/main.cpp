@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ordiparo: reading and picture comprehension for primary-school pupils.
 #include "app/Avvio.h"
 #include "app/ModuloAudio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise screen: a stimulus, one statement at a time, the answer buttons, counts and rewards.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds that answer the pupil, played without ever waiting for them.
 #include "exercise/SuoniRisposta.h"
 

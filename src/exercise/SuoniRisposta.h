@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds that answer the pupil: the reward for a right answer, the mistake sound for a wrong one.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teachers' manual over the home screen: "documentazione.rtf" turned into HTML by unrtf in its own
 // process, so the window never waits on it, shown in a rich-text box that a click in its text hides again.
 #include "home/CasellaDocumentazione.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About screen: who made the program, its terms of use, the manual opened by a click on the picture.
 #include "home/SchermataInformazioni.h"
 
@@ -29,7 +30,7 @@ QLabel* etichetta(QWidget* genitore, const char* nome, int punti)
 
 SchermataInformazioni::SchermataInformazioni(Programma& programma)
     : Schermata(kLarghezzaDisegno, kAltezzaDisegno), autori(etichetta(area(), "autori", 16)),
-      condizioni(etichetta(area(), "condizioni", 11)), rigaVuota(etichetta(area(), "rigaVuota", 11)),
+      condizioni(etichetta(area(), "condizioni", 11)), licenza(etichetta(area(), "licenza", 11)),
       bottoneManuale(new QPushButton(area())), bottoneChiudi(new QPushButton(QStringLiteral("Chiudi"), area())),
       m_programma(programma)
 {
@@ -46,7 +47,7 @@ SchermataInformazioni::SchermataInformazioni(Programma& programma)
     bottoneManuale->setAccessibleName(QStringLiteral("Manuale di Ordiparo"));
     posiziona(bottoneManuale, 3840, 1860, 1920, 1920);
     posiziona(condizioni, 480, 3900, 8640, 1800);
-    posiziona(rigaVuota, 480, 5700, 8640, 360);
+    posiziona(licenza, 480, 5700, 8640, 360);
     bottoneChiudi->setObjectName(QStringLiteral("bottoneChiudi"));
     bottoneChiudi->setFont(QFont(QStringLiteral("Arial"), 14));
     posiziona(bottoneChiudi, 3600, 6180, 2400, 720);
@@ -66,7 +67,7 @@ void SchermataInformazioni::attivazione()
                                        "Il corsivo scolastico è di ") +
                         QString::fromUtf16(Crediti::kAutoreFont) + u' ' + QString::fromUtf16(Crediti::kOrigineFont) +
                         u'.');
-    rigaVuota->clear();
+    licenza->setText(QStringLiteral("Licenza: GNU GPL, versione 3 o successiva."));
 }
 
 void SchermataInformazioni::apriManuale()

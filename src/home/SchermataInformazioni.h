@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About screen: who made the program, its terms of use, the manual opened by a click on the picture.
 #pragma once
 
@@ -14,7 +15,7 @@ public:
 
     QLabel* autori;
     QLabel* condizioni;
-    QLabel* rigaVuota;
+    QLabel* licenza;
     QPushButton* bottoneManuale;
     QPushButton* bottoneChiudi;
 

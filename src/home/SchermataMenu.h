@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home screen: the pupils' list, the big buttons to start and to quit, the menus, switch scanning.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six columns of the record, on screen and on paper.
 #include "results/ColonneRegistro.h"
 

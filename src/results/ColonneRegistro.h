@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six columns of the record, on screen and on paper: row number, stimulus, statement, wrong answers and two
 // free columns, with their titles, their alignment and the room each gets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A grid with one fixed row and one fixed column over a table and its two headers.
 #include "results/GrigliaRegistro.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A grid with one fixed row and one fixed column, addressed as the screens think of it: row 0 is the header
 // row, column 0 the fixed column, cells 1..Rows()-1 by 1..Cols()-1 the table. The fixed row and column are the
 // table's own headers, so they stay in sight while the rows scroll. Cells are read-only; a text too long for

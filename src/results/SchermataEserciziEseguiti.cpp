@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of exercises done: the grid of the statements shown in this run, saved, opened and printed.
 #include "results/SchermataEserciziEseguiti.h"
 

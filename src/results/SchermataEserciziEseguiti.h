@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of exercises done: every statement put to the pupil in this run, with its wrong answers, in a grid
 // that can be saved as a record file, opened again and printed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of exercises done as a printed report, page by page.
 #include "results/StampaRegistro.h"
 

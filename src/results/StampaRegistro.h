@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of exercises done as a printed report: the pupil's name and the date, the table with its rules,
 // the header row again at the top of every page, the note, page numbers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings screen's design area in twips, which the list editor and the picture chooser cover whole.
 #pragma once
 

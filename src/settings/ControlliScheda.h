@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small makers of the settings tabs' controls: a titled box, a choice, a button, each with its object name.
 #pragma once
 

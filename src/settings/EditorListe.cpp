@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's list editor, laid over the whole settings dialog.
 #include "settings/EditorListe.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's list editor, laid over the whole settings dialog: browse the items of the list in use one at a
 // time, edit a stimulus (a text or a picture) and its eight statements with their answers, add items, empty
 // the list, load a list file and save the list to one. Every edit lands at once in the program's item table.

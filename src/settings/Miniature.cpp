@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thumbnails of the pictures folder, made on worker threads and kept in the desktop's shared thumbnail cache.
 #include "settings/Miniature.h"
 

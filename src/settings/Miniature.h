@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thumbnails of the pictures folder: decoded at thumbnail size on worker threads, and kept between runs in the
 // desktop's shared thumbnail cache, so that a folder of phone photos opens at once the second time.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture chooser of the list editor.
 #include "settings/SceltaImmagine.h"
 

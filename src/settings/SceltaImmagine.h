@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture chooser of the list editor: a thumbnail of every picture of the pictures folder; a double click
 // makes one the stimulus of the row being edited.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every tab of the settings screen shares.
 #include "settings/SchedaConfigurazioni.h"
 

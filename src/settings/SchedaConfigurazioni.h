@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every tab of the settings screen shares: its place on the screen, the settings it shows and writes, the
 // font and colour dialogs.
 #pragma once

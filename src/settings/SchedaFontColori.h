@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Fonts e Colori" tab: system colours, the background, the text's font and colours, the buttons' colour, and
 // a preview of the text.
 #pragma once

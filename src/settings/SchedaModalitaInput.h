@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Modalità di input" tab: mouse, manual or automatic scanning, the scanning step, the system's mouse pointer,
 // the colour of the highlighted button, auditory scanning and the switch's timing.
 #pragma once

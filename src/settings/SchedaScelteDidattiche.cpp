@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Scelte didattiche" tab: the answers offered, the list in use, the letter style.
 #include "settings/SchedaScelteDidattiche.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Utente" tab: whose profile the screen edits (the default user, an existing one, a new one) and whether the
 // exercises done are recorded for that user.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Voce e Suoni" tab: sounds on or off, the voice's speed and pitch, the speech balloon, heard and seen at once
 // through the screen's own speaking character, who stands on this tab.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's settings screen: the name line, the five tabs, opening, leaving and putting the settings into the
 // controls.
 #include "settings/SchermataConfigurazioni.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's settings screen: whose profile it is above five tabs (the user, the teaching choices, fonts and
 // colours, voice and sounds, the input mode), each its own widget. Every control writes its setting into the current
 // profile at once; the profile file is written on leaving through "&Menu" and before every change of user.

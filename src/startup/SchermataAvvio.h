@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen: a picture and one big button that leads to the home screen, by mouse or by a switch.
 #pragma once
 

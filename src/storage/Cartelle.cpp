@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings folders and the readme that tells what they hold.
 #include "storage/Cartelle.h"
 

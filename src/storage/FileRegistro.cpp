@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record file: what the results screen shows, one value a line.
 #include "storage/FileRegistro.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record file: what the results screen shows (the two captions, the grid's rows, a note), one value a line.
 #pragma once
 

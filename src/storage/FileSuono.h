@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A wave file's sound as the feedback player plays it: mono 16-bit samples at one rate, whatever the file holds.
 #pragma once
 

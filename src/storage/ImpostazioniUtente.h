@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current pupil's settings and the profile file that holds them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a decoded text file the way the program's files are made: whole lines, delimited fields, codes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's files live: the program folder and the settings folder tree.
 #pragma once
 

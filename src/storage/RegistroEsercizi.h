@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of every statement put to a pupil since the program started, with its wrong answers.
 #pragma once
 

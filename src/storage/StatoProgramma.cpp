@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values every screen shares for the whole run.
 #include "storage/StatoProgramma.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values every screen shares for the whole run: paths, the current user and settings, the items,
 // the record and the random source.
 #pragma once

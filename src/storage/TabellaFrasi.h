@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of exercise items and the list file it is loaded from and saved to.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text files as they travel between school computers: Windows-1252 with CR LF, UTF-8 accepted on reading.
 #include "storage/TestoAnsi.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text drawn at the size chosen for it, or smaller when it would not fit its box whole.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hands a file to the desktop's default application for its kind (a PDF to the PDF reader).
 #pragma once
 

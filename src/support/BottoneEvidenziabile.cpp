@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's big button, lit with a solid fill and a ring that stands out against the screen.
 #include "support/BottoneEvidenziabile.h"
 

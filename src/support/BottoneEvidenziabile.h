@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pupil's big button. Lit, by switch scanning or under the mouse, it is filled with the highlight colour and
 // ringed in black or white, whichever stands out more against the screen behind it, so the lit button shows
 // whatever colours the profile chose. Its caption keeps clear of that ring.

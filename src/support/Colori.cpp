@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours on controls, kept as the Windows colour numbers the profile holds.
 #include "support/Colori.h"
 

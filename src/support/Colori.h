@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours on controls, kept as the Windows colour numbers the profile holds, so that a control can be
 // asked which number it shows (the scanning highlight is "the button painted in the highlight colour").
 #pragma once

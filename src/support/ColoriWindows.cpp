@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows colour numbers as the profiles hold them.
 #include "support/ColoriWindows.h"
 

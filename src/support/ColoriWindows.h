@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows colour numbers as the profiles hold them: red in the low byte, then green, then blue;
 // with the top bit set, the low byte names a system colour.
 #pragma once

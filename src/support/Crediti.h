@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who made the program and its font: one place for the texts that name them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialogs for a colour, a file and a font, over Qt's own dialogs.
 #include "support/DialoghiStandard.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialogs for a colour, a file and a font, each modal to its owner. The colour and font
 // dialogs write the choice into a control of the caller (a carrier label or a preview), the file dialog
 // gives back a path. Tests answer them through DialoghiStandard::Prova without opening a window.

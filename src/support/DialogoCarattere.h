@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font dialog: a family and a size, and no style, since the screens draw neither bold nor italic.
 #pragma once
 

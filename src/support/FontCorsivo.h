@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts the profiles name: the cursive school letters shipped with the program, and the usual Windows names
 // mapped to the free fonts installed here.
 #pragma once

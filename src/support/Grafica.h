@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures drawn for the program: icons, the large arrow pointer and pictures that fit their box.
 #pragma once
 

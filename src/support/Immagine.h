@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the exercise: the picture fitted into the stimulus area, decoded at the size it is drawn.
 #pragma once
 

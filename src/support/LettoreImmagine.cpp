@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture file read so that it can neither stop the program nor reach other files.
 #include "support/LettoreImmagine.h"
 

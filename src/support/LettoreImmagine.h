@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture file read so that it can neither stop the program nor reach other files: a regular file of bounded
 // size read whole, and an SVG drawing only when it names nothing outside itself (Qt would open any file it names).
 #pragma once

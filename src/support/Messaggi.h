@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every message box of the program: title "Ordiparo", an Italian text, OK or Sì/No.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speaking character as the screens use it: load it, place it, show it, let it speak, stop it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a screen sees it: what every screen shares, and loading the speaking character.
 #include "support/Programma.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a screen sees it: the shared state, the sounds, the speaking character, the desktop's opener of
 // documents, and the way to the other screens. The screens know this and nothing of one another.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the controls of a screen in proportion to its size.
 #include "support/Proporzioni.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the controls of a screen in proportion to its size, and sizes a screen to a share of the display.
 #pragma once
 

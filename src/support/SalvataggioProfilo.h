@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save of the current pupil's profile, which a school may keep on a folder that several computers share.
 #pragma once
 

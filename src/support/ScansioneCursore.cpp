@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switch scanning over a screen's buttons.
 #include "support/ScansioneCursore.h"
 

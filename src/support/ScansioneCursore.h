@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switch scanning over a screen's buttons: a cursor painted in the highlight colour, moved by the clock
 // (automatic, space chooses) or by space (manual, enter chooses). One press of a switch is one step; the
 // pupil's profile may ignore presses too short or too soon after a step, hold the first button of each round

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every screen of the program shares.
 #include "support/Schermata.h"
 

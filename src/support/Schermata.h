@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every screen of the program shares: an optional menu bar, the area of the controls placed
 // at their design places in twips and kept in proportion, activation once per opening.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the sound and speech module gives the program. The module (Qt Multimedia, PulseAudio and its codecs,
 // espeak-ng) is a library of its own, loaded once the first screen is on show, so that it does not slow the start.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays the reward and mistake sounds without ever waiting for them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts that come from a file or a user, shown exactly as they are.
 #include "support/TestoSemplice.h"
 

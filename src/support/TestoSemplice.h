@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts that come from a file or a user, shown exactly as they are: never read as markup, so that no text can
 // change how it looks or make Qt open a file it names ("<img src=...>").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The voice of auditory scanning: says the word of each button the highlight reaches.
 #pragma once
 

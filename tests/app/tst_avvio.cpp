@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence: folders and readme, the cursive font, the default user, the list, the start screen.
 #include "app/Avvio.h"
 #include "startup/SchermataAvvio.h"

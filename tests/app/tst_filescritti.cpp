@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the program writes, made by the program's own code from fixed inputs (a fixed seed, a fixed date in
 // the record's heading) and compared byte for byte with the files in attesi/. See attesi/README.md.
 #include "app/Avvio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Only one copy runs: the real program started twice, over a lock left by a crash or a damaged one.
 #include "support/ProgrammaProva.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speaking character: Italian speech in memory, its tags, its words, its queue, its balloon, its file.
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/DatiPersonaggio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the pupil hears from the exercise screen, recorded from the PulseAudio null sink that scripts/test
 // starts: its monitor is recorded with parec for the whole run.
 #include "exercise/SchermataEsercizio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fitting a picture into the stimulus area.
 #include "support/Immagine.h"
 #include "support/ProgrammaProva.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise screen driven as a pupil drives it: mouse, one switch, two switches.
 #include "exercise/SchermataEsercizio.h"
 #include "home/SchermataMenu.h"

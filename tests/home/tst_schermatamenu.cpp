@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home screen as the pupil sees it, with the mouse and with one or two switches.
 #include "exercise/SchermataEsercizio.h"
 #include "home/SchermataMenu.h"

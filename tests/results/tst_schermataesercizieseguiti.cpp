@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of exercises done as the teacher uses it: opened from the home screen, filled from the run's record,
 // saved and opened again through the file dialogs, printed to paper or PDF.
 #include "home/SchermataMenu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list editor and its picture chooser as a teacher drives them: buttons clicked, text typed, dialogs
 // answered through their hooks, files read back from disk.
 #include "settings/EditorListe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's settings screen driven as a teacher drives it: users, letter style and fonts, colours, voice,
 // input mode; what reaches the profile file and what the hidden character is asked to say.
 #include "home/SchermataMenu.h"

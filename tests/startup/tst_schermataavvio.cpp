@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen as the pupil sees it.
 #include "home/SchermataMenu.h"
 #include "startup/SchermataAvvio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record file: its exact bytes, read back whole, and the files that end early or promise no rows.
 #include "storage/FileRegistro.h"
 #include "support/AmbienteProva.h"

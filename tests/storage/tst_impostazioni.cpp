@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile file: its exact bytes, what reading and saving again makes of odd lines, damaged profiles.
 #include "storage/ImpostazioniUtente.h"
 #include "support/AmbienteProva.h"

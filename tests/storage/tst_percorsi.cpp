@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The users folder and the record folders: which files stand for a user, and that what a user names stays inside.
 #include "storage/Percorsi.h"
 

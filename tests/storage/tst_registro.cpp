@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of statements shown: rows, wrong-answer marks, starting afresh and the capacity.
 #include "storage/RegistroEsercizi.h"
 

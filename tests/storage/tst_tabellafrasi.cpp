@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list file: its exact bytes and loading back, the shipped default list, damaged, oversized or odd lists.
 #include "storage/TabellaFrasi.h"
 #include "support/AmbienteProva.h"

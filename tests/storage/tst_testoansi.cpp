@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text files between school computers: encodings on reading and writing, and saves that fail.
 #include "storage/ImpostazioniUtente.h"
 #include "storage/TabellaFrasi.h"

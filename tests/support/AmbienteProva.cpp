@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh program folder and settings root in a temporary folder, never the user's own.
 #include "support/AmbienteProva.h"
 

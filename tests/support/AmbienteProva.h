@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh program folder and settings root in a temporary folder, never the user's own, and the file helpers the
 // tests share. QtCore only: the storage tests link it without Qt Gui.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole program over a test environment, with recording stand-ins, and what the screen tests share.
 #include "support/ProgrammaProva.h"
 

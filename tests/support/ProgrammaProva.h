@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole program over a test environment, with recording stand-ins for the sounds, the speaking character and
 // the scanning voice, and what the screen tests share.
 #pragma once

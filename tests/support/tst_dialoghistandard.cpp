@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialogs' contract as callers rely on it: the choice lands in the target, a cancel changes nothing.
 // The message boxes show their texts as written.
 #include "support/Colori.h"

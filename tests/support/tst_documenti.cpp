@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a teacher opens to read about the program: the About screen with the PDF manual, and the manual shown
 // over the home screen.
 #include "home/CasellaDocumentazione.h"
@@ -85,6 +86,7 @@ private slots:
                  "Software di\r\nGli sviluppatori di Ordiparo - software libero per la scuola primaria\r\n");
         QVERIFY(info->condizioni->text().startsWith(QStringLiteral("Ordiparo è software libero")));
         QVERIFY(info->condizioni->text().contains(QStringLiteral("Jean-Marie Douteau")));
+        QCOMPARE(info->licenza->text(), QStringLiteral("Licenza: GNU GPL, versione 3 o successiva."));
 
         QTest::mouseClick(info->bottoneManuale, Qt::LeftButton);
         QTest::mouseClick(info->bottoneManuale, Qt::LeftButton);

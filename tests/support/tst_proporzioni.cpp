@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Proportional layout: recording, scaling, tags, lines, minimised windows, the start size and the menu bar.
 #include "support/Schermata.h"
 

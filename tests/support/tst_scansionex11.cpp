@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The switch pressed through a real X server, which auto-repeats a held key as it does for a pupil: one press
 // is one step however long it lasts, taps and bounces are no steps, silent rounds pause the scanning. Runs on
 // the Xvfb that scripts/test starts (ORDIPARO_DISPLAY_X).

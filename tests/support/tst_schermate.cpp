@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every screen as the pupil sees it on the display this test runs on (ctest runs it once per display
 // size): each control lies wholly inside the window below the menu bar, each text shows whole and as it was
 // written, and a screen reader finds a name for every control the user can work.

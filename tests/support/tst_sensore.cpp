@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scanning engine over three buttons: the switch's timing told by a fake clock, the first step of a round,
 // a switch held over several steps, the scanning voice and the character. The same timing is tried through a
 // real X server in tst_scansionex11.

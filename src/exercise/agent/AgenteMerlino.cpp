@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speaking character of the program: figure, balloon, speech queue over espeak-ng and the audio device.
 #include "exercise/agent/AgenteMerlino.h"
 

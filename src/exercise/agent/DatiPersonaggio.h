@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A character file: its drawing size, its frames (SVG drawings) and its animations (frames with timings).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character drawn over its screen, playing the animations of its character file.
 #include "exercise/agent/FiguraPersonaggio.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character drawn over its screen: a child widget with a transparent surround, so it looks right
 // without a compositing window manager, playing the animations of its character file.
 #pragma once

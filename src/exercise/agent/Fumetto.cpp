@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word balloon: the words appear as they are spoken.
 #include "exercise/agent/Fumetto.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays synthesised speech on the default audio device and follows the device's own clock.
 #include "exercise/agent/RiproduzioneVoce.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays synthesised speech on the default audio device and follows the device's own clock: a device may
 // start playing well after it is handed the samples (a sink waking up), so no wall clock can tell what has
 // been heard. Without a device the speech goes on silently at its real pace, so the mouth, the balloon and

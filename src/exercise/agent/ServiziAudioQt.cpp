@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound and speech module: feedback sounds over Qt Multimedia, speech and the character over espeak-ng.
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/SintesiVoce.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Italian speech from espeak-ng into memory, through one worker thread for the whole program.
 #include "exercise/agent/SintesiVoce.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Italian speech from espeak-ng into memory. The library keeps process-wide state and is not re-entrant,
 // so every call goes through one worker thread shared by the whole program.
 #pragma once

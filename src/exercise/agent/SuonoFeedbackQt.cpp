@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The feedback sounds over Qt Multimedia, on outputs opened ahead and kept waiting.
 #include "exercise/agent/SuonoFeedbackQt.h"
 

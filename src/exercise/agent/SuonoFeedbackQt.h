@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The feedback sounds over Qt Multimedia, on outputs opened ahead and kept waiting. A sound is written whole to a
 // waiting output the moment it is asked for, so it is heard with the click, first sample first; the output it
 // cuts short is closed at once and opened again afterwards. (An output opened at the click starts only after a

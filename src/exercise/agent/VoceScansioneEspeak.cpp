@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Auditory scanning through the character's speech engine.
 #include "exercise/agent/VoceScansioneEspeak.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Auditory scanning through the character's speech engine, on an output of its own at a lower volume.
 #pragma once
 
