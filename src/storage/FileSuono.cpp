@@ -27,14 +27,16 @@ struct Formato {
     int bitPerCampione = 0;
 };
 
+// Little-endian numbers, byte by byte: reading them through a cast pointer makes the sanitizers' build of GCC warn
+// of the empty array that a QByteArray may share.
 quint16 parola(const QByteArray& byte, qsizetype dove)
 {
-    return qFromLittleEndian<quint16>(byte.constData() + dove);
+    return static_cast<quint16>(static_cast<uchar>(byte.at(dove)) | static_cast<uchar>(byte.at(dove + 1)) << 8);
 }
 
 quint32 doppiaParola(const QByteArray& byte, qsizetype dove)
 {
-    return qFromLittleEndian<quint32>(byte.constData() + dove);
+    return parola(byte, dove) | static_cast<quint32>(parola(byte, dove + 2)) << 16;
 }
 
 std::optional<Formato> leggiFormato(const QByteArray& byte, qsizetype inizio, quint32 lunghezza)

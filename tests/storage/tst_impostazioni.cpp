@@ -83,20 +83,6 @@ private slots:
         QVERIFY(QDir().mkpath(m_ambiente.percorsi().cartellaUtenti()));
     }
 
-    // The profile's exact bytes both ways; a reader that knows only the first 25 lines finds them as it
-    // always did, the switch access lines only follow.
-    void scrittoByteperByteERiletto()
-    {
-        QVERIFY(!FileProfilo::SalvaUtente(kValori, profilo(QStringLiteral("scritto"))));
-        QCOMPARE(AmbienteProva::leggi(profilo(QStringLiteral("scritto"))), kProfilo);
-        QCOMPARE(dalFile(kProfilo), kValori);
-        QVERIFY(!m_avviso);
-        QVERIFY(!FileProfilo::SalvaUtente(conSensore({2, 200, 300, 3, 1}), m_letto));
-        const QByteArray scritto = AmbienteProva::leggi(m_letto);
-        QCOMPARE(scritto, kVenticinqueRighe + " 2 \r\n 200 \r\n 300 \r\n 3 \r\nTrue\r\n");
-        QCOMPARE(dalFile(scritto.left(kVenticinqueRighe.size())), kValori);
-    }
-
     // A value outside its line's range takes that line's default, and the file counts as damaged.
     void rilettoERisalvato_data()
     {
