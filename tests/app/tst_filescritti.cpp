@@ -120,36 +120,11 @@ private slots:
                    AmbienteProva::leggi(stato().PercorsoUtente).replace(m_ambiente.cartella().toUtf8(), "CARTELLA")));
 
         ImpostazioniUtente& i = m_p->imp();
-        i = {"corsivo",
-             "C:\\Liste\\città, mare.txt",
-             false,
-             50,
-             400,
-             false,
-             true,
-             false,
-             " Comic Sans MS",
-             1,
-             true,
-             "Indis1",
-             "Times New Roman",
-             1638,
-             16777215,
-             255,
-             65280,
-             false,
-             true,
-             true,
-             2,
-             60,
-             -2147483633.0,
-             -2147483624.0,
-             0,
-             4,
-             2000,
-             1500,
-             20,
-             true};
+        // clang-format off
+        i = {"corsivo", "C:\\Liste\\città, mare.txt", false, 50, 400, false, true, false, " Comic Sans MS", 1,
+             true, "Indis1", "Times New Roman", 1638, 16777215, 255, 65280, false, true, true, 2, 60,
+             -2147483633.0, -2147483624.0, 0, 4, 2000, 1500, 20, true};
+        // clang-format on
         stato().NomeUtente = QStringLiteral("Giulia");
         stato().PercorsoUtente = stato().percorsi.profiloUtente(stato().NomeUtente);
         QVERIFY(SalvataggioProfilo::salva(nullptr, stato()));
