@@ -83,6 +83,12 @@ SchedaVoce::SchedaVoce(Programma& programma, Schermata& schermata)
     posiziona(m_casellaFumettoTuttoIlTesto, 240, 5280, 7440, 480);
     connect(m_casellaFumettoTuttoIlTesto, &QCheckBox::toggled, this, &SchedaVoce::fumettoTuttoIlTestoScelto);
 
+    m_casellaEvidenziaParole = new QCheckBox(QStringLiteral("Evidenzia le parole lette"), this);
+    m_casellaEvidenziaParole->setObjectName(QStringLiteral("casellaEvidenziaParole"));
+    posiziona(m_casellaEvidenziaParole, 240, 5880, 7440, 480);
+    connect(m_casellaEvidenziaParole, &QCheckBox::toggled, this,
+            [&imp](bool spuntata) { imp.EvidenziaParoleLette = spuntata; });
+
     m_campioneFontFumetto = new QLabel(this);
     m_campioneFontFumetto->setObjectName(QStringLiteral("campioneFontFumetto"));
     m_campioneFontFumetto->hide();
@@ -98,11 +104,13 @@ void SchedaVoce::mostraImpostazioni(const ImpostazioniUtente& imp)
     bitFumetto(Personaggio::kFumettoTuttoIlTesto, imp.FumettoContieneTesto);
     m_casellaFumettoTuttoIlTesto->setChecked(imp.FumettoContieneTesto);
     m_casellaSuoni->setChecked(imp.SuoniAttivi);
+    m_casellaEvidenziaParole->setChecked(imp.EvidenziaParoleLette);
 
     for (QWidget* voce :
          {static_cast<QWidget*>(m_bottoneProvaVoce), static_cast<QWidget*>(m_scalaVelocita),
           static_cast<QWidget*>(m_scalaTono), static_cast<QWidget*>(m_casellaFumetto),
-          static_cast<QWidget*>(m_casellaFumettoTuttoIlTesto), static_cast<QWidget*>(m_bottoneFontFumetto)})
+          static_cast<QWidget*>(m_casellaFumettoTuttoIlTesto), static_cast<QWidget*>(m_bottoneFontFumetto),
+          static_cast<QWidget*>(m_casellaEvidenziaParole)})
         voce->setEnabled(imp.ParlatoAttivo);
     if (imp.ParlatoAttivo && !imp.FumettoVisibile)
         m_casellaFumettoTuttoIlTesto->setEnabled(false);
@@ -110,7 +118,8 @@ void SchedaVoce::mostraImpostazioni(const ImpostazioniUtente& imp)
 
 QList<QWidget*> SchedaVoce::sulloSfondo()
 {
-    return {this, m_casellaParlato, m_casellaFumetto, m_casellaFumettoTuttoIlTesto, m_casellaSuoni};
+    return {this, m_casellaParlato, m_casellaFumetto, m_casellaFumettoTuttoIlTesto, m_casellaSuoni,
+            m_casellaEvidenziaParole};
 }
 
 void SchedaVoce::mostraVelocitaETono(bool conDidascalie)

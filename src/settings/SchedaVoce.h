@@ -59,6 +59,7 @@ private:
     QCheckBox* m_casellaFumetto;
     QPushButton* m_bottoneFontFumetto;
     QCheckBox* m_casellaFumettoTuttoIlTesto;
+    QCheckBox* m_casellaEvidenziaParole; // the word being read is marked on the exercise screen
     QLabel* m_campioneFontFumetto; // the font dialog's target, never shown
 
     QString m_tagVoce;

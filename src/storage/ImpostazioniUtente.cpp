@@ -16,7 +16,7 @@
 
 namespace {
 constexpr double kPulsanteDiSistema = -2147483633.0;    // system colour 15: button face
-constexpr qint64 kMassimoByteProfilo = 64 * 1024;       // 30 short lines: anything larger is damaged
+constexpr qint64 kMassimoByteProfilo = 64 * 1024;       // 31 short lines: anything larger is damaged
 constexpr double kPrimoColoreDiSistema = -2147483648.0; // top bit set: system colours 0..24
 
 using Riga = FileProfilo::RigaProfilo;
@@ -57,6 +57,7 @@ const std::array<Riga, FileProfilo::kRigheProfilo + FileProfilo::kRigheAggiunte>
     {Genere::Numero, &I::TempoRilascio, 0, 2000, 0},
     {Genere::Numero, &I::GiriPrimaDellaPausa, 0, 20, 0},
     {Genere::Booleano, &I::ScansioneUditiva, 0, 0, 0},
+    {Genere::Booleano, &I::EvidenziaParoleLette, 0, 0, 0},
 }};
 
 QString testoBooleano(bool valore)

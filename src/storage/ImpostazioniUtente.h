@@ -49,6 +49,8 @@ struct ImpostazioniUtente {
     qint16 GiriPrimaDellaPausa = 0;
     // Each button is spoken as the highlight reaches it.
     bool ScansioneUditiva = false;
+    // While the character reads a text, the word being heard is marked in it.
+    bool EvidenziaParoleLette = false;
 
     bool operator==(const ImpostazioniUtente&) const = default;
 };
@@ -56,7 +58,7 @@ struct ImpostazioniUtente {
 namespace FileProfilo {
 
 inline constexpr int kRigheProfilo = 25;
-inline constexpr int kRigheAggiunte = 5; // the switch access lines that follow
+inline constexpr int kRigheAggiunte = 6; // the switch access lines that follow, then reading along
 // The font sizes a profile keeps, in points: every size the Windows font dialog gives, large print included.
 inline constexpr int kPuntiMinimi = 1;
 inline constexpr int kPuntiMassimi = 1638;

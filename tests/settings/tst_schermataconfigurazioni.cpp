@@ -343,7 +343,7 @@ private slots:
     }
 
     // The character shows only on the voice tab; any tab click, the voice tab's own too, hides him first.
-    // Without speech the six voice controls are greyed; with speech they come back, but the balloon's size box
+    // Without speech the seven voice controls are greyed; with speech they come back, but the balloon's size box
     // stays greyed while the balloon is off. "Prova voce" speaks behind the current tags.
     void voce()
     {
@@ -361,16 +361,19 @@ private slots:
             return segni({trova<QPushButton>(s, "bottoneProvaVoce"), trova<QScrollBar>(s, "scalaVelocita"),
                           trova<QScrollBar>(s, "scalaTono"), trova<QCheckBox>(s, "casellaFumetto"),
                           trova<QCheckBox>(s, "casellaFumettoTuttoIlTesto"),
-                          trova<QPushButton>(s, "bottoneFontFumetto")},
+                          trova<QPushButton>(s, "bottoneFontFumetto"), trova<QCheckBox>(s, "casellaEvidenziaParole")},
                          &QWidget::isEnabled);
         };
-        QCOMPARE(attivi(), QStringLiteral("111111"));
+        QCOMPARE(attivi(), QStringLiteral("1111111"));
+        QVERIFY(!trova<QCheckBox>(s, "casellaEvidenziaParole")->isChecked());
+        trova<QCheckBox>(s, "casellaEvidenziaParole")->click();
+        QVERIFY(imp().EvidenziaParoleLette);
         trova<QCheckBox>(s, "casellaParlato")->click();
-        QCOMPARE(attivi(), QStringLiteral("000000"));
+        QCOMPARE(attivi(), QStringLiteral("0000000"));
         trova<QCheckBox>(s, "casellaParlato")->click();
         m_p->agente.clear();
         trova<QCheckBox>(s, "casellaFumetto")->click();
-        QCOMPARE(attivi(), QStringLiteral("111101"));
+        QCOMPARE(attivi(), QStringLiteral("1111011"));
         QCOMPARE(detti(), QStringList{kTagVoce + QStringLiteral("Il fumetto non sarà visualizzato.")});
         trova<QScrollBar>(s, "scalaVelocita")->setValue(250);
         trova<QPushButton>(s, "bottoneProvaVoce")->click();

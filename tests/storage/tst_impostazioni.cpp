@@ -14,8 +14,8 @@ const QByteArray kVenticinqueRighe =
     "True\r\nComic Sans MS\r\n 1 \r\nTrue\r\nIndis1\r\nArial\r\n 1638 \r\n 16777215 \r\n 0 \r\n"
     " 16777152 \r\nFalse\r\nTrue\r\nFalse\r\n 2 \r\n 60 \r\n-2147483633 \r\n-2147483624 \r\n"
     " 0 \r\n";
-// The switch access lines that follow, all off.
-const QByteArray kAggiuntePredefinite = " 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\n";
+// The switch access lines that follow, all off, then reading along, off.
+const QByteArray kAggiuntePredefinite = " 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\nFalse\r\n";
 const QByteArray kProfilo = kVenticinqueRighe + kAggiuntePredefinite;
 // The values of kProfilo, field by field in the order of its lines.
 // clang-format off
@@ -24,7 +24,7 @@ const ImpostazioniUtente kValori{"corsivo", "/scuola/liste/città.txt", false, 5
                                  false, true, false, 2, 60, -2147483633.0, -2147483624.0, 0};
 // clang-format on
 
-// kValori with the switch access lines: factor, acceptance, release, rounds, auditory.
+// kValori with the lines added after 25: factor, acceptance, release, rounds, auditory, reading along.
 ImpostazioniUtente conSensore(const QList<int>& v)
 {
     ImpostazioniUtente i = kValori;
@@ -33,6 +33,7 @@ ImpostazioniUtente conSensore(const QList<int>& v)
     i.TempoRilascio = qint16(v[2]);
     i.GiriPrimaDellaPausa = qint16(v[3]);
     i.ScansioneUditiva = v[4];
+    i.EvidenziaParoleLette = v.value(5);
     return i;
 }
 
@@ -133,7 +134,7 @@ private slots:
         verificaCopia(contenuto, danneggiato);
     }
 
-    // The switch access lines: a profile of 25 lines has them all off, one that ends earlier among them
+    // The lines added after 25: a profile of 25 lines has them all off, one that ends earlier among them
     // keeps those it has; a bad one takes its default and the profile counts as damaged. The first 25 lines
     // read as they always did.
     void righeAggiunte_data()
@@ -146,6 +147,11 @@ private slots:
                                   << false;
         QTest::newRow("30 righe") << QByteArray(" 4 \r\n 2000 \r\n 0 \r\n 20 \r\nTrue\r\n")
                                   << QList<int>{4, 2000, 0, 20, 1} << false;
+        QTest::newRow("31 righe") << QByteArray(" 4 \r\n 2000 \r\n 0 \r\n 20 \r\nFalse\r\nTrue\r\n")
+                                  << QList<int>{4, 2000, 0, 20, 0, 1} << false;
+        QTest::newRow("righe di una versione futura")
+            << QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\nTrue\r\n 7 \r\nnuovo\r\n") << QList<int>{1, 0, 0, 0, 0, 1}
+            << false;
         QTest::newRow("fattore 5") << QByteArray(" 5 \r\n 200 \r\n") << QList<int>{1, 200, 0, 0, 0} << true;
         QTest::newRow("rilascio a parole")
             << QByteArray(" 2 \r\n 200 \r\nlungo\r\n 3 \r\n") << QList<int>{2, 200, 0, 3, 0} << true;
