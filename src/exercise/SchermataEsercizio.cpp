@@ -7,6 +7,7 @@
 #include "support/AdattaTesto.h"
 #include "support/BottoneEvidenziabile.h"
 #include "support/Colori.h"
+#include "support/EtichettaConSegno.h"
 #include "support/Grafica.h"
 #include "support/Immagine.h"
 #include "support/Messaggi.h"
@@ -38,9 +39,11 @@ constexpr double kFinestraDiSistema = -2147483643.0;
 constexpr double kTestoFinestraDiSistema = -2147483640.0;
 const QString kRisposte[] = {QStringLiteral("vero"), QStringLiteral("falso"), QStringLiteral("non si sa")};
 
-QLabel* etichetta(QWidget* genitore, const QString& nome, const QString& testo, const QFont& carattere)
+template <typename Etichetta = QLabel>
+Etichetta* etichetta(QWidget* genitore, const QString& nome, const QString& testo, const QFont& carattere)
 {
-    auto* controllo = new QLabel(testo, genitore);
+    auto* controllo = new Etichetta(genitore);
+    controllo->setText(testo);
     TestoSemplice::perEtichetta(controllo); // the list's texts
     controllo->setObjectName(nome);
     controllo->setFont(carattere);
@@ -66,7 +69,7 @@ SchermataEsercizio::SchermataEsercizio(Programma& programma)
     const QFont testi = Grafica::carattere(QStringLiteral("Times New Roman"), 48, true);
     const QFont risposte = Grafica::carattere(QStringLiteral("Arial"), 14.25, false);
 
-    testoStimolo = etichetta(a, QStringLiteral("testoStimolo"), QString(), testi);
+    testoStimolo = etichetta<EtichettaConSegno>(a, QStringLiteral("testoStimolo"), QString(), testi);
     testoStimolo->setWordWrap(true);
     testoStimolo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     posiziona(testoStimolo, 240, 120, 6375, 3015);
@@ -79,7 +82,7 @@ SchermataEsercizio::SchermataEsercizio(Programma& programma)
     spazioImmagine->setObjectName(QStringLiteral("spazioImmagine"));
     spazioImmagine->hide();
     posiziona(spazioImmagine, 8160, 120, 375, 4815);
-    testoAffermazione = etichetta(a, QStringLiteral("testoAffermazione"), QString(), testi);
+    testoAffermazione = etichetta<EtichettaConSegno>(a, QStringLiteral("testoAffermazione"), QString(), testi);
     testoAffermazione->setWordWrap(true);
     testoAffermazione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     posiziona(testoAffermazione, 240, 3360, 7575, 1575);
@@ -196,6 +199,7 @@ void SchermataEsercizio::CaricaPersonaggio()
     m_personaggio->setBalloonFontSize(impostazioni.DimensioneFontTesto);
     impostaBitFumetto(*m_personaggio, Personaggio::kFumettoVisibile, impostazioni.FumettoVisibile);
     impostaBitFumetto(*m_personaggio, Personaggio::kFumettoTuttoIlTesto, impostazioni.FumettoContieneTesto);
+    m_personaggio->seguiParole([this](int richiesta, int posizione) { parolaSentita(richiesta, posizione); });
 }
 
 void SchermataEsercizio::Saluta()
@@ -217,18 +221,49 @@ void SchermataEsercizio::collocaPersonaggio()
     m_personaggio->entraIn(postoPersonaggio->size() - QSize(0, kSottoIlPosto));
 }
 
-void SchermataEsercizio::dici(const QString& testo)
+void SchermataEsercizio::dici(const QString& testo, EtichettaConSegno* inTesto, int da)
 {
     if (!m_parlatoAttivo)
         return;
     m_personaggio->StopAll();
-    m_personaggio->Speak(m_tagVoce + testo);
+    m_testoLetto = inTesto;
+    m_inizioLetto = da;
+    m_richiestaLetta = m_personaggio->Speak(m_tagVoce + testo);
 }
 
 void SchermataEsercizio::leggiAdAltaVoce()
 {
     if (!m_paroleVisibili)
-        dici(testoAffermazione->text());
+        dici(testoAffermazione->text(), testoAffermazione);
+}
+
+void SchermataEsercizio::testoCliccato(EtichettaConSegno* testo, QPoint punto)
+{
+    // Reading along, a word clicked while nothing is being read is said alone: a help to decode it.
+    const EtichettaConSegno::Parola parola = testo->parolaA(punto);
+    if (m_parlatoAttivo && m_evidenziaParole && parola.lunghezza > 0 && !m_personaggio->staParlando())
+        dici(testo->text().mid(parola.inizio, parola.lunghezza), testo, parola.inizio);
+    else
+        dici(testo->text(), testo);
+}
+
+void SchermataEsercizio::parolaSentita(int richiesta, int posizione)
+{
+    if (!m_testoLetto || richiesta != m_richiestaLetta)
+        return;
+    // Words hidden from the pupil are never marked.
+    const bool segna = m_evidenziaParole && posizione >= 0 && m_testoLetto->isVisible();
+    m_testoLetto->segnaParola(segna ? m_inizioLetto + posizione : -1);
+}
+
+void SchermataEsercizio::mostraTesto(EtichettaConSegno* testo, const QString& contenuto)
+{
+    if (m_testoLetto == testo) {
+        testo->segnaParola(-1);
+        m_testoLetto = nullptr;
+    }
+    testo->setText(contenuto);
+    AdattaTesto::adattaEtichetta(testo, m_puntiTesto);
 }
 
 void SchermataEsercizio::attivazione()
@@ -269,6 +304,7 @@ void SchermataEsercizio::attivazione()
                              ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione));
 
     m_tagVoce = tagVoce(impostazioni.VelocitaVoce, impostazioni.TonoVoce);
+    m_evidenziaParole = impostazioni.EvidenziaParoleLette;
     m_parlatoAttivo = impostazioni.ParlatoAttivo && m_personaggio;
     if (m_parlatoAttivo) {
         Saluta();
@@ -393,8 +429,7 @@ void SchermataEsercizio::estraiEsercizio()
         testoStimolo->hide();
         InserisciImmagine();
     } else {
-        testoStimolo->setText(stato.TabellaFrasi.Testo(m_rigaCorrente, 0));
-        AdattaTesto::adattaEtichetta(testoStimolo, m_puntiTesto);
+        mostraTesto(testoStimolo, stato.TabellaFrasi.Testo(m_rigaCorrente, 0));
         testoStimolo->show();
         immagineStimolo->hide();
     }
@@ -421,8 +456,7 @@ bool SchermataEsercizio::mostraProssimaAffermazione()
     const int colonna = m_colonnaCorrente = colonnaSeguente(riga, m_colonnaCorrente);
     if (!colonna)
         return false;
-    testoAffermazione->setText(tabella.Testo(riga, colonna));
-    AdattaTesto::adattaEtichetta(testoAffermazione, m_puntiTesto);
+    mostraTesto(testoAffermazione, tabella.Testo(riga, colonna));
     stato.RegistroEsercizi.aggiungi(tabella.Testo(riga, 0), tabella.Testo(riga, colonna));
     if (m_scansione->modalita() != ScansioneCursore::Mouse)
         m_scansione->evidenzia(0);
@@ -552,10 +586,9 @@ void SchermataEsercizio::evidenziaSottoIlMouse(QObject* sotto)
 bool SchermataEsercizio::eventFilter(QObject* oggetto, QEvent* evento)
 {
     if (evento->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
-        if (oggetto == testoStimolo)
-            dici(testoStimolo->text());
-        else if (oggetto == testoAffermazione)
-            dici(testoAffermazione->text());
+        const QPoint punto = static_cast<QMouseEvent*>(evento)->position().toPoint();
+        if (oggetto == testoStimolo || oggetto == testoAffermazione)
+            testoCliccato(static_cast<EtichettaConSegno*>(oggetto), punto);
         else if (oggetto == immagineStimolo)
             leggiAdAltaVoce();
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/BottoneEvidenziabile.h"
+#include "support/EtichettaConSegno.h"
 #include "support/Schermata.h"
 
 #include <memory>
@@ -21,10 +22,10 @@ public:
     explicit SchermataEsercizio(Programma& programma);
     ~SchermataEsercizio() override;
 
-    QLabel* testoStimolo;
+    EtichettaConSegno* testoStimolo;
     QLabel* immagineStimolo;
     QWidget* spazioImmagine;
-    QLabel* testoAffermazione;
+    EtichettaConSegno* testoAffermazione;
     BottoneEvidenziabile* bottoniRisposta[3];
     BottoneEvidenziabile* bottoneAvanti;
     QLabel* faccinaSi;
@@ -84,8 +85,13 @@ private:
     void CaricaPersonaggio();
     void Saluta();
     void collocaPersonaggio();
-    void dici(const QString& testo);
+    // Says the text; when it is all or part (from that character) of a text box, the box follows its words.
+    void dici(const QString& testo, EtichettaConSegno* inTesto = nullptr, int da = 0);
     void leggiAdAltaVoce();
+    void testoCliccato(EtichettaConSegno* testo, QPoint punto);
+    void parolaSentita(int richiesta, int posizione);
+    // Shows a new text in the box, whose words are no longer followed.
+    void mostraTesto(EtichettaConSegno* testo, const QString& contenuto);
 
     Programma& m_programma;
     ScansioneCursore* m_scansione;
@@ -100,4 +106,9 @@ private:
     QString m_tagVoce;
     std::unique_ptr<ControlloAgente> m_controlloAgente;
     Personaggio* m_personaggio = nullptr;
+    // The text box whose words are marked as they are heard, and the sentence said from it.
+    bool m_evidenziaParole = false;
+    EtichettaConSegno* m_testoLetto = nullptr;
+    int m_richiestaLetta = 0;
+    int m_inizioLetto = 0;
 };

@@ -93,6 +93,32 @@ QColor bianconeroContro(const QColor& sfondo)
     return contrasto(Qt::black, sfondo) >= contrasto(Qt::white, sfondo) ? QColor(Qt::black) : QColor(Qt::white);
 }
 
+Segno segnoPer(const QColor& sfondo, const QColor& testo)
+{
+    constexpr double kControSfondo = 3;
+    constexpr double kControTesto = 4.5;
+    // A few highlighter hues at every lightness: the one that clears both ratios by most, for the text's own
+    // colour first; when no block can hold both (a text that hardly stands out on its box), for black or white.
+    Segno scelto{sfondo, testo};
+    double margine = -1;
+    for (const QColor& parola : {testo, QColor(Qt::black), QColor(Qt::white)}) {
+        for (const int tinta : {45, 200, 120, 300}) {
+            for (int chiarezza = 0; chiarezza <= 255; chiarezza += 5) {
+                const QColor blocco = QColor::fromHsl(tinta, 255, chiarezza);
+                const double quanto =
+                    std::min(contrasto(blocco, sfondo) / kControSfondo, contrasto(blocco, parola) / kControTesto);
+                if (quanto > margine) {
+                    margine = quanto;
+                    scelto = {blocco, parola};
+                }
+            }
+        }
+        if (margine >= 1)
+            break;
+    }
+    return scelto;
+}
+
 double ScegliColoreCasuale(StatoProgramma& stato)
 {
     const auto indice = static_cast<std::size_t>(stato.casuale() * kColoriChiari.size());

@@ -3,7 +3,8 @@
 // asked which number it shows (the scanning highlight is "the button painted in the highlight colour").
 #pragma once
 
-class QColor;
+#include <QColor>
+
 class QWidget;
 class StatoProgramma;
 
@@ -22,6 +23,14 @@ double testo(const QWidget* controllo);
 double contrasto(const QColor& primo, const QColor& secondo);
 // Black or white, whichever stands out more against the colour.
 QColor bianconeroContro(const QColor& sfondo);
+
+// The block behind a word being read, and the word's colour on it: the block stands out at least 3:1 against the
+// box and the word at least 4.5:1 against the block, in the text's own colour whenever that can be done.
+struct Segno {
+    QColor sfondo;
+    QColor testo;
+};
+Segno segnoPer(const QColor& sfondo, const QColor& testo);
 
 // One of 18 light colours at random, as a Windows colour number.
 double ScegliColoreCasuale(StatoProgramma& stato);

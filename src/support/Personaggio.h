@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class Personaggio {
@@ -31,6 +32,10 @@ public:
     virtual void StopAll() = 0;
     // True while a sentence is queued or being said.
     virtual bool staParlando() const { return false; }
+    // Told as each word of a sentence starts to be heard: the number Speak gave the sentence, and where the word
+    // starts in the sentence without its speech tags; -1 once the sentence is over or stopped.
+    using AvvisoParola = std::function<void(int richiesta, int posizione)>;
+    virtual void seguiParole(AvvisoParola /*avviso*/) {}
 };
 
 // The character's language as the program keeps it: a language number, hexadecimal after "&H" ("&H410" is 1040,

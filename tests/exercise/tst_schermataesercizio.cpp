@@ -186,7 +186,7 @@ private slots:
         if (s->personaggio()) // balloon off, sized to the text, the character's own bit kept
             QCOMPARE(s->personaggio()->BalloonStyle(), 4 | Personaggio::kFumettoTuttoIlTesto);
         const QPoint posto = s->postoPersonaggio->mapToGlobal(QPoint(0, 50));
-        for (QWidget* testo : {s->testoStimolo, s->testoAffermazione, s->immagineStimolo})
+        for (QWidget* testo : {static_cast<QLabel*>(s->testoStimolo), static_cast<QLabel*>(s->testoAffermazione), s->immagineStimolo})
             QTest::mouseClick(testo, Qt::LeftButton);
         s->bottoniRisposta[1]->click();
         s->bottoniRisposta[0]->click();

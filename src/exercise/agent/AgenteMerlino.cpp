@@ -21,6 +21,9 @@ AgenteMerlino::AgenteMerlino(DatiPersonaggio dati, QWidget* schermata)
 {
     m_battito.setInterval(kBattitoMs);
     connect(&m_battito, &QTimer::timeout, this, &AgenteMerlino::battito);
+    m_prossimaParola.setSingleShot(true);
+    m_prossimaParola.setTimerType(Qt::PreciseTimer);
+    connect(&m_prossimaParola, &QTimer::timeout, this, &AgenteMerlino::battito);
     m_chiudiFumetto.setSingleShot(true);
     connect(&m_chiudiFumetto, &QTimer::timeout, m_fumetto, &QWidget::hide);
     connect(&SintesiVoce::istanza(), &SintesiVoce::pronta, this, &AgenteMerlino::arrivata);
@@ -94,6 +97,8 @@ void AgenteMerlino::StopAll()
     m_inCorso = 0;
     m_riproduzione.ferma();
     m_battito.stop();
+    m_prossimaParola.stop();
+    avvisaParola(-1);
     m_fumetto->hide();
     if (m_figura->isVisible() && m_figura->animazione() == QStringLiteral("Parla"))
         animaSecondoLaVoce();
@@ -104,6 +109,7 @@ void AgenteMerlino::prossima()
     if (m_coda.isEmpty())
         return;
     const Richiesta richiesta = m_coda.dequeue();
+    m_numeroInCorso = richiesta.numero;
     const TestoDaDire daDire = separaTag(richiesta.testo);
     m_inCorso = SintesiVoce::istanza().richiedi(daDire, SintesiVoce::vocePerLingua(m_lingua));
 }
@@ -113,6 +119,7 @@ void AgenteMerlino::arrivata(const VoceSintetizzata& voce)
     if (voce.richiesta != m_inCorso)
         return; // stopped meanwhile, or another screen's character
     m_voce = voce;
+    m_parolaSentita = -1;
     m_riproduzione.avvia(m_voce);
     m_chiudiFumetto.stop();
     if (m_stileFumetto & kFumettoVisibile) {
@@ -130,12 +137,15 @@ void AgenteMerlino::arrivata(const VoceSintetizzata& voce)
 void AgenteMerlino::battito()
 {
     const int trascorsi = m_riproduzione.trascorsi();
-    int finoA = 0;
-    for (const ParolaDetta& parola : std::as_const(m_voce.parole)) {
-        if (parola.ms <= trascorsi)
-            finoA = parola.inizio + parola.lunghezza;
-    }
-    m_fumetto->rivela(finoA);
+    int sentite = 0; // the words whose first sample has been played
+    while (sentite < m_voce.parole.size() && m_voce.parole[sentite].ms <= trascorsi)
+        ++sentite;
+    const ParolaDetta* ultima = sentite > 0 ? &m_voce.parole[sentite - 1] : nullptr;
+    m_fumetto->rivela(ultima ? ultima->inizio + ultima->lunghezza : 0);
+    avvisaParola(sentite - 1);
+    // The next word is caught when it is due rather than at the next beat, which may come 40 ms late.
+    if (sentite < m_voce.parole.size() && m_voce.parole[sentite].ms - trascorsi < kBattitoMs)
+        m_prossimaParola.start(std::max(1, m_voce.parole[sentite].ms - trascorsi));
     // The mouth moves once the device is heard; an appearance or a greeting under way finishes first.
     if (trascorsi > 0 && m_figura->isVisible() && m_figura->animazione() == QStringLiteral("Riposo"))
         animaSecondoLaVoce();
@@ -143,9 +153,20 @@ void AgenteMerlino::battito()
         finita();
 }
 
+void AgenteMerlino::avvisaParola(int indice)
+{
+    if (indice == m_parolaSentita)
+        return;
+    m_parolaSentita = indice;
+    if (m_avvisoParola)
+        m_avvisoParola(m_numeroInCorso, indice >= 0 ? m_voce.parole[indice].inizio : -1);
+}
+
 void AgenteMerlino::finita()
 {
     m_battito.stop();
+    m_prossimaParola.stop();
+    avvisaParola(-1);
     m_riproduzione.ferma();
     m_fumetto->rivela(static_cast<int>(m_voce.testo.size()));
     m_chiudiFumetto.start(kFumettoDopoMs);

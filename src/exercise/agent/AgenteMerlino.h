@@ -35,6 +35,7 @@ public:
     void Hide() override;
     int Speak(const QString& testo) override;
     void StopAll() override;
+    void seguiParole(AvvisoParola avviso) override { m_avvisoParola = std::move(avviso); }
 
     // For tests and the settings screen's checks.
     bool staParlando() const override { return m_inCorso != 0; }
@@ -53,6 +54,8 @@ private:
     void battito();
     void finita();
     void animaSecondoLaVoce();
+    // Tells the follower of the words that the word of that index in the speech is being heard; -1, none.
+    void avvisaParola(int indice);
 
     QPointer<FiguraPersonaggio> m_figura;
     QPointer<Fumetto> m_fumetto;
@@ -61,6 +64,10 @@ private:
     QQueue<Richiesta> m_coda;
     QTimer m_battito;
     QTimer m_chiudiFumetto;
+    QTimer m_prossimaParola; // wakes when the next word is due, between beats
+    AvvisoParola m_avvisoParola;
+    int m_numeroInCorso = 0; // the number Speak gave the sentence under way
+    int m_parolaSentita = -1;
     QFont m_carattere;
     VoceSintetizzata m_voce;
     int m_lingua = 1040;

@@ -58,6 +58,22 @@ bool inizializza()
     return true;
 }
 
+// espeak counts a word's place and length in characters of the whole Unicode range; a QString counts a character
+// beyond its first 65536 as two.
+void inUnitaQString(VoceSintetizzata& voce)
+{
+    QList<int> unita; // where each character starts in the QString
+    for (int i = 0; i < voce.testo.size(); i += voce.testo[i].isHighSurrogate() ? 2 : 1)
+        unita.append(i);
+    unita.append(static_cast<int>(voce.testo.size()));
+    const auto indice = [&](int carattere) { return unita[std::clamp(carattere, 0, int(unita.size()) - 1)]; };
+    for (ParolaDetta& parola : voce.parole) {
+        const int fine = indice(parola.inizio + parola.lunghezza);
+        parola.inizio = indice(parola.inizio);
+        parola.lunghezza = fine - parola.inizio;
+    }
+}
+
 VoceSintetizzata esegui(quint64 richiesta, const TestoDaDire& daDire, const QByteArray& nomeVoce)
 {
     VoceSintetizzata voce;
@@ -77,6 +93,7 @@ VoceSintetizzata esegui(quint64 richiesta, const TestoDaDire& daDire, const QByt
     espeak_Synth(testo.constData(), static_cast<size_t>(testo.size() + 1), 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
                  nullptr, nullptr);
     g_inCorso = nullptr;
+    inUnitaQString(voce);
     return voce;
 }
 } // namespace

@@ -25,8 +25,8 @@ struct TestoDaDire {
 TestoDaDire separaTag(const QString& richiesta, ParametriVoce predefiniti = {});
 
 struct ParolaDetta {
-    int inizio = 0;    // index of its first character in the text said
-    int lunghezza = 0; // in characters
+    int inizio = 0;    // index of its first character in the text said (a QString index)
+    int lunghezza = 0; // in QString characters, as espeak cut the word
     int ms = 0;        // when it is heard, from the start of the audio
 };
 
