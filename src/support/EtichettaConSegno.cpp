@@ -8,8 +8,9 @@
 #include <QTextLine>
 
 namespace {
-// The marker reaches a little past the word's advance: a cursive's joining strokes overhang it.
-constexpr double kMargineSegno = 0.15; // of the font's height
+// The marker reaches a little past the word's advance, where a cursive's joining strokes overhang it, and
+// never into the next word's.
+constexpr double kMargineSegno = 0.25; // of a blank's width
 
 bool staccaParole(QChar carattere)
 {
@@ -46,7 +47,9 @@ EtichettaConSegno::Parola EtichettaConSegno::parolaIntorno(const QString& testo,
 void EtichettaConSegno::segnaParola(int posizione)
 {
     const Parola parola = parolaIntorno(text(), posizione);
-    if (parola.inizio == m_segnata.inizio && parola.lunghezza == m_segnata.lunghezza)
+    // A place between words (a speech engine's pause at a colon) keeps the word marked.
+    if ((posizione >= 0 && parola.lunghezza == 0) ||
+        (parola.inizio == m_segnata.inizio && parola.lunghezza == m_segnata.lunghezza))
         return;
     // Only the two places change: the old marker's and the new one's.
     if (m_segnata.lunghezza > 0)
@@ -98,10 +101,11 @@ QRectF EtichettaConSegno::riquadro(Parola parola)
     const QTextLine riga = m_disposizione.lineForTextPosition(parola.inizio);
     if (!riga.isValid() || parola.lunghezza <= 0)
         return {};
-    const qreal margine = QFontMetricsF(font()).height() * kMargineSegno;
+    const qreal margine = QFontMetricsF(font()).horizontalAdvance(u' ') * kMargineSegno;
     const qreal sinistra = riga.cursorToX(parola.inizio);
     const qreal destra = riga.cursorToX(std::min(parola.inizio + parola.lunghezza, riga.textStart() + riga.textLength()));
-    return QRectF(sinistra - margine, riga.y(), destra - sinistra + 2 * margine, riga.height()).translated(origine());
+    const QRectF segno(sinistra - margine, riga.y(), destra - sinistra + 2 * margine, riga.height());
+    return segno.translated(origine()).intersected(QRectF(contentsRect()));
 }
 
 EtichettaConSegno::Parola EtichettaConSegno::parolaA(QPoint punto)

@@ -20,7 +20,7 @@ public:
     };
     static Parola parolaIntorno(const QString& testo, int posizione);
 
-    // Marks the word around that character of the text; a position off the text takes the marker away.
+    // Marks the word around that character of the text; -1 takes the marker away, a blank or a comma leaves it.
     void segnaParola(int posizione);
     Parola parolaSegnata() const { return m_segnata; }
     // The word under that point of the box; a length of 0 off the words.

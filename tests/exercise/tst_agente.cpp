@@ -4,7 +4,9 @@
 #include "exercise/agent/DatiPersonaggio.h"
 #include "exercise/agent/FiguraPersonaggio.h"
 #include "exercise/agent/Fumetto.h"
+#include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/SintesiVoce.h"
+#include "support/FontCorsivo.h"
 #include "support/ProgrammaProva.h"
 
 #include <QDir>
@@ -63,6 +65,61 @@ private slots:
         const int lenta = SintesiVoce::istanza().sintetizza(separaTag("\\Spd=80\\" + daDire.testo)).durataMs();
         const int veloce = SintesiVoce::istanza().sintetizza(separaTag("\\Spd=250\\" + daDire.testo)).durataMs();
         QVERIFY2(veloce * 3 < lenta * 2, qPrintable(QStringLiteral("%1 ms, slow %2 ms").arg(veloce).arg(lenta)));
+    }
+
+    // Each word espeak-ng says is marked whole on the exercise screen, in every letter style: from blank to blank
+    // without the punctuation around it, accents and apostrophes kept, once, in reading order, each marker on its
+    // own word's ink and off the others'; together the markers cover nearly all the text's ink.
+    void paroleSegnateSulloSchermo_data()
+    {
+        QTest::addColumn<QString>("stile");
+        QTest::addColumn<QString>("testo");
+        const QString frase = QStringLiteral("L'albero è   alto,\nperché il sole c'è: «più» 12 gatti!");
+        QTest::newRow("minuscolo") << "minuscolo" << frase;
+        QTest::newRow("corsivo") << "corsivo" << frase;
+        QTest::newRow("maiuscolo") << "maiuscolo" << frase.toUpper();
+    }
+    void paroleSegnateSulloSchermo()
+    {
+        QFETCH(QString, stile);
+        QFETCH(QString, testo);
+        AmbienteProva ambiente;
+        ProgrammaProva p(ambiente);
+        FontCorsivo::InstallaFont(ambiente.percorsi(), nullptr);
+        p.imp().StileLettere = stile;
+        p.imp().FontTesto = stile == QStringLiteral("corsivo") ? QStringLiteral("Indis1") : QStringLiteral("Arial");
+        p.metti(1, QStringLiteral("Il gatto."), 1, {QStringLiteral("0Vero.")});
+        EtichettaConSegno* riquadro = p.programma.apriEsercizio(nullptr)->testoStimolo;
+        riquadro->setText(testo); // a line break, which a list's line cannot hold
+        const QImage pagina = riquadro->grab().toImage();
+        const auto inchiostro = [&](const QRect& dove) {
+            int punti = 0;
+            for (int y = std::max(0, dove.top()); y <= std::min(pagina.height() - 1, dove.bottom()); ++y) {
+                for (int x = std::max(0, dove.left()); x <= std::min(pagina.width() - 1, dove.right()); ++x)
+                    punti += pagina.pixel(x, y) != pagina.pixel(0, pagina.height() - 1);
+            }
+            return punti;
+        };
+        QStringList segnate;
+        QList<QRectF> posti;
+        int coperto = 0;
+        for (const ParolaDetta& detta : SintesiVoce::istanza().sintetizza({testo, {}}).parole) {
+            riquadro->segnaParola(detta.inizio);
+            const EtichettaConSegno::Parola parola = riquadro->parolaSegnata();
+            const QRectF posto = riquadro->riquadro(parola);
+            if (!posti.isEmpty() && posti.constLast() == posto)
+                continue; // espeak's second piece of one written word
+            QVERIFY2(inchiostro(posto.toAlignedRect()) > 0, qPrintable(testo.mid(parola.inizio, parola.lunghezza)));
+            for (const QRectF& prima : std::as_const(posti))
+                QVERIFY(!prima.intersects(posto) && (prima.bottom() <= posto.top() || prima.right() < posto.left()));
+            coperto += inchiostro(posto.toAlignedRect());
+            segnate << testo.mid(parola.inizio, parola.lunghezza);
+            posti << posto;
+        }
+        const QString attese = QStringLiteral("L'albero è alto perché il sole c'è più 12 gatti");
+        QCOMPARE(segnate.join(u' '), stile == QStringLiteral("maiuscolo") ? attese.toUpper() : attese);
+        const int tutto = inchiostro(pagina.rect());
+        QVERIFY2(coperto >= tutto * 0.9, qPrintable(QStringLiteral("%1 of %2 ink pixels").arg(coperto).arg(tutto)));
     }
 
     void fileDelPersonaggioRovinato_data()

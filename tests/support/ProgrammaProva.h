@@ -61,7 +61,11 @@ public:
         return static_cast<int>(m_registro.size());
     }
     void StopAll() override { m_registro << QStringLiteral("StopAll"); }
+    bool staParlando() const override { return parlando; }
+    void seguiParole(AvvisoParola avviso) override { avvisoParola = std::move(avviso); }
     QSize spazio;
+    bool parlando = false;
+    AvvisoParola avvisoParola; // the screen's, called by the test as if a word were heard
 
 private:
     QStringList& m_registro;

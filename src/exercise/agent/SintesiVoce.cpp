@@ -34,7 +34,9 @@ int sintesiCallback(short* campioni, int quanti, espeak_EVENT* eventi)
     if (campioni && quanti > 0)
         g_inCorso->pcm.append(reinterpret_cast<const char*>(campioni), quanti * 2);
     for (espeak_EVENT* e = eventi; e && e->type != espeakEVENT_LIST_TERMINATED; ++e) {
-        if (e->type == espeakEVENT_WORD)
+        // Words come in the text's order; espeak sometimes adds one of no known place (0) or an earlier one.
+        const bool avanti = g_inCorso->parole.isEmpty() || e->text_position - 1 > g_inCorso->parole.constLast().inizio;
+        if (e->type == espeakEVENT_WORD && e->text_position > 0 && avanti)
             g_inCorso->parole.append({e->text_position - 1, e->length, e->audio_position});
     }
     return 0;
