@@ -106,11 +106,10 @@ void SchedaVoce::mostraImpostazioni(const ImpostazioniUtente& imp)
     m_casellaSuoni->setChecked(imp.SuoniAttivi);
     m_casellaEvidenziaParole->setChecked(imp.EvidenziaParoleLette);
 
-    for (QWidget* voce :
-         {static_cast<QWidget*>(m_bottoneProvaVoce), static_cast<QWidget*>(m_scalaVelocita),
-          static_cast<QWidget*>(m_scalaTono), static_cast<QWidget*>(m_casellaFumetto),
-          static_cast<QWidget*>(m_casellaFumettoTuttoIlTesto), static_cast<QWidget*>(m_bottoneFontFumetto),
-          static_cast<QWidget*>(m_casellaEvidenziaParole)})
+    for (QWidget* voce : {static_cast<QWidget*>(m_bottoneProvaVoce), static_cast<QWidget*>(m_scalaVelocita),
+                          static_cast<QWidget*>(m_scalaTono), static_cast<QWidget*>(m_casellaFumetto),
+                          static_cast<QWidget*>(m_casellaFumettoTuttoIlTesto),
+                          static_cast<QWidget*>(m_bottoneFontFumetto), static_cast<QWidget*>(m_casellaEvidenziaParole)})
         voce->setEnabled(imp.ParlatoAttivo);
     if (imp.ParlatoAttivo && !imp.FumettoVisibile)
         m_casellaFumettoTuttoIlTesto->setEnabled(false);
@@ -118,8 +117,8 @@ void SchedaVoce::mostraImpostazioni(const ImpostazioniUtente& imp)
 
 QList<QWidget*> SchedaVoce::sulloSfondo()
 {
-    return {this, m_casellaParlato, m_casellaFumetto, m_casellaFumettoTuttoIlTesto, m_casellaSuoni,
-            m_casellaEvidenziaParole};
+    return {this,           m_casellaParlato,        m_casellaFumetto, m_casellaFumettoTuttoIlTesto,
+            m_casellaSuoni, m_casellaEvidenziaParole};
 }
 
 void SchedaVoce::mostraVelocitaETono(bool conDidascalie)

@@ -60,7 +60,7 @@ private:
     QPushButton* m_bottoneFontFumetto;
     QCheckBox* m_casellaFumettoTuttoIlTesto;
     QCheckBox* m_casellaEvidenziaParole; // the word being read is marked on the exercise screen
-    QLabel* m_campioneFontFumetto; // the font dialog's target, never shown
+    QLabel* m_campioneFontFumetto;       // the font dialog's target, never shown
 
     QString m_tagVoce;
     std::unique_ptr<ControlloAgente> m_controlloAgente;

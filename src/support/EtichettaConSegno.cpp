@@ -103,7 +103,8 @@ QRectF EtichettaConSegno::riquadro(Parola parola)
         return {};
     const qreal margine = QFontMetricsF(font()).horizontalAdvance(u' ') * kMargineSegno;
     const qreal sinistra = riga.cursorToX(parola.inizio);
-    const qreal destra = riga.cursorToX(std::min(parola.inizio + parola.lunghezza, riga.textStart() + riga.textLength()));
+    const qreal destra =
+        riga.cursorToX(std::min(parola.inizio + parola.lunghezza, riga.textStart() + riga.textLength()));
     const QRectF segno(sinistra - margine, riga.y(), destra - sinistra + 2 * margine, riga.height());
     return segno.translated(origine()).intersected(QRectF(contentsRect()));
 }

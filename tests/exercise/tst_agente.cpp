@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The speaking character: Italian speech in memory, its tags, its words, its queue, its balloon, its file.
+#include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/DatiPersonaggio.h"
 #include "exercise/agent/FiguraPersonaggio.h"
 #include "exercise/agent/Fumetto.h"
-#include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/SintesiVoce.h"
 #include "support/FontCorsivo.h"
 #include "support/ProgrammaProva.h"

@@ -7,10 +7,13 @@
 #include "exercise/agent/SuonoFeedbackQt.h"
 #include "exercise/agent/VoceScansioneEspeak.h"
 #include "storage/FileSuono.h"
+#include "support/EtichettaConSegno.h"
+#include "support/FontCorsivo.h"
 #include "support/ProgrammaProva.h"
 #include "support/ScansioneCursore.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
 #include <QTest>
@@ -97,6 +100,43 @@ double somiglianza(const QByteArray& registrato, qsizetype da, const QByteArray&
     return rr > 0 && ff > 0 ? rf / std::sqrt(rr * ff) : 0;
 }
 
+// The box as painted each time its marker reaches a new word, and when, on the test's clock.
+class FotogrammiDelSegno : public QObject {
+public:
+    struct Fotogramma {
+        EtichettaConSegno::Parola parola;
+        qint64 ns = 0;
+        QImage immagine;
+    };
+    FotogrammiDelSegno(EtichettaConSegno* riquadro, const QElapsedTimer& orologio)
+        : m_riquadro(riquadro), m_orologio(orologio)
+    {
+        riquadro->installEventFilter(this);
+    }
+    bool eventFilter(QObject* /*oggetto*/, QEvent* evento) override
+    {
+        const EtichettaConSegno::Parola parola = m_riquadro->parolaSegnata();
+        if (evento->type() != QEvent::Paint || m_fotografando || parola.lunghezza == 0 ||
+            (!fotogrammi.isEmpty() && fotogrammi.constLast().parola.inizio == parola.inizio))
+            return false;
+        fotogrammi.append({parola, m_orologio.nsecsElapsed(), {}});
+        // The picture once this frame is painted, away from the paint under way.
+        QTimer::singleShot(0, this, [this, n = fotogrammi.size() - 1] {
+            m_fotografando = true;
+            if (m_riquadro->parolaSegnata().inizio == fotogrammi[n].parola.inizio)
+                fotogrammi[n].immagine = m_riquadro->grab().toImage();
+            m_fotografando = false;
+        });
+        return false;
+    }
+    QList<Fotogramma> fotogrammi;
+
+private:
+    EtichettaConSegno* m_riquadro;
+    const QElapsedTimer& m_orologio;
+    bool m_fotografando = false;
+};
+
 // The real scanning voice, noting each word it is asked to say.
 class VoceScansioneAnnotata : public VoceScansioneEspeak {
 public:
@@ -113,6 +153,9 @@ class TestAudio : public QObject {
     Q_OBJECT
     QProcess m_registratore;
     QByteArray m_registrato; // the monitor, from the start of the test program
+    // The test's one clock, and on it when the recording had each size.
+    QElapsedTimer m_orologio;
+    QList<std::pair<qsizetype, qint64>> m_letture; // samples recorded, ns
     const QString m_monitor = qEnvironmentVariable("ORDIPARO_MONITOR_AUDIO", QStringLiteral("ordiparo_nulla.monitor"));
     AmbienteProva m_ambiente;
     std::unique_ptr<ProgrammaProva> m_p;
@@ -120,7 +163,20 @@ class TestAudio : public QObject {
     qsizetype adesso()
     {
         m_registrato += m_registratore.readAllStandardOutput();
+        m_letture.append({m_registrato.size() / 2, m_orologio.nsecsElapsed()});
         return m_registrato.size();
+    }
+    // When that sample of the recording was played, on the test's clock. The recorder hands a sample out after
+    // it is played, so each later read bounds it, the least delayed best; a read before it tells nothing, since the
+    // recording stops while the device sleeps.
+    qint64 msDelCampione(qsizetype campione) const
+    {
+        qint64 ns = std::numeric_limits<qint64>::max();
+        for (const auto& [campioni, quando] : m_letture) {
+            if (campioni >= campione)
+                ns = std::min(ns, quando - (campioni - campione) * 1'000'000'000 / kFrequenza);
+        }
+        return ns / 1'000'000;
     }
     // Waits while the device plays on, then gives what was recorded since the mark.
     QByteArray registratoDa(qsizetype segno, int ms)
@@ -146,6 +202,8 @@ private slots:
                               QStringLiteral("--rate=%1").arg(kFrequenza), QStringLiteral("--channels=1"),
                               QStringLiteral("--latency-msec=20")});
         QVERIFY(m_registratore.waitForStarted());
+        m_orologio.start();
+        connect(&m_registratore, &QProcess::readyReadStandardOutput, this, [this] { adesso(); });
         // The recording stream takes a moment to start flowing.
         QTRY_VERIFY_WITH_TIMEOUT(adesso() > 2000, 10000);
         QVERIFY2(rms(registratoDa(adesso(), 300)) < 50, "the device is not silent before speaking");
@@ -216,6 +274,85 @@ private slots:
                               sintetizzato.forti, sentito.pausaPiuLunga, sintetizzato.pausaPiuLunga);
         QVERIFY2(sentito.forti * 10 >= sintetizzato.forti * 8, qPrintable(numeri));
         QVERIFY2(sentito.pausaPiuLunga <= sintetizzato.pausaPiuLunga + 5, qPrintable(numeri));
+    }
+
+    // Reading along, the marker reaches each of a 12-word text's words within 80 ms of the word's first sound in the
+    // recording, in cursive, also when the device starts late; no pixel of the text outside the marker changes.
+    // The sound is placed in the recording by matching the same speech synthesised apart; each word's start in it
+    // is espeak-ng's.
+    void segnoAlTempoDellaVoce_data()
+    {
+        QTest::addColumn<int>("ritardoMs"); // the device plays only after this long
+        QTest::newRow("dispositivo pronto") << 0;
+        QTest::newRow("dispositivo lento") << 500;
+    }
+    void segnoAlTempoDellaVoce()
+    {
+        QFETCH(int, ritardoMs);
+        const QString testo = QStringLiteral("Il piccolo gatto nero salta sul muro alto per guardare la luna.");
+        FontCorsivo::InstallaFont(m_ambiente.percorsi(), nullptr);
+        m_p->imp().StileLettere = QStringLiteral("corsivo");
+        m_p->imp().FontTesto = QStringLiteral("Indis1");
+        m_p->imp().EvidenziaParoleLette = true;
+        m_p->metti(1, testo, 1, {QStringLiteral("0Vero.")});
+        SchermataEsercizio* s = m_p->programma.apriEsercizio(nullptr);
+        auto* merlino = dynamic_cast<AgenteMerlino*>(s->personaggio());
+        QVERIFY(merlino);
+        QTRY_VERIFY_WITH_TIMEOUT(!merlino->staParlando(), 20000);
+        QTest::qWait(300);
+        const QImage senzaSegno = s->testoStimolo->grab().toImage();
+        FotogrammiDelSegno osservati(s->testoStimolo, m_orologio);
+        const qsizetype segno = adesso() / 2;
+        if (ritardoMs > 0) {
+            sospendiDispositivo(true);
+            QTimer::singleShot(ritardoMs, this, [this] { sospendiDispositivo(false); });
+        }
+        QTest::mouseClick(s->testoStimolo, Qt::LeftButton, {},
+                          QPoint(s->testoStimolo->width() / 2, s->testoStimolo->height() - 4));
+        QTRY_VERIFY_WITH_TIMEOUT(!merlino->staParlando(), 20000);
+        const QByteArray sentito = registratoDa(segno * 2, 300);
+
+        const VoceSintetizzata voce = SintesiVoce::istanza().sintetizza({testo, {}});
+        QCOMPARE(voce.parole.size(), 12);
+        // Where the speech begins in the recording: its first sample above a tenth of its peak, as in the speech
+        // synthesised apart.
+        const auto attacco = [](const QByteArray& pcm) {
+            const auto* campioni = reinterpret_cast<const qint16*>(pcm.constData());
+            const qsizetype quanti = pcm.size() / 2;
+            int picco = 0;
+            for (qsizetype i = 0; i < quanti; ++i)
+                picco = std::max(picco, std::abs(int(campioni[i])));
+            qsizetype i = 0;
+            while (i < quanti && std::abs(int(campioni[i])) * 10 <= picco)
+                ++i;
+            return i;
+        };
+        const qsizetype inizio = attacco(sentito);
+        const qsizetype attaccoVoce = attacco(voce.pcm);
+        QVERIFY2(ascolta(sentito).forti * 10 >= ascolta(voce.pcm).forti * 9, "the speech was not heard whole");
+        const qsizetype campioneZero = segno + inizio - attaccoVoce; // the synthesised speech's first sample
+
+        QCOMPARE(osservati.fotogrammi.size(), voce.parole.size());
+        QStringList scarti;
+        int peggiore = 0;
+        for (int n = 0; n < voce.parole.size(); ++n) {
+            const auto& fotogramma = osservati.fotogrammi[n];
+            QCOMPARE(fotogramma.parola.inizio, voce.parole[n].inizio);
+            const qint64 suono = msDelCampione(campioneZero + qsizetype(voce.parole[n].ms) * kFrequenza / 1000);
+            const int scarto = static_cast<int>(fotogramma.ns / 1'000'000 - suono);
+            scarti << testo.mid(fotogramma.parola.inizio, fotogramma.parola.lunghezza) +
+                          QStringLiteral(" %1").arg(scarto);
+            peggiore = std::max(peggiore, std::abs(scarto));
+            // The text's own pixels stay where they were: only the marker's place changes.
+            const QRect posto = s->testoStimolo->riquadro(fotogramma.parola).toAlignedRect();
+            QVERIFY(!fotogramma.immagine.isNull());
+            for (int y = 0; y < senzaSegno.height(); ++y) {
+                for (int x = 0; x < senzaSegno.width(); ++x)
+                    QVERIFY(posto.contains(x, y) || senzaSegno.pixel(x, y) == fotogramma.immagine.pixel(x, y));
+            }
+        }
+        QVERIFY2(peggiore <= 80, qPrintable(QStringLiteral("marker minus sound, ms: ") + scarti.join(u',')));
+        QCOMPARE(s->testoStimolo->parolaSegnata().lunghezza, 0);
     }
 
     // Auditory scanning with the real voice: from the end of the character's greeting each lit button is heard whole,

@@ -186,7 +186,8 @@ private slots:
         if (s->personaggio()) // balloon off, sized to the text, the character's own bit kept
             QCOMPARE(s->personaggio()->BalloonStyle(), 4 | Personaggio::kFumettoTuttoIlTesto);
         const QPoint posto = s->postoPersonaggio->mapToGlobal(QPoint(0, 50));
-        for (QWidget* testo : {static_cast<QLabel*>(s->testoStimolo), static_cast<QLabel*>(s->testoAffermazione), s->immagineStimolo})
+        for (QWidget* testo :
+             {static_cast<QLabel*>(s->testoStimolo), static_cast<QLabel*>(s->testoAffermazione), s->immagineStimolo})
             QTest::mouseClick(testo, Qt::LeftButton);
         s->bottoniRisposta[1]->click();
         s->bottoniRisposta[0]->click();
@@ -219,8 +220,7 @@ private slots:
         QTest::addColumn<int>("segnata"); // the marked word's first character; -1 none
         QTest::newRow("clic su una parola") << true << false << true << "gatto" << 3;
         QTest::newRow("clic fuori dalle parole") << true << false << false << "Il gatto dorme sul divano." << 0;
-        QTest::newRow("clic su una parola mentre parla")
-            << true << true << true << "Il gatto dorme sul divano." << 0;
+        QTest::newRow("clic su una parola mentre parla") << true << true << true << "Il gatto dorme sul divano." << 0;
         QTest::newRow("senza evidenziare") << false << false << true << "Il gatto dorme sul divano." << -1;
     }
     void paroleSegnate()

@@ -150,8 +150,8 @@ private slots:
         QTest::newRow("31 righe") << QByteArray(" 4 \r\n 2000 \r\n 0 \r\n 20 \r\nFalse\r\nTrue\r\n")
                                   << QList<int>{4, 2000, 0, 20, 0, 1} << false;
         QTest::newRow("righe di una versione futura")
-            << QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\nTrue\r\n 7 \r\nnuovo\r\n") << QList<int>{1, 0, 0, 0, 0, 1}
-            << false;
+            << QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\nTrue\r\n 7 \r\nnuovo\r\n")
+            << QList<int>{1, 0, 0, 0, 0, 1} << false;
         QTest::newRow("fattore 5") << QByteArray(" 5 \r\n 200 \r\n") << QList<int>{1, 200, 0, 0, 0} << true;
         QTest::newRow("rilascio a parole")
             << QByteArray(" 2 \r\n 200 \r\nlungo\r\n 3 \r\n") << QList<int>{2, 200, 0, 3, 0} << true;
