@@ -199,7 +199,6 @@ void SchermataEsercizio::CaricaPersonaggio()
     m_personaggio->setBalloonFontSize(impostazioni.DimensioneFontTesto);
     impostaBitFumetto(*m_personaggio, Personaggio::kFumettoVisibile, impostazioni.FumettoVisibile);
     impostaBitFumetto(*m_personaggio, Personaggio::kFumettoTuttoIlTesto, impostazioni.FumettoContieneTesto);
-    m_personaggio->seguiParole([this](int richiesta, int posizione) { parolaSentita(richiesta, posizione); });
 }
 
 void SchermataEsercizio::Saluta()
@@ -252,7 +251,7 @@ void SchermataEsercizio::parolaSentita(int richiesta, int posizione)
     if (!m_testoLetto || richiesta != m_richiestaLetta)
         return;
     // Words hidden from the pupil are never marked.
-    const bool segna = m_evidenziaParole && posizione >= 0 && m_testoLetto->isVisible();
+    const bool segna = posizione >= 0 && m_testoLetto->isVisible();
     m_testoLetto->segnaParola(segna ? m_inizioLetto + posizione : -1);
 }
 
@@ -304,9 +303,14 @@ void SchermataEsercizio::attivazione()
                              ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione));
 
     m_tagVoce = tagVoce(impostazioni.VelocitaVoce, impostazioni.TonoVoce);
-    m_evidenziaParole = impostazioni.EvidenziaParoleLette;
     m_parlatoAttivo = impostazioni.ParlatoAttivo && m_personaggio;
+    m_evidenziaParole = impostazioni.EvidenziaParoleLette;
     if (m_parlatoAttivo) {
+        // Reading along, the character tells each word as it is heard, and marks it in its balloon too.
+        Personaggio::AvvisoParola avviso = [this](int richiesta, int posizione) {
+            parolaSentita(richiesta, posizione);
+        };
+        m_personaggio->seguiParole(m_evidenziaParole ? avviso : nullptr);
         Saluta();
     } else {
         // Without speech, a click on the texts says nothing: they keep the plain pointer.

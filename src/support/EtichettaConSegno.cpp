@@ -3,50 +3,16 @@
 #include "support/EtichettaConSegno.h"
 
 #include "support/Colori.h"
+#include "support/TestoAParole.h"
 
 #include <QPainter>
 #include <QTextLine>
 
-namespace {
-// The marker reaches a little past the word's advance, where a cursive's joining strokes overhang it, and
-// never into the next word's.
-constexpr double kMargineSegno = 0.25; // of a blank's width
-
-bool staccaParole(QChar carattere)
-{
-    return carattere.isSpace();
-}
-bool attorno(QChar carattere)
-{
-    return carattere.isPunct() || carattere.isSymbol();
-}
-} // namespace
-
 EtichettaConSegno::EtichettaConSegno(QWidget* genitore) : QLabel(genitore) {}
-
-EtichettaConSegno::Parola EtichettaConSegno::parolaIntorno(const QString& testo, int posizione)
-{
-    if (posizione < 0 || posizione >= testo.size() || staccaParole(testo[posizione]))
-        return {};
-    int inizio = posizione;
-    while (inizio > 0 && !staccaParole(testo[inizio - 1]))
-        --inizio;
-    int fine = posizione + 1;
-    while (fine < testo.size() && !staccaParole(testo[fine]))
-        ++fine;
-    while (inizio < fine && attorno(testo[inizio]))
-        ++inizio;
-    while (fine > inizio && attorno(testo[fine - 1]))
-        --fine;
-    // Only the low half of a pair was left out at the end: keep the pair whole.
-    if (fine < testo.size() && testo[fine].isLowSurrogate() && fine > inizio)
-        ++fine;
-    return {inizio, fine - inizio};
-}
 
 void EtichettaConSegno::segnaParola(int posizione)
 {
-    const Parola parola = parolaIntorno(text(), posizione);
+    const Parola parola = TestoAParole::parolaIntorno(text(), posizione);
     // A place between words (a speech engine's pause at a colon) keeps the word marked.
     if ((posizione >= 0 && parola.lunghezza == 0) ||
         (parola.inizio == m_segnata.inizio && parola.lunghezza == m_segnata.lunghezza))
@@ -67,27 +33,7 @@ void EtichettaConSegno::disponi()
     m_testoDisposto = text();
     m_fontDisposto = font();
     m_larghezzaDisposta = larghezza;
-    // Line breaks in the text end a line, as they do in the label's own drawing.
-    QString testo = m_testoDisposto;
-    testo.replace(u'\n', QChar::LineSeparator);
-    m_disposizione.setText(testo);
-    m_disposizione.setFont(m_fontDisposto);
-    QTextOption opzioni(alignment());
-    opzioni.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
-    m_disposizione.setTextOption(opzioni);
-    m_disposizione.setCacheEnabled(true);
-    // Lines apart by the font's leading, as the fitting of the text to its box measures them.
-    const qreal interlinea = QFontMetricsF(m_fontDisposto).leading();
-    qreal altezza = 0;
-    m_disposizione.beginLayout();
-    for (QTextLine riga = m_disposizione.createLine(); riga.isValid(); riga = m_disposizione.createLine()) {
-        riga.setLineWidth(larghezza);
-        if (riga.lineNumber() > 0)
-            altezza += interlinea;
-        riga.setPosition(QPointF(0, altezza));
-        altezza += riga.height();
-    }
-    m_disposizione.endLayout();
+    TestoAParole::disponi(m_disposizione, m_testoDisposto, m_fontDisposto, larghezza, alignment());
 }
 
 QPointF EtichettaConSegno::origine() const
@@ -98,15 +44,8 @@ QPointF EtichettaConSegno::origine() const
 QRectF EtichettaConSegno::riquadro(Parola parola)
 {
     disponi();
-    const QTextLine riga = m_disposizione.lineForTextPosition(parola.inizio);
-    if (!riga.isValid() || parola.lunghezza <= 0)
-        return {};
-    const qreal margine = QFontMetricsF(font()).horizontalAdvance(u' ') * kMargineSegno;
-    const qreal sinistra = riga.cursorToX(parola.inizio);
-    const qreal destra =
-        riga.cursorToX(std::min(parola.inizio + parola.lunghezza, riga.textStart() + riga.textLength()));
-    const QRectF segno(sinistra - margine, riga.y(), destra - sinistra + 2 * margine, riga.height());
-    return segno.translated(origine()).intersected(QRectF(contentsRect()));
+    const QRectF segno = TestoAParole::dietro(m_disposizione, parola.inizio, parola.lunghezza);
+    return segno.isNull() ? segno : segno.translated(origine()).intersected(QRectF(contentsRect()));
 }
 
 EtichettaConSegno::Parola EtichettaConSegno::parolaA(QPoint punto)
@@ -120,7 +59,7 @@ EtichettaConSegno::Parola EtichettaConSegno::parolaA(QPoint punto)
         if (dentro.x() < 0 || dentro.x() > riga.naturalTextWidth())
             return {};
         const int posizione = riga.xToCursor(dentro.x(), QTextLine::CursorOnCharacter);
-        const Parola parola = parolaIntorno(text(), posizione);
+        const Parola parola = TestoAParole::parolaIntorno(text(), posizione);
         // Only a point on the word itself, not on the blank or the comma beside it.
         return riquadro(parola).contains(punto) ? parola : Parola{};
     }

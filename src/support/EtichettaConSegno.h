@@ -4,6 +4,8 @@
 // marker moves without the text ever reflowing or shifting.
 #pragma once
 
+#include "support/TestoAParole.h"
+
 #include <QLabel>
 #include <QTextLayout>
 
@@ -12,13 +14,7 @@ class EtichettaConSegno : public QLabel {
 public:
     explicit EtichettaConSegno(QWidget* genitore = nullptr);
 
-    // The word (from blank to blank, without the punctuation around it) that holds the character at posizione:
-    // its first character and its length; a length of 0 when there is no word there.
-    struct Parola {
-        int inizio = 0;
-        int lunghezza = 0;
-    };
-    static Parola parolaIntorno(const QString& testo, int posizione);
+    using Parola = TestoAParole::Parola;
 
     // Marks the word around that character of the text; -1 takes the marker away, a blank or a comma leaves it.
     void segnaParola(int posizione);

@@ -33,7 +33,8 @@ public:
     // True while a sentence is queued or being said.
     virtual bool staParlando() const { return false; }
     // Told as each word of a sentence starts to be heard: the number Speak gave the sentence, and where the word
-    // starts in the sentence without its speech tags; -1 once the sentence is over or stopped.
+    // starts in the sentence without its speech tags; -1 once the sentence is over or stopped. While someone
+    // follows the words the balloon marks the word heard too; a null follower ends it.
     using AvvisoParola = std::function<void(int richiesta, int posizione)>;
     virtual void seguiParole(AvvisoParola /*avviso*/) {}
 };

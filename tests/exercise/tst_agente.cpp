@@ -6,6 +6,7 @@
 #include "exercise/agent/FiguraPersonaggio.h"
 #include "exercise/agent/Fumetto.h"
 #include "exercise/agent/SintesiVoce.h"
+#include "support/Colori.h"
 #include "support/FontCorsivo.h"
 #include "support/ProgrammaProva.h"
 
@@ -166,8 +167,8 @@ private slots:
         QVERIFY2(letto.contains(motivo), qPrintable(letto));
     }
 
-    // The program's character appears and waves, speaks its requests in order moving its mouth, and StopAll
-    // silences it with nothing queued coming back.
+    // The program's character appears and waves, speaks its requests in order moving its mouth, telling each word
+    // as it is heard and each end, and StopAll silences it with nothing queued coming back.
     void appareParlaInOrdineESiFerma()
     {
         QWidget schermata;
@@ -185,12 +186,16 @@ private slots:
         QTRY_COMPARE(merlino->figura()->animazione(), QStringLiteral("Riposo"));
 
         merlino->setBalloonStyle(Personaggio::kFumettoVisibile | Personaggio::kFumettoTuttoIlTesto);
-        merlino->Speak(QStringLiteral("\\Spd=250\\Uno."));
-        merlino->Speak(QStringLiteral("\\Spd=250\\Due."));
+        QList<QPoint> avvisi; // request, word's place
+        merlino->seguiParole([&](int richiesta, int posizione) { avvisi.append({richiesta, posizione}); });
+        const int uno = merlino->Speak(QStringLiteral("\\Spd=250\\Uno."));
+        const int due = merlino->Speak(QStringLiteral("\\Spd=250\\Due."));
         QCOMPARE(merlino->inCoda(), 1);
         QTRY_COMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Uno"));
         QTRY_COMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Due"));
         QTRY_VERIFY(!merlino->staParlando());
+        QCOMPARE(avvisi, QList<QPoint>({{uno, 0}, {uno, -1}, {due, 0}, {due, -1}}));
+        merlino->seguiParole(nullptr);
 
         merlino->Speak(QStringLiteral("C'era una volta un mago gentile che leggeva le storie ai bambini del paese."));
         merlino->Speak(QStringLiteral("Questa non si deve sentire."));
@@ -228,6 +233,25 @@ private slots:
         fumetto.rivela(static_cast<int>(testo.size()));
         QVERIFY(testo.endsWith(fumetto.testoMostrato()));
         QVERIFY(fumetto.testoMostrato().size() < testo.size());
+
+        // The word heard is marked: a block 3:1 against the balloon, the black letters 4.5:1 on it.
+        fumetto.inizia(QStringLiteral("Ciao bambini!"), true, figura);
+        const QImage senza = (fumetto.rivela(12), fumetto.grab().toImage());
+        const QImage con = (fumetto.rivela(12, {5, 7}), fumetto.grab().toImage());
+        QList<QColor> blocco;
+        for (int y = 0; y < con.height(); ++y) {
+            for (int x = 0; x < con.width(); ++x) {
+                if (con.pixel(x, y) != senza.pixel(x, y))
+                    blocco.append(con.pixel(x, y));
+            }
+        }
+        QVERIFY(blocco.size() > 100);
+        const QColor sfondo = senza.pixel(senza.width() / 2, 3);
+        const QColor segno = *std::max_element(blocco.begin(), blocco.end(), [&](const QColor& a, const QColor& b) {
+            return blocco.count(a) < blocco.count(b);
+        });
+        QVERIFY2(Colori::contrasto(segno, sfondo) >= 3 && Colori::contrasto(segno, Qt::black) >= 4.5,
+                 qPrintable(segno.name() + sfondo.name()));
     }
 };
 

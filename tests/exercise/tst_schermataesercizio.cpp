@@ -217,11 +217,11 @@ private slots:
         QTest::addColumn<bool>("parlando");
         QTest::addColumn<bool>("suParola"); // the click on "gatto", else below the text
         QTest::addColumn<QString>("detto");
-        QTest::addColumn<int>("segnata"); // the marked word's first character; -1 none
+        QTest::addColumn<int>("segnata"); // the marked word's first character
         QTest::newRow("clic su una parola") << true << false << true << "gatto" << 3;
         QTest::newRow("clic fuori dalle parole") << true << false << false << "Il gatto dorme sul divano." << 0;
         QTest::newRow("clic su una parola mentre parla") << true << true << true << "Il gatto dorme sul divano." << 0;
-        QTest::newRow("senza evidenziare") << false << false << true << "Il gatto dorme sul divano." << -1;
+        QTest::newRow("senza evidenziare") << false << false << true << "Il gatto dorme sul divano." << 0;
     }
     void paroleSegnate()
     {
@@ -239,11 +239,15 @@ private slots:
                                       : QPoint(stimolo->width() / 2, stimolo->height() - 4);
         QTest::mouseClick(stimolo, Qt::LeftButton, {}, punto);
         QCOMPARE(m_p->agente.constLast(), QStringLiteral("Speak \\Spd=130\\\\Pit=100\\") + detto);
+        QCOMPARE(bool(finto->avvisoParola), evidenzia);
+        if (!evidenzia)
+            return;
         const int richiesta = static_cast<int>(m_p->agente.size());
         finto->avvisoParola(richiesta - 1, 0); // an earlier sentence's word
         QCOMPARE(stimolo->parolaSegnata().lunghezza, 0);
         finto->avvisoParola(richiesta, 0);
-        QCOMPARE(stimolo->parolaSegnata().lunghezza > 0 ? stimolo->parolaSegnata().inizio : -1, segnata);
+        QCOMPARE(stimolo->parolaSegnata().inizio, segnata);
+        QVERIFY(stimolo->parolaSegnata().lunghezza > 0);
         finto->avvisoParola(richiesta, -1);
         QCOMPARE(stimolo->parolaSegnata().lunghezza, 0);
 

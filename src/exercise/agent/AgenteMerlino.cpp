@@ -140,8 +140,15 @@ void AgenteMerlino::battito()
     int sentite = 0; // the words whose first sample has been played
     while (sentite < m_voce.parole.size() && m_voce.parole[sentite].ms <= trascorsi)
         ++sentite;
-    const ParolaDetta* ultima = sentite > 0 ? &m_voce.parole[sentite - 1] : nullptr;
-    m_fumetto->rivela(ultima ? ultima->inizio + ultima->lunghezza : 0);
+    // The balloon shows the words heard, the last one whole (espeak may cut it at an apostrophe), marked while
+    // someone follows the words.
+    TestoAParole::Parola ultima;
+    if (sentite > 0)
+        ultima = TestoAParole::parolaIntorno(m_voce.testo, m_voce.parole[sentite - 1].inizio);
+    const int finoA = sentite > 0 ? std::max(m_voce.parole[sentite - 1].inizio + m_voce.parole[sentite - 1].lunghezza,
+                                             ultima.inizio + ultima.lunghezza)
+                                  : 0;
+    m_fumetto->rivela(finoA, m_avvisoParola ? ultima : TestoAParole::Parola{});
     avvisaParola(sentite - 1);
     // The next word is caught when it is due rather than at the next beat, which may come 40 ms late.
     if (sentite < m_voce.parole.size() && m_voce.parole[sentite].ms - trascorsi < kBattitoMs)

@@ -11,6 +11,9 @@ constexpr int kCoda = 18;
 constexpr int kLarghezzaMassima = 420;
 constexpr int kRigheFisse = 2;
 constexpr int kFlagTesto = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+const QColor kSfondo(255, 255, 225);
+// Behind the word heard: 3.8:1 against the balloon, and black letters 5.4:1 on it.
+const QColor kSegno(0, 136, 204);
 } // namespace
 
 Fumetto::Fumetto(QWidget* schermata) : QWidget(schermata)
@@ -31,7 +34,9 @@ void Fumetto::inizia(const QString& testo, bool tuttoIlTesto, const QRect& figur
     m_mostrato.clear();
     m_tuttoIlTesto = tuttoIlTesto;
     m_figura = figura;
+    m_segnata = {};
     posiziona();
+    TestoAParole::disponi(m_disposizione, m_mostrato, font(), areaTesto().width());
     update();
 }
 
@@ -52,9 +57,10 @@ void Fumetto::posiziona()
     setGeometry(QRect(angolo, misura));
 }
 
-void Fumetto::rivela(int finoA)
+void Fumetto::rivela(int finoA, TestoAParole::Parola segnata)
 {
     QString mostrato = m_testo.left(finoA);
+    const qsizetype tutto = mostrato.size();
     if (!m_tuttoIlTesto) {
         // Two lines only: drop words from the front until the latest ones fit.
         const QFontMetrics misure(font());
@@ -63,9 +69,12 @@ void Fumetto::rivela(int finoA)
                misure.boundingRect(QRect(0, 0, area.width(), 100000), kFlagTesto, mostrato).height() > area.height())
             mostrato = mostrato.mid(mostrato.indexOf(u' ') + 1);
     }
-    if (mostrato == m_mostrato)
+    segnata.inizio -= static_cast<int>(tutto - mostrato.size()); // the words dropped from the front
+    if (mostrato == m_mostrato && segnata.inizio == m_segnata.inizio && segnata.lunghezza == m_segnata.lunghezza)
         return;
     m_mostrato = mostrato;
+    m_segnata = segnata.inizio >= 0 ? segnata : TestoAParole::Parola{};
+    TestoAParole::disponi(m_disposizione, m_mostrato, font(), areaTesto().width());
     update();
 }
 
@@ -84,8 +93,12 @@ void Fumetto::paintEvent(QPaintEvent*)
     coda.closeSubpath();
     sagoma = sagoma.united(coda);
     pittore.setPen(QPen(Qt::black, 2));
-    pittore.setBrush(QColor(255, 255, 225));
+    pittore.setBrush(kSfondo);
     pittore.drawPath(sagoma);
+    const QPointF origine = areaTesto().topLeft();
+    if (m_segnata.lunghezza > 0)
+        pittore.fillRect(
+            TestoAParole::dietro(m_disposizione, m_segnata.inizio, m_segnata.lunghezza).translated(origine), kSegno);
     pittore.setPen(Qt::black);
-    pittore.drawText(areaTesto(), kFlagTesto, m_mostrato);
+    m_disposizione.draw(&pittore, origine);
 }

@@ -3,6 +3,9 @@
 // showing the latest words.
 #pragma once
 
+#include "support/TestoAParole.h"
+
+#include <QTextLayout>
 #include <QWidget>
 
 class Fumetto : public QWidget {
@@ -12,8 +15,8 @@ public:
 
     // Starts a new text beside the character's box; nothing is shown yet.
     void inizia(const QString& testo, bool tuttoIlTesto, const QRect& figura);
-    // Shows the text up to this character.
-    void rivela(int finoA);
+    // Shows the text up to this character, with a block behind the word being heard when one is given.
+    void rivela(int finoA, TestoAParole::Parola segnata = {});
     QString testoMostrato() const { return m_mostrato; }
 
 protected:
@@ -25,6 +28,8 @@ private:
 
     QString m_testo;
     QString m_mostrato;
+    TestoAParole::Parola m_segnata; // in the text shown
+    QTextLayout m_disposizione;
     bool m_tuttoIlTesto = true;
     QRect m_figura;
 };
