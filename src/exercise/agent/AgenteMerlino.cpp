@@ -137,8 +137,8 @@ void AgenteMerlino::arrivata(const VoceSintetizzata& voce)
 void AgenteMerlino::battito()
 {
     const int trascorsi = m_riproduzione.trascorsi();
-    int sentite = 0; // the words whose first sample has been played
-    while (sentite < m_voce.parole.size() && m_voce.parole[sentite].ms <= trascorsi)
+    int sentite = 0; // the words whose first sample has been played: none before the device plays
+    while (sentite < m_voce.parole.size() && m_voce.parole[sentite].ms < trascorsi)
         ++sentite;
     // The balloon shows the words heard, the last one whole (espeak may cut it at an apostrophe), marked while
     // someone follows the words.
