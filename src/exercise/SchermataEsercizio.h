@@ -106,8 +106,8 @@ private:
     QString m_tagVoce;
     std::unique_ptr<ControlloAgente> m_controlloAgente;
     Personaggio* m_personaggio = nullptr;
-    // The text box whose words are marked as they are heard, and the sentence said from it.
-    bool m_evidenziaParole = false;
+    bool m_evidenziaParole = false; // reading along: the word heard is marked
+    // The text box whose words are followed, the sentence said from it, and where in the box that begins.
     EtichettaConSegno* m_testoLetto = nullptr;
     int m_richiestaLetta = 0;
     int m_inizioLetto = 0;

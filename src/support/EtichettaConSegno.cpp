@@ -71,15 +71,16 @@ void EtichettaConSegno::paintEvent(QPaintEvent* /*evento*/)
     disponi();
     QPainter pittore(this);
     const QColor testo = palette().color(foregroundRole());
-    const QRectF segnato = m_segnata.lunghezza > 0 ? riquadro(m_segnata) : QRectF();
-    const Colori::Segno segno = Colori::segnoPer(palette().color(backgroundRole()), testo);
-    if (!segnato.isEmpty())
-        pittore.fillRect(segnato, segno.sfondo);
+    const bool segnata = m_segnata.lunghezza > 0;
+    const QRectF segnato = segnata ? riquadro(m_segnata) : QRectF();
+    const Colori::Segno segno =
+        segnata ? Colori::segnoPer(palette().color(backgroundRole()), testo) : Colori::Segno{{}, testo};
+    pittore.fillRect(segnato, segno.sfondo);
     pittore.setPen(testo);
     m_disposizione.draw(&pittore, origine());
     // A word that would not stand out on the marker in the text's own colour is drawn again over it, clipped
     // to it, so that no pixel outside the marker changes.
-    if (!segnato.isEmpty() && segno.testo != testo) {
+    if (segno.testo != testo) {
         pittore.setClipRect(segnato);
         pittore.fillRect(segnato, segno.sfondo);
         pittore.setPen(segno.testo);
