@@ -21,7 +21,8 @@ bool ModuloJoystick::avvia(PulsantiJoystick& pulsanti)
         qCInfo(lcModuloJoystick) << "no controllers' module:" << m_libreria.errorString();
         return false;
     }
-    m_lettore.reset(ingresso([&pulsanti](int numero, bool premuto) { pulsanti.premi(numero, premuto); },
-                             [&pulsanti] { pulsanti.scollega(); }));
+    m_lettore.reset(ingresso(
+        [&pulsanti](int numero, bool premuto, quint32 istanteMs) { pulsanti.premi(numero, premuto, istanteMs); },
+        [&pulsanti] { pulsanti.scollega(); }));
     return m_lettore != nullptr;
 }

@@ -95,10 +95,10 @@ bool InsegnaSensore::event(QEvent* evento)
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        premuto({Sensore::Tipo::Mouse, static_cast<QMouseEvent*>(evento)->button()});
+        premuto(Sensore::mouse(static_cast<QMouseEvent*>(evento)->button()));
         return true;
     case QEvent::MouseButtonRelease:
-        rilasciato({Sensore::Tipo::Mouse, static_cast<QMouseEvent*>(evento)->button()});
+        rilasciato(Sensore::mouse(static_cast<QMouseEvent*>(evento)->button()));
         return true;
     default:
         return QDialog::event(evento);

@@ -45,7 +45,7 @@ std::optional<QString> Sensore::testo() const
     }
     case Tipo::Mouse:
         for (const TastoMouse& mouse : kTastiMouse) {
-            if (mouse.tasto == codice)
+            if (static_cast<int>(mouse.tasto) == codice)
                 return kMouse + QString::fromLatin1(mouse.nome);
         }
         return std::nullopt;
@@ -69,7 +69,7 @@ std::optional<Sensore> Sensore::daTesto(const QString& testo)
     if (testo.startsWith(kMouse)) {
         for (const TastoMouse& mouse : kTastiMouse) {
             if (testo.mid(kMouse.size()) == QLatin1String(mouse.nome))
-                return Sensore{Tipo::Mouse, mouse.tasto};
+                return Sensore::mouse(mouse.tasto);
         }
         return std::nullopt;
     }

@@ -15,6 +15,7 @@ struct Sensore {
 
     // A key; the keypad's enter is the enter key, as a pupil's switch box may send either.
     static Sensore tasto(int chiave);
+    static Sensore mouse(Qt::MouseButton tasto) { return {Tipo::Mouse, static_cast<int>(tasto)}; }
     // Switch 1 is the space bar, switch 2 the enter key.
     static Sensore predefinito(int numero);
     // The line's text, "tasto:F7", "mouse:destro", "joystick:3"; nullopt for a key that Qt has no name for.

@@ -11,12 +11,13 @@ class PulsantiJoystick : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
-    void premi(int numero, bool premuto) { emit pulsante(numero, premuto); }
+    void premi(int numero, bool premuto, quint32 istanteMs = 0) { emit pulsante(numero, premuto, istanteMs); }
     void scollega() { emit scollegato(); }
 
 signals:
-    // A button of any controller went down or up, by its number on that controller.
-    void pulsante(int numero, bool premuto);
+    // A button of any controller went down or up, by its number on that controller; istanteMs is when, by SDL's
+    // clock, 0 when unknown.
+    void pulsante(int numero, bool premuto, quint32 istanteMs);
     // A controller went away: a button of it held down will never come up.
     void scollegato();
 };
@@ -26,5 +27,5 @@ signals:
 // functions; it returns the reader, which the caller owns, or null when the controllers cannot be read.
 inline constexpr char kFileModuloJoystick[] = "libordiparo_joystick.so";
 inline constexpr char kIngressoModuloJoystick[] = "ordiparo_lettore_joystick";
-using IngressoModuloJoystick = QObject* (*)(std::function<void(int numero, bool premuto)> pulsante,
+using IngressoModuloJoystick = QObject* (*)(std::function<void(int numero, bool premuto, quint32 istanteMs)> pulsante,
                                             std::function<void()> scollegato);

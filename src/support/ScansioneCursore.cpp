@@ -267,7 +267,7 @@ bool ScansioneCursore::eventFilter(QObject* oggetto, QEvent* evento)
     if (!numero)
         return false;
     if (!tasto->isAutoRepeat())
-        sensore(numero, evento->type() == QEvent::KeyPress);
+        sensore(numero, evento->type() == QEvent::KeyPress, istante(Istante::Fonte::EventoQt, tasto->timestamp()));
     return true;
 }
 
@@ -279,26 +279,44 @@ bool ScansioneCursore::pulsanteMouse(QObject* oggetto, QEvent* evento)
         return false;
     // The right button's press would open a menu too.
     if (evento->type() == QEvent::ContextMenu)
-        return numeroSensore({Sensore::Tipo::Mouse, Qt::RightButton}) != 0;
-    const int numero = numeroSensore({Sensore::Tipo::Mouse, static_cast<const QMouseEvent*>(evento)->button()});
+        return numeroSensore(Sensore::mouse(Qt::RightButton)) != 0;
+    const auto* mouse = static_cast<const QMouseEvent*>(evento);
+    const int numero = numeroSensore(Sensore::mouse(mouse->button()));
     if (numero)
-        sensore(numero, evento->type() != QEvent::MouseButtonRelease);
+        sensore(numero, evento->type() != QEvent::MouseButtonRelease,
+                istante(Istante::Fonte::EventoQt, mouse->timestamp()));
     return numero != 0;
 }
 
-void ScansioneCursore::pulsanteJoystick(int pulsante, bool premuto)
+void ScansioneCursore::pulsanteJoystick(int pulsante, bool premuto, quint32 istanteMs)
 {
     // Read whichever window is in front: only the screen in front, with no message over it, takes it.
     const int numero = numeroSensore({Sensore::Tipo::Joystick, pulsante});
     if (numero && m_inAscolto && ricevitore()->window()->isActiveWindow() && !QApplication::activeModalWidget())
-        sensore(numero, premuto);
+        sensore(numero, premuto, istante(Istante::Fonte::Joystick, istanteMs));
+}
+
+ScansioneCursore::Istante ScansioneCursore::istante(Istante::Fonte fonte, quint64 evento) const
+{
+    // A time of 0 is an event that carries none, such as one a program made up.
+    return {evento ? fonte : Istante::Fonte::Nessuna, evento, m_orologio()};
+}
+
+// On a busy computer an event may be handled long after the switch moved: a press handled late would look short,
+// a release handled late would make the next press look like a double hit. So two moments of one device are told
+// apart by that device's clock, which counts milliseconds in 32 bits and wraps; any others by the engine's.
+qint64 ScansioneCursore::trascorso(const Istante& da, const Istante& a)
+{
+    if (da.fonte != Istante::Fonte::Nessuna && da.fonte == a.fonte)
+        return static_cast<qint32>(static_cast<quint32>(a.evento - da.evento));
+    return a.orologio - da.orologio;
 }
 
 // One physical press is one step, taken when the switch is let go. X11 repeats a held key as release/press
 // pairs sent together, and Qt flags only the pairs it sees together. So the switch's state is kept here: a
 // press while it is down changes nothing, and a release counts only once the switch has stayed up for
 // kConfermaRilascioMs; a press before then (the repeat's own, or a bouncing switch) continues the hold.
-void ScansioneCursore::sensore(int numero, bool premuto)
+void ScansioneCursore::sensore(int numero, bool premuto, const Istante& quando)
 {
     // The other switch moving means the pending release was a real one.
     if (m_attesaRilascio.isActive() && numero != m_sensoreRilasciato)
@@ -309,12 +327,12 @@ void ScansioneCursore::sensore(int numero, bool premuto)
         m_attesaRilascio.stop();
         m_sensoriGiu.insert(numero);
         if (!continua) { // a new press: a double hit if it comes within the release time of the last step
-            m_inizioPressione = m_orologio();
+            m_inizioPressione = quando;
             m_pressioneIgnorata =
-                m_rilascioMs > 0 && m_ultimoPasso && m_inizioPressione - *m_ultimoPasso < m_rilascioMs;
+                m_rilascioMs > 0 && m_ultimoPasso && trascorso(*m_ultimoPasso, m_inizioPressione) < m_rilascioMs;
         }
     } else if (m_sensoriGiu.remove(numero)) {
-        m_fineRilascio = m_orologio();
+        m_fineRilascio = quando;
         m_sensoreRilasciato = numero;
         m_accesoAlRilascio = evidenziato(); // the pupil chooses what was lit when letting go
         m_attesaRilascio.start();
@@ -325,7 +343,7 @@ void ScansioneCursore::rilascioConfermato()
 {
     m_attesaRilascio.stop();
     // A tremor's short touch and a second hit right after a step are no presses.
-    if (m_pressioneIgnorata || m_fineRilascio - m_inizioPressione < m_accettazioneMs)
+    if (m_pressioneIgnorata || trascorso(m_inizioPressione, m_fineRilascio) < m_accettazioneMs)
         return;
     m_ultimoPasso = m_fineRilascio;
     m_giriSilenziosi = 0;

@@ -46,7 +46,7 @@ public:
     void regola(const ImpostazioniUtente& impostazioni, VoceScansione* voce, std::function<bool()> siSenteAltro);
     // The joystick buttons a switch may be, heard while the screen is the one in front.
     void ascoltaJoystick(PulsantiJoystick* joystick);
-    // The clock the switch timing is measured by, in milliseconds.
+    // The clock the switch timing is measured by, in milliseconds, when an event carries no time of its own.
     void setOrologio(std::function<qint64()> orologio) { m_orologio = std::move(orologio); }
     // Automatic scanning stopped after its silent rounds, waiting for a press.
     bool inPausa() const { return m_inPausa; }
@@ -83,9 +83,19 @@ private:
     int numeroSensore(const Sensore& sensore) const;
     void ascolta(bool inAscolto);
     bool pulsanteMouse(QObject* oggetto, QEvent* evento);
-    void pulsanteJoystick(int numero, bool premuto);
+    // When a switch moved: by its device's own clock (the X server's for keys and mouse buttons, SDL's for
+    // joysticks) when the event carries that time, and by the engine's clock as it was handled.
+    struct Istante {
+        enum class Fonte { Nessuna, EventoQt, Joystick } fonte = Fonte::Nessuna;
+        quint64 evento = 0;
+        qint64 orologio = 0;
+    };
+    Istante istante(Istante::Fonte fonte, quint64 evento) const;
+    // Milliseconds from one moment to a later one.
+    static qint64 trascorso(const Istante& da, const Istante& a);
+    void pulsanteJoystick(int numero, bool premuto, quint32 istanteMs);
     // Switch 1 or 2 went down or up.
-    void sensore(int numero, bool premuto);
+    void sensore(int numero, bool premuto, const Istante& quando);
     void rilascioConfermato();
     void riavviaPasso();
     void pausa();
@@ -123,9 +133,9 @@ private:
     int m_tonoVoce = 100;
     std::function<bool()> m_siSenteAltro;
     std::function<qint64()> m_orologio;
-    qint64 m_inizioPressione = 0;
-    qint64 m_fineRilascio = 0;
-    std::optional<qint64> m_ultimoPasso; // when the last step taken was let go
+    Istante m_inizioPressione;
+    Istante m_fineRilascio;
+    std::optional<Istante> m_ultimoPasso; // when the last step taken was let go
     bool m_pressioneIgnorata = false;
     int m_giriSilenziosi = 0;
     bool m_inPausa = false;

@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -325,6 +326,19 @@ private slots:
         }
         QTest::qWait(300);
         QCOMPARE(acceso(), passi);
+    }
+
+    // A program too busy to handle a press until the pupil lets go times it by the X server's clock: a press of
+    // 300 ms is a step with 200 ms of acceptance, though both of its events are handled at once.
+    void pressioneGestitaTardi()
+    {
+        m_p->imp().TempoAccettazione = 200;
+        QVERIFY(apri(1));
+        XTestFakeKeyEvent(m_x, XKeysymToKeycode(m_x, XK_space), True, CurrentTime);
+        XFlush(m_x);
+        QThread::msleep(300);
+        sensore(false, 300);
+        QCOMPARE(acceso(), 1);
     }
 
     // Automatic scanning at a quarter second a step stops after three rounds with no press, nothing lit; the

@@ -20,7 +20,7 @@ constexpr int kAttesaCollegamentoMs = 250;
 
 class LettoreJoystickSdl : public QObject {
 public:
-    LettoreJoystickSdl(std::function<void(int, bool)> pulsante, std::function<void()> scollegato)
+    LettoreJoystickSdl(std::function<void(int, bool, quint32)> pulsante, std::function<void()> scollegato)
         : m_pulsante(std::move(pulsante)), m_scollegato(std::move(scollegato))
     {
         connect(&m_timer, &QTimer::timeout, this, &LettoreJoystickSdl::leggi);
@@ -58,7 +58,7 @@ private:
                 break;
             case SDL_JOYBUTTONDOWN:
             case SDL_JOYBUTTONUP:
-                m_pulsante(evento.jbutton.button, evento.type == SDL_JOYBUTTONDOWN);
+                m_pulsante(evento.jbutton.button, evento.type == SDL_JOYBUTTONDOWN, evento.jbutton.timestamp);
                 break;
             default:
                 break;
@@ -67,14 +67,14 @@ private:
         m_timer.setInterval(m_aperti.isEmpty() ? kAttesaCollegamentoMs : kLetturaMs);
     }
 
-    std::function<void(int, bool)> m_pulsante;
+    std::function<void(int, bool, quint32)> m_pulsante;
     std::function<void()> m_scollegato;
     QTimer m_timer;
     QHash<SDL_JoystickID, SDL_Joystick*> m_aperti;
 };
 } // namespace
 
-extern "C" Q_DECL_EXPORT QObject* ordiparo_lettore_joystick(std::function<void(int, bool)> pulsante,
+extern "C" Q_DECL_EXPORT QObject* ordiparo_lettore_joystick(std::function<void(int, bool, quint32)> pulsante,
                                                             std::function<void()> scollegato)
 {
     // No window of SDL's ever has the focus: the buttons count all the same. The program's own signals stay its own.
