@@ -177,6 +177,7 @@ void SchedaModalitaInput::insegnaSensore(int numero)
     const ImpostazioniUtente& imp = impostazioni();
     const Sensore altro = numero == 1 ? Sensore::dalProfilo(imp.Sensore2, 2) : Sensore::dalProfilo(imp.Sensore1, 1);
     auto* finestra = new InsegnaSensore(numero, altro, m_programma.joystick.get(), window());
+    finestra->setFont(font()); // as large as the tab's captions, which grow with the screen
     connect(finestra, &InsegnaSensore::imparato, this, [this, numero](const Sensore& sensore) {
         (numero == 1 ? impostazioni().Sensore1 : impostazioni().Sensore2) = sensore.testo().value_or(QString());
         mostraSensori();
