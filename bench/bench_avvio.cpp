@@ -4,10 +4,12 @@
 // loads count as the pupil waits for them: the bare window is a program of its own that links Qt Widgets only.
 #include "app/Avvio.h"
 #include "app/ModuloAudio.h"
+#include "app/ModuloJoystick.h"
 #include "app/Ordiparo.h"
 #include "startup/SchermataAvvio.h"
 #include "storage/StatoProgramma.h"
 #include "support/Messaggi.h"
+#include "support/PulsantiJoystick.h"
 #include "support/ServiziAudio.h"
 #include "support/VoceScansione.h"
 
@@ -32,8 +34,9 @@ qint64 adessoUs()
         .count();
 }
 
-// The start-up as main() runs it, the sound and speech module from the build's program folder. Prints when the
-// start screen is on show, then when the rest of the start is done, sounds and speech ready.
+// The start-up as main() runs it, the sound and speech module and the controllers' module from the build's program
+// folder. Prints when the start screen is on show, then when the rest of the start is done, sounds, speech and
+// controllers ready.
 int avvioOrdiparo(int argc, char* argv[], const QString& cartella)
 {
     QApplication applicazione(argc, argv);
@@ -45,10 +48,12 @@ int avvioOrdiparo(int argc, char* argv[], const QString& cartella)
     ModuloAudio audio(QStringLiteral(ORDIPARO_CARTELLA_PROGRAMMA "/") + QString::fromLatin1(kFileModuloAudio));
     Ordiparo programma(stato, audio);
     programma.voceScansione = audio.voceScansione();
+    ModuloJoystick joystick(QStringLiteral(ORDIPARO_CARTELLA_PROGRAMMA "/") + QString::fromLatin1(kFileModuloJoystick));
     SchermataAvvio* schermata = Avvio::EseguiAvvio(programma);
     bool completato = false;
     Avvio::dopoLaPrimaPittura(schermata, [&] {
         audio.carica();
+        joystick.avvia(*programma.joystick);
         Avvio::CompletaAvvio(programma);
         completato = true;
     });

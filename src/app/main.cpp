@@ -2,11 +2,13 @@
 // Ordiparo: reading and picture comprehension for primary-school pupils.
 #include "app/Avvio.h"
 #include "app/ModuloAudio.h"
+#include "app/ModuloJoystick.h"
 #include "app/Ordiparo.h"
 #include "app/UnaSolaCopia.h"
 #include "startup/SchermataAvvio.h"
 #include "storage/StatoProgramma.h"
 #include "support/Personaggio.h"
+#include "support/PulsantiJoystick.h"
 #include "support/ServiziAudio.h"
 #include "support/VoceScansione.h"
 
@@ -41,10 +43,12 @@ int main(int argc, char* argv[])
     programma.creaAgente = [&audio, &stato](QWidget* schermata) {
         return audio.creaAgente(schermata, stato.percorsi.fileNelProgramma(QStringLiteral("personaggi/")));
     };
+    ModuloJoystick joystick(stato.percorsi.fileNelProgramma(QString::fromLatin1(kFileModuloJoystick)));
     copia.finestraCorrente = [&programma] { return programma.schermataCorrente(); };
-    // The rest of the start, sounds and speech come once the start screen is on show.
+    // The rest of the start, sounds, speech and controllers come once the start screen is on show.
     Avvio::dopoLaPrimaPittura(Avvio::EseguiAvvio(programma), [&] {
         audio.carica();
+        joystick.avvia(*programma.joystick);
         Avvio::CompletaAvvio(programma);
     });
     const int esito = applicazione.exec();

@@ -14,6 +14,7 @@
 #include "support/Personaggio.h"
 #include "support/Programma.h"
 #include "support/ScansioneCursore.h"
+#include "support/SceltaConSosta.h"
 #include "support/SuonoFeedback.h"
 #include "support/TestoSemplice.h"
 
@@ -158,6 +159,7 @@ SchermataEsercizio::SchermataEsercizio(Programma& programma)
             scegliRisposta(static_cast<int>(std::find(std::begin(bottoniRisposta), std::end(bottoniRisposta), bottone) -
                                             std::begin(bottoniRisposta)));
     });
+    m_scansione->ascoltaJoystick(m_programma.joystick.get());
     m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno);
 
     azioneAzzera = barraMenu()->addAction(QStringLiteral("&Azzera conteggio"));
@@ -166,6 +168,10 @@ SchermataEsercizio::SchermataEsercizio(Programma& programma)
     connect(azioneAzzera, &QAction::triggered, this, &SchermataEsercizio::azzeraConteggi);
     connect(azioneNascondiParole, &QAction::triggered, this, &SchermataEsercizio::mostraONascondiParole);
     connect(azioneEsci, &QAction::triggered, this, &SchermataEsercizio::esci);
+    // A pupil who chooses by resting the pointer goes back to the home screen by resting on "Esci" too.
+    m_sosta = new SceltaConSosta(this);
+    m_sosta->setBersagli({bottoniRisposta[0], bottoniRisposta[1], bottoniRisposta[2], bottoneAvanti}, barraMenu(),
+                         {azioneEsci});
 
     a->setMouseTracking(true);
     for (QWidget* sotto :
@@ -301,6 +307,8 @@ void SchermataEsercizio::attivazione()
         impostazioni.ModalitaInput == ScansioneCursore::Automatica)
         m_scansione->prepara(impostazioni.ModalitaInput,
                              ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione));
+    else
+        m_sosta->avvia(impostazioni.TempoSosta);
 
     m_tagVoce = tagVoce(impostazioni.VelocitaVoce, impostazioni.TonoVoce);
     m_parlatoAttivo = impostazioni.ParlatoAttivo && m_personaggio;
@@ -556,6 +564,7 @@ void SchermataEsercizio::mostraONascondiParole()
 void SchermataEsercizio::esci()
 {
     m_scansione->ferma();
+    m_sosta->ferma();
     tornaAlMenu();
 }
 

@@ -15,6 +15,7 @@ class QAction;
 class QLabel;
 class QTimer;
 class ScansioneCursore;
+class SceltaConSosta;
 
 class SchermataEsercizio : public Schermata {
     Q_OBJECT
@@ -95,6 +96,7 @@ private:
 
     Programma& m_programma;
     ScansioneCursore* m_scansione;
+    SceltaConSosta* m_sosta;
     int m_rigaCorrente = 0;
     int m_colonnaCorrente = 0;
     int m_contaEsatti = 0;

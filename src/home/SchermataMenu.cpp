@@ -11,6 +11,7 @@
 #include "support/Programma.h"
 #include "support/SalvataggioProfilo.h"
 #include "support/ScansioneCursore.h"
+#include "support/SceltaConSosta.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -96,8 +97,12 @@ SchermataMenu::SchermataMenu(Programma& programma)
     testoDocumentazione->hide();
     posiziona(testoDocumentazione, 0, 0, kLarghezzaDisegno, kAltezzaDisegno); // the whole screen, whatever its size
     documentazione = new CasellaDocumentazione(testoDocumentazione);
-    // While the manual covers the buttons a switch must not choose one unseen; the keys are the box's then.
-    connect(documentazione, &CasellaDocumentazione::mostrata, this, [this] { m_scansione->ferma(); });
+    // While the manual covers the buttons neither a switch nor a rest may choose one unseen; the keys are the
+    // box's then.
+    connect(documentazione, &CasellaDocumentazione::mostrata, this, [this] {
+        m_scansione->ferma();
+        m_sosta->ferma();
+    });
     connect(documentazione, &CasellaDocumentazione::nascosta, this, &SchermataMenu::avviaScansione);
 
     avvisoScansione->setObjectName(QStringLiteral("avvisoScansione"));
@@ -113,7 +118,10 @@ SchermataMenu::SchermataMenu(Programma& programma)
     m_scansione->setBottoni({bottoni[0], bottoni[1]});
     connect(m_scansione, &ScansioneCursore::scelto, this,
             [this](QAbstractButton* bottone) { scegliConScansione(bottone == bottoni[0] ? 0 : 1); });
+    m_scansione->ascoltaJoystick(m_programma.joystick.get());
     m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno);
+    m_sosta = new SceltaConSosta(this);
+    m_sosta->setBersagli({bottoni[0], bottoni[1]});
     connect(m_scansione, &ScansioneCursore::pausaCambiata, this, [this](bool inPausa) {
         if (inPausa)
             avvisa(QStringLiteral("La scansione è in pausa: premi il sensore per farla ripartire dal primo bottone."));
@@ -205,8 +213,10 @@ void SchermataMenu::avviaScansione()
                                            ? ScansioneCursore::intervalloDaQuarti(impostazioni.VelocitaScansione)
                                            : timerScansione->interval());
         m_scansione->evidenzia(0); // every profile, a new pupil's too, starts from the first button
+        m_sosta->ferma();
     } else {
         m_scansione->prepara(ScansioneCursore::Mouse, timerScansione->interval());
+        m_sosta->avvia(impostazioni.TempoSosta);
     }
 }
 

@@ -12,6 +12,7 @@ class QLabel;
 class QTextEdit;
 class QTimer;
 class ScansioneCursore;
+class SceltaConSosta;
 class CasellaDocumentazione;
 
 class SchermataMenu : public Schermata {
@@ -58,9 +59,10 @@ private:
     void evidenziaSottoIlMouse(QObject* sotto);
     // Shrinks the users' list font, where needed, so that every name shows whole in the box.
     void adattaElenco();
-    // The profile's input mode: scanning from the first button, or the mouse.
+    // The profile's input mode: scanning from the first button, or the mouse, with its rest to choose.
     void avviaScansione();
 
     Programma& m_programma;
     ScansioneCursore* m_scansione;
+    SceltaConSosta* m_sosta;
 };

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Modalità di input" tab: mouse, manual or automatic scanning, the scanning step, the system's mouse
-// pointer, the colour of the highlighted button, auditory scanning and the switch's timing.
+// pointer, the colour of the highlighted button, auditory scanning, the switch's timing, the switches the teacher
+// teaches, and the rest on a button that chooses it in mouse mode.
 #include "settings/SchedaModalitaInput.h"
 
+#include "settings/InsegnaSensore.h"
 #include "storage/StatoProgramma.h"
 #include "support/Colori.h"
+#include "support/Programma.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,6 +16,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+
+namespace {
+constexpr int kMsPerTacca = 100; // the rest's scale moves a tenth of a second a notch
+
+QString secondi(int ms, int decimali)
+{
+    return QLocale::system().toString(ms / 1000.0, 'f', decimali) + QStringLiteral(" s");
+}
+
+QString testoSosta(int ms)
+{
+    return ms > 0 ? QStringLiteral("Sosta: ") + secondi(ms, 1) : QStringLiteral("Sosta: nessuna");
+}
+} // namespace
 
 SchedaModalitaInput::SchedaModalitaInput(Programma& programma, Schermata& schermata)
     : SchedaConfigurazioni("schedaModalitaInput", programma, schermata)
@@ -57,7 +74,6 @@ SchedaModalitaInput::SchedaModalitaInput(Programma& programma, Schermata& scherm
             [this](bool spuntata) { impostazioni().ScansioneUditiva = spuntata; });
 
     // The switch's timing: a scale each, which writes its setting and its caption as it moves.
-    const auto secondi = [](int ms) { return QLocale::system().toString(ms / 1000.0, 'f', 2) + QStringLiteral(" s"); };
     const struct {
         QScrollBar*& scala;
         QLabel*& didascalia;
@@ -75,14 +91,14 @@ SchedaModalitaInput::SchedaModalitaInput(Programma& programma, Schermata& scherm
          }},
         {m_scalaAccettazione, m_didascaliaAccettazione, "Accettazione", "Pressione minima del sensore",
          &ImpostazioniUtente::TempoAccettazione, 50,
-         [secondi](int ms) {
-             return ms > 0 ? QStringLiteral("Pressione minima: ") + secondi(ms)
+         [](int ms) {
+             return ms > 0 ? QStringLiteral("Pressione minima: ") + secondi(ms, 2)
                            : QStringLiteral("Pressione minima: nessuna");
          }},
         {m_scalaRilascio, m_didascaliaRilascio, "Rilascio", "Tempo di rilascio del sensore",
          &ImpostazioniUtente::TempoRilascio, 50,
-         [secondi](int ms) {
-             return ms > 0 ? QStringLiteral("Dopo una scelta, fermo per ") + secondi(ms)
+         [](int ms) {
+             return ms > 0 ? QStringLiteral("Dopo una scelta, fermo per ") + secondi(ms, 2)
                            : QStringLiteral("Dopo una scelta: nessuna attesa");
          }},
         {m_scalaGiri, m_didascaliaGiri, "Giri", "Giri senza scelte prima della pausa",
@@ -114,6 +130,68 @@ SchedaModalitaInput::SchedaModalitaInput(Programma& programma, Schermata& scherm
         });
         m_regolazioni << regolazione;
     }
+
+    // The switches: what each one is, taught by pressing it.
+    for (int i = 0; i < 2; ++i) {
+        m_bottoneInsegna[i] = new QPushButton(QStringLiteral("Insegna il sensore %1").arg(i + 1), this);
+        m_bottoneInsegna[i]->setObjectName(QStringLiteral("bottoneInsegna_%1").arg(i));
+        posiziona(m_bottoneInsegna[i], 240, 3000 + i * 600, 3600, 480);
+        connect(m_bottoneInsegna[i], &QPushButton::clicked, this, [this, i] { insegnaSensore(i + 1); });
+        m_etichettaSensore[i] = new QLabel(this);
+        m_etichettaSensore[i]->setObjectName(QStringLiteral("etichettaSensore_%1").arg(i));
+        posiziona(m_etichettaSensore[i], 4080, 3000 + i * 600, 6240, 480);
+    }
+    m_bottoneSensoriPredefiniti = new QPushButton(QStringLiteral("Sensori predefiniti"), this);
+    m_bottoneSensoriPredefiniti->setObjectName(QStringLiteral("bottoneSensoriPredefiniti"));
+    posiziona(m_bottoneSensoriPredefiniti, 5520, 4200, 3600, 840);
+    connect(m_bottoneSensoriPredefiniti, &QPushButton::clicked, this, [this] {
+        impostazioni().Sensore1.clear();
+        impostazioni().Sensore2.clear();
+        mostraSensori();
+    });
+
+    // The rest that chooses a button, in tenths of a second; the scale's first notch is none.
+    const FileProfilo::RigaProfilo& sosta = FileProfilo::rigaProfilo(&ImpostazioniUtente::TempoSosta);
+    m_scalaSosta = new QScrollBar(Qt::Horizontal, this);
+    m_scalaSosta->setObjectName(QStringLiteral("scalaSosta"));
+    m_scalaSosta->setAccessibleName(QStringLiteral("Sosta sul bottone per sceglierlo"));
+    m_scalaSosta->setRange(static_cast<int>(sosta.minimo) / kMsPerTacca - 1,
+                           static_cast<int>(sosta.massimo) / kMsPerTacca);
+    m_scalaSosta->setPageStep(5);
+    posiziona(m_scalaSosta, 600, 5400, 5400, 360);
+    connect(m_scalaSosta, &QScrollBar::valueChanged, this, &SchedaModalitaInput::sostaCambiata);
+    m_didascaliaSosta = new QLabel(this);
+    m_didascaliaSosta->setObjectName(QStringLiteral("didascaliaSosta"));
+    posiziona(m_didascaliaSosta, 6240, 5340, 4440, 480);
+}
+
+void SchedaModalitaInput::sostaCambiata(int decimi)
+{
+    const int ms = decimi == m_scalaSosta->minimum() ? 0 : decimi * kMsPerTacca;
+    impostazioni().TempoSosta = static_cast<qint16>(ms);
+    m_didascaliaSosta->setText(testoSosta(ms));
+}
+
+void SchedaModalitaInput::insegnaSensore(int numero)
+{
+    const ImpostazioniUtente& imp = impostazioni();
+    const Sensore altro = numero == 1 ? Sensore::dalProfilo(imp.Sensore2, 2) : Sensore::dalProfilo(imp.Sensore1, 1);
+    auto* finestra = new InsegnaSensore(numero, altro, m_programma.joystick.get(), window());
+    finestra->setFont(font()); // as large as the tab's captions, which grow with the screen
+    connect(finestra, &InsegnaSensore::imparato, this, [this, numero](const Sensore& sensore) {
+        (numero == 1 ? impostazioni().Sensore1 : impostazioni().Sensore2) = sensore.testo().value_or(QString());
+        mostraSensori();
+    });
+    finestra->open();
+}
+
+void SchedaModalitaInput::mostraSensori()
+{
+    const ImpostazioniUtente& imp = impostazioni();
+    const Sensore sensori[] = {Sensore::dalProfilo(imp.Sensore1, 1), Sensore::dalProfilo(imp.Sensore2, 2)};
+    for (int i = 0; i < 2; ++i)
+        m_etichettaSensore[i]->setText(
+            QStringLiteral("Sensore %1: %2").arg(i + 1).arg(InsegnaSensore::descrizione(sensori[i])));
 }
 
 void SchedaModalitaInput::RegolazioneSensore::mostra(int valore) const
@@ -180,6 +258,22 @@ void SchedaModalitaInput::mostraImpostazioni(const ImpostazioniUtente& imp)
     for (QWidget* controllo : {static_cast<QWidget*>(m_scalaPrimoPasso), static_cast<QWidget*>(m_didascaliaPrimoPasso),
                                static_cast<QWidget*>(m_scalaGiri), static_cast<QWidget*>(m_didascaliaGiri)})
         controllo->setVisible(automatica);
+    // Switch 2 chooses in manual scanning only; the rest on a button belongs to the mouse.
+    mostraSensori();
+    for (QWidget* controllo : {static_cast<QWidget*>(m_bottoneInsegna[0]), static_cast<QWidget*>(m_etichettaSensore[0]),
+                               static_cast<QWidget*>(m_bottoneSensoriPredefiniti)})
+        controllo->setVisible(scansione);
+    m_bottoneInsegna[1]->setVisible(imp.ModalitaInput == 1);
+    m_etichettaSensore[1]->setVisible(imp.ModalitaInput == 1);
+    const bool mouse = imp.ModalitaInput == 0;
+    {
+        // Shown as it is: a rest written by hand between two notches is kept until the scale moves.
+        const QSignalBlocker senzaCambiare(m_scalaSosta);
+        m_scalaSosta->setValue(imp.TempoSosta > 0 ? imp.TempoSosta / kMsPerTacca : m_scalaSosta->minimum());
+    }
+    m_didascaliaSosta->setText(testoSosta(imp.TempoSosta));
+    m_scalaSosta->setVisible(mouse);
+    m_didascaliaSosta->setVisible(mouse);
 }
 
 QList<QWidget*> SchedaModalitaInput::sulloSfondo()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Modalità di input" tab: mouse, manual or automatic scanning, the scanning step, the system's mouse pointer,
-// the colour of the highlighted button, auditory scanning and the switch's timing.
+// the colour of the highlighted button, auditory scanning, the switch's timing, the switches the teacher teaches,
+// and the rest on a button that chooses it in mouse mode.
 #pragma once
 
 #include "settings/SchedaConfigurazioni.h"
@@ -8,6 +9,7 @@
 #include <functional>
 
 class QCheckBox;
+struct Sensore;
 class QPushButton;
 class QRadioButton;
 
@@ -27,6 +29,9 @@ private:
     void modalitaScelta(int indice);
     void velocitaScansioneCambiata(int valore);
     void scegliColoreSelezionato();
+    void sostaCambiata(int decimi);
+    void insegnaSensore(int numero);
+    void mostraSensori();
 
     // A scale of the switch's timing, the setting it writes and its caption.
     struct RegolazioneSensore {
@@ -52,4 +57,9 @@ private:
     QLabel* m_didascaliaRilascio;
     QScrollBar* m_scalaGiri;
     QLabel* m_didascaliaGiri;
+    QScrollBar* m_scalaSosta;
+    QLabel* m_didascaliaSosta;
+    QPushButton* m_bottoneInsegna[2];
+    QLabel* m_etichettaSensore[2];
+    QPushButton* m_bottoneSensoriPredefiniti;
 };

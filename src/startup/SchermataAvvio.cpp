@@ -8,6 +8,7 @@
 #include "support/Grafica.h"
 #include "support/Programma.h"
 #include "support/ScansioneCursore.h"
+#include "support/SceltaConSosta.h"
 
 #include <QTimer>
 
@@ -53,7 +54,10 @@ SchermataAvvio::SchermataAvvio(Programma& programma)
     // One button: whichever switch the pupil has starts, and a held switch starts once, when let go.
     m_scansione->setOgniSensoreSceglie(true);
     connect(m_scansione, &ScansioneCursore::scelto, this, &SchermataAvvio::avvia);
+    m_scansione->ascoltaJoystick(m_programma.joystick.get());
     m_scansione->prepara(ScansioneCursore::Mouse, kIntervalloDisegno);
+    m_sosta = new SceltaConSosta(this);
+    m_sosta->setBersagli({bottoneAvvio});
 
     impostaColoreSfondo(kAzzurroChiaro);
     completaCaricamento();
@@ -72,6 +76,7 @@ void SchermataAvvio::attivazione()
     const int modalita = impostazioni.ModalitaInput;
     if (modalita != ScansioneCursore::Manuale && modalita != ScansioneCursore::Automatica) {
         bottoneAvvio->setFocus();
+        m_sosta->avvia(impostazioni.TempoSosta);
         return;
     }
     m_scansione->setColori(impostazioni.ColoreBottoni, impostazioni.ColoreBottoneSelezionato);
@@ -83,5 +88,6 @@ void SchermataAvvio::attivazione()
 void SchermataAvvio::avvia()
 {
     m_scansione->ferma();
+    m_sosta->ferma();
     m_programma.apriMenu(this);
 }

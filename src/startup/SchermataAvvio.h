@@ -9,6 +9,7 @@ class Programma;
 class DisegnoSvg;
 class QTimer;
 class ScansioneCursore;
+class SceltaConSosta;
 
 class SchermataAvvio : public Schermata {
     Q_OBJECT
@@ -31,4 +32,5 @@ private:
 
     Programma& m_programma;
     ScansioneCursore* m_scansione;
+    SceltaConSosta* m_sosta;
 };

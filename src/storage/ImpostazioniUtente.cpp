@@ -4,6 +4,7 @@
 
 #include "storage/LettoreTesto.h"
 #include "storage/Percorsi.h"
+#include "storage/Sensore.h"
 #include "storage/TestoAnsi.h"
 
 #include <QDir>
@@ -16,7 +17,7 @@
 
 namespace {
 constexpr double kPulsanteDiSistema = -2147483633.0;    // system colour 15: button face
-constexpr qint64 kMassimoByteProfilo = 64 * 1024;       // 31 short lines: anything larger is damaged
+constexpr qint64 kMassimoByteProfilo = 64 * 1024;       // 34 short lines: anything larger is damaged
 constexpr double kPrimoColoreDiSistema = -2147483648.0; // top bit set: system colours 0..24
 
 using Riga = FileProfilo::RigaProfilo;
@@ -24,7 +25,7 @@ using Genere = Riga::Genere;
 using I = ImpostazioniUtente;
 
 // What the program honours: the speech scales, any font size (the screens fit large letters to their boxes),
-// scanning steps of 1 to 15 seconds, the switch's timing.
+// scanning steps of 1 to 15 seconds, the switch's timing, a dwell of half a second to five.
 const std::array<Riga, FileProfilo::kRigheProfilo + FileProfilo::kRigheAggiunte> kRighe = {{
     {Genere::Stile, &I::StileLettere, 0, 0, 0, u"maiuscolo", "lo stile delle lettere"},
     {Genere::Lista, &I::ListaInUso, 0, 0, 0, u"", "la lista in uso"},
@@ -58,6 +59,9 @@ const std::array<Riga, FileProfilo::kRigheProfilo + FileProfilo::kRigheAggiunte>
     {Genere::Numero, &I::GiriPrimaDellaPausa, 0, 20, 0},
     {Genere::Booleano, &I::ScansioneUditiva, 0, 0, 0},
     {Genere::Booleano, &I::EvidenziaParoleLette, 0, 0, 0},
+    {Genere::Facoltativo, &I::TempoSosta, 500, 5000, 0},
+    {Genere::Sensore, &I::Sensore1, 0, 0, 0, u"", "il sensore 1"},
+    {Genere::Sensore, &I::Sensore2, 0, 0, 0, u"", "il sensore 2"},
 }};
 
 QString testoBooleano(bool valore)
@@ -90,6 +94,8 @@ bool ammesso(const Riga& riga, double valore)
 {
     if (riga.genere == Genere::Colore)
         return interoTra(valore, 0, 0xFFFFFF) || interoTra(valore, kPrimoColoreDiSistema, kPrimoColoreDiSistema + 24);
+    if (riga.genere == Genere::Facoltativo && valore == 0)
+        return true;
     return interoTra(valore, riga.minimo, riga.massimo);
 }
 
@@ -133,9 +139,16 @@ public:
             return assegna(impostazioni, riga, senzaSpaziFinali(*campo), 0);
         case Genere::Testo:
             return assegna(impostazioni, riga, *campo, 0);
+        case Genere::Sensore:
+            if (!campo->isEmpty() && !Sensore::daTesto(*campo))
+                m_fuoriLimiti = true;
+            else
+                assegna(impostazioni, riga, *campo, 0);
+            return;
         case Genere::Booleano:
             return assegna(impostazioni, riga, {}, campo->startsWith(u'T'));
         case Genere::Numero:
+        case Genere::Facoltativo:
         case Genere::Colore:
             break;
         }

@@ -51,6 +51,11 @@ struct ImpostazioniUtente {
     bool ScansioneUditiva = false;
     // While the character reads a text, the word being heard is marked in it.
     bool EvidenziaParoleLette = false;
+    // In mouse mode, resting the pointer this long on a button chooses it, in milliseconds; 0 is off.
+    qint16 TempoSosta = 0;
+    // The pupil's two switches as their lines name them (see Sensore); empty for space and enter.
+    QString Sensore1;
+    QString Sensore2;
 
     bool operator==(const ImpostazioniUtente&) const = default;
 };
@@ -58,7 +63,7 @@ struct ImpostazioniUtente {
 namespace FileProfilo {
 
 inline constexpr int kRigheProfilo = 25;
-inline constexpr int kRigheAggiunte = 6; // the switch access lines that follow, then reading along
+inline constexpr int kRigheAggiunte = 9; // the lines that follow, added later
 // The font sizes a profile keeps, in points: every size the Windows font dialog gives, large print included.
 inline constexpr int kPuntiMinimi = 1;
 inline constexpr int kPuntiMassimi = 1638;
@@ -66,12 +71,14 @@ inline constexpr int kPuntiMassimi = 1638;
 // One line of the profile file: the setting it holds, how it is written, what it may hold and its default.
 struct RigaProfilo {
     enum class Genere {
-        Stile,    // the letter style, read from its first letters
-        Lista,    // a path that fills its line: a comma in it does not end it, blanks at its end are dropped
-        Testo,    // a font name
-        Booleano, // "True" or "False"; anything starting with "T" reads as true
-        Numero,   // a whole number within [minimo, massimo]
-        Colore,   // a Windows colour number: 0 to 0xFFFFFF, or a system colour (top bit set, 0 to 24)
+        Stile,       // the letter style, read from its first letters
+        Lista,       // a path that fills its line: a comma in it does not end it, blanks at its end are dropped
+        Testo,       // a font name
+        Booleano,    // "True" or "False"; anything starting with "T" reads as true
+        Numero,      // a whole number within [minimo, massimo]
+        Facoltativo, // 0 for off, or a whole number within [minimo, massimo]
+        Sensore,     // empty for the default switch, or a switch as Sensore names it
+        Colore,      // a Windows colour number: 0 to 0xFFFFFF, or a system colour (top bit set, 0 to 24)
     };
     using Campo = std::variant<QString ImpostazioniUtente::*, bool ImpostazioniUtente::*, qint16 ImpostazioniUtente::*,
                                double ImpostazioniUtente::*>;

@@ -5,10 +5,12 @@
 #include "support/ApriDocumento.h"
 #include "support/Messaggi.h"
 #include "support/Personaggio.h"
+#include "support/PulsantiJoystick.h"
 #include "support/VoceScansione.h"
 
 Programma::Programma(StatoProgramma& statoProgramma, SuonoFeedback& suoniProgramma)
-    : stato(statoProgramma), suoni(suoniProgramma), apriDocumento(std::make_unique<ApriDocumento>())
+    : stato(statoProgramma), suoni(suoniProgramma), joystick(std::make_unique<PulsantiJoystick>()),
+      apriDocumento(std::make_unique<ApriDocumento>())
 {}
 
 Programma::~Programma() = default;

@@ -10,6 +10,7 @@
 class ApriDocumento;
 class ControlloAgente;
 class Personaggio;
+class PulsantiJoystick;
 class QWidget;
 class StatoProgramma;
 class SuonoFeedback;
@@ -28,6 +29,8 @@ public:
     std::function<std::unique_ptr<ControlloAgente>(QWidget* schermata)> creaAgente;
     // The voice that says the buttons in auditory scanning; none, silence.
     std::unique_ptr<VoceScansione> voceScansione;
+    // The buttons of the controllers plugged in, which a switch may be; the controllers' module presses them.
+    std::unique_ptr<PulsantiJoystick> joystick;
     // The desktop's opener of documents; tests put a fake in its place.
     std::unique_ptr<ApriDocumento> apriDocumento;
     // Loads the character "Merlin" for a screen into controllo. Null when it cannot be loaded: the screen goes

@@ -1,20 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Switch scanning over a screen's buttons: a cursor painted in the highlight colour, moved by the clock
-// (automatic, space chooses) or by space (manual, enter chooses). One press of a switch is one step; the
-// pupil's profile may ignore presses too short or too soon after a step, hold the first button of each round
-// longer, pause automatic scanning after rounds with no press, and have each button said as it is lit.
+// (automatic, switch 1 chooses) or by switch 1 (manual, switch 2 chooses). The switches are space and enter, or
+// the key, mouse button or joystick button the teacher taught. One press of a switch is one step; the pupil's
+// profile may ignore presses too short or too soon after a step, hold the first button of each round longer,
+// pause automatic scanning after rounds with no press, and have each button said as it is lit.
 #pragma once
+
+#include "storage/Sensore.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <optional>
 
+class PulsantiJoystick;
 class QAbstractButton;
-class QKeyEvent;
 class QWidget;
 class VoceScansione;
 struct ImpostazioniUtente;
@@ -36,18 +40,21 @@ public:
     // On a screen with one thing to do, every switch does it: in manual scanning space chooses too.
     void setOgniSensoreSceglie(bool sceglie) { m_ogniSensoreSceglie = sceglie; }
 
-    // The switch timing and the auditory scanning of the pupil's profile; the voice is used only when the
-    // profile asks for it, and waits while siSenteAltro() says the pupil hears something else (the character
+    // The switches, their timing and the auditory scanning of the pupil's profile; the voice is used only when
+    // the profile asks for it, and waits while siSenteAltro() says the pupil hears something else (the character
     // speaking, a reward sound).
     void regola(const ImpostazioniUtente& impostazioni, VoceScansione* voce, std::function<bool()> siSenteAltro);
-    // The clock the switch timing is measured by, in milliseconds.
+    // The joystick buttons a switch may be, heard while the screen is the one in front.
+    void ascoltaJoystick(PulsantiJoystick* joystick);
+    // The clock the switch timing is measured by, in milliseconds, when an event carries no time of its own.
     void setOrologio(std::function<qint64()> orologio) { m_orologio = std::move(orologio); }
     // Automatic scanning stopped after its silent rounds, waiting for a press.
     bool inPausa() const { return m_inPausa; }
 
-    // Shows the mode's receiver and starts the clock;
+    // Shows the mode's receiver, starts the clock and listens to the switches;
     // in mouse mode stops the clock and hides both receivers.
     void prepara(int modalita, int intervalloMs);
+    // Stops the clock and no longer listens to the switches, until prepared again.
     void ferma();
     int modalita() const { return m_modalita; }
 
@@ -72,7 +79,23 @@ private:
     QList<QAbstractButton*> candidati() const;
     void accendi(int indice);
     void tic();
-    void tastoSensore(const QKeyEvent* evento);
+    // Which of the pupil's switches this is: 1 or 2, 0 for neither.
+    int numeroSensore(const Sensore& sensore) const;
+    void ascolta(bool inAscolto);
+    bool pulsanteMouse(QObject* oggetto, QEvent* evento);
+    // When a switch moved: by its device's own clock (the X server's for keys and mouse buttons, SDL's for
+    // joysticks) when the event carries that time, and by the engine's clock as it was handled.
+    struct Istante {
+        enum class Fonte { Nessuna, EventoQt, Joystick } fonte = Fonte::Nessuna;
+        quint64 evento = 0;
+        qint64 orologio = 0;
+    };
+    Istante istante(Istante::Fonte fonte, quint64 evento) const;
+    // Milliseconds from one moment to a later one.
+    static qint64 trascorso(const Istante& da, const Istante& a);
+    void pulsanteJoystick(int numero, bool premuto, quint32 istanteMs);
+    // Switch 1 or 2 went down or up.
+    void sensore(int numero, bool premuto, const Istante& quando);
     void rilascioConfermato();
     void riavviaPasso();
     void pausa();
@@ -92,9 +115,11 @@ private:
     bool m_ogniSensoreSceglie = false;
     QPointer<QAbstractButton> m_acceso;
 
-    QSet<int> m_tastiGiu;
+    std::array<Sensore, 2> m_sensori;
+    bool m_inAscolto = false;
+    QSet<int> m_sensoriGiu;
     QTimer m_attesaRilascio;
-    int m_tastoRilasciato = 0;
+    int m_sensoreRilasciato = 0;
     QPointer<QAbstractButton> m_accesoAlRilascio;
     QTimer m_attesaSilenzio; // a word held back while something else is heard
 
@@ -108,9 +133,9 @@ private:
     int m_tonoVoce = 100;
     std::function<bool()> m_siSenteAltro;
     std::function<qint64()> m_orologio;
-    qint64 m_inizioPressione = 0;
-    qint64 m_fineRilascio = 0;
-    std::optional<qint64> m_ultimoPasso; // when the last step taken was let go
+    Istante m_inizioPressione;
+    Istante m_fineRilascio;
+    std::optional<Istante> m_ultimoPasso; // when the last step taken was let go
     bool m_pressioneIgnorata = false;
     int m_giriSilenziosi = 0;
     bool m_inPausa = false;

@@ -123,7 +123,7 @@ private slots:
         // clang-format off
         i = {"corsivo", "C:\\Liste\\città, mare.txt", false, 50, 400, false, true, false, " Comic Sans MS", 1,
              true, "Indis1", "Times New Roman", 1638, 16777215, 255, 65280, false, true, true, 2, 60,
-             -2147483633.0, -2147483624.0, 0, 4, 2000, 1500, 20, true};
+             -2147483633.0, -2147483624.0, 0, 4, 2000, 1500, 20, true, true, 1500, "tasto:F7", "mouse:destro"};
         // clang-format on
         stato().NomeUtente = QStringLiteral("Giulia");
         stato().PercorsoUtente = stato().percorsi.profiloUtente(stato().NomeUtente);

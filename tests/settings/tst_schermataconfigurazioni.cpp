@@ -2,11 +2,13 @@
 // The teacher's settings screen driven as a teacher drives it: users, letter style and fonts, colours, voice,
 // input mode; what reaches the profile file and what the hidden character is asked to say.
 #include "home/SchermataMenu.h"
+#include "settings/InsegnaSensore.h"
 #include "settings/SchermataConfigurazioni.h"
 #include "support/Colori.h"
 #include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
 #include "support/ProgrammaProva.h"
+#include "support/PulsantiJoystick.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -381,23 +383,27 @@ private slots:
     }
 
     // Each input mode shows its own controls: the scanning step in seconds with the system's decimal separator,
-    // the switch's settings with scanning, the first step and the rounds with automatic scanning alone, each
-    // from the profile. Each change reaches the settings; the step stays while its scale is hidden.
+    // the switch's settings and switch 1 with scanning, switch 2 with manual scanning, the first step and the
+    // rounds with automatic scanning alone, the rest on a button with the mouse, each from the profile. Each change
+    // reaches the settings; the step stays while its scale is hidden.
     void modalitaDiInput_data()
     {
         QTest::addColumn<int>("modalita");
         QTest::addColumn<int>("quarti");
-        QTest::addColumn<QString>("viste"); // mouse box, step, its caption, auditory, first step, switch, rounds
+        // mouse box, step, its caption, auditory, first step, switch, rounds, rest, switch 1, switch 2
+        QTest::addColumn<QString>("viste");
         QTest::addColumn<QString>("didascalie");
         const QString sensore = QStringLiteral("Pressione minima: 0,20 s|Dopo una scelta: nessuna attesa");
-        const QString automatica =
-            QStringLiteral("|Primo passo del giro: ×2|") + sensore + QStringLiteral("|Pausa dopo 3 giri a vuoto");
-        QTest::newRow("mouse") << 0 << 12 << "10000000" << QString();
-        QTest::newRow("manuale") << 1 << 12 << "00010110" << sensore;
+        const QString automatica = QStringLiteral("|Primo passo del giro: ×2|") + sensore +
+                                   QStringLiteral("|Pausa dopo 3 giri a vuoto|Sensore 1: tasto spazio");
+        QTest::newRow("mouse") << 0 << 12 << "10000000100"
+                               << "Sosta: 1,5 s";
+        QTest::newRow("manuale") << 1 << 12 << "00010110011"
+                                 << sensore + QStringLiteral("|Sensore 1: tasto spazio|Sensore 2: tasto invio");
         QTest::newRow("automatica, un secondo")
-            << 2 << 4 << "01111111" << QStringLiteral("Velocità scansione: 1,00 secondi") + automatica;
+            << 2 << 4 << "01111111010" << QStringLiteral("Velocità scansione: 1,00 secondi") + automatica;
         QTest::newRow("automatica, quindici")
-            << 2 << 60 << "01111111" << QStringLiteral("Velocità scansione: 15,00 secondi") + automatica;
+            << 2 << 60 << "01111111010" << QStringLiteral("Velocità scansione: 15,00 secondi") + automatica;
     }
     void modalitaDiInput()
     {
@@ -411,6 +417,7 @@ private slots:
         imp().TempoAccettazione = 200;
         imp().GiriPrimaDellaPausa = 3;
         imp().ScansioneUditiva = true;
+        imp().TempoSosta = 1500;
         SchermataConfigurazioni* s = apri();
         trova<QTabBar>(s, "schede")->setCurrentIndex(4);
         QVERIFY(trova<QRadioButton>(s, QStringLiteral("sceltaModalita_%1").arg(modalita))->isChecked() &&
@@ -418,24 +425,88 @@ private slots:
         QCOMPARE(segni({trova<QCheckBox>(s, "casellaMouseDiSistema"), trova<QScrollBar>(s, "scalaScansione"),
                         trova<QLabel>(s, "didascaliaScansione"), trova<QCheckBox>(s, "casellaScansioneUditiva"),
                         trova<QScrollBar>(s, "scalaPrimoPasso"), trova<QScrollBar>(s, "scalaAccettazione"),
-                        trova<QScrollBar>(s, "scalaRilascio"), trova<QScrollBar>(s, "scalaGiri")}),
+                        trova<QScrollBar>(s, "scalaRilascio"), trova<QScrollBar>(s, "scalaGiri"),
+                        trova<QScrollBar>(s, "scalaSosta"), trova<QPushButton>(s, "bottoneInsegna_0"),
+                        trova<QPushButton>(s, "bottoneInsegna_1")}),
                  viste);
         QStringList scritte;
         for (QLabel* l : {trova<QLabel>(s, "didascaliaScansione"), trova<QLabel>(s, "didascaliaPrimoPasso"),
                           trova<QLabel>(s, "didascaliaAccettazione"), trova<QLabel>(s, "didascaliaRilascio"),
-                          trova<QLabel>(s, "didascaliaGiri")}) {
+                          trova<QLabel>(s, "didascaliaGiri"), trova<QLabel>(s, "didascaliaSosta"),
+                          trova<QLabel>(s, "etichettaSensore_0"), trova<QLabel>(s, "etichettaSensore_1")}) {
             if (l->isVisible())
                 scritte << l->text();
         }
         QCOMPARE(scritte.join(u'|'), didascalie);
         trova<QScrollBar>(s, "scalaRilascio")->setValue(300);
         QCOMPARE(trova<QLabel>(s, "didascaliaRilascio")->text(), QStringLiteral("Dopo una scelta, fermo per 0,30 s"));
+        // The rest's first notch is none, the next half a second.
+        QScrollBar* sosta = trova<QScrollBar>(s, "scalaSosta");
+        sosta->setValue(sosta->minimum());
+        QCOMPARE(imp().TempoSosta, 0);
+        QCOMPARE(trova<QLabel>(s, "didascaliaSosta")->text(), QStringLiteral("Sosta: nessuna"));
+        sosta->triggerAction(QScrollBar::SliderSingleStepAdd);
+        QCOMPARE(imp().TempoSosta, 500);
         trova<QCheckBox>(s, "casellaScansioneUditiva")->click();
         trova<QRadioButton>(s, "sceltaModalita_1")->click();
         QCOMPARE(
             (QList<int>{imp().ModalitaInput, imp().VelocitaScansione, imp().FattorePrimoPasso, imp().TempoAccettazione,
                         imp().TempoRilascio, imp().GiriPrimaDellaPausa, imp().ScansioneUditiva}),
             (QList<int>{1, quarti, 2, 200, 300, 3, 0}));
+    }
+
+    // The teacher teaches a switch by pressing it: a key, a mouse button in the window, a joystick's button. The
+    // window says what it got; the tab and the profile take it once the switch is let go. The other switch is
+    // refused; "Sensori predefiniti" brings space and enter back.
+    void insegnaSensori_data()
+    {
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QString>("premuto");
+        QTest::addColumn<QString>("riga"); // the profile's, empty when refused
+        QTest::addColumn<QString>("detto");
+        QTest::newRow("F7") << 1 << "F7"
+                            << "tasto:F7"
+                            << "Sensore 1: tasto F7";
+        QTest::newRow("invio del tastierino") << 1 << "Enter"
+                                              << ""
+                                              << "Il tasto invio è già il sensore 2: premi un altro sensore.";
+        QTest::newRow("tasto destro") << 2 << "destro"
+                                      << "mouse:destro"
+                                      << "Sensore 2: tasto del mouse destro";
+        QTest::newRow("joystick") << 1 << "3"
+                                  << "joystick:3"
+                                  << "Sensore 1: pulsante 3 del joystick";
+    }
+    void insegnaSensori()
+    {
+        QFETCH(int, numero);
+        QFETCH(QString, premuto);
+        QFETCH(QString, riga);
+        QFETCH(QString, detto);
+        imp().ModalitaInput = 1;
+        SchermataConfigurazioni* s = apri();
+        trova<QTabBar>(s, "schede")->setCurrentIndex(4);
+        trova<QPushButton>(s, QStringLiteral("bottoneInsegna_%1").arg(numero - 1))->click();
+        auto* finestra = trova<InsegnaSensore>(s, "insegnaSensore");
+        for (const bool giu : {true, false}) {
+            if (premuto == u'3')
+                m_p->programma.joystick->premi(3, giu);
+            else if (premuto == QStringLiteral("destro"))
+                giu ? QTest::mousePress(finestra, Qt::RightButton) : QTest::mouseRelease(finestra, Qt::RightButton);
+            else
+                QTest::sendKeyEvent(giu ? QTest::Press : QTest::Release, finestra,
+                                    premuto == QStringLiteral("F7") ? Qt::Key_F7 : Qt::Key_Enter, QString(),
+                                    Qt::NoModifier);
+            if (giu)
+                QCOMPARE(trova<QLabel>(finestra, "testoInsegnaSensore")->text(), detto);
+        }
+        QCOMPARE(imp().Sensore1 + imp().Sensore2, riga);
+        QCOMPARE(finestra->isVisible(), riga.isEmpty());
+        if (!riga.isEmpty())
+            QCOMPARE(trova<QLabel>(s, QStringLiteral("etichettaSensore_%1").arg(numero - 1))->text(), detto);
+        trova<QPushButton>(s, "bottoneSensoriPredefiniti")->click();
+        QCOMPARE(imp().Sensore1 + imp().Sensore2, QString());
+        QCOMPARE(trova<QLabel>(s, "etichettaSensore_1")->text(), QStringLiteral("Sensore 2: tasto invio"));
     }
 };
 

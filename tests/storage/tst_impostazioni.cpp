@@ -14,18 +14,20 @@ const QByteArray kVenticinqueRighe =
     "True\r\nComic Sans MS\r\n 1 \r\nTrue\r\nIndis1\r\nArial\r\n 1638 \r\n 16777215 \r\n 0 \r\n"
     " 16777152 \r\nFalse\r\nTrue\r\nFalse\r\n 2 \r\n 60 \r\n-2147483633 \r\n-2147483624 \r\n"
     " 0 \r\n";
-// The switch access lines that follow, all off, then reading along, off.
-const QByteArray kAggiuntePredefinite = " 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\nFalse\r\n";
+// The lines that follow, all off; the switches' two are empty.
+const QByteArray kAggiuntePredefinite = " 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\nFalse\r\n 0 \r\n\r\n\r\n";
 const QByteArray kProfilo = kVenticinqueRighe + kAggiuntePredefinite;
 // The values of kProfilo, field by field in the order of its lines.
 // clang-format off
 const ImpostazioniUtente kValori{"corsivo", "/scuola/liste/città.txt", false, 50, 400, true, false, true,
                                  "Comic Sans MS", 1, true, "Indis1", "Arial", 1638, 16777215, 0, 16777152,
-                                 false, true, false, 2, 60, -2147483633.0, -2147483624.0, 0};
+                                 false, true, false, 2, 60, -2147483633.0, -2147483624.0, 0,
+                                 1, 0, 0, 0, false, false, 0, "", ""};
 // clang-format on
 
-// kValori with the lines added after 25: factor, acceptance, release, rounds, auditory, reading along.
-ImpostazioniUtente conSensore(const QList<int>& v)
+// kValori with the lines after the 25th: factor, acceptance, release, rounds, auditory, words lit, rest; then the
+// two switches.
+ImpostazioniUtente conAggiunte(const QList<int>& v, const QStringList& sensori)
 {
     ImpostazioniUtente i = kValori;
     i.FattorePrimoPasso = qint16(v[0]);
@@ -34,6 +36,9 @@ ImpostazioniUtente conSensore(const QList<int>& v)
     i.GiriPrimaDellaPausa = qint16(v[3]);
     i.ScansioneUditiva = v[4];
     i.EvidenziaParoleLette = v.value(5);
+    i.TempoSosta = qint16(v.value(6));
+    i.Sensore1 = sensori.value(0);
+    i.Sensore2 = sensori.value(1);
     return i;
 }
 
@@ -113,6 +118,8 @@ private slots:
         QTest::newRow("colore negativo") << conRiga(16, "-1 ") << conRiga(16, " 16777152 ") << true;
         QTest::newRow("colore di sistema 25") << conRiga(22, "-2147483623 ") << conRiga(22, "-2147483633 ") << true;
         QTest::newRow("colore oltre i 32 bit") << conRiga(23, "-2147483649 ") << conRiga(23, " 255 ") << true;
+        QTest::newRow("sosta 499") << conRiga(31, " 499 ") << kProfilo << true;
+        QTest::newRow("sosta 5001") << conRiga(31, " 5001 ") << kProfilo << true;
         // Just outside each number's range, as the profile's table gives it.
         for (int n = 0; n < FileProfilo::kRigheProfilo; ++n) {
             const FileProfilo::RigaProfilo& riga = FileProfilo::righeProfilo()[n];
@@ -134,36 +141,45 @@ private slots:
         verificaCopia(contenuto, danneggiato);
     }
 
-    // The lines added after 25: a profile of 25 lines has them all off, one that ends earlier among them
-    // keeps those it has; a bad one takes its default and the profile counts as damaged. The first 25 lines
-    // read as they always did.
+    // The lines after the 25th: a profile of 25 or 30 lines, as older versions wrote them, has the missing ones
+    // off; one that ends earlier among them keeps those it has; a bad one takes its default and the profile
+    // counts as damaged. The first 25 lines read as they always did.
     void righeAggiunte_data()
     {
         QTest::addColumn<QByteArray>("aggiunte");
         QTest::addColumn<QList<int>>("valori");
+        QTest::addColumn<QStringList>("sensori");
         QTest::addColumn<bool>("danneggiato");
-        QTest::newRow("25 righe") << QByteArray() << QList<int>{1, 0, 0, 0, 0} << false;
+        const QByteArray trenta = " 4 \r\n 2000 \r\n 0 \r\n 20 \r\nTrue\r\n";
+        const QList<int> valoriTrenta{4, 2000, 0, 20, 1};
+        QTest::newRow("25 righe") << QByteArray() << QList<int>{1, 0, 0, 0, 0} << QStringList() << false;
         QTest::newRow("29 righe") << QByteArray(" 2 \r\n 200 \r\n 300 \r\n 3 \r\n") << QList<int>{2, 200, 300, 3, 0}
-                                  << false;
-        QTest::newRow("30 righe") << QByteArray(" 4 \r\n 2000 \r\n 0 \r\n 20 \r\nTrue\r\n")
-                                  << QList<int>{4, 2000, 0, 20, 1} << false;
-        QTest::newRow("31 righe") << QByteArray(" 4 \r\n 2000 \r\n 0 \r\n 20 \r\nFalse\r\nTrue\r\n")
-                                  << QList<int>{4, 2000, 0, 20, 0, 1} << false;
-        QTest::newRow("righe di una versione futura")
-            << QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\nTrue\r\n 7 \r\nnuovo\r\n")
-            << QList<int>{1, 0, 0, 0, 0, 1} << false;
-        QTest::newRow("fattore 5") << QByteArray(" 5 \r\n 200 \r\n") << QList<int>{1, 200, 0, 0, 0} << true;
+                                  << QStringList() << false;
+        QTest::newRow("30 righe") << trenta << valoriTrenta << QStringList() << false;
+        QTest::newRow("fattore 5") << QByteArray(" 5 \r\n 200 \r\n") << QList<int>{1, 200, 0, 0, 0} << QStringList()
+                                   << true;
         QTest::newRow("rilascio a parole")
-            << QByteArray(" 2 \r\n 200 \r\nlungo\r\n 3 \r\n") << QList<int>{2, 200, 0, 3, 0} << true;
+            << QByteArray(" 2 \r\n 200 \r\nlungo\r\n 3 \r\n") << QList<int>{2, 200, 0, 3, 0} << QStringList() << true;
         QTest::newRow("accettazione negativa")
-            << QByteArray(" 2 \r\n-1 \r\n 300 \r\n") << QList<int>{2, 0, 300, 0, 0} << true;
+            << QByteArray(" 2 \r\n-1 \r\n 300 \r\n") << QList<int>{2, 0, 300, 0, 0} << QStringList() << true;
+        QTest::newRow("34 righe, tasto e joystick")
+            << trenta + "True\r\n 1500 \r\ntasto:F7\r\njoystick:3\r\n"
+            << valoriTrenta + QList<int>{1, 1500} << QStringList{"tasto:F7", "joystick:3"} << false;
+        QTest::newRow("34 righe, mouse e invio")
+            << trenta + "False\r\n 5000 \r\nmouse:indietro\r\ntasto:Return\r\n"
+            << valoriTrenta + QList<int>{0, 5000} << QStringList{"mouse:indietro", "tasto:Return"} << false;
+        QTest::newRow("sensori sconosciuti") << trenta + "False\r\n 500 \r\ntasto:Key_F7\r\nmouse:Destro\r\n"
+                                             << valoriTrenta + QList<int>{0, 500} << QStringList() << true;
+        QTest::newRow("joystick oltre un byte") << trenta + "False\r\n 0 \r\njoystick:256\r\njoystick:03\r\n"
+                                                << valoriTrenta << QStringList() << true;
     }
     void righeAggiunte()
     {
         QFETCH(QByteArray, aggiunte);
         QFETCH(QList<int>, valori);
+        QFETCH(QStringList, sensori);
         QFETCH(bool, danneggiato);
-        QCOMPARE(dalFile(kVenticinqueRighe + aggiunte), conSensore(valori));
+        QCOMPARE(dalFile(kVenticinqueRighe + aggiunte), conAggiunte(valori, sensori));
         verificaCopia(kVenticinqueRighe + aggiunte, danneggiato);
     }
 

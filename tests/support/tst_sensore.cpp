@@ -11,6 +11,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+namespace {
+// The X server's time when the test starts, far from 0 (no time) and close to where its 32 bits wrap.
+constexpr quint64 kOrigineServer = 0xFFFFFF00;
+} // namespace
+
 class TestSensore : public QObject {
     Q_OBJECT
     QWidget m_finestra;
@@ -34,13 +39,19 @@ class TestSensore : public QObject {
         m_s->prepara(modalita, intervalloMs);
         m_s->evidenzia(0);
     }
-    // "+0 -100": space down now and up 100 ms later on the fake clock; each release is let to count.
+    // "+0 -100": space down now and up 100 ms later on the fake clock; each release is let to count. "-100~80": that
+    // event handled 80 ms late, with the time it happened on it, as an X server stamps its events.
     void sensore(const QString& mosse)
     {
+        const bool conIstante = mosse.contains(u'~');
+        qint64 momento = m_ora;
         for (const QString& mossa : mosse.split(u' ', Qt::SkipEmptyParts)) {
-            m_ora += mossa.mid(1).toLongLong();
+            const QStringList tempi = mossa.mid(1).split(u'~');
+            momento += tempi[0].toLongLong();
+            m_ora = std::max(m_ora, momento + tempi.value(1).toLongLong());
             QKeyEvent evento(mossa.startsWith(u'+') ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space,
                              Qt::NoModifier, QStringLiteral(" "));
+            evento.setTimestamp(conIstante ? kOrigineServer + momento : 0);
             QCoreApplication::sendEvent(m_manuale, &evento);
             if (evento.type() == QEvent::KeyRelease)
                 QTest::qWait(ScansioneCursore::kConfermaRilascioMs * 3);
@@ -56,8 +67,15 @@ private slots:
     }
 
     // Manual scanning: each press the switch takes moves the highlight one button; presses shorter than the
-    // acceptance time, or within the release time of the last step, are none.
-    void passiDelSensore_data() { tabellaTempiSensore(); }
+    // acceptance time, or within the release time of the last step, are none. An event handled late is timed by
+    // when it happened.
+    void passiDelSensore_data()
+    {
+        tabellaTempiSensore();
+        QTest::newRow("pressione gestita tardi") << 200 << 0 << "+0~150 -300" << 1;
+        QTest::newRow("rilascio gestito tardi") << 0 << 300 << "+0 -100~100 +350 -50" << 2;
+        QTest::newRow("tocco gestito tardi resta breve") << 200 << 0 << "+0 -150~100" << 0;
+    }
     void passiDelSensore()
     {
         QFETCH(int, accettazione);
