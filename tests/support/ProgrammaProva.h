@@ -110,7 +110,7 @@ struct ProgrammaProva {
 void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false);
 // The indexes of the shown buttons painted in the highlight colour, "-" when none is.
 QString accesi(const QList<QPushButton*>& bottoni, double coloreEvidenziato);
-// The switch timing cases that both the fake clock and the real X server try, as columns "accettazione" and
+// The switch timing cases the fake clock tries, as columns "accettazione" and
 // "rilascio" (ms), "mosse" and "passi" (the steps manual scanning takes). "+0 -100" presses at once and lets go
 // 100 ms later: each move comes that many ms after the one before.
 void tabellaTempiSensore();
