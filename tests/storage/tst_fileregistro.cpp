@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The record file: its exact bytes, read back whole, and the files that end early or promise no rows.
+// The record file: its exact bytes, read back whole, and the files that end early or promise no rows; the record
+// in memory when it is full.
 #include "storage/FileRegistro.h"
+#include "storage/RegistroEsercizi.h"
 #include "support/AmbienteProva.h"
 
 #include <QTest>
@@ -72,7 +74,6 @@ private slots:
         monco("troncato a metà riga", testa + " 4 \r\n" + riga + "t\r\nb\r\n", una + Righe{{"t", "b", "", "", ""}});
         monco("senza la nota", testa + " 2 \r\n" + riga, una);
         monco("zero righe", testa + " 0 \r\n\r\n");
-        monco("righe negative", testa + "-2 \r\n\r\n");
         monco("conteggio non numerico", testa + "tre\r\n" + riga + "\r\n");
         monco("conteggio oltre 16 bit", testa + " 40000 \r\n" + riga);
         monco("finisce prima del conteggio", testa);
@@ -93,6 +94,25 @@ private slots:
         QCOMPARE(comeElenco(letto.righe), righe);
         QCOMPARE(letto.completa(), completa);
         QCOMPARE(letto.difetto.isEmpty(), completa);
+    }
+
+    // A full record takes no more rows, and the wrong answer to a statement that found no row marks none; emptied
+    // for a new start, it begins again at row 1.
+    void registroPienoSmetteInSilenzio()
+    {
+        RegistroEsercizi registro;
+        for (int i = 1; i <= RegistroEsercizi::kCapacita; ++i)
+            QVERIFY(registro.aggiungi(QString::number(i), QString()));
+        QVERIFY(!registro.aggiungi(QStringLiteral("oltre"), QString()));
+        registro.segnaErrore();
+        QCOMPARE(registro.NumeroEseguiti(), qint16(1000));
+        QCOMPARE(registro.riga(1000).Stimolo, QStringLiteral("1000"));
+        QCOMPARE(registro.riga(1000).Errori, QString());
+        registro.azzera();
+        registro.aggiungi(QStringLiteral("e"), QStringLiteral("f"));
+        registro.segnaErrore();
+        QCOMPARE(registro.NumeroEseguiti(), qint16(1));
+        QCOMPARE(registro.riga(1).Errori, QStringLiteral(" * "));
     }
 };
 

@@ -25,23 +25,6 @@ const ImpostazioniUtente kValori{"corsivo", "/scuola/liste/città.txt", false, 5
                                  1, 0, 0, 0, false, false, 0, "", ""};
 // clang-format on
 
-// kValori with the lines after the 25th: factor, acceptance, release, rounds, auditory, words lit, rest; then the
-// two switches.
-ImpostazioniUtente conAggiunte(const QList<int>& v, const QStringList& sensori)
-{
-    ImpostazioniUtente i = kValori;
-    i.FattorePrimoPasso = qint16(v[0]);
-    i.TempoAccettazione = qint16(v[1]);
-    i.TempoRilascio = qint16(v[2]);
-    i.GiriPrimaDellaPausa = qint16(v[3]);
-    i.ScansioneUditiva = v[4];
-    i.EvidenziaParoleLette = v.value(5);
-    i.TempoSosta = qint16(v.value(6));
-    i.Sensore1 = sensori.value(0);
-    i.Sensore2 = sensori.value(1);
-    return i;
-}
-
 // kProfilo with its line `riga` (from 0) replaced.
 QByteArray conRiga(int riga, const QByteArray& testo)
 {
@@ -89,13 +72,14 @@ private slots:
         QVERIFY(QDir().mkpath(m_ambiente.percorsi().cartellaUtenti()));
     }
 
-    // A value outside its line's range takes that line's default, and the file counts as damaged.
+    // A value outside its line's range takes that line's default, and the file counts as damaged. A profile of 25
+    // or 30 lines, as older versions wrote them, has the lines after them off; one that ends earlier among them
+    // keeps those it has.
     void rilettoERisalvato_data()
     {
         QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<QByteArray>("risalvato");
         QTest::addColumn<bool>("danneggiato");
-        QTest::newRow("maiuscolo") << conRiga(0, "maiuscolo") << conRiga(0, "maiuscolo") << false;
         QTest::newRow("maiuscolo in capitali") << conRiga(0, "MAIUSCOLO") << kProfilo << false;
         QTest::newRow("minuscolo abbreviato") << conRiga(0, "min") << conRiga(0, "minuscolo") << false;
         QTest::newRow("spazi dopo la lista") << conRiga(1, "/a b.txt   ") << conRiga(1, "/a b.txt") << false;
@@ -104,22 +88,35 @@ private slots:
         QTest::newRow("numero senza spazi") << conRiga(3, "200") << conRiga(3, " 200 ") << false;
         QTest::newRow("tra virgolette") << conRiga(1, "\"/a, b.txt\" resto") << conRiga(1, "\"/a, b.txt\"") << false;
         QTest::newRow("virgola senza virgolette") << conRiga(1, " /a, b.txt") << conRiga(1, "\"/a, b.txt\"") << false;
-        QTest::newRow("testo a 80 punti") << conRiga(13, " 80 ") << conRiga(13, " 80 ") << false;
         QTest::newRow("spazi attorno a un testo") << conRiga(8, "  Comic  ") << conRiga(8, "Comic  ") << false;
         QTest::newRow("solo a capo lf") << QByteArray(kProfilo).replace("\r\n", "\n") << kProfilo << false;
         QTest::newRow("righe in più") << kProfilo + "riga in più\r\n 7 \r\n" << kProfilo << false;
         QTest::newRow("primo colore di sistema") << conRiga(22, "-2147483648 ") << conRiga(22, "-2147483648 ") << false;
-        QTest::newRow("velocità 251") << conRiga(3, " 251 ") << conRiga(3, " 130 ") << true;
         QTest::newRow("fumetto a 12,5 punti") << conRiga(9, " 12.5 ") << conRiga(9, " 14 ") << true;
         QTest::newRow("testo oltre i 16 bit") << conRiga(13, " 65608 ") << conRiga(13, " 28 ") << true;
-        QTest::newRow("risposte 2") << conRiga(24, " 2 ") << conRiga(24, " 1 ") << true;
         QTest::newRow("colore 1E+20") << conRiga(14, "1E+20") << conRiga(14, " 0 ") << true;
         QTest::newRow("colore oltre il bianco") << conRiga(15, " 16777216 ") << conRiga(15, " 16777215 ") << true;
         QTest::newRow("colore negativo") << conRiga(16, "-1 ") << conRiga(16, " 16777152 ") << true;
         QTest::newRow("colore di sistema 25") << conRiga(22, "-2147483623 ") << conRiga(22, "-2147483633 ") << true;
         QTest::newRow("colore oltre i 32 bit") << conRiga(23, "-2147483649 ") << conRiga(23, " 255 ") << true;
         QTest::newRow("sosta 499") << conRiga(31, " 499 ") << kProfilo << true;
-        QTest::newRow("sosta 5001") << conRiga(31, " 5001 ") << kProfilo << true;
+        const QByteArray trenta = kVenticinqueRighe + " 4 \r\n 2000 \r\n 0 \r\n 20 \r\nTrue\r\n";
+        const QByteArray spenti = "False\r\nFalse\r\n 0 \r\n\r\n\r\n"; // words lit, rest, the switches
+        QTest::newRow("25 righe") << kVenticinqueRighe << kProfilo << false;
+        QTest::newRow("29 righe") << kVenticinqueRighe + " 2 \r\n 200 \r\n 300 \r\n 3 \r\n"
+                                  << kVenticinqueRighe + " 2 \r\n 200 \r\n 300 \r\n 3 \r\n" + spenti << false;
+        QTest::newRow("30 righe") << trenta << trenta + spenti.mid(7) << false;
+        QTest::newRow("rilascio a parole") << kVenticinqueRighe + " 2 \r\n 200 \r\nlungo\r\n 3 \r\n"
+                                           << kVenticinqueRighe + " 2 \r\n 200 \r\n 0 \r\n 3 \r\n" + spenti << true;
+        for (const QByteArray sensori :
+             {"True\r\n 1500 \r\ntasto:F7\r\njoystick:3\r\n", "False\r\n 5000 \r\nmouse:indietro\r\ntasto:Return\r\n"})
+            QTest::newRow(sensori.constData()) << trenta + sensori << trenta + sensori << false;
+        QTest::newRow("sensori sconosciuti") << trenta + "False\r\n 500 \r\ntasto:Key_F7\r\nmouse:Destro\r\n"
+                                             << trenta + "False\r\n 500 \r\n\r\n\r\n"
+                                             << true;
+        QTest::newRow("joystick oltre un byte") << trenta + "False\r\n 0 \r\njoystick:256\r\njoystick:03\r\n"
+                                                << trenta + "False\r\n 0 \r\n\r\n\r\n"
+                                                << true;
         // Just outside each number's range, as the profile's table gives it.
         for (int n = 0; n < FileProfilo::kRigheProfilo; ++n) {
             const FileProfilo::RigaProfilo& riga = FileProfilo::righeProfilo()[n];
@@ -141,48 +138,6 @@ private slots:
         verificaCopia(contenuto, danneggiato);
     }
 
-    // The lines after the 25th: a profile of 25 or 30 lines, as older versions wrote them, has the missing ones
-    // off; one that ends earlier among them keeps those it has; a bad one takes its default and the profile
-    // counts as damaged. The first 25 lines read as they always did.
-    void righeAggiunte_data()
-    {
-        QTest::addColumn<QByteArray>("aggiunte");
-        QTest::addColumn<QList<int>>("valori");
-        QTest::addColumn<QStringList>("sensori");
-        QTest::addColumn<bool>("danneggiato");
-        const QByteArray trenta = " 4 \r\n 2000 \r\n 0 \r\n 20 \r\nTrue\r\n";
-        const QList<int> valoriTrenta{4, 2000, 0, 20, 1};
-        QTest::newRow("25 righe") << QByteArray() << QList<int>{1, 0, 0, 0, 0} << QStringList() << false;
-        QTest::newRow("29 righe") << QByteArray(" 2 \r\n 200 \r\n 300 \r\n 3 \r\n") << QList<int>{2, 200, 300, 3, 0}
-                                  << QStringList() << false;
-        QTest::newRow("30 righe") << trenta << valoriTrenta << QStringList() << false;
-        QTest::newRow("fattore 5") << QByteArray(" 5 \r\n 200 \r\n") << QList<int>{1, 200, 0, 0, 0} << QStringList()
-                                   << true;
-        QTest::newRow("rilascio a parole")
-            << QByteArray(" 2 \r\n 200 \r\nlungo\r\n 3 \r\n") << QList<int>{2, 200, 0, 3, 0} << QStringList() << true;
-        QTest::newRow("accettazione negativa")
-            << QByteArray(" 2 \r\n-1 \r\n 300 \r\n") << QList<int>{2, 0, 300, 0, 0} << QStringList() << true;
-        QTest::newRow("34 righe, tasto e joystick")
-            << trenta + "True\r\n 1500 \r\ntasto:F7\r\njoystick:3\r\n"
-            << valoriTrenta + QList<int>{1, 1500} << QStringList{"tasto:F7", "joystick:3"} << false;
-        QTest::newRow("34 righe, mouse e invio")
-            << trenta + "False\r\n 5000 \r\nmouse:indietro\r\ntasto:Return\r\n"
-            << valoriTrenta + QList<int>{0, 5000} << QStringList{"mouse:indietro", "tasto:Return"} << false;
-        QTest::newRow("sensori sconosciuti") << trenta + "False\r\n 500 \r\ntasto:Key_F7\r\nmouse:Destro\r\n"
-                                             << valoriTrenta + QList<int>{0, 500} << QStringList() << true;
-        QTest::newRow("joystick oltre un byte") << trenta + "False\r\n 0 \r\njoystick:256\r\njoystick:03\r\n"
-                                                << valoriTrenta << QStringList() << true;
-    }
-    void righeAggiunte()
-    {
-        QFETCH(QByteArray, aggiunte);
-        QFETCH(QList<int>, valori);
-        QFETCH(QStringList, sensori);
-        QFETCH(bool, danneggiato);
-        QCOMPARE(dalFile(kVenticinqueRighe + aggiunte), conAggiunte(valori, sensori));
-        verificaCopia(kVenticinqueRighe + aggiunte, danneggiato);
-    }
-
     // Every default; a file that is there but damaged is told and kept. A FIFO nobody writes gives the
     // defaults at once, not a wait for ever; a link to a profile elsewhere is told, and neither read nor copied.
     void difettosoOMancanteDaIPredefiniti_data()
@@ -190,7 +145,6 @@ private slots:
         QTest::addColumn<QByteArray>("contenuto"); // null: no file
         QTest::newRow("24 righe") << kVenticinqueRighe.chopped(5);
         QTest::newRow("testo dove va un numero") << conRiga(3, "veloce");
-        QTest::newRow("colore scritto a parole") << conRiga(14, "rosso");
         QTest::newRow("virgola in un testo") << conRiga(8, "Arial, Grassetto");
         QTest::newRow("oltre 64 KB") << kProfilo + QByteArray(64 * 1024, '\n');
         QTest::newRow("file vuoto") << QByteArray("");
@@ -245,10 +199,8 @@ private slots:
         QTest::newRow("virgola nella lista")
             << 1 << "/scuola/liste/frasi, classe 2.txt" << QByteArray("\"/scuola/liste/frasi, classe 2.txt\"");
         QTest::newRow("spazi iniziali") << 8 << "  Arial" << QByteArray("\"  Arial\"");
-        QTest::newRow("tabulazione iniziale") << 8 << "\tArial" << QByteArray("\"\tArial\"");
         QTest::newRow("virgolette in mezzo") << 8 << "Arial \"Nuovo\"" << QByteArray("Arial \"Nuovo\"");
         QTest::newRow("virgolette all'inizio") << 8 << "\"Arial" << QByteArray();
-        QTest::newRow("virgolette e virgola") << 8 << "Arial \"N\", 2" << QByteArray();
         QTest::newRow("a capo") << 8 << "Arial\r\nNero" << QByteArray();
         QTest::newRow("spazi in fondo alla lista") << 1 << "/liste/a.txt " << QByteArray();
     }

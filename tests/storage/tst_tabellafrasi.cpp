@@ -75,7 +75,6 @@ private slots:
         QTest::newRow("vuota") << QByteArray() << QString() << 0 << QString();
         QTest::newRow("oltre 16 MB") << listaFile(2) + QByteArray(16 * 1024 * 1024, '\n') << QString() << 0 << aperta;
         QTest::newRow("fifo") << QByteArray() << m_ambiente.file(QStringLiteral("fifo.txt")) << 0 << aperta;
-        QTest::newRow("dispositivo") << QByteArray() << QStringLiteral("/dev/zero") << 0 << aperta;
         QTest::newRow("collegamento") << listaFile(2) << m_ambiente.file(QStringLiteral("collegata.txt")) << 0
                                       << "collegata.txt\": è un collegamento";
         QTest::newRow("cancellata") << QByteArray() << m_ambiente.file(QStringLiteral("manca.txt")) << -1 << QString();
