@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every screen as the pupil sees it on the display this test runs on (ctest runs it once per display
-// size): each control lies wholly inside the window below the menu bar, each text shows whole and as it was
-// written, and a screen reader finds a name for every control the user can work.
+// size): each control lies wholly inside the window below the menu bar and clear of the others, each text shows
+// whole and as it was written, and a screen reader finds a name for every control the user can work.
 #include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "home/SchermataInformazioni.h"
@@ -98,6 +98,34 @@ std::pair<QSize, QSize> spazioDelTesto(QWidget* controllo)
         return {{misure.horizontalAdvance(elenco->currentText()), misure.height()}, campo.size()};
     }
     return {};
+}
+
+// Where the control shows something, in the screen's coordinates: a label's text, a choice's mark and caption
+// (their boxes may reach into their neighbours', as on the design, with nothing drawn there), or the whole control.
+QRect mostra(const QWidget* controllo, const QWidget* schermata)
+{
+    QRect dove = controllo->rect();
+    if (auto* etichetta = qobject_cast<const QLabel*>(controllo); etichetta && !etichetta->text().isEmpty()) {
+        const int a = int(etichetta->alignment()) | (etichetta->wordWrap() ? Qt::TextWordWrap : 0);
+        dove = etichetta->fontMetrics().boundingRect(etichetta->contentsRect(), a, etichetta->text());
+    } else if (qobject_cast<const QAbstractButton*>(controllo) && !qobject_cast<const QPushButton*>(controllo)) {
+        const QSize serve = controllo->sizeHint().boundedTo(controllo->size());
+        dove = QRect(QPoint(0, (controllo->height() - serve.height()) / 2), serve);
+    }
+    return dove.translated(controllo->mapTo(schermata, QPoint(0, 0)));
+}
+
+// A panel raised over part of the screen (the list editor, the picture chooser) hides the controls under it.
+bool nascosto(const QWidget* controllo, const QWidget* schermata)
+{
+    for (const QWidget* pannello : schermata->findChildren<QWidget*>()) {
+        if (pannello->isVisible() && pannello->autoFillBackground() && !qobject_cast<const QLabel*>(pannello) &&
+            !pannello->isAncestorOf(controllo) && pannello != controllo &&
+            !pannello->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty() &&
+            QRect(pannello->mapTo(schermata, QPoint(0, 0)), pannello->size()).contains(mostra(controllo, schermata)))
+            return true;
+    }
+    return false;
 }
 
 // What a button's caption and icon cover: the pixels that differ from the button drawn bare; and the strokes'
@@ -252,20 +280,27 @@ private slots:
     }
 
 private:
-    // Each control lies wholly inside the window below the menu bar, and shows its text whole; the menus'
-    // letters grow with the screen.
+    // Each control lies wholly inside the window below the menu bar, clear of the others, and shows its text
+    // whole; the menus' letters grow with the screen.
     void tuttoIntero(Schermata* s)
     {
         const QMenuBar* barra = s->findChild<QMenuBar*>();
         QVERIFY(!barra || barra->fontMetrics().height() * 45 >= s->height());
         const int sottoIlMenu = barra ? barra->geometry().bottom() + 1 : 0;
         const QRect finestra(0, sottoIlMenu, s->width(), s->height() - sottoIlMenu);
-        int controlliVisti = 0;
+        QList<QWidget*> visti;
         for (QWidget* c : s->area()->findChildren<QWidget*>()) {
             if (c->objectName().isEmpty() || c->objectName().startsWith(QStringLiteral("qt_")) || !c->isVisible())
                 continue;
-            ++controlliVisti;
             QVERIFY2(finestra.contains(QRect(c->mapTo(s, QPoint(0, 0)), c->size())), qPrintable(c->objectName()));
+            // Nor does it lie over another, unless one holds the other or a panel hides it.
+            if (!nascosto(c, s->area())) {
+                for (const QWidget* altro : std::as_const(visti))
+                    QVERIFY2(!mostra(c, s).intersects(mostra(altro, s)) || c->isAncestorOf(altro) ||
+                                 altro->isAncestorOf(c),
+                             qPrintable(c->objectName() + QStringLiteral(" over ") + altro->objectName()));
+                visti << c;
+            }
             const auto [serve, ha] = spazioDelTesto(c);
             QVERIFY2(serve.boundedTo(ha) == serve, qPrintable(c->objectName()));
             if (auto* etichetta = qobject_cast<QLabel*>(c))
@@ -290,7 +325,7 @@ private:
                 QVERIFY(griglia->RowHeight() >= griglia->fontMetrics().height());
             }
         }
-        QVERIFY(controlliVisti >= 2);
+        QVERIFY(visti.size() >= 2);
         // The character stands in his place, off the texts he reads.
         if (auto* esercizio = qobject_cast<SchermataEsercizio*>(s)) {
             const QWidget* figura = s->findChild<QWidget*>(QStringLiteral("qt_personaggio"));
