@@ -93,15 +93,6 @@ private slots:
         QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
         QVERIFY(!Messaggi::chiedi(nullptr, QStringLiteral("Sovrascriverlo?")));
     }
-
-    // Up to the first zero byte, the first one too, or all 32 without one; one character a byte, in Windows-1252.
-    void byteInTesto()
-    {
-        QCOMPARE(DialoghiStandard::BytesToString(QByteArray("Arial\0Bold", 10)), QStringLiteral("Arial"));
-        QCOMPARE(DialoghiStandard::BytesToString(QByteArray("\0abc", 4)), QString());
-        QCOMPARE(DialoghiStandard::BytesToString(QByteArray(32, 'x')), QString(32, u'x'));
-        QCOMPARE(DialoghiStandard::BytesToString(QByteArray("Caf\xe9\x80")), QStringLiteral("Café€"));
-    }
 };
 
 QTEST_MAIN(TestDialoghiStandard)
