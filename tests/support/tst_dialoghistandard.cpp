@@ -6,8 +6,11 @@
 #include "support/Messaggi.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -85,6 +88,40 @@ private slots:
             domanda ? void(Messaggi::chiedi(nullptr, testo)) : Messaggi::informa(nullptr, testo);
             QCOMPARE(visto, testo);
         }
+    }
+
+    // Qt's own dialogs as the teacher gets them: the file dialog starts in the list folder, or in its parent when
+    // it is missing (not offering its name as the file's), with that folder first in its side panel, and saves with
+    // the extension; the colour dialog's custom colours start black.
+    void dialoghiVeri()
+    {
+        DialoghiStandard::Prova::intercetta(false);
+        QTemporaryDir cartella;
+        const QString manca = cartella.path() + QStringLiteral("/manca");
+        QStringList visto;
+        QTimer::singleShot(0, [&] {
+            auto* file = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            visto << file->windowTitle() << file->selectedFiles().join(u'+') << file->defaultSuffix()
+                  << file->sidebarUrls().value(0).toLocalFile() << QString::number(file->acceptMode());
+            file->selectFile(QStringLiteral("lista"));
+            QMetaObject::invokeMethod(file, "accept");
+        });
+        const QString scelto =
+            DialoghiStandard::scegliFile(nullptr, DialoghiStandard::kSalva, "Salva", QString(), "", manca, "txt");
+        QCOMPARE(visto,
+                 QStringList({"Salva", cartella.path(), "txt", manca, QString::number(QFileDialog::AcceptSave)}));
+        QCOMPARE(scelto, cartella.path() + QStringLiteral("/lista.txt"));
+        QColorDialog::setCustomColor(0, Qt::red);
+        QLabel bersaglio;
+        QTimer::singleShot(0, [&] {
+            auto* colore = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            visto = QStringList{colore->windowTitle(), QColorDialog::customColor(0).name()};
+            colore->setCurrentColor(QColor(1, 2, 3));
+            colore->accept();
+        });
+        QVERIFY(DialoghiStandard::scegliColore(nullptr, &bersaglio));
+        QCOMPARE(visto, QStringList({"Colore", "#000000"}));
+        QCOMPARE(Colori::testo(&bersaglio), 1 + 2 * 256.0 + 3 * 65536.0);
     }
 
     // A question asks before something is replaced: Enter, pressed without reading, answers "No".
