@@ -40,7 +40,6 @@ private slots:
         for (const QString& cartella : {p.radice(), p.cartellaOrdiparo(), p.cartellaUtenti(), p.cartellaDati()})
             QVERIFY2(QFileInfo(cartella).isDir(), qPrintable(cartella));
         const QByteArray leggimi = AmbienteProva::leggi(p.leggimi());
-        QVERIFY(leggimi.contains(".\r\n \r\nSe qualche programma presenta problemi di funzionamento pu\xF2 essere"));
         QVERIFY(QFile::remove(p.leggimi()));
         QVERIFY(!Cartelle::CreaCartelle(p));
         QVERIFY(!QFile::exists(p.leggimi()));
@@ -69,7 +68,6 @@ private slots:
         FontCorsivo::InstallaFont(p, nullptr);
         FontCorsivo::InstallaFont(p, nullptr); // the next start finds it installed
         QVERIFY(QFontDatabase::families().contains(QStringLiteral("Indis1")));
-        QCOMPARE(AmbienteProva::leggi(p.fontInstallato()), font);
         const QStringList detti = Messaggi::Prova::mostrati();
         QCOMPARE(detti.size(), 2);
         QVERIFY(detti[0].startsWith(QStringLiteral("Manca il font per il corsivo")));
