@@ -10,6 +10,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -121,6 +123,20 @@ private slots:
         });
         QVERIFY(DialoghiStandard::scegliColore(nullptr, &bersaglio));
         QCOMPARE(visto, QStringList({"Colore", "#000000"}));
+        // The preview as large as the screen it comes from, whose toolbar ends in the print button.
+        QWidget finestra;
+        finestra.setGeometry(10, 20, 700, 500);
+        QPrinter printer;
+        int disegni = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* anteprima = QApplication::activeModalWidget();
+            visto =
+                QStringList{anteprima->windowTitle(), anteprima->geometry() == finestra.geometry() ? "" : "altrove"};
+            anteprima->close();
+        });
+        DialoghiStandard::mostraAnteprima(&finestra, printer, [&](QPrinter*) { ++disegni; });
+        QCOMPARE(visto, QStringList({"Anteprima di stampa", ""}));
+        QVERIFY(disegni > 0);
         QCOMPARE(Colori::testo(&bersaglio), 1 + 2 * 256.0 + 3 * 65536.0);
     }
 
