@@ -14,10 +14,13 @@
 #include "support/BottoneEvidenziabile.h"
 #include "support/ProgrammaProva.h"
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -128,6 +131,48 @@ bool nascosto(const QWidget* controllo, const QWidget* schermata)
     return false;
 }
 
+// One line for each named control as the user finds it: class, place, shown or not, usable or not, font,
+// colours, and what it holds (its text cut short, a picture's size, a scale's value, a choice ticked).
+QString elenco(const Schermata* s)
+{
+    QString righe;
+    for (const QWidget* c : s->area()->findChildren<QWidget*>()) {
+        if (c->objectName().isEmpty() || c->objectName().startsWith(QStringLiteral("qt_")))
+            continue;
+        QString testo;
+        if (auto* etichetta = qobject_cast<const QLabel*>(c))
+            testo = etichetta->pixmap().isNull()
+                        ? etichetta->text()
+                        : QStringLiteral("%1x%2").arg(etichetta->pixmap().width()).arg(etichetta->pixmap().height());
+        else if (auto* bottone = qobject_cast<const QAbstractButton*>(c))
+            testo = bottone->text() + (bottone->isChecked() ? QStringLiteral(" [x]") : QString());
+        else if (auto* campo = qobject_cast<const QLineEdit*>(c))
+            testo = campo->text();
+        else if (auto* elenco = qobject_cast<const QComboBox*>(c))
+            testo = elenco->currentText();
+        else if (auto* scala = qobject_cast<const QAbstractSlider*>(c))
+            testo = QString::number(scala->value());
+        else if (auto* numero = qobject_cast<const QAbstractSpinBox*>(c))
+            testo = numero->text();
+        const QRect posto(c->mapTo(s, QPoint(0, 0)), c->size());
+        const QPalette& colori = c->palette();
+        righe += QStringLiteral("%1 %2 %3,%4 %5x%6 %7%8 %9 %10%11 %12/%13 %14\n")
+                     .arg(c->objectName(), QString::fromLatin1(c->metaObject()->className()))
+                     .arg(posto.x())
+                     .arg(posto.y())
+                     .arg(posto.width())
+                     .arg(posto.height())
+                     .arg(c->isVisible() ? QStringLiteral("v") : QStringLiteral("-"))
+                     .arg(c->isEnabled() ? QStringLiteral("e") : QStringLiteral("-"))
+                     .arg(c->font().family())
+                     .arg(c->font().pointSize())
+                     .arg(c->font().bold() ? QStringLiteral("b") : QString())
+                     .arg(colori.color(c->foregroundRole()).name(), colori.color(c->backgroundRole()).name())
+                     .arg(testo.left(60).replace(u'\n', u'|').replace(u'\r', u'|'));
+    }
+    return righe;
+}
+
 // What a button's caption and icon cover: the pixels that differ from the button drawn bare; and the strokes'
 // width, the median run of pixels in a row that the caption changes by more than half.
 struct Inchiostro {
@@ -163,6 +208,7 @@ class TestSchermate : public QObject {
     Q_OBJECT
     AmbienteProva m_ambiente;
     std::unique_ptr<ProgrammaProva> m_p;
+    QString m_elenchi; // of every screen met, in order
 
 private slots:
     void initTestCase()
@@ -250,6 +296,23 @@ private slots:
         tuttoIntero(s);
     }
 
+    // Every screen met above at 1024 × 768 shows each control as it did when tests/support/attesi/schermate.txt was
+    // made: a control moved, resized, hidden, greyed, in another font or colour, or holding another text is seen
+    // by the user. What it shows now is left in scritti/ beside the test, to be looked at. Made again only for a
+    // change meant to be seen, in its own commit.
+    void comePrima()
+    {
+        if (QGuiApplication::primaryScreen()->size() != QSize(1024, 768))
+            QSKIP("the screens are listed at 1024 × 768");
+        QVERIFY2(!m_elenchi.isEmpty(), "tuttoSulloSchermo lists the screens");
+        const QString attesi = AmbienteProva::sorgente(QStringLiteral("tests/support/attesi/schermate.txt"));
+        if (AmbienteProva::leggi(attesi) != m_elenchi.toUtf8()) {
+            AmbienteProva::scrivi(QDir::currentPath() + QStringLiteral("/scritti/schermate.txt"), m_elenchi.toUtf8());
+            QFAIL(qPrintable(
+                QStringLiteral("the screens differ from %1: see %2/scritti/").arg(attesi, QDir::currentPath())));
+        }
+    }
+
     // The cursive answers are read as easily as the print ones: each at least 0.8 as tall, strokes at least
     // 2 pixels and half as thick.
     void risposteInCorsivoComeInStampatello()
@@ -284,6 +347,8 @@ private:
     // whole; the menus' letters grow with the screen.
     void tuttoIntero(Schermata* s)
     {
+        m_elenchi +=
+            QStringLiteral("== %1 %2\n").arg(QTest::currentDataTag(), s->metaObject()->className()) + elenco(s);
         const QMenuBar* barra = s->findChild<QMenuBar*>();
         QVERIFY(!barra || barra->fontMetrics().height() * 45 >= s->height());
         const int sottoIlMenu = barra ? barra->geometry().bottom() + 1 : 0;
