@@ -219,7 +219,7 @@ private slots:
 
     // The exercise shows a story far longer than any box holds at 28 points; the home screen, two pupils, one
     // with a long name; the record, as many statements as it holds, that story among them. The story, the
-    // name and the list's path hold what looks like markup, and is none.
+    // name and the list's path hold what looks like markup, and is none. In cursive, the colours are the system's.
     void tuttoSulloSchermo_data()
     {
         QTest::addColumn<QString>("schermata");
@@ -239,7 +239,15 @@ private slots:
         StatoProgramma& stato = *m_p->stato;
         m_p->imp().StileLettere = stile;
         m_p->imp().FontTesto = stile == QStringLiteral("corsivo") ? QStringLiteral("Indis1") : QStringLiteral("Arial");
-        m_p->imp().ModalitaInput = 1; // the scanning receiver is on screen too
+        m_p->imp().ModalitaInput = 1;             // the scanning receiver is on screen too
+        if (stile == QStringLiteral("corsivo")) { // colours a Windows profile names by the system's palette
+            constexpr double kSistema = -2147483648.0;
+            ImpostazioniUtente& imp = m_p->imp();
+            imp.ColoreCasuale = false;
+            std::tie(imp.ColoreSfondo, imp.ColoreFont, imp.ColoreSfondoTesto, imp.ColoreBottoni) =
+                std::tuple(kSistema + 13, kSistema + 14, kSistema + 24, kSistema + 16);
+            imp.ColoreBottoneSelezionato = kSistema + 22;
+        }
         const QString lungo =
             QStringLiteral("Se a<b e c>d, il gatto <i>Micio</i> salta sul tetto rosso. ").repeated(13);
         m_p->metti(1, lungo, 1, {QStringLiteral("0") + lungo});
