@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence: folders and readme, the cursive font, the default user, the list, the start screen.
 #include "app/Avvio.h"
+#include "app/ModuloAudio.h"
 #include "startup/SchermataAvvio.h"
 #include "storage/Cartelle.h"
 #include "support/FontCorsivo.h"
 #include "support/Messaggi.h"
 #include "support/ProgrammaProva.h"
+#include "support/ServiziAudio.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -159,6 +161,21 @@ private slots:
         QCOMPARE(detti.size(), affermazione.isEmpty() ? 2 : 1);
         QCOMPARE(detti.last().startsWith(QStringLiteral("Non è stato possibile aprire la lista")),
                  affermazione.isEmpty());
+    }
+
+    // The sound and speech module is found beside the program; without it the character's absence is told with
+    // the reason, and the program goes on.
+    void moduloAudio()
+    {
+        const QString nome = QString::fromLatin1(kFileModuloAudio);
+        ModuloAudio presente(QFileInfo(QStringLiteral(ORDIPARO_ESEGUIBILE)).path() + u'/' + nome);
+        QVERIFY(presente.carica());
+        ModuloAudio mancante(QStringLiteral("/nessuna/cartella/") + nome);
+        QVERIFY(!mancante.carica());
+        QString motivo;
+        QVERIFY(!mancante.creaAgente(nullptr, QString())->CharactersLoad(QStringLiteral("Merlin"), QString(), &motivo));
+        QVERIFY2(motivo.startsWith(QStringLiteral("manca il modulo dei suoni e della voce (/nessuna/cartella/")),
+                 qPrintable(motivo));
     }
 
     // The rest of the start may wait in a message (the font's) while the start screen is painted again: it
