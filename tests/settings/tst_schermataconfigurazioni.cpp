@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
@@ -35,6 +36,7 @@ QString segni(std::initializer_list<QWidget*> controlli, bool (QWidget::*cosi)()
         segni += (w->*cosi)() ? u'1' : u'0';
     return segni;
 }
+
 } // namespace
 
 class TestSchermataConfigurazioni : public QObject {
@@ -127,6 +129,57 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         QVERIFY(!QFileInfo::exists(stato().PercorsoUtente)); // closed without "&Menu": nothing written
+    }
+
+    // A choice shows the caption of the value in the profile, and clicking that caption sets the value back.
+    void scelteConLaLoroDidascalia_data()
+    {
+        QTest::addColumn<bool>("risposte"); // the answers offered, else the input mode
+        QTest::addColumn<int>("valore");
+        QTest::addColumn<QString>("didascalia");
+        QTest::newRow("due risposte") << true << 0 << "vero - falso";
+        QTest::newRow("tre risposte") << true << 1 << "vero - falso - incerto";
+        QTest::newRow("mouse") << false << 0 << "Mouse ";
+        QTest::newRow("manuale") << false << 1 << "Scansione manuale - spazio e invio ";
+        QTest::newRow("automatica") << false << 2 << "Scansione automatica - spazio";
+    }
+    void scelteConLaLoroDidascalia()
+    {
+        QFETCH(bool, risposte);
+        QFETCH(int, valore);
+        QFETCH(QString, didascalia);
+        qint16& campo = risposte ? imp().TipoRisposte : imp().ModalitaInput;
+        campo = static_cast<qint16>(valore);
+        const QList<QRadioButton*> scelte = apri()->findChildren<QRadioButton*>(QRegularExpression(
+            risposte ? QStringLiteral("^sceltaRisposteOfferte_") : QStringLiteral("^sceltaModalita_")));
+        QRadioButton* detta = nullptr;
+        for (QRadioButton* scelta : scelte)
+            detta = scelta->text() == didascalia ? scelta : detta;
+        QVERIFY(detta && detta->isChecked());
+        for (QRadioButton* scelta : scelte) {
+            if (scelta != detta)
+                scelta->click();
+        }
+        QVERIFY(campo != valore);
+        detta->click();
+        QCOMPARE(campo, valore);
+    }
+
+    // Without the character (his module could not load) the voice tab works and leaving saves the profile.
+    void senzaPersonaggio()
+    {
+        m_p->personaggioDisponibile = false;
+        SchermataConfigurazioni* s = apri();
+        QCOMPARE(Messaggi::Prova::mostrati().size(), 1); // the teacher is told
+        trova<QTabBar>(s, "schede")->setCurrentIndex(3);
+        trova<QCheckBox>(s, "casellaFumetto")->click();
+        trova<QScrollBar>(s, "scalaVelocita")->setValue(210);
+        trova<QPushButton>(s, "bottoneProvaVoce")->click();
+        trova<QTabBar>(s, "schede")->setCurrentIndex(4);
+        trova<QAction>(s, "azioneMenu")->trigger();
+        QVERIFY(s->scaricata() && m_p->programma.schermataMenu()->isVisible());
+        QCOMPARE(profilo(QFileInfo(stato().PercorsoUtente).fileName()).VelocitaVoce, 210);
+        QVERIFY(m_p->agente.isEmpty());
     }
 
     // "Modifica utente" lists the pupils in capitals, never the default user; choosing one writes the user being
@@ -283,11 +336,8 @@ private slots:
                 trova<QGroupBox>(s, "gruppoColoreSfondo")->isEnabled());
 
         const ImpostazioniUtente prima = imp();
-        for (QPushButton* b :
-             {trova<QPushButton>(s, "bottoneColori"), trova<QPushButton>(s, "bottoneColoreFont"),
-              trova<QPushButton>(s, "bottoneSfondoTesto"), trova<QPushButton>(s, "bottoneColoreBottoni"),
-              trova<QPushButton>(s, "bottoneColoreSelezionato"), trova<QPushButton>(s, "bottoneFont"),
-              trova<QPushButton>(s, "bottoneFontFumetto")})
+        for (QPushButton* b : s->findChildren<QPushButton*>(QRegularExpression(QStringLiteral(
+                 "^bottone(Colori|ColoreFont|SfondoTesto|ColoreBottoni|ColoreSelezionato|Font(Fumetto)?)$"))))
             b->click();
         QCOMPARE(DialoghiStandard::Prova::richieste().size(), 7);
         QVERIFY(imp() == prima);
