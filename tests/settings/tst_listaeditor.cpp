@@ -377,50 +377,41 @@ private slots:
         QVERIFY(!m_e->immagineStimolo->isVisible());
     }
 
-    // The shared cache: a thumbnail is decoded once, kept under the MD5 of its file's URI with that URI and
-    // the file's modification time, readable by the user alone, and made anew when the picture changes.
+    // The shared cache: a thumbnail is kept under the MD5 of its file's URI, readable by the user alone; while the
+    // file keeps its modification time the cache answers without reading it, and a new picture makes a new one.
+    // Not a picture, or a drawing that names another file: nothing shown, nothing cached.
     void cacheMiniature()
     {
         QTemporaryDir cartella;
         const QString cache = cartella.filePath(QStringLiteral("thumbnails/normal/"));
         const QString foto = cartella.filePath(QStringLiteral("il mio gatto è.jpg"));
-        const auto scriviFoto = [&foto](const QByteArray& byte, qint64 quando) {
+        const QString uri = "file://" + cartella.path() + "/il%20mio%20gatto%20%C3%A8.jpg";
+        const QString salvata =
+            cache + QCryptographicHash::hash(uri.toLatin1(), QCryptographicHash::Md5).toHex() + ".png";
+        const auto crea = [&foto, &cache](const QByteArray& byte, qint64 quando) {
             AmbienteProva::scrivi(foto, byte);
             QFile file(foto);
-            QVERIFY(file.open(QIODevice::ReadWrite) &&
-                    file.setFileTime(QDateTime::fromSecsSinceEpoch(quando), QFileDevice::FileModificationTime));
+            if (!file.open(QIODevice::ReadWrite) ||
+                !file.setFileTime(QDateTime::fromSecsSinceEpoch(quando), QFileDevice::FileModificationTime))
+                qFatal("cannot date %s", qPrintable(foto));
+            file.close();
+            return Miniature::crea(foto, cache);
         };
-        scriviFoto(jpeg({600, 300}, 1, Qt::blue), 1700000000);
-        Miniature::Risultato r = Miniature::crea(foto, cache);
+        Miniature::Risultato r = crea(jpeg({600, 300}, 1, Qt::blue), 1700000000);
         QVERIFY(!r.dallaCache && r.immagine.size() == QSize(128, 64));
-        const QString uriAtteso =
-            QStringLiteral("file://") + cartella.path() + QStringLiteral("/il%20mio%20gatto%20%C3%A8.jpg");
-        const QString salvata =
-            cache + QCryptographicHash::hash(uriAtteso.toLatin1(), QCryptographicHash::Md5).toHex() + ".png";
-        QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::URI")), uriAtteso);
-        QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::MTime")), QStringLiteral("1700000000"));
+        QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::URI")), uri);
         QCOMPARE(QFile::permissions(salvata),
                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-
-        // The same modification time: the cache answers, the file itself is not even read.
-        scriviFoto("illeggibile", 1700000000);
-        r = Miniature::crea(foto, cache);
+        r = crea("illeggibile", 1700000000);
         QVERIFY(r.dallaCache && r.immagine.pixelColor(64, 32).blue() > 250);
-
-        // A new picture in the file: a new thumbnail, and the cache follows.
-        scriviFoto(jpeg({300, 600}, 1, Qt::red), 1700000060);
-        r = Miniature::crea(foto, cache);
+        r = crea(jpeg({300, 600}, 1, Qt::red), 1700000060);
         QVERIFY(!r.dallaCache && r.immagine.size() == QSize(64, 128) && r.immagine.pixelColor(32, 64).red() > 250);
-        QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::MTime")), QStringLiteral("1700000060"));
         QVERIFY(Miniature::crea(foto, cache).dallaCache);
-
-        // Not a picture, or a drawing that names another file: nothing to show, nothing cached.
         for (const QByteArray& byte : {QByteArray("non è una foto"),
                                        "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/"
                                        "xlink\" width=\"8\" height=\"8\"><image xlink:href=\"" +
                                            QFile::encodeName(salvata) + "\" width=\"8\" height=\"8\"/></svg>"}) {
-            scriviFoto(byte, 1700000120);
-            QVERIFY(Miniature::crea(foto, cache).immagine.isNull());
+            QVERIFY(crea(byte, 1700000120).immagine.isNull());
             QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::MTime")), QStringLiteral("1700000060"));
         }
     }
