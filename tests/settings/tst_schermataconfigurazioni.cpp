@@ -28,12 +28,12 @@
 namespace {
 const QString kTagVoce = QStringLiteral("Speak \\Spd=130\\\\Pit=100\\");
 
-// "1" for each control that is so (shown, enabled), "0" for each that is not.
-QString segni(std::initializer_list<QWidget*> controlli, bool (QWidget::*cosi)() const = &QWidget::isVisible)
+// "1" for each control named that is so (shown, enabled), "0" for each that is not.
+QString segni(const QWidget* s, const QStringList& nomi, bool (QWidget::*cosi)() const = &QWidget::isVisible)
 {
     QString segni;
-    for (const QWidget* w : controlli)
-        segni += (w->*cosi)() ? u'1' : u'0';
+    for (const QString& nome : nomi)
+        segni += (trova<QWidget>(s, nome)->*cosi)() ? u'1' : u'0';
     return segni;
 }
 
@@ -66,14 +66,6 @@ class TestSchermataConfigurazioni : public QObject {
         ImpostazioniUtente letto;
         FileProfilo::LeggiUtente(letto, cartellaUtenti() + file, stato().percorsi);
         return letto;
-    }
-    // The screen opened with "Nuovo utente" chosen and a name typed.
-    SchermataConfigurazioni* nuovo(const QString& nome)
-    {
-        SchermataConfigurazioni* s = apri();
-        trova<QRadioButton>(s, "sceltaUtente_2")->click();
-        trova<QLineEdit>(s, "nomeNuovoUtente")->setText(nome);
-        return s;
     }
     QStringList detti() const { return m_p->agente.filter(QStringLiteral("Speak ")); }
 
@@ -252,44 +244,19 @@ private slots:
         QCOMPARE(QList<int>({secondo.imp().VelocitaVoce, secondo.imp().TonoVoce}), velocitaETono);
     }
 
-    // A typed name that cannot name a file of the users folder is refused on the screen, the user before it
-    // stays current, and leaving is refused with the reason: nothing is written under that name.
-    void nomeRifiutato()
-    {
-        scriviProfilo(QStringLiteral("Marco.ini"));
-        stato().NomeUtente = QStringLiteral("Marco");
-        stato().PercorsoUtente = cartellaUtenti() + QStringLiteral("Marco.ini");
-        SchermataConfigurazioni* s = nuovo(QStringLiteral("../../vittima"));
-        QCOMPARE(trova<QLabel>(s, "nomeUtente")->text(), QStringLiteral("Marco"));
-        QVERIFY(trova<QLabel>(s, "avvisoNomeNonValido")->isVisible() &&
-                !trova<QLabel>(s, "avvisoNomeNonValido")->text().isEmpty());
-        trova<QScrollBar>(s, "scalaVelocita")->setValue(222);
-        trova<QAction>(s, "azioneMenu")->trigger();
-        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
-        QVERIFY(Messaggi::Prova::mostrati().constFirst().contains(QStringLiteral("non è stato creato")));
-        QVERIFY(!s->scaricata()); // the teacher corrects the name or chooses another user
-        QCOMPARE(QDir(cartellaUtenti()).entryList(QDir::Files), QStringList{QStringLiteral("Marco.ini")});
-        QVERIFY(!QFileInfo::exists(stato().percorsi.cartellaOrdiparo() + QStringLiteral("vittima.ini")));
-        trova<QLineEdit>(s, "nomeNuovoUtente")->setText(QStringLiteral("Marta"));
-        QVERIFY(!trova<QLabel>(s, "avvisoNomeNonValido")->isVisible());
-        trova<QAction>(s, "azioneMenu")->trigger();
-        QCOMPARE(profilo(QStringLiteral("Marta.ini")).VelocitaVoce, 222);
-    }
-
     // A new pupil: the name typed becomes the profile at "&Menu", with the record of activity off, and the home
     // screen lists it. Named like an existing one (in any letter case), it takes over that profile only when the
-    // teacher says so.
+    // teacher says so. A name that cannot name a file of the users folder is refused on the screen and leaving is
+    // refused with the reason: nothing is written under that name.
     void nuovoUtente_data()
     {
         QTest::addColumn<QString>("nome");
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("file");     // empty: refused
         QTest::addColumn<bool>("sostituisci"); // the answer, if asked
-        QTest::newRow("nome nuovo") << "Giulia "
-                                    << "Giulia .ini" << false;
-        QTest::newRow("di un altro: il profilo resta") << "ANNA"
-                                                       << "Anna.ini" << false;
-        QTest::newRow("di un altro: il profilo è sostituito") << "ANNA"
-                                                              << "Anna.ini" << true;
+        QTest::newRow("nome nuovo") << QString("Giulia ") << QString("Giulia .ini") << false;
+        QTest::newRow("di un altro: il profilo resta") << QString("ANNA") << QString("Anna.ini") << false;
+        QTest::newRow("di un altro: il profilo è sostituito") << QString("ANNA") << QString("Anna.ini") << true;
+        QTest::newRow("fuori dalla cartella") << QString("../../vittima") << QString() << true;
     }
     void nuovoUtente()
     {
@@ -298,25 +265,33 @@ private slots:
         QFETCH(bool, sostituisci);
         imp().SalvaAttivita = true;
         scriviProfilo(QStringLiteral("Anna.ini"), 77);
-        SchermataConfigurazioni* s = nuovo(QString());
+        SchermataConfigurazioni* s = apri();
+        trova<QRadioButton>(s, "sceltaUtente_2")->click();
         QVERIFY(trova<QLineEdit>(s, "nomeNuovoUtente")->isVisible() &&
                 !trova<QCheckBox>(s, "casellaSalvaAttivita")->isChecked() && !imp().SalvaAttivita);
         QTest::keyClicks(trova<QLineEdit>(s, "nomeNuovoUtente"), QStringLiteral("   "));
         QCOMPARE(stato().NomeUtente, QStringLiteral("_predefinito")); // blanks alone change nothing
         trova<QLineEdit>(s, "nomeNuovoUtente")->setText(nome);
-        QCOMPARE(trova<QLabel>(s, "nomeUtente")->text(), nome);
+        QCOMPARE(trova<QLabel>(s, "nomeUtente")->text(), file.isEmpty() ? QStringLiteral("_predefinito") : nome);
+        QCOMPARE(trova<QLabel>(s, "avvisoNomeNonValido")->isVisible(), file.isEmpty());
         Messaggi::Prova::rispostaSuccessiva(sostituisci);
         trova<QAction>(s, "azioneMenu")->trigger();
         const bool esiste = nome == QStringLiteral("ANNA");
-        QCOMPARE(Messaggi::Prova::mostrati().size(), esiste ? 1 : 0);
-        QVERIFY(Messaggi::Prova::mostrati().join(QString()).contains(nome) == esiste);
-        const bool scritto = !esiste || sostituisci;
-        QCOMPARE(QDir(cartellaUtenti()).entryList({nome + QStringLiteral(".ini")}, QDir::Files), QStringList{file});
-        QCOMPARE(profilo(file).VelocitaVoce, scritto ? 130 : 77);
-        QCOMPARE(profilo(file).SalvaAttivita, !scritto);
+        const QString detto = esiste ? nome : file.isEmpty() ? QStringLiteral("non è stato creato") : QString();
+        QCOMPARE(Messaggi::Prova::mostrati().size(), detto.isEmpty() ? 0 : 1);
+        QVERIFY(Messaggi::Prova::mostrati().join(QString()).contains(detto));
+        const bool scritto = !file.isEmpty() && (!esiste || sostituisci);
         QCOMPARE(s->scaricata(), scritto);
         SchermataMenu* menu = m_p->programma.schermataMenu();
         QCOMPARE(menu && menu->elencoUtenti->findText(nome.toUpper(), Qt::MatchFixedString) >= 0, scritto);
+        if (file.isEmpty()) {
+            QCOMPARE(QDir(cartellaUtenti()).entryList({QStringLiteral("*vittima*")}), QStringList());
+            QVERIFY(!QFileInfo::exists(stato().percorsi.cartellaOrdiparo() + QStringLiteral("vittima.ini")));
+            return;
+        }
+        QCOMPARE(QDir(cartellaUtenti()).entryList({nome + QStringLiteral(".ini")}, QDir::Files), QStringList{file});
+        QCOMPARE(profilo(file).VelocitaVoce, scritto ? 130 : 77);
+        QCOMPARE(profilo(file).SalvaAttivita, !scritto);
     }
 
     // "Usa impostazioni di sistema" in the profile ticks itself at opening and forces the system pointer;
@@ -409,11 +384,10 @@ private slots:
         QCOMPARE(m_p->agente.filter(QRegularExpression(QStringLiteral("^(Show|Hide)$"))),
                  QStringList({"Hide", "Show", "Hide", "Show", "Hide"}));
         QVERIFY(trova<QFrame>(s, "schedaModalitaInput")->isVisible() && !trova<QFrame>(s, "schedaVoce")->isVisible());
-        auto attivi = [s] {
-            return segni({trova<QPushButton>(s, "bottoneProvaVoce"), trova<QScrollBar>(s, "scalaVelocita"),
-                          trova<QScrollBar>(s, "scalaTono"), trova<QCheckBox>(s, "casellaFumetto"),
-                          trova<QCheckBox>(s, "casellaFumettoTuttoIlTesto"),
-                          trova<QPushButton>(s, "bottoneFontFumetto"), trova<QCheckBox>(s, "casellaEvidenziaParole")},
+        const auto attivi = [s] {
+            return segni(s,
+                         {"bottoneProvaVoce", "scalaVelocita", "scalaTono", "casellaFumetto",
+                          "casellaFumettoTuttoIlTesto", "bottoneFontFumetto", "casellaEvidenziaParole"},
                          &QWidget::isEnabled);
         };
         QCOMPARE(attivi(), QStringLiteral("1111111"));
@@ -446,8 +420,7 @@ private slots:
         const QString sensore = QStringLiteral("Pressione minima: 0,20 s|Dopo una scelta: nessuna attesa");
         const QString automatica = QStringLiteral("|Primo passo del giro: ×2|") + sensore +
                                    QStringLiteral("|Pausa dopo 3 giri a vuoto|Sensore 1: tasto spazio");
-        QTest::newRow("mouse") << 0 << 12 << "10000000100"
-                               << "Sosta: 1,5 s";
+        QTest::newRow("mouse") << 0 << 12 << QString("10000000100") << QString("Sosta: 1,5 s");
         QTest::newRow("manuale") << 1 << 12 << "00010110011"
                                  << sensore + QStringLiteral("|Sensore 1: tasto spazio|Sensore 2: tasto invio");
         QTest::newRow("automatica, un secondo")
@@ -470,20 +443,14 @@ private slots:
         imp().TempoSosta = 1500;
         SchermataConfigurazioni* s = apri();
         trova<QTabBar>(s, "schede")->setCurrentIndex(4);
-        QVERIFY(trova<QRadioButton>(s, QStringLiteral("sceltaModalita_%1").arg(modalita))->isChecked() &&
-                trova<QCheckBox>(s, "casellaScansioneUditiva")->isChecked());
-        QCOMPARE(segni({trova<QCheckBox>(s, "casellaMouseDiSistema"), trova<QScrollBar>(s, "scalaScansione"),
-                        trova<QLabel>(s, "didascaliaScansione"), trova<QCheckBox>(s, "casellaScansioneUditiva"),
-                        trova<QScrollBar>(s, "scalaPrimoPasso"), trova<QScrollBar>(s, "scalaAccettazione"),
-                        trova<QScrollBar>(s, "scalaRilascio"), trova<QScrollBar>(s, "scalaGiri"),
-                        trova<QScrollBar>(s, "scalaSosta"), trova<QPushButton>(s, "bottoneInsegna_0"),
-                        trova<QPushButton>(s, "bottoneInsegna_1")}),
+        QVERIFY(trova<QCheckBox>(s, "casellaScansioneUditiva")->isChecked());
+        QCOMPARE(segni(s, {"casellaMouseDiSistema", "scalaScansione", "didascaliaScansione", "casellaScansioneUditiva",
+                           "scalaPrimoPasso", "scalaAccettazione", "scalaRilascio", "scalaGiri", "scalaSosta",
+                           "bottoneInsegna_0", "bottoneInsegna_1"}),
                  viste);
         QStringList scritte;
-        for (QLabel* l : {trova<QLabel>(s, "didascaliaScansione"), trova<QLabel>(s, "didascaliaPrimoPasso"),
-                          trova<QLabel>(s, "didascaliaAccettazione"), trova<QLabel>(s, "didascaliaRilascio"),
-                          trova<QLabel>(s, "didascaliaGiri"), trova<QLabel>(s, "didascaliaSosta"),
-                          trova<QLabel>(s, "etichettaSensore_0"), trova<QLabel>(s, "etichettaSensore_1")}) {
+        for (const QLabel* l : s->findChildren<QLabel*>(QRegularExpression(QStringLiteral(
+                 "^(didascalia(Scansione|PrimoPasso|Accettazione|Rilascio|Giri|Sosta)|etichettaSensore_.)$")))) {
             if (l->isVisible())
                 scritte << l->text();
         }
@@ -514,18 +481,13 @@ private slots:
         QTest::addColumn<QString>("premuto");
         QTest::addColumn<QString>("riga"); // the profile's, empty when refused
         QTest::addColumn<QString>("detto");
-        QTest::newRow("F7") << 1 << "F7"
-                            << "tasto:F7"
-                            << "Sensore 1: tasto F7";
-        QTest::newRow("invio del tastierino") << 1 << "Enter"
-                                              << ""
-                                              << "Il tasto invio è già il sensore 2: premi un altro sensore.";
-        QTest::newRow("tasto destro") << 2 << "destro"
-                                      << "mouse:destro"
-                                      << "Sensore 2: tasto del mouse destro";
-        QTest::newRow("joystick") << 1 << "3"
-                                  << "joystick:3"
-                                  << "Sensore 1: pulsante 3 del joystick";
+        QTest::newRow("F7") << 1 << QString("F7") << QString("tasto:F7") << QString("Sensore 1: tasto F7");
+        QTest::newRow("invio del tastierino") << 1 << QString("Enter") << QString()
+                                              << QString("Il tasto invio è già il sensore 2: premi un altro sensore.");
+        QTest::newRow("tasto destro") << 2 << QString("destro") << QString("mouse:destro")
+                                      << QString("Sensore 2: tasto del mouse destro");
+        QTest::newRow("joystick") << 1 << QString("3") << QString("joystick:3")
+                                  << QString("Sensore 1: pulsante 3 del joystick");
     }
     void insegnaSensori()
     {
