@@ -50,11 +50,16 @@ private slots:
     }
     void cleanup() { m_p.reset(); }
 
-    // Answers are counted and recorded until the right one; then only "avanti" goes on, past a full record too.
-    // Leaving shows the menu.
+    // The answers grow until "non si sa" fills their buttons, all three alike (in cursive as in print: see the
+    // screens' test). Answers are counted and recorded until the right one; then only "avanti" goes on, past a
+    // full record too. Leaving shows the menu.
     void risposteContateERegistrate()
     {
         SchermataEsercizio* s = apri();
+        const QSize testo = QFontMetrics(s->bottoniRisposta[0]->font()).size(0, QStringLiteral("non si sa"));
+        QVERIFY(testo.width() * 5 > s->bottoniRisposta[0]->width() * 4 ||
+                testo.height() * 5 > s->bottoniRisposta[0]->height() * 4);
+        QCOMPARE(s->bottoniRisposta[0]->font(), s->bottoniRisposta[2]->font());
         QTest::mouseClick(s->bottoniRisposta[1], Qt::LeftButton);
         QTest::mouseClick(s->bottoniRisposta[2], Qt::LeftButton);
         QCOMPARE(conteggi(s), QStringLiteral(" 0 2"));
