@@ -33,6 +33,23 @@ QStringList pagineDelPdf(const QString& pdf, bool comeSullaPagina = true)
     pagine.removeLast(); // after the last page break
     return pagine;
 }
+
+// The height of each word's box in the PDF, in points, at its first appearance; with one font family the height
+// is in proportion to the font's size.
+QHash<QString, double> altezzeDelleParole(const QString& pdf)
+{
+    QProcess testo;
+    testo.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    testo.waitForFinished();
+    QHash<QString, double> altezze;
+    static const QRegularExpression parola(
+        QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]+)<"));
+    for (const auto& trovata : parola.globalMatch(QString::fromUtf8(testo.readAllStandardOutput()))) {
+        if (!altezze.contains(trovata.captured(3)))
+            altezze[trovata.captured(3)] = trovata.captured(2).toDouble() - trovata.captured(1).toDouble();
+    }
+    return altezze;
+}
 } // namespace
 
 class TestSchermataEserciziEseguiti : public QObject {
@@ -69,21 +86,13 @@ private slots:
     }
 
     // The home screen offers the record only when the profile keeps it; "&Esci" goes back home.
-    void dalMenuESulMenu_data()
-    {
-        QTest::addColumn<bool>("salvaAttivita");
-        QTest::newRow("registro tenuto") << true;
-        QTest::newRow("registro non tenuto") << false;
-    }
     void dalMenuESulMenu()
     {
-        QFETCH(bool, salvaAttivita);
-        m_p->imp().SalvaAttivita = salvaAttivita;
+        QVERIFY(!m_p->programma.apriMenu(nullptr)->azioneEserciziEseguiti->isEnabled());
+        m_p->programma.termina();
+        m_p->imp().SalvaAttivita = true;
         SchermataMenu* menu = m_p->programma.apriMenu(nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
-        QCOMPARE(menu->azioneEserciziEseguiti->isEnabled(), salvaAttivita);
-        if (!salvaAttivita)
-            return;
+        QVERIFY(menu->azioneEserciziEseguiti->isEnabled());
         menu->azioneEserciziEseguiti->trigger();
         auto* s = qobject_cast<SchermataEserciziEseguiti*>(m_p->programma.schermataCorrente());
         QTRY_VERIFY(s && s->isVisible() && !menu->isVisible());
@@ -233,19 +242,35 @@ private slots:
     }
 
     // Printed to a PDF through the print dialog: the rows in order over as many pages as they need, the pages
-    // numbered. The preview paints the same pages; a cancelled dialog prints nothing.
+    // numbered, in Arial: the page's margin at 9 points, the name at 16 in bold, the heading at 14, the rows and
+    // the note at 12. The preview paints the same pages; a cancelled dialog prints nothing.
     void stampa300Righe()
     {
         for (int r = 1; r <= 300; ++r)
             stato().RegistroEsercizi.aggiungi(QStringLiteral("S%1").arg(r), QStringLiteral("A%1").arg(r));
         SchermataEserciziEseguiti* s = apri();
+        s->nomeUtente->setText(QStringLiteral("Nome"));
+        s->nota->setText(QStringLiteral("Nota"));
         const QString pdf = m_ambiente->cartella() + QStringLiteral("/registro.pdf");
         DialoghiStandard::Prova::rispondiFile(pdf);
         s->azioneStampa->trigger();
+        QProcess caratteri;
+        caratteri.start(QStringLiteral("pdffonts"), {pdf});
+        caratteri.waitForFinished();
+        QStringList famiglie; // below the table's heading, the first word of each line
+        for (const QString& riga : QString::fromLatin1(caratteri.readAllStandardOutput()).split(u'\n').mid(2))
+            famiglie << riga.section(u' ', 0, 0);
+        famiglie.sort();
+        QCOMPARE(famiglie, QStringList({"", "LiberationSans", "LiberationSans-Bold"}));
+        const QHash<QString, double> altezze = altezzeDelleParole(pdf);
+        const QList<std::pair<QString, double>> punti{
+            {"Pagina", 9}, {"Nome", 16}, {s->intestazioneRegistro->text(), 14}, {"S1", 12}, {"Nota", 12}};
+        for (const auto& [parola, attesi] : punti)
+            QVERIFY2(qAbs(altezze.value(parola) / attesi - altezze.value("Nota") / 12) < 0.02, qPrintable(parola));
         // A4 with the grid's 12-point rows: 33 rows under the title block, 36 on each later page.
         const QStringList testi = pagineDelPdf(pdf);
         QCOMPARE(testi.size(), 9);
-        QVERIFY(testi.first().contains(QStringLiteral("Anna")) &&
+        QVERIFY(testi.first().contains(QStringLiteral("Anna")) && testi.last().contains(QStringLiteral("Nota")) &&
                 testi.first().contains(s->intestazioneRegistro->text()));
         QList<int> numeri;
         QList<int> perPagina;
