@@ -131,48 +131,6 @@ bool nascosto(const QWidget* controllo, const QWidget* schermata)
     return false;
 }
 
-// One line for each named control as the user finds it: class, place, shown or not, usable or not, font,
-// colours, and what it holds (its text cut short, a picture's size, a scale's value, a choice ticked).
-QString elenco(const Schermata* s)
-{
-    QString righe;
-    for (const QWidget* c : s->area()->findChildren<QWidget*>()) {
-        if (c->objectName().isEmpty() || c->objectName().startsWith(QStringLiteral("qt_")))
-            continue;
-        QString testo;
-        if (auto* etichetta = qobject_cast<const QLabel*>(c))
-            testo = etichetta->pixmap().isNull()
-                        ? etichetta->text()
-                        : QStringLiteral("%1x%2").arg(etichetta->pixmap().width()).arg(etichetta->pixmap().height());
-        else if (auto* bottone = qobject_cast<const QAbstractButton*>(c))
-            testo = bottone->text() + (bottone->isChecked() ? QStringLiteral(" [x]") : QString());
-        else if (auto* campo = qobject_cast<const QLineEdit*>(c))
-            testo = campo->text();
-        else if (auto* elenco = qobject_cast<const QComboBox*>(c))
-            testo = elenco->currentText();
-        else if (auto* scala = qobject_cast<const QAbstractSlider*>(c))
-            testo = QString::number(scala->value());
-        else if (auto* numero = qobject_cast<const QAbstractSpinBox*>(c))
-            testo = numero->text();
-        const QRect posto(c->mapTo(s, QPoint(0, 0)), c->size());
-        const QPalette& colori = c->palette();
-        righe += QStringLiteral("%1 %2 %3,%4 %5x%6 %7%8 %9 %10%11 %12/%13 %14\n")
-                     .arg(c->objectName(), QString::fromLatin1(c->metaObject()->className()))
-                     .arg(posto.x())
-                     .arg(posto.y())
-                     .arg(posto.width())
-                     .arg(posto.height())
-                     .arg(c->isVisible() ? QStringLiteral("v") : QStringLiteral("-"))
-                     .arg(c->isEnabled() ? QStringLiteral("e") : QStringLiteral("-"))
-                     .arg(c->font().family())
-                     .arg(c->font().pointSize())
-                     .arg(c->font().bold() ? QStringLiteral("b") : QString())
-                     .arg(colori.color(c->foregroundRole()).name(), colori.color(c->backgroundRole()).name())
-                     .arg(testo.left(60).replace(u'\n', u'|').replace(u'\r', u'|'));
-    }
-    return righe;
-}
-
 // What a button's caption and icon cover: the pixels that differ from the button drawn bare; and the strokes'
 // width, the median run of pixels in a row that the caption changes by more than half.
 struct Inchiostro {
@@ -201,6 +159,52 @@ Inchiostro inchiostro(QPushButton* bottone)
     std::sort(tratti.begin(), tratti.end());
     trovato.tratto = tratti[tratti.size() / 2];
     return trovato;
+}
+// One line for each named control as the user finds it: class, place, shown or not, usable or not, font,
+// colours, and what it holds (its text cut short, a picture's or an icon's size, a scale's value, a choice ticked,
+// the strokes of a pupil's button).
+QString elenco(const Schermata* s)
+{
+    QString righe;
+    for (QWidget* c : s->area()->findChildren<QWidget*>()) {
+        if (c->objectName().isEmpty() || c->objectName().startsWith(QStringLiteral("qt_")))
+            continue;
+        QString testo;
+        if (auto* etichetta = qobject_cast<const QLabel*>(c))
+            testo = etichetta->pixmap().isNull()
+                        ? etichetta->text()
+                        : QStringLiteral("%1x%2").arg(etichetta->pixmap().width()).arg(etichetta->pixmap().height());
+        else if (auto* bottone = qobject_cast<const QAbstractButton*>(c)) {
+            testo = bottone->text() + (bottone->isChecked() ? QStringLiteral(" [x]") : QString());
+            if (!bottone->icon().isNull())
+                testo += QStringLiteral(" icona %1").arg(bottone->iconSize().width());
+            if (auto* grande = qobject_cast<BottoneEvidenziabile*>(c); grande && !grande->text().isEmpty())
+                testo += QStringLiteral(" tratto %1").arg(inchiostro(grande).tratto);
+        } else if (auto* campo = qobject_cast<const QLineEdit*>(c))
+            testo = campo->text();
+        else if (auto* elenco = qobject_cast<const QComboBox*>(c))
+            testo = elenco->currentText();
+        else if (auto* scala = qobject_cast<const QAbstractSlider*>(c))
+            testo = QString::number(scala->value());
+        else if (auto* numero = qobject_cast<const QAbstractSpinBox*>(c))
+            testo = numero->text();
+        const QRect posto(c->mapTo(s, QPoint(0, 0)), c->size());
+        const QPalette& colori = c->palette();
+        righe += QStringLiteral("%1 %2 %3,%4 %5x%6 %7%8 %9 %10%11 %12/%13 %14\n")
+                     .arg(c->objectName(), QString::fromLatin1(c->metaObject()->className()))
+                     .arg(posto.x())
+                     .arg(posto.y())
+                     .arg(posto.width())
+                     .arg(posto.height())
+                     .arg(c->isVisible() ? QStringLiteral("v") : QStringLiteral("-"))
+                     .arg(c->isEnabled() ? QStringLiteral("e") : QStringLiteral("-"))
+                     .arg(c->font().family())
+                     .arg(c->font().pointSize())
+                     .arg(c->font().bold() ? QStringLiteral("b") : QString())
+                     .arg(colori.color(c->foregroundRole()).name(), colori.color(c->backgroundRole()).name())
+                     .arg(testo.left(60).replace(u'\n', u'|').replace(u'\r', u'|'));
+    }
+    return righe;
 }
 } // namespace
 
@@ -401,10 +405,17 @@ private:
         QVERIFY(visti.size() >= 2);
         // The character stands in his place, off the texts he reads.
         if (auto* esercizio = qobject_cast<SchermataEsercizio*>(s)) {
-            const QWidget* figura = s->findChild<QWidget*>(QStringLiteral("qt_personaggio"));
+            QWidget* figura = s->findChild<QWidget*>(QStringLiteral("qt_personaggio"));
             QVERIFY(figura && figura->isVisible());
             for (const QWidget* testo : {esercizio->testoStimolo, esercizio->testoAffermazione})
                 QVERIFY(!figura->geometry().intersects(QRect(testo->mapTo(s, QPoint(0, 0)), testo->size())));
+            const QImage disegno = figura->grab().toImage(); // and he is drawn there
+            bool tratti = false;
+            for (int y = 0; y < disegno.height() && !tratti; ++y) {
+                for (int x = 0; x < disegno.width() && !tratti; ++x)
+                    tratti = disegno.pixel(x, y) != disegno.pixel(0, 0);
+            }
+            QVERIFY2(tratti, "the character is not drawn");
         }
         QStringList anonimi;
         const int interattivi = senzaNome(QAccessible::queryAccessibleInterface(s), anonimi);
