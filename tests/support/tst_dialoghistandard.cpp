@@ -123,7 +123,8 @@ private slots:
         });
         QVERIFY(DialoghiStandard::scegliColore(nullptr, &bersaglio));
         QCOMPARE(visto, QStringList({"Colore", "#000000"}));
-        // The preview as large as the screen it comes from, whose toolbar ends in the print button.
+        // The preview as large as the screen it comes from, whose toolbar ends in the print button; the printer
+        // chosen in the print dialog is taken.
         QWidget finestra;
         finestra.setGeometry(10, 20, 700, 500);
         QPrinter printer;
@@ -137,6 +138,12 @@ private slots:
         DialoghiStandard::mostraAnteprima(&finestra, printer, [&](QPrinter*) { ++disegni; });
         QCOMPARE(visto, QStringList({"Anteprima di stampa", ""}));
         QVERIFY(disegni > 0);
+        QTimer::singleShot(0, [&] {
+            visto = QStringList{QApplication::activeModalWidget()->windowTitle()};
+            QMetaObject::invokeMethod(QApplication::activeModalWidget(), "accept");
+        });
+        QVERIFY(DialoghiStandard::scegliStampante(&finestra, printer));
+        QCOMPARE(visto, QStringList{"Stampa"});
         QCOMPARE(Colori::testo(&bersaglio), 1 + 2 * 256.0 + 3 * 65536.0);
     }
 
