@@ -14,7 +14,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QQueue>
-#include <QStringDecoder>
 #include <QUrl>
 #include <cmath>
 #include <variant>
@@ -196,13 +195,6 @@ void mostraAnteprima(QWidget* owner, QPrinter& printer, const std::function<void
         dialogo.setGeometry(owner->window()->geometry());
     QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, paint);
     dialogo.exec();
-}
-
-QString BytesToString(const QByteArray& byte)
-{
-    const qsizetype fine = byte.indexOf('\0');
-    QStringDecoder ansi("windows-1252");
-    return ansi.decode(fine < 0 ? byte : byte.left(fine));
 }
 
 namespace Prova {

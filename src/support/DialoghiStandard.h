@@ -10,7 +10,6 @@
 #include <functional>
 #include <optional>
 
-class QByteArray;
 class QColor;
 class QPrinter;
 class QWidget;
@@ -44,9 +43,6 @@ bool scegliStampante(QWidget* owner, QPrinter& printer);
 
 // The print preview of what paint draws on the printer's pages; the user may print from it.
 void mostraAnteprima(QWidget* owner, QPrinter& printer, const std::function<void(QPrinter*)>& paint);
-
-// The bytes up to the first zero byte, each taken as one Windows-1252 character.
-QString BytesToString(const QByteArray& byte);
 
 // For tests: while intercepting no dialog opens; each dialog takes the next answer given (a dialog with none
 // queued is cancelled) and is written down as one line: "colore", "apri|salva <title>|<folder>|<filter>|<ext>"
