@@ -61,7 +61,6 @@ private slots:
         QTest::addColumn<int>("scelto");
         const QStringList due{"anna.ini", "Bruno.ini"};
         QTest::newRow("uno solo") << QStringList{"anna.ini"} << "anna" << QStringList{"anna"} << 0;
-        QTest::newRow("senza badare alle maiuscole") << due << "bruno" << QStringList{"anna", "Bruno"} << 1;
         QTest::newRow("maiuscolo") << due << "bruno" << QStringList{"ANNA", "BRUNO"} << 1;
         QTest::newRow("utente senza profilo") << due << "carla" << QStringList{"ANNA", "BRUNO"} << -1;
         QTest::newRow("maiuscole che non tornano indietro")
@@ -86,23 +85,7 @@ private slots:
         QCOMPARE(QFile::exists(Percorsi::risoltoSenzaMaiuscole(stato().PercorsoUtente)), scelto >= 0);
     }
 
-    // Read damaged again (here rewritten the same), the profile is not told twice.
-    void profiloDanneggiatoDettoUnaVolta()
-    {
-        const QString marco = utenti() + QStringLiteral("marco.ini");
-        AmbienteProva::scrivi(marco, "minuscolo\r\n");
-        SchermataMenu* s = apri(QStringLiteral("anna"));
-        for (int volta = 0; volta < 2; ++volta) {
-            AmbienteProva::scrivi(marco, "minuscolo\r\n");
-            s->elencoUtenti->setCurrentIndex(1);
-            s->elencoUtenti->setCurrentIndex(0);
-        }
-        QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
-        Messaggi::Prova::dimentica();
-    }
-
-    // Choosing another pupil saves the one before and takes the new one's settings, from the first button, and
-    // his own list.
+    // Choosing another pupil saves the one before and takes the new one's settings and list.
     void cambioUtente()
     {
         imp().ModalitaInput = 2;
@@ -111,7 +94,6 @@ private slots:
         imp().ListaInUso = m_ambiente->file(QStringLiteral("bruno.txt"));
         AmbienteProva::scrivi(imp().ListaInUso,
                               "Il treno di Bruno.\r\n 1 \r\n" + QByteArray("x\r\n 0 \r\n").repeated(8));
-        imp().FontTesto = QStringLiteral("Courier New");
         imp().VelocitaScansione = 5; // Bruno's own step
         imp().StileLettere = QStringLiteral("maiuscolo");
         QVERIFY(!FileProfilo::SalvaUtente(imp(), utenti() + QStringLiteral("bruno.ini")));
@@ -127,14 +109,12 @@ private slots:
         QCOMPARE(s->timerScansione->interval(), 1250);
         QCOMPARE(velocitaDiAnna(), qint16(9));
         QCOMPARE(stato().PercorsoUtente, utenti() + QStringLiteral("bruno.ini"));
-        QCOMPARE(s->bottoni[1]->font().family(), QStringLiteral("Courier New"));
         QCOMPARE(s->elencoUtenti->itemText(0), QStringLiteral("ANNA"));
         QCOMPARE(m_p->programma.apriEsercizio(s)->testoStimolo->text(), QStringLiteral("Il treno di Bruno."));
     }
 
-    // Each mode shows its receiver and runs its clock; in mouse mode the button under the mouse is lit. A
-    // helper's click acts in mouse mode only: while scanning it tells how to reach the mouse, and on "Esci" asks
-    // whether to quit (here: no). Leaving by switch saves the profile, by mouse it does not.
+    // A helper's click acts in mouse mode only; while scanning it says how to reach the mouse, and "Esci" asks
+    // first. Leaving by switch saves the profile, by mouse it does not.
     void scelta_data()
     {
         QTest::addColumn<int>("modalita");
@@ -184,20 +164,6 @@ private slots:
         QVERIFY(!m_p->programma.schermataMenu()); // unloaded, and perhaps already deleted
         QCOMPARE(m_p->programma.schermataEsercizio() && m_p->programma.schermataEsercizio()->isVisible(), bottone == 0);
         QCOMPARE(velocitaDiAnna() == 11, modalita != 0 && bottone == 1);
-    }
-
-    // Automatic scanning paused after its silent rounds says so at the foot of the screen; the switch wakes it.
-    void pausaDetta()
-    {
-        imp().ModalitaInput = 2;
-        imp().VelocitaScansione = 1;
-        imp().GiriPrimaDellaPausa = 1;
-        SchermataMenu* s = apri(QStringLiteral("anna"), {});
-        QTRY_VERIFY(s->avvisoScansione->isVisible());
-        QCOMPARE(evidenziato(s), QStringLiteral("-"));
-        premiSensore(s->focusWidget(), Qt::Key_Space);
-        QVERIFY(!s->avvisoScansione->isVisible());
-        QCOMPARE(evidenziato(s), QStringLiteral("0"));
     }
 };
 

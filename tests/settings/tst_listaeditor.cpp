@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The list editor and its picture chooser as a teacher drives them: buttons clicked, text typed, dialogs
-// answered through their hooks, files read back from disk.
+// The list editor and its picture chooser as a teacher drives them, files read back from disk.
 #include "settings/EditorListe.h"
 #include "settings/Miniature.h"
 #include "settings/SceltaImmagine.h"
@@ -11,7 +10,6 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QClipboard>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -25,8 +23,7 @@
 namespace {
 const QString kSovrascrivere = QStringLiteral("Un file con questo nome esiste già. Sovrascriverlo?");
 
-// One item as the list file holds it, a text a line: the stimulus and its code, then eight statements, each
-// given as "code text" (a missing one is blank, with code 3).
+// One item as the list file holds it: the stimulus and its code, then eight statements given as "code text".
 QByteArray esercizio(const QString& stimolo, int codice, const QStringList& frasi)
 {
     QString testo = stimolo + QStringLiteral("\r\n %1 \r\n").arg(codice);
@@ -78,9 +75,7 @@ class TestListaEditor : public QObject {
         return m_e->posizioneEsercizio->text() + u'|' + m_e->testoDi(0) + u'|' + risposte;
     }
 
-    // Runs one of the teacher's steps: a button ("svuota", "aggiungi", "carica", "lista-in-uso", "salva", "testo"
-    // for a text stimulus), "risposta C K" (answer K of statement C), "scrivi N text" or "incolla N text" into
-    // box N, where "|" stands for a line break.
+    // One step: a button's name, "risposta C K" (answer K of statement C), "scrivi|incolla N text" into box N.
     void esegui(const QString& passo)
     {
         const QStringList parti = passo.split(u' ');
@@ -114,9 +109,6 @@ private slots:
         DialoghiStandard::Prova::dimentica();
         QDir(m_ambiente.cartella() + QStringLiteral("/liste")).removeRecursively();
         AmbienteProva::scrivi(nelleListe(QStringLiteral("lista.txt")), iniziale());
-        AmbienteProva::scrivi(nelleListe(QStringLiteral("altra.txt")), "vecchia\r\n");
-        AmbienteProva::scrivi(nelleListe(QStringLiteral("vuota.txt")), "");
-        AmbienteProva::scrivi(nelleListe(QStringLiteral("mille.txt")), iniziale().repeated(501));
         m_p->imp().ListaInUso = nelleListe(QStringLiteral("lista.txt"));
         QVERIFY(!CaricaLista(tabella(), m_p->imp().ListaInUso, m_p->stato->percorsi));
         m_dialogo = m_p->programma.apriConfigurazioni(nullptr);
@@ -132,8 +124,7 @@ private slots:
     }
     void cleanup() { m_p.reset(); }
 
-    // What the teacher's steps leave in a file, as the list in use and on the screen. The file dialogs take
-    // the names given, "" cancels; questions get the answer given.
+    // What the steps leave in a file, as the list in use and on the screen; a "" file name cancels its dialog.
     void passi_data()
     {
         QTest::addColumn<QStringList>("passi");
@@ -169,22 +160,9 @@ private slots:
             << L{"Non è stato possibile salvare il file \"" + nelleListe("manca/nuova.txt") + "\".\r\nLa cartella \"" +
                  nelleListe("manca") + "\" non esiste."}
             << cambiata;
-        // Loading empties the texts only: row 1 keeps the answers it had.
-        QTest::newRow("carica un file vuoto") << L{"carica"} << L{"vuota.txt"} << true << "vuota.txt" << QByteArray("")
-                                              << "vuota.txt" << L{} << "1 di 0||vfn-----";
         QTest::newRow("lista in uso, poi salvata sopra")
             << L{"svuota", "lista-in-uso", "salva"} << L{"lista.txt", "lista.txt"} << true << "lista.txt" << iniziale()
             << "lista.txt" << L{sovrascrivere("lista.txt")} << comeAllInizio;
-        // A list not read whole is not saved over without saying that the rest would be lost.
-        const QString caricati = "La lista \"" + nelleListe("mille.txt") +
-                                 "\" ha più di 1000 esercizi: sono stati caricati solo i primi 1000.";
-        const QString nonIntera = QStringLiteral("\r\nAttenzione: quel file non è stato caricato per intero (ha più di "
-                                                 "1000 esercizi, o una parte danneggiata). Se lo sovrascrivi, gli "
-                                                 "esercizi che non sono stati caricati andranno persi.");
-        QTest::newRow("più di 1000 esercizi: sovrascrivere? no")
-            << L{"carica", "salva"} << L{"mille.txt", "mille.txt"} << false << "mille.txt" << iniziale().repeated(501)
-            << "mille.txt" << L{caricati, sovrascrivere("mille.txt") + nonIntera}
-            << "1 di 1000|Il cane abbaia.|vfn-----";
         QTest::newRow("carica e salva altrove") << L{"svuota", "carica", "salva"} << L{"lista.txt", "terza.txt"} << true
                                                 << "terza.txt" << iniziale() << "terza.txt" << L{} << comeAllInizio;
     }
@@ -213,69 +191,8 @@ private slots:
         QCOMPARE(this->mostrato(), mostrato);
     }
 
-    // The file dialogs open in the teachers' lists folder, made when missing, with the program's lists at hand.
-    void dialoghi()
-    {
-        esegui(QStringLiteral("carica"));
-        esegui(QStringLiteral("salva"));
-        const QString liste = m_p->stato->percorsi.cartellaOrdiparo() + QStringLiteral("liste/");
-        const QString programma = u'|' + m_ambiente.cartellaProgramma() + QStringLiteral("testiordiparo/");
-        QCOMPARE(DialoghiStandard::Prova::richieste(),
-                 QStringList({"apri Open|" + liste + "|*.txt (*.txt);;Tutti i files (*)|txt" + programma,
-                              "salva Salva|" + liste + "|*.txt (*.txt)|txt" + programma}));
-        QVERIFY(QFileInfo(liste).isDir());
-    }
-
-    // Codes no choice stands for show none, and a code the exercise shows as a picture shows a picture row; a
-    // choice sets its own cell only, and the text stays.
-    void codiciMostrati()
-    {
-        m_p->metti(1, QStringLiteral("Il sole."), 5, {"0a", "1b", "2c", "3d", "7e"});
-        m_e->apri();
-        QVERIFY(mostrato().endsWith(QStringLiteral("|vfn-----")));
-        QVERIFY(!m_e->caselleTesto[0]->isVisible() && m_e->bottoneCaricaImmagine->isVisible() &&
-                !m_e->sceltaTipoStimolo[0]->isChecked() && !m_e->sceltaTipoStimolo[1]->isChecked());
-        m_e->sceltaRisposte[3 * 4 + 1]->click(); // statement 5: "falso"
-        QCOMPARE((QList<qint16>{tabella().Codice(1, 4), tabella().Codice(1, 5), tabella().Codice(1, 6)}),
-                 (QList<qint16>{3, 1, 3}));
-        QCOMPARE(tabella().Testo(1, 0), QStringLiteral("Il sole."));
-    }
-
-    // The table holds 1000 items: a further one is refused with a message and the editor stays on the last.
-    void millesimoEsercizio()
-    {
-        tabella().NumeroRighe = 999;
-        m_e->apri();
-        esegui(QStringLiteral("aggiungi"));
-        QVERIFY(Messaggi::Prova::mostrati().isEmpty());
-        m_e->scorrimentoEsercizi->setValue(3);
-        esegui(QStringLiteral("aggiungi"));
-        QVERIFY(tabella().NumeroRighe == 1000 && m_e->posizioneEsercizio->text() == QStringLiteral("1000 di 1000"));
-        QVERIFY(Messaggi::Prova::mostrati().join(QString()).contains(QStringLiteral("1000")));
-    }
-
-    // A text longer than a box holds (a huge word kept the editor busy for minutes) is cut to 4000 characters
-    // when shown, and the teacher is told; so is a stimulus pasted too long; a full box takes no further letter.
-    void testoTroppoLungo()
-    {
-        const QString parola(100000, u'a');
-        m_p->metti(1, parola, 1, {QStringLiteral("0") + parola, QStringLiteral("0breve")});
-        m_e->apri();
-        QCOMPARE((QList<qsizetype>{m_e->testoDi(0).size(), m_e->testoDi(1).size(), tabella().Testo(1, 0).size(),
-                                   tabella().Testo(1, 1).size(), tabella().Testo(1, 2).size()}),
-                 (QList<qsizetype>{4000, 4000, 4000, 4000, 5}));
-        QCOMPARE(
-            Messaggi::Prova::mostrati(),
-            QStringList{"Nell'esercizio 1 i testi dello stimolo e della frase 1 sono troppo lunghi per l'editor: di "
-                        "ciascuno restano i primi 4000 caratteri, e se salvi la lista saranno salvati così."});
-        esegui(QStringLiteral("incolla 0 altro"));
-        esegui(QStringLiteral("scrivi 0 x"));
-        QCOMPARE(m_e->testoDi(0).size(), 4000);
-        QCOMPARE(Messaggi::Prova::mostrati().size(), 2);
-    }
-
-    // The chooser lists the pictures of the folder, each thumbnail upright and in proportion; a double click
-    // stores the bare name and fits the picture into the stimulus box (321 × 161 at (24, 24) at design size).
+    // The chooser lists the pictures, each thumbnail upright and in proportion; a double click stores the bare
+    // name and fits the picture into the stimulus box (321 × 161 at (24, 24) at design size).
     void sceltaImmagine()
     {
         const QString nome = QStringLiteral("ruotata.jpg");
@@ -307,44 +224,6 @@ private slots:
         QCOMPARE(tabella().Testo(2, 0), nome);
         QCOMPARE(m_e->immagineStimolo->geometry(), QRect(124, 24, 121, 161)); // upright, centred in the box
         QCOMPARE(m_e->immagineStimolo->pixmap().size(), QSize(121, 161));
-        // Switched to a text, the row shows the picture's name; a row whose picture is gone shows none.
-        m_e->sceltaTipoStimolo[1]->click();
-        QCOMPARE(m_e->testoDi(0), nome);
-        m_p->metti(1, QStringLiteral("non-ce-più.jpg"), 0, {});
-        m_e->scorrimentoEsercizi->setValue(1);
-        QVERIFY(!m_e->immagineStimolo->isVisible());
-    }
-
-    // The shared cache: a thumbnail under the MD5 of its file's URI, for the user alone; while the file keeps its
-    // modification time the cache answers without reading it. Not a picture: nothing shown, nothing cached.
-    void cacheMiniature()
-    {
-        QTemporaryDir cartella;
-        const QString cache = cartella.filePath(QStringLiteral("thumbnails/normal/"));
-        const QString foto = cartella.filePath(QStringLiteral("il mio gatto è.jpg"));
-        const QString uri = "file://" + cartella.path() + "/il%20mio%20gatto%20%C3%A8.jpg";
-        const QString salvata =
-            cache + QCryptographicHash::hash(uri.toLatin1(), QCryptographicHash::Md5).toHex() + ".png";
-        const auto crea = [&foto, &cache](const QByteArray& byte, qint64 quando) {
-            AmbienteProva::scrivi(foto, byte);
-            QFile file(foto);
-            if (!file.open(QIODevice::ReadWrite) ||
-                !file.setFileTime(QDateTime::fromSecsSinceEpoch(quando), QFileDevice::FileModificationTime))
-                qFatal("cannot date %s", qPrintable(foto));
-            file.close();
-            return Miniature::crea(foto, cache);
-        };
-        Miniature::Risultato r = crea(jpeg({600, 300}, 1, Qt::blue), 1700000000);
-        QVERIFY(!r.dallaCache && r.immagine.size() == QSize(128, 64) && QImage(salvata).text("Thumb::URI") == uri);
-        QCOMPARE(QFile::permissions(salvata),
-                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-        r = crea("illeggibile", 1700000000);
-        QVERIFY(r.dallaCache && r.immagine.pixelColor(64, 32).blue() > 250);
-        r = crea(jpeg({300, 600}, 1, Qt::red), 1700000060);
-        QVERIFY(!r.dallaCache && r.immagine.size() == QSize(64, 128) && r.immagine.pixelColor(32, 64).red() > 250);
-        QVERIFY(Miniature::crea(foto, cache).dallaCache);
-        QVERIFY(crea("non è una foto", 1700000120).immagine.isNull()); // nor is a thumbnail made of it
-        QCOMPARE(QImage(salvata).text(QStringLiteral("Thumb::MTime")), QStringLiteral("1700000060"));
     }
 };
 

@@ -13,8 +13,7 @@ class TestSchermataAvvio : public QObject {
     AmbienteProva m_ambiente;
 
 private slots:
-    // Each opening covers the display and starts a fresh record. The background is light blue whatever the
-    // profile's own, or a light colour drawn anew each time. Its button opens the menu, and it goes away.
+    // Each opening starts a fresh record, on light blue or a light colour drawn anew; its button opens the menu.
     void apertura_data()
     {
         QTest::addColumn<bool>("casuale"); // also the system pointer
