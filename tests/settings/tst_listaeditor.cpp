@@ -11,7 +11,6 @@
 #include <QBitmap>
 #include <QClipboard>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -21,8 +20,6 @@
 #include <QTest>
 
 namespace {
-const QString kSovrascrivere = QStringLiteral("Un file con questo nome esiste già. Sovrascriverlo?");
-
 // One item as the list file holds it: the stimulus and its code, then eight statements given as "code text".
 QByteArray esercizio(const QString& stimolo, int codice, const QStringList& frasi)
 {
@@ -35,19 +32,10 @@ QByteArray esercizio(const QString& stimolo, int codice, const QStringList& fras
 }
 
 // The list in use at the start of every test: a text item, its third statement's answer given, and a picture.
-QByteArray iniziale(const QString& terza = QStringLiteral("2"))
+QByteArray iniziale()
 {
-    return esercizio(QStringLiteral("Il cane abbaia."), 1,
-                     {QStringLiteral("0 Il cane abbaia."), QStringLiteral("1 Il cane dorme."),
-                      terza + QStringLiteral(" Il cane si chiama Fido.")}) +
-           esercizio(QStringLiteral("gatto.jpg"), 0, {QStringLiteral("0 C'è un gatto.")});
-}
-
-QSize disegnata(const QListWidgetItem* voce) // the picture drawn in the item's icon
-{
-    return QRegion(QBitmap::fromImage(voce->icon().pixmap(Miniature::kLato).toImage().createAlphaMask()))
-        .boundingRect()
-        .size();
+    return esercizio("Il cane abbaia.", 1, {"0 Il cane abbaia.", "1 Il cane dorme.", "2 Il cane si chiama Fido."}) +
+           esercizio("gatto.jpg", 0, {"0 C'è un gatto."});
 }
 } // namespace
 
@@ -129,48 +117,37 @@ private slots:
     {
         QTest::addColumn<QStringList>("passi");
         QTest::addColumn<QStringList>("dialoghi");
-        QTest::addColumn<bool>("si");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("contenuto"); // null: the file must not exist
         QTest::addColumn<QString>("lista");
         QTest::addColumn<QStringList>("messaggi");
         QTest::addColumn<QString>("mostrato");
         using L = QStringList;
-        const auto sovrascrivere = [this](const char* nome) {
-            return kSovrascrivere + QStringLiteral("\r\n") + nelleListe(QString::fromLatin1(nome));
-        };
-        const QString cambiata = QStringLiteral("1 di 2|Il cane abbaia.|vff-----");
         const QString comeAllInizio = QStringLiteral("1 di 2|Il cane abbaia.|vfn-----");
-        // Saving marks the blank statements as having no answer.
-        QTest::newRow("nuova lista da zero")
+        QTest::newRow("nuova lista da zero") // blank statements are saved with no answer
             << L{"svuota", "aggiungi", "testo", "incolla 0 Il gatto|dorme sul divano.", "scrivi 1 Il gatto dorme.",
                  "salva"}
-            << L{"nuova.txt"} << true << "nuova.txt"
-            << esercizio("Il gatto dorme sul divano.", 1, {"0 Il gatto dorme."}) << "nuova.txt" << L{}
-            << "1 di 1|Il gatto dorme sul divano.|v-------";
+            << L{"nuova.txt"} << "nuova.txt" << esercizio("Il gatto dorme sul divano.", 1, {"0 Il gatto dorme."})
+            << "nuova.txt" << L{} << "1 di 1|Il gatto dorme sul divano.|v-------";
         QTest::newRow("annullato senza lista in uso: niente scritto")
-            << L{"svuota", "aggiungi", "salva"} << L{""} << true << "nuova.txt" << QByteArray() << "" << L{}
+            << L{"svuota", "aggiungi", "salva"} << L{""} << "nuova.txt" << QByteArray() << "" << L{}
             << "1 di 1||vvvvvvvv";
-        QTest::newRow("annullato: nemmeno la lista in uso")
-            << L{"risposta 3 1", "salva"} << L{""} << true << "lista.txt" << iniziale() << "lista.txt" << L{}
-            << cambiata;
         QTest::newRow("salvataggio fallito: la lista in uso resta")
-            << L{"risposta 3 1", "salva"} << L{"manca/nuova.txt"} << true << "manca/nuova.txt" << QByteArray()
-            << "lista.txt"
+            << L{"risposta 3 1", "salva"} << L{"manca/nuova.txt"} << "manca/nuova.txt" << QByteArray() << "lista.txt"
             << L{"Non è stato possibile salvare il file \"" + nelleListe("manca/nuova.txt") + "\".\r\nLa cartella \"" +
                  nelleListe("manca") + "\" non esiste."}
-            << cambiata;
+            << "1 di 2|Il cane abbaia.|vff-----";
         QTest::newRow("lista in uso, poi salvata sopra")
-            << L{"svuota", "lista-in-uso", "salva"} << L{"lista.txt", "lista.txt"} << true << "lista.txt" << iniziale()
-            << "lista.txt" << L{sovrascrivere("lista.txt")} << comeAllInizio;
-        QTest::newRow("carica e salva altrove") << L{"svuota", "carica", "salva"} << L{"lista.txt", "terza.txt"} << true
+            << L{"svuota", "lista-in-uso", "salva"} << L{"lista.txt", "lista.txt"} << "lista.txt" << iniziale()
+            << "lista.txt" << L{"Un file con questo nome esiste già. Sovrascriverlo?\r\n" + nelleListe("lista.txt")}
+            << comeAllInizio;
+        QTest::newRow("carica e salva altrove") << L{"svuota", "carica", "salva"} << L{"lista.txt", "terza.txt"}
                                                 << "terza.txt" << iniziale() << "terza.txt" << L{} << comeAllInizio;
     }
     void passi()
     {
         QFETCH(QStringList, passi);
         QFETCH(QStringList, dialoghi);
-        QFETCH(bool, si);
         QFETCH(QString, file);
         QFETCH(QByteArray, contenuto);
         QFETCH(QString, lista);
@@ -178,11 +155,11 @@ private slots:
         QFETCH(QString, mostrato);
         for (const QString& nome : dialoghi)
             DialoghiStandard::Prova::rispondiFile(nome.isEmpty() ? QString() : nelleListe(nome));
-        Messaggi::Prova::rispostaSuccessiva(si);
+        Messaggi::Prova::rispostaSuccessiva(true);
         for (const QString& passo : passi)
             esegui(passo);
         QCOMPARE(AmbienteProva::leggi(nelleListe(file)), contenuto);
-        QCOMPARE(QFileInfo::exists(nelleListe(file)), !contenuto.isNull());
+        QCOMPARE(QDir().exists(nelleListe(file)), !contenuto.isNull());
         const QString attesa = lista.isEmpty() ? QString() : nelleListe(lista);
         QCOMPARE((QStringList{m_p->imp().ListaInUso, trova<QLabel>(m_dialogo, "etichettaListaInUso")->text(),
                               m_e->titolo()}),
@@ -211,7 +188,8 @@ private slots:
         QList<QSize> lati;
         for (int i = 0; i < elenco->count(); ++i) {
             nomi << elenco->item(i)->text();
-            lati << disegnata(elenco->item(i));
+            const QImage icona = elenco->item(i)->icon().pixmap(Miniature::kLato).toImage();
+            lati << QRegion(QBitmap::fromImage(icona.createAlphaMask())).boundingRect().size(); // the picture drawn
         }
         QCOMPARE(nomi, QStringList({"gatto.jpg", "panorama.jpg", "ruotata.jpg"}));
         QCOMPARE(lati, (QList<QSize>{{128, 128}, {128, 64}, {96, 128}}));

@@ -21,6 +21,7 @@
 #include <QTest>
 
 namespace {
+const QString kManuale = QStringLiteral("Scansione manuale - spazio e invio ");
 const QString kTagVoce = QStringLiteral("Speak \\Spd=130\\\\Pit=100\\");
 const QStringList kVoce{
     "bottoneProvaVoce",   "scalaVelocita",         "scalaTono", "casellaFumetto", "casellaFumettoTuttoIlTesto",
@@ -53,13 +54,17 @@ class TestSchermataConfigurazioni : public QObject {
         QCoreApplication::processEvents();
     }
     void menu() { c<QAction>("azioneMenu")->trigger(); }
-    // A profile on disk with the settings now in memory, and the voice's speed when one is given.
-    void scriviProfilo(const QString& file, int velocita = 0)
+    // A profile on disk with the settings now in memory but the voice's speed.
+    void scriviProfilo(const QString& file, qint16 velocita = 130)
     {
         ImpostazioniUtente profilo = imp();
-        if (velocita)
-            profilo.VelocitaVoce = static_cast<qint16>(velocita);
+        profilo.VelocitaVoce = velocita;
         QVERIFY(!FileProfilo::SalvaUtente(profilo, cartellaUtenti() + file));
+    }
+    QRadioButton* scelta(const QString& didascalia) // the choice so captioned, on any tab
+    {
+        const QList<QRadioButton*> tutte = m_s->findChildren<QRadioButton*>();
+        return *std::find_if(tutte.begin(), tutte.end(), [&](auto* b) { return b->text() == didascalia; });
     }
     ImpostazioniUtente profilo(const QString& file)
     {
@@ -147,37 +152,14 @@ private slots:
                 salvato.FumettoVisibile != fumettoVisibile);
     }
 
-    // A choice shows the caption of the value in the profile, and clicking that caption sets the value back.
-    void scelteConLaLoroDidascalia_data()
+    // The answers offered show the caption of the profile's value, and clicking a caption sets its value.
+    void risposteOfferte()
     {
-        QTest::addColumn<bool>("risposte"); // the answers offered, else the input mode
-        QTest::addColumn<int>("valore");
-        QTest::addColumn<QString>("didascalia");
-        QTest::newRow("due risposte") << true << 0 << "vero - falso";
-        QTest::newRow("tre risposte") << true << 1 << "vero - falso - incerto";
-        QTest::newRow("mouse") << false << 0 << "Mouse ";
-        QTest::newRow("manuale") << false << 1 << "Scansione manuale - spazio e invio ";
-        QTest::newRow("automatica") << false << 2 << "Scansione automatica - spazio";
-    }
-    void scelteConLaLoroDidascalia()
-    {
-        QFETCH(bool, risposte);
-        QFETCH(int, valore);
-        QFETCH(QString, didascalia);
-        qint16& campo = risposte ? imp().TipoRisposte : imp().ModalitaInput;
-        campo = static_cast<qint16>(valore);
+        imp().TipoRisposte = 1;
         apri();
-        const QList<QRadioButton*> scelte = m_s->findChildren<QRadioButton*>(QRegularExpression(
-            risposte ? QStringLiteral("^sceltaRisposteOfferte_") : QStringLiteral("^sceltaModalita_")));
-        QRadioButton* detta = nullptr;
-        for (QRadioButton* scelta : scelte)
-            detta = scelta->text() == didascalia ? scelta : detta;
-        QVERIFY(detta && detta->isChecked());
-        for (QRadioButton* scelta : scelte)
-            scelta != detta ? scelta->click() : void();
-        QVERIFY(campo != valore);
-        detta->click();
-        QCOMPARE(campo, valore);
+        QVERIFY(scelta("vero - falso - incerto")->isChecked());
+        scelta("vero - falso")->click();
+        QCOMPARE(imp().TipoRisposte, 0);
     }
 
     // Choosing a pupil writes the user being left, reads the chosen profile whatever its letter case, and his list.
@@ -256,8 +238,8 @@ private slots:
         imp().ImpostazioniSistema = true;
         imp().MouseDiSistema = false;
         apri();
-        QVERIFY(imp().MouseDiSistema && c<QCheckBox>("casellaMouseDiSistema")->isChecked());
-        QVERIFY(!c("gruppoColoreSfondo")->isEnabled());
+        QVERIFY(imp().MouseDiSistema && c<QCheckBox>("casellaMouseDiSistema")->isChecked() &&
+                !c("gruppoColoreSfondo")->isEnabled());
         c<QCheckBox>("casellaImpostazioniSistema")->click();
         QVERIFY(!imp().ImpostazioniSistema && imp().MouseDiSistema && c("gruppoColoreSfondo")->isEnabled());
         const ImpostazioniUtente prima = imp();
@@ -285,6 +267,7 @@ private slots:
     void modalitaDiInput_data()
     {
         QTest::addColumn<int>("modalita");
+        QTest::addColumn<QString>("scelta");
         QTest::addColumn<int>("quarti");
         // mouse box, step, its caption, auditory, first step, switch, rounds, rest, switch 1, switch 2
         QTest::addColumn<QString>("viste");
@@ -292,15 +275,16 @@ private slots:
         const QString sensore = QStringLiteral("Pressione minima: 0,20 s|Dopo una scelta: nessuna attesa");
         const QString automatica = QStringLiteral(" secondi|Primo passo del giro: ×2|") + sensore +
                                    QStringLiteral("|Pausa dopo 3 giri a vuoto|Sensore 1: tasto spazio");
-        QTest::newRow("mouse") << 0 << 12 << QString("10000000100") << QString("Sosta: 1,5 s");
-        QTest::newRow("manuale") << 1 << 12 << "00010110011"
+        QTest::newRow("mouse") << 0 << "Mouse " << 12 << QString("10000000100") << QString("Sosta: 1,5 s");
+        QTest::newRow("manuale") << 1 << kManuale << 12 << "00010110011"
                                  << sensore + QStringLiteral("|Sensore 1: tasto spazio|Sensore 2: tasto invio");
-        QTest::newRow("automatica, quindici")
-            << 2 << 60 << "01111111010" << QStringLiteral("Velocità scansione: 15,00") + automatica;
+        QTest::newRow("automatica") << 2 << "Scansione automatica - spazio" << 60 << "01111111010"
+                                    << QStringLiteral("Velocità scansione: 15,00") + automatica;
     }
     void modalitaDiInput()
     {
         QFETCH(int, modalita);
+        QFETCH(QString, scelta);
         QFETCH(int, quarti);
         QFETCH(QString, viste);
         QFETCH(QString, didascalie);
@@ -312,7 +296,7 @@ private slots:
         imp().ScansioneUditiva = true;
         imp().TempoSosta = 1500;
         apri(4);
-        QVERIFY(c<QCheckBox>("casellaScansioneUditiva")->isChecked());
+        QVERIFY(c<QCheckBox>("casellaScansioneUditiva")->isChecked() && this->scelta(scelta)->isChecked());
         QCOMPARE(segni(m_s, {"casellaMouseDiSistema", "scalaScansione", "didascaliaScansione",
                              "casellaScansioneUditiva", "scalaPrimoPasso", "scalaAccettazione", "scalaRilascio",
                              "scalaGiri", "scalaSosta", "bottoneInsegna_0", "bottoneInsegna_1"}),
@@ -324,7 +308,7 @@ private slots:
         QCOMPARE(scritte.join(u'|'), didascalie);
         c<QScrollBar>("scalaRilascio")->setValue(300);
         c<QCheckBox>("casellaScansioneUditiva")->click();
-        c<QRadioButton>("sceltaModalita_1")->click();
+        this->scelta(kManuale)->click();
         QCOMPARE(
             (QList<int>{imp().ModalitaInput, imp().VelocitaScansione, imp().FattorePrimoPasso, imp().TempoAccettazione,
                         imp().TempoRilascio, imp().GiriPrimaDellaPausa, imp().ScansioneUditiva}),
@@ -335,19 +319,20 @@ private slots:
     void insegnaSensori_data()
     {
         QTest::addColumn<int>("numero");
-        QTest::addColumn<QString>("premuto");
+        QTest::addColumn<int>("tasto");    // 0: the mouse's right button
         QTest::addColumn<QString>("riga"); // the profile's, empty when refused
         QTest::addColumn<QString>("detto");
-        QTest::newRow("F7") << 1 << QString("F7") << QString("tasto:F7") << QString("Sensore 1: tasto F7");
-        QTest::newRow("invio del tastierino") << 1 << QString("Enter") << QString()
-                                              << QString("Il tasto invio è già il sensore 2: premi un altro sensore.");
-        QTest::newRow("tasto destro") << 2 << QString("destro") << QString("mouse:destro")
-                                      << QString("Sensore 2: tasto del mouse destro");
+        QTest::newRow("F7") << 1 << int(Qt::Key_F7) << "tasto:F7"
+                            << "Sensore 1: tasto F7";
+        QTest::newRow("invio del tastierino") << 1 << int(Qt::Key_Enter) << ""
+                                              << "Il tasto invio è già il sensore 2: premi un altro sensore.";
+        QTest::newRow("tasto destro") << 2 << 0 << "mouse:destro"
+                                      << "Sensore 2: tasto del mouse destro";
     }
     void insegnaSensori()
     {
         QFETCH(int, numero);
-        QFETCH(QString, premuto);
+        QFETCH(int, tasto);
         QFETCH(QString, riga);
         QFETCH(QString, detto);
         imp().ModalitaInput = 1;
@@ -355,12 +340,10 @@ private slots:
         trova<QPushButton>(m_s, QStringLiteral("bottoneInsegna_%1").arg(numero - 1))->click();
         auto* finestra = c<InsegnaSensore>("insegnaSensore");
         for (const bool giu : {true, false}) {
-            if (premuto == QStringLiteral("destro"))
+            if (!tasto)
                 giu ? QTest::mousePress(finestra, Qt::RightButton) : QTest::mouseRelease(finestra, Qt::RightButton);
             else
-                QTest::sendKeyEvent(giu ? QTest::Press : QTest::Release, finestra,
-                                    premuto == QStringLiteral("F7") ? Qt::Key_F7 : Qt::Key_Enter, QString(),
-                                    Qt::NoModifier);
+                QTest::sendKeyEvent(giu ? QTest::Press : QTest::Release, finestra, Qt::Key(tasto), QString(), {});
             if (giu)
                 QCOMPARE(trova<QLabel>(finestra, "testoInsegnaSensore")->text(), detto);
         }

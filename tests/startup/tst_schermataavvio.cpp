@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen as the pupil sees it.
-#include "home/SchermataMenu.h"
-#include "startup/SchermataAvvio.h"
 #include "support/ProgrammaProva.h"
 
 #include <QPushButton>
@@ -24,9 +22,8 @@ private slots:
     {
         QFETCH(bool, casuale);
         ProgrammaProva p(m_ambiente);
-        ImpostazioniUtente& imp = p.stato->ImpostazioniUtente;
-        imp.ColoreCasuale = imp.MouseDiSistema = casuale;
-        imp.ColoreSfondo = 255;
+        p.imp().ColoreCasuale = p.imp().MouseDiSistema = casuale;
+        p.imp().ColoreSfondo = 255;
         QSet<QRgb> colori;
         for (int volta = 0; volta < 6; ++volta) {
             p.stato->RegistroEsercizi.aggiungi(QStringLiteral("a"), QStringLiteral("b"));
