@@ -113,16 +113,18 @@ private slots:
     }
 
     // A helper's click acts in mouse mode only; while scanning it says how to reach the mouse, and "Esci" asks
-    // first. Leaving by switch saves the profile, by mouse it does not.
+    // first (the last row answers yes). Leaving by switch saves the profile, by mouse it does not.
     void scelta_data()
     {
         QTest::addColumn<int>("modalita");
         QTest::addColumn<int>("bottone");
         QTest::addColumn<Qt::Key>("tasto");
         QTest::newRow("mouse, ordiparo") << 0 << 0 << Qt::Key_unknown;
+        QTest::newRow("mouse, esci") << 0 << 1 << Qt::Key_unknown;
         QTest::newRow("manuale, ordiparo, tastierino") << 1 << 0 << Qt::Key_Enter;
         QTest::newRow("manuale, esci") << 1 << 1 << Qt::Key_Return;
         QTest::newRow("automatica, esci") << 2 << 1 << Qt::Key_Space;
+        QTest::newRow("automatica, esci col mouse: sì") << 2 << 1 << Qt::Key_unknown;
     }
     void scelta()
     {
@@ -144,13 +146,13 @@ private slots:
         QMouseEvent muovi(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(s->area(), &muovi);
         QCOMPARE(visti + evidenziato(s), modalita == 0 ? QStringLiteral("10-") : QStringLiteral("000"));
-        Messaggi::Prova::rispostaSuccessiva(false);
+        Messaggi::Prova::rispostaSuccessiva(tasto == Qt::Key_unknown);
         QTest::mouseClick(s->bottoni[bottone], Qt::LeftButton);
-        if (modalita != 0) {
+        QCOMPARE(Messaggi::Prova::mostrati(),
+                 modalita && bottone ? QStringList{"Vuoi chiudere Ordiparo?"} : QStringList());
+        Messaggi::Prova::dimentica();
+        if (modalita != 0 && tasto != Qt::Key_unknown) {
             QVERIFY(s->isVisible() && s->avvisoScansione->isVisible());
-            QCOMPARE(Messaggi::Prova::mostrati(),
-                     bottone == 1 ? QStringList{"Vuoi chiudere Ordiparo?"} : QStringList());
-            Messaggi::Prova::dimentica();
             // Manual: space steps round, once more than the buttons; automatic: the clock steps round.
             for (int i = 0; modalita == 1 && i < 2 + bottone; ++i)
                 premiSensore(s->focusWidget(), Qt::Key_Space);
@@ -160,7 +162,7 @@ private slots:
         }
         QVERIFY(!m_p->programma.schermataMenu()); // unloaded, and perhaps already deleted
         QCOMPARE(m_p->programma.schermataEsercizio() && m_p->programma.schermataEsercizio()->isVisible(), bottone == 0);
-        QCOMPARE(velocitaDiAnna() == 11, modalita != 0 && bottone == 1);
+        QCOMPARE(velocitaDiAnna() == 11, modalita != 0 && bottone == 1 && tasto != Qt::Key_unknown);
     }
 };
 
