@@ -128,6 +128,9 @@ private slots:
                  "salva"}
             << L{"nuova.txt"} << "nuova.txt" << esercizio("Il gatto dorme sul divano.", 1, {"0 Il gatto dorme."})
             << "nuova.txt" << L{} << "1 di 1|Il gatto dorme sul divano.|v-------";
+        QTest::newRow("scritto dopo svuota, senza aggiungi")
+            << L{"svuota", "scrivi 1 Caldo.", "testo", "scrivi 0 Il sole.", "salva"} << L{"nuova.txt"} << "nuova.txt"
+            << esercizio("Il sole.", 1, {"0 Caldo."}) << "nuova.txt" << L{} << "1 di 1|Il sole.|v-------";
         QTest::newRow("annullato senza lista in uso: niente scritto")
             << L{"svuota", "aggiungi", "salva"} << L{""} << "nuova.txt" << QByteArray() << "" << L{}
             << "1 di 1||vvvvvvvv";
