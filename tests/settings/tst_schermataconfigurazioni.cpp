@@ -64,7 +64,7 @@ class TestSchermataConfigurazioni : public QObject {
     QRadioButton* scelta(const QString& didascalia) // the choice so captioned, on any tab
     {
         const QList<QRadioButton*> tutte = m_s->findChildren<QRadioButton*>();
-        return *std::find_if(tutte.begin(), tutte.end(), [&](auto* b) { return b->text() == didascalia; });
+        return tutte.value(std::ranges::find(tutte, didascalia, &QAbstractButton::text) - tutte.begin()); // or null
     }
     ImpostazioniUtente profilo(const QString& file)
     {
