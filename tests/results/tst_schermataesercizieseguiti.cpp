@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The record of exercises done as the teacher uses it: opened from the home screen, filled from the run's record,
-// saved and opened again through the file dialogs, printed to paper or PDF.
-#include "home/SchermataMenu.h"
+// The record of exercises done: filled from the run, saved and opened through the file dialogs, printed.
 #include "results/GrigliaRegistro.h"
 #include "results/SchermataEserciziEseguiti.h"
 #include "support/DialoghiStandard.h"
@@ -9,7 +7,6 @@
 #include "support/ProgrammaProva.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -17,38 +14,23 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
-#include <QToolBar>
 
 namespace {
-// The text of the PDF, page by page: laid out as on the page, or else each column's lines together.
-QStringList pagineDelPdf(const QString& pdf, bool comeSullaPagina = true)
+// A poppler tool's output on the PDF.
+QString poppler(const QString& programma, const QStringList& argomenti)
 {
-    QProcess testo;
-    testo.start(QStringLiteral("pdftotext"),
-                QStringList{QStringLiteral("-layout"), pdf, QStringLiteral("-")}.mid(comeSullaPagina ? 0 : 1));
-    if (!testo.waitForFinished() || testo.exitCode() != 0)
-        return {};
-    QStringList pagine = QString::fromUtf8(testo.readAllStandardOutput()).split(u'\f');
-    pagine.removeLast(); // after the last page break
-    return pagine;
+    QProcess processo;
+    processo.start(programma, argomenti);
+    return processo.waitForFinished() && processo.exitCode() == 0 ? QString::fromUtf8(processo.readAllStandardOutput())
+                                                                  : QString();
 }
 
-// The height of each word's box in the PDF, in points, at its first appearance; with one font family the height
-// is in proportion to the font's size.
-QHash<QString, double> altezzeDelleParole(const QString& pdf)
+// The text of the PDF, page by page, laid out as on the page.
+QStringList pagineDelPdf(const QString& pdf)
 {
-    QProcess testo;
-    testo.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    testo.waitForFinished();
-    QHash<QString, double> altezze;
-    static const QRegularExpression parola(
-        QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]+)<"));
-    for (const auto& trovata : parola.globalMatch(QString::fromUtf8(testo.readAllStandardOutput()))) {
-        if (!altezze.contains(trovata.captured(3)))
-            altezze[trovata.captured(3)] = trovata.captured(2).toDouble() - trovata.captured(1).toDouble();
-    }
-    return altezze;
+    QStringList pagine = poppler("pdftotext", {"-layout", pdf, "-"}).split(u'\f');
+    pagine.removeLast(); // after the last page break
+    return pagine;
 }
 } // namespace
 
@@ -62,6 +44,11 @@ class TestSchermataEserciziEseguiti : public QObject {
     {
         auto* s = m_p->programma.apriEserciziEseguiti(nullptr);
         return QTest::qWaitForWindowExposed(s) ? s : nullptr;
+    }
+    static void conFile(QAction* azione, const QString& file)
+    {
+        DialoghiStandard::Prova::rispondiFile(file);
+        azione->trigger();
     }
     static QStringList mostrati()
     {
@@ -85,112 +72,49 @@ private slots:
         QVERIFY2(Messaggi::Prova::mostrati().isEmpty(), qPrintable(Messaggi::Prova::mostrati().join(u'|')));
     }
 
-    // The home screen offers the record only when the profile keeps it; "&Esci" goes back home.
-    void dalMenuESulMenu()
-    {
-        QVERIFY(!m_p->programma.apriMenu(nullptr)->azioneEserciziEseguiti->isEnabled());
-        m_p->programma.termina();
-        m_p->imp().SalvaAttivita = true;
-        SchermataMenu* menu = m_p->programma.apriMenu(nullptr);
-        QVERIFY(menu->azioneEserciziEseguiti->isEnabled());
-        menu->azioneEserciziEseguiti->trigger();
-        auto* s = qobject_cast<SchermataEserciziEseguiti*>(m_p->programma.schermataCorrente());
-        QTRY_VERIFY(s && s->isVisible() && !menu->isVisible());
-        s->azioneEsci->trigger();
-        QTRY_VERIFY(m_p->programma.schermataMenu() && m_p->programma.schermataMenu()->isVisible());
-        QVERIFY(!s->isVisible());
-    }
-
-    // The grid shows each statement of this run, numbered, under the user and the date, in six columns at their
-    // shares, and is saved as it is. A teacher's record opened and saved again is the same file byte by byte; the
-    // first one opened again shows as it was, though a name with a comma comes back only up to the comma. The
-    // user's folder is made at the first use; the dialogs start there, for "*.rpt" files.
+    // The run's grid, a teacher's record opened and saved again byte for byte, in the user's folder made now.
     void grigliaSalvataERiaperta()
     {
         stato().NomeUtente = QStringLiteral("Rossi, Anna");
         RegistroEsercizi& registro = stato().RegistroEsercizi;
-        registro.aggiungi(QStringLiteral("gatto.jpg"), QStringLiteral("Il gatto dorme."));
+        registro.aggiungi("gatto.jpg", "Il gatto dorme.");
         registro.segnaErrore();
         registro.segnaErrore();
-        registro.aggiungi(QStringLiteral("Il cane, Fido, corre."), QStringLiteral(" Fido corre "));
+        registro.aggiungi("Il cane, Fido, corre.", " Fido corre ");
         SchermataEserciziEseguiti* s = apri();
-        QCOMPARE(s->nomeUtente->text(), QStringLiteral("Rossi, Anna"));
-        QCOMPARE(s->intestazioneRegistro->text(),
-                 QStringLiteral("Ordiparo") + QDate::currentDate().toString(u"dd/MM/yyyy"));
+        QCOMPARE(s->intestazioneRegistro->text(), "Ordiparo" + QDate::currentDate().toString(u"dd/MM/yyyy"));
         const QStringList titoli{"N.", "Testo", "Frase", "Errori", "Note", "Altro"};
         const QList<QStringList> dellaCorsa{titoli,
                                             {"1", "gatto.jpg", "Il gatto dorme.", " *  * ", "", ""},
                                             {"2", "Il cane, Fido, corre.", " Fido corre ", "", "", ""}};
         QCOMPARE(s->griglia->testi(), dellaCorsa);
-        QCOMPARE(s->griglia->ColWidth(4) + s->griglia->ColWidth(5), 0); // free columns: no room while empty
+        QCOMPARE(s->griglia->ColWidth(4) + s->griglia->ColWidth(5), 0);
         const QString cartella = stato().percorsi.cartellaDati() + QStringLiteral("Rossi, Anna/");
         QVERIFY(!QFileInfo::exists(cartella));
-        DialoghiStandard::Prova::rispondiFile(cartella + QStringLiteral("oggi.rpt"));
-        s->azioneSalva->trigger();
+        conFile(s->azioneSalva, cartella + "oggi.rpt");
 
-        const QByteArray file(
+        const QByteArray originale(
             "Anna Rossi\r\nOrdiparo05/12/2026\r\n 3 \r\n"
             "gatto.jpg\r\n  Il gatto, \"Micio\", dorme.  \r\n *  * \r\nvista, con virgola\r\n\"s\xEC\"\r\n"
             "Citt\xE0\r\n\r\n\r\n   \r\nfine \r\nNota, del maestro\r\n");
-        const QString originale = m_ambiente->cartella() + QStringLiteral("/originale.rpt");
-        AmbienteProva::scrivi(originale, file);
-        DialoghiStandard::Prova::rispondiFile(originale);
-        s->azioneApri->trigger();
-        QCOMPARE(s->nomeUtente->text(), QStringLiteral("Anna Rossi"));
+        AmbienteProva::scrivi(m_ambiente->file("originale.rpt"), originale);
+        conFile(s->azioneApri, m_ambiente->file("originale.rpt"));
         QCOMPARE(s->griglia->testi(), (QList<QStringList>{titoli,
                                                           {"1", "gatto.jpg", "  Il gatto, \"Micio\", dorme.  ",
                                                            " *  * ", "vista, con virgola", "\"sì\""},
                                                           {"2", "Città", "", "", "   ", "fine "}}));
         QVERIFY(s->griglia->ColWidth(4) > 0 && s->griglia->ColWidth(5) > 0);
-        QCOMPARE(s->nota->text(), QStringLiteral("Nota, del maestro"));
-        DialoghiStandard::Prova::rispondiFile(cartella + QStringLiteral("copia.rpt"));
-        s->azioneSalva->trigger();
-        QCOMPARE(AmbienteProva::leggi(cartella + QStringLiteral("copia.rpt")), file);
+        QCOMPARE(s->nomeUtente->text() + u'|' + s->nota->text(), QStringLiteral("Anna Rossi|Nota, del maestro"));
+        conFile(s->azioneSalva, cartella + "copia.rpt");
+        QCOMPARE(AmbienteProva::leggi(cartella + "copia.rpt"), originale);
 
-        DialoghiStandard::Prova::rispondiFile(cartella + QStringLiteral("oggi.rpt"));
-        s->azioneApri->trigger();
-        QCOMPARE(s->nomeUtente->text(), QStringLiteral("Rossi"));
-        QCOMPARE(s->griglia->testi(), dellaCorsa);
-        QCOMPARE(s->nota->text(), QString());
         const QString dialogo = u'|' + cartella + QStringLiteral("|*.rpt (*.rpt)|rpt");
-        QCOMPARE(DialoghiStandard::Prova::richieste(), (QStringList{"salva Salva" + dialogo, "apri Apri" + dialogo,
-                                                                    "salva Salva" + dialogo, "apri Apri" + dialogo}));
+        QCOMPARE(DialoghiStandard::Prova::richieste(),
+                 (QStringList{"salva Salva" + dialogo, "apri Apri" + dialogo, "salva Salva" + dialogo}));
         QVERIFY(QFileInfo::exists(stato().percorsi.leggimi()));
     }
 
-    // One folder for a pupil's records whatever style shows the name: the one there in any letter case, or a new
-    // one named as the profile's file is.
-    void cartellaDellAlunno_data()
-    {
-        QTest::addColumn<QString>("nome"); // as shown
-        QTest::addColumn<QString>("esistente");
-        QTest::addColumn<QString>("cartella");
-        QTest::newRow("nuova, come il profilo") << "GIULIA" << QString() << "Giulia";
-        QTest::newRow("vecchia, in maiuscolo") << "Giulia"
-                                               << "GIULIA"
-                                               << "GIULIA";
-    }
-    void cartellaDellAlunno()
-    {
-        QFETCH(QString, nome);
-        QFETCH(QString, esistente);
-        QFETCH(QString, cartella);
-        QDir().mkpath(stato().percorsi.cartellaUtenti());
-        QVERIFY(!FileProfilo::SalvaUtente(m_p->imp(), stato().percorsi.profiloUtente(QStringLiteral("Giulia"))));
-        if (!esistente.isEmpty())
-            QDir().mkpath(stato().percorsi.cartellaDati() + esistente);
-        stato().NomeUtente = nome;
-        stato().PercorsoUtente = stato().percorsi.profiloUtente(nome);
-        DialoghiStandard::Prova::rispondiFile(m_ambiente->file(QStringLiteral("r.rpt")));
-        apri()->azioneSalva->trigger();
-        QCOMPARE(QDir(stato().percorsi.cartellaDati()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
-                 QStringList{cartella});
-        QCOMPARE(DialoghiStandard::Prova::richieste().constFirst().section(u'|', 1, 1),
-                 stato().percorsi.cartellaDati() + cartella + u'/');
-    }
-
-    // Every failure says so; a broken file leaves what was read of it, and can be saved afterwards as a whole
-    // file. A cancel says nothing and changes nothing. A user name that leaves the data folder opens no dialog.
+    // Every failure says so and a broken file leaves what was read; a cancel or a bad user name changes nothing.
     void fallimenti_data()
     {
         QTest::addColumn<QString>("utente");
@@ -219,7 +143,7 @@ private slots:
         for (int i = 0; i < 2; ++i)
             stato().RegistroEsercizi.aggiungi(QStringLiteral("stimolo"), QStringLiteral("affermazione"));
         SchermataEserciziEseguiti* s = apri();
-        const QString percorso = m_ambiente->cartella() + QStringLiteral("/registro.rpt");
+        const QString percorso = m_ambiente->file("registro.rpt");
         if (file != "-") {
             AmbienteProva::scrivi(percorso, file);
             DialoghiStandard::Prova::rispondiFile(percorso);
@@ -230,20 +154,10 @@ private slots:
         QCOMPARE(s->griglia->TextMatrix(1, 1), primaCella);
         QCOMPARE(QDir(stato().percorsi.cartellaOrdiparo()).entryList(QDir::Files), QStringList());
         QCOMPARE(AmbienteProva::leggi(percorso), file == "-" ? QByteArray() : file);
-        if (utente.isEmpty() || utente == QStringLiteral("..")) {
-            QCOMPARE(DialoghiStandard::Prova::richieste(), QStringList()); // refused before any dialog
-            return;
-        }
-        const QString dopo = m_ambiente->cartella() + QStringLiteral("/dopo.rpt");
-        DialoghiStandard::Prova::rispondiFile(dopo);
-        s->azioneSalva->trigger();
-        QCOMPARE(mostrati(), QStringList());
-        QCOMPARE(AmbienteProva::leggi(dopo).count("\r\n"), 5 * (righe - 1) + 4);
+        QCOMPARE(DialoghiStandard::Prova::richieste().isEmpty(), utente.isEmpty() || utente == ".."); // refused at once
     }
 
-    // Printed to a PDF through the print dialog: the rows in order over as many pages as they need, the pages
-    // numbered, in Arial: the page's margin at 9 points, the name at 16 in bold, the heading at 14, the rows and
-    // the note at 12. The preview paints the same pages; a cancelled dialog prints nothing.
+    // Printed over numbered pages in order, in Arial at 9, 16 bold, 14 and 12 points; the preview is the same.
     void stampa300Righe()
     {
         for (int r = 1; r <= 300; ++r)
@@ -251,18 +165,19 @@ private slots:
         SchermataEserciziEseguiti* s = apri();
         s->nomeUtente->setText(QStringLiteral("Nome"));
         s->nota->setText(QStringLiteral("Nota"));
-        const QString pdf = m_ambiente->cartella() + QStringLiteral("/registro.pdf");
-        DialoghiStandard::Prova::rispondiFile(pdf);
-        s->azioneStampa->trigger();
-        QProcess caratteri;
-        caratteri.start(QStringLiteral("pdffonts"), {pdf});
-        caratteri.waitForFinished();
+        const QString pdf = m_ambiente->file("registro.pdf");
+        conFile(s->azioneStampa, pdf);
         QStringList famiglie; // below the table's heading, the first word of each line
-        for (const QString& riga : QString::fromLatin1(caratteri.readAllStandardOutput()).split(u'\n').mid(2))
+        for (const QString& riga : poppler("pdffonts", {pdf}).split(u'\n').mid(2))
             famiglie << riga.section(u' ', 0, 0);
         famiglie.sort();
         QCOMPARE(famiglie, QStringList({"", "LiberationSans", "LiberationSans-Bold"}));
-        const QHash<QString, double> altezze = altezzeDelleParole(pdf);
+        QHash<QString, double> altezze; // each word's box at its first appearance: in proportion to the font's size
+        static const QRegularExpression riquadro(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]+)<)re");
+        for (const auto& trovata : riquadro.globalMatch(poppler("pdftotext", {"-bbox", pdf, "-"}))) {
+            if (!altezze.contains(trovata.captured(3)))
+                altezze[trovata.captured(3)] = trovata.captured(2).toDouble() - trovata.captured(1).toDouble();
+        }
         const QList<std::pair<QString, double>> punti{
             {"Pagina", 9}, {"Nome", 16}, {s->intestazioneRegistro->text(), 14}, {"S1", 12}, {"Nota", 12}};
         for (const auto& [parola, attesi] : punti)
@@ -277,76 +192,19 @@ private slots:
         for (int p = 0; p < testi.size(); ++p) {
             QVERIFY(testi[p].contains(QStringLiteral("Pagina %1 di 9").arg(p + 1)));
             const qsizetype prima = numeri.size();
-            for (const auto& trovato :
-                 QRegularExpression(QStringLiteral("\\b(\\d+)\\s+S(\\d+)\\s+A(\\d+)\\b")).globalMatch(testi[p])) {
+            for (const auto& trovato : QRegularExpression(R"(\b(\d+)\s+S(\d+)\s+A(\d+)\b)").globalMatch(testi[p])) {
                 QVERIFY(trovato.captured(2) == trovato.captured(1) && trovato.captured(3) == trovato.captured(1));
                 numeri << trovato.captured(1).toInt();
             }
             perPagina << static_cast<int>(numeri.size() - prima);
         }
         QCOMPARE(perPagina, (QList<int>{33, 36, 36, 36, 36, 36, 36, 36, 15}));
-        QCOMPARE(numeri.size(), 300);
-        QVERIFY(std::is_sorted(numeri.begin(), numeri.end()) && numeri.last() == 300);
-
-        const QString anteprima = m_ambiente->cartella() + QStringLiteral("/anteprima.pdf");
-        DialoghiStandard::Prova::rispondiFile(anteprima);
-        s->azioneAnteprima->trigger();
-        QCOMPARE(pagineDelPdf(anteprima), testi);
+        QVERIFY(std::is_sorted(numeri.begin(), numeri.end()) && numeri.size() == 300 && numeri.last() == 300);
+        conFile(s->azioneAnteprima, m_ambiente->file("anteprima.pdf"));
+        QCOMPARE(pagineDelPdf(m_ambiente->file("anteprima.pdf")), testi);
         s->azioneStampa->trigger(); // cancelled: nothing printed, nothing said
         QCOMPARE(DialoghiStandard::Prova::richieste(), (QStringList{"stampa", "anteprima", "stampa"}));
-    }
-
-    // Long texts go on over as many lines as they need, on the screen and on paper: each cell holds its whole
-    // text, and the PDF every statement whole.
-    void testiLunghiInteri()
-    {
-        const QString stimolo = QStringLiteral("Il gatto Micio dorme tutto il giorno sul divano rosso della nonna, "
-                                               "poi la sera esce in giardino a cercare le lucciole.");
-        const QString frase = QStringLiteral("Frase %1: il gatto di nome Micio dorme sul divano rosso della nonna.");
-        for (int r = 1; r <= 40; ++r)
-            stato().RegistroEsercizi.aggiungi(stimolo, frase.arg(r));
-        SchermataEserciziEseguiti* s = apri();
-        const GrigliaRegistro* griglia = s->griglia;
-        for (int c : {1, 2}) {
-            const QRect cella = griglia->visualRect(griglia->model()->index(0, c - 1));
-            const QRect testo = griglia->fontMetrics().boundingRect(QRect(0, 0, cella.width() - 6, 10000),
-                                                                    Qt::TextWordWrap, griglia->TextMatrix(1, c));
-            QVERIFY2(testo.height() < cella.height(), qPrintable(QStringLiteral("colonna %1").arg(c)));
-        }
-        const QString pdf = m_ambiente->cartella() + QStringLiteral("/lunghi.pdf");
-        DialoghiStandard::Prova::rispondiFile(pdf);
-        s->azioneStampa->trigger();
-        const QString stampato = pagineDelPdf(pdf, false).join(u' ').simplified();
-        for (int r = 1; r <= 40; ++r)
-            QVERIFY2(stampato.contains(frase.arg(r)), qPrintable(frase.arg(r)));
-    }
-
-    // The print preview shows its whole toolbar, the print button included, on the smallest screen.
-    void anteprimaConIlBottoneStampa()
-    {
-        SchermataEserciziEseguiti* s = apri();
-        DialoghiStandard::Prova::intercetta(false);
-        bool nascosti = true;
-        QTimer::singleShot(0, [&] {
-            QWidget* anteprima = QApplication::activeModalWidget();
-            if (!anteprima || !QTest::qWaitForWindowExposed(anteprima))
-                return;
-            const QToolBar* barra = anteprima->findChild<QToolBar*>();
-            const QWidget* altri = barra->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
-            nascosti = altri && altri->isVisible();
-            anteprima->close();
-        });
-        s->azioneAnteprima->trigger();
-        DialoghiStandard::Prova::intercetta(true);
-        QVERIFY(!nascosti);
-    }
-
-    // A printer that cannot be written to is told of.
-    void stampaNonRiuscita()
-    {
-        SchermataEserciziEseguiti* s = apri();
-        DialoghiStandard::Prova::rispondiFile(m_ambiente->cartella() + QStringLiteral("/manca/registro.pdf"));
-        s->azioneStampa->trigger();
+        conFile(s->azioneStampa, m_ambiente->file("manca/registro.pdf"));
         QCOMPARE(mostrati(), QStringList{QStringLiteral("Non è stato possibile stampare il registro.")});
     }
 };
