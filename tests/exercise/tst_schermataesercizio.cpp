@@ -234,7 +234,8 @@ private slots:
         const QColor grigio(120, 120, 120), bianco(Qt::white), nero(Qt::black);
         QTest::newRow("clic su una parola") << Lettura{true, false, true, "gatto", grigio, QColor(150, 150, 150)};
         QTest::newRow("clic fuori dalle parole") << Lettura{true, false, false, tutto, bianco, nero};
-        QTest::newRow("clic su una parola mentre parla") << Lettura{true, true, true, tutto, nero, bianco};
+        QTest::newRow("clic su una parola mentre parla")
+            << Lettura{true, true, true, tutto, QColor(Qt::yellow), QColor(Qt::blue)};
         QTest::newRow("senza evidenziare") << Lettura{false, false, true, tutto, bianco, nero};
     }
     void paroleSegnate()
