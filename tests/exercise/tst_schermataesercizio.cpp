@@ -151,31 +151,46 @@ private slots:
     }
 
     // Place and decoded size; the stimulus box is 425 × 201, the hidden words' frame 321 high, room ends at 640.
+    // A drawing is shown only if it names no file, whatever its file's name: Qt would open it (a FIFO for ever).
     void leggi_data()
     {
         QTest::addColumn<int>("xRiquadro");
-        QTest::addColumn<QSize>("salvata"); // empty: no picture at all
-        QTest::addColumn<int>("orientamento");
+        QTest::addColumn<QByteArray>("contenuto");
         QTest::addColumn<bool>("paroleVisibili");
         QTest::addColumn<QRect>("atteso");
-        QTest::newRow("4:3 riempie l'altezza") << 16 << QSize(400, 300) << 1 << true << QRect(94, 8, 268, 201);
-        QTest::newRow("panorama") << 16 << QSize(800, 300) << 1 << true << QRect(16, 29, 425, 159);
-        QTest::newRow("foto girata dall'EXIF") << 16 << QSize(400, 300) << 6 << true << QRect(153, 8, 151, 201);
-        QTest::newRow("30000 × 1: non si vede") << 16 << QSize(30000, 1) << 1 << true << QRect();
-        QTest::newRow("nascoste: cornice") << 16 << QSize(400, 300) << 1 << false << QRect(15, 8, 428, 321);
-        QTest::newRow("nascoste: area") << 16 << QSize(1000, 100) << 1 << false << QRect(0, 145, 457, 46);
-        QTest::newRow("nascoste: personaggio") << 200 << QSize(1000, 100) << 1 << false << QRect(185, 145, 455, 46);
-        QTest::newRow("illeggibile") << 16 << QSize() << 1 << true << QRect();
+        const auto svg = [](const QByteArray& dentro) {
+            return "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"8\" "
+                   "height=\"4\"><rect id=\"r\" width=\"2\" height=\"4\"/>" +
+                   dentro + "</svg>";
+        };
+        QTest::newRow("4:3 riempie l'altezza") << 16 << jpeg({400, 300}) << true << QRect(94, 8, 268, 201);
+        QTest::newRow("panorama") << 16 << jpeg({800, 300}) << true << QRect(16, 29, 425, 159);
+        QTest::newRow("foto girata dall'EXIF") << 16 << jpeg({400, 300}, 6) << true << QRect(153, 8, 151, 201);
+        QTest::newRow("30000 × 1: non si vede") << 16 << jpeg({30000, 1}) << true << QRect();
+        QTest::newRow("nascoste: cornice") << 16 << jpeg({400, 300}) << false << QRect(15, 8, 428, 321);
+        QTest::newRow("nascoste: area") << 16 << jpeg({1000, 100}) << false << QRect(0, 145, 457, 46);
+        QTest::newRow("nascoste: personaggio") << 200 << jpeg({1000, 100}) << false << QRect(185, 145, 455, 46);
+        QTest::newRow("illeggibile") << 16 << QByteArray("non è una foto") << true << QRect();
+        QTest::newRow("disegno") << 16 << svg("<use xlink:href=\"#r\" x=\"2\"/>") << true << QRect(27, 8, 402, 201);
+        QTest::newRow("disegno con una foto dentro")
+            << 16 << svg("<image xlink:href=\"data:image/jpeg;base64," + jpeg({4, 2}).toBase64() + "\" width=\"4\"/>")
+            << true << QRect(27, 8, 402, 201);
+        QTest::newRow("disegno con un foglio di stile")
+            << 16 << "<?xml-stylesheet type=\"text/css\" href=\"stile.css\"?>" + svg({}) << true << QRect();
+        QTest::newRow("disegno con una foto")
+            << 16 << svg("<image xlink:href=\"foto.jpg\" width=\"4\" height=\"2\"/>") << true << QRect();
+        QTest::newRow("disegno con uno stile")
+            << 16 << svg("<style>@import url(stile.css);</style>") << true << QRect();
     }
     void leggi()
     {
         QFETCH(int, xRiquadro);
-        QFETCH(QSize, salvata);
-        QFETCH(int, orientamento);
+        QFETCH(QByteArray, contenuto);
         QFETCH(bool, paroleVisibili);
         QFETCH(QRect, atteso);
-        const QString percorso = m_ambiente.file(QStringLiteral("foto.jpg"));
-        AmbienteProva::scrivi(percorso, salvata.isEmpty() ? QByteArray("non è una foto") : jpeg(salvata, orientamento));
+        AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("foto.jpg")), jpeg({4, 2})); // named by a drawing
+        const QString percorso = m_ambiente.file(QStringLiteral("stimolo.png"));
+        AmbienteProva::scrivi(percorso, contenuto);
         const Immagine::Adattata adattata =
             Immagine::leggi(percorso, {QRect(xRiquadro, 8, 425, 201), 8, 321, 640, paroleVisibili});
         QCOMPARE(adattata.posto, atteso);
