@@ -84,9 +84,12 @@ private slots:
         QCOMPARE(m_p->stato->RegistroEsercizi.riga(1).Errori, QStringLiteral(" *  *  * ")); // kept by resetting
         QTest::mouseClick(s->bottoneAvanti, Qt::LeftButton);
         QVERIFY(!s->bottoneAvanti->isVisible());
-        for (int volta = 0; volta < 1005; ++volta)
+        QSet<QRgb> sfondi; // each item drawn on a background of its own
+        for (int volta = 0; volta < 1005; ++volta) {
             giustaEAvanti(s);
-        QCOMPARE(conteggi(), QStringLiteral(" 1006 1"));
+            sfondi << s->area()->palette().color(QPalette::Window).rgb();
+        }
+        QVERIFY(conteggi() == QStringLiteral(" 1006 1") && sfondi.size() > 1);
         esci(s);
         QVERIFY(!m_p->programma.schermataEsercizio() && aCasa());
     }
