@@ -33,8 +33,7 @@ QString attesi(const QString& nome)
     return AmbienteProva::sorgente(QStringLiteral("tests/app/attesi/") + nome);
 }
 
-// What the program wrote against the expected file; on a difference what was written is left in the test's folder
-// beside it, to be looked at.
+// What the program wrote against the expected file; on a difference it is left in scritti/, to be looked at.
 bool uguale(const QString& nome, const QByteArray& scritti)
 {
     if (AmbienteProva::leggi(attesi(nome)) == scritti)

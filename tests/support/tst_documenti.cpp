@@ -19,13 +19,8 @@
 
 namespace {
 // Writes down the files it is asked to open, and answers as the desktop would.
-class ApriDocumentoFinto : public ApriDocumento {
-public:
-    bool apri(const QString& percorso) override
-    {
-        aperti << percorso;
-        return riesce;
-    }
+struct ApriDocumentoFinto : ApriDocumento {
+    bool apri(const QString& percorso) override { return aperti << percorso, riesce; }
     QStringList aperti;
     bool riesce = true;
 };
@@ -38,7 +33,6 @@ class TestDocumenti : public QObject {
     ApriDocumentoFinto* m_apritore = nullptr;
 
     QString nelProgramma(const QString& nome) { return m_p->stato->percorsi.fileNelProgramma(nome); }
-    SchermataMenu* menu() { return m_p->programma.apriMenu(nullptr); }
 
 private slots:
     void init()
@@ -77,7 +71,7 @@ private slots:
         if (presente)
             AmbienteProva::scrivi(pdf, "%PDF-1.4\n");
         m_apritore->riesce = lettore;
-        QPointer<SchermataMenu> casa = menu();
+        QPointer<SchermataMenu> casa = m_p->programma.apriMenu(nullptr);
         casa->azioneInformazioni->trigger();
         QTRY_VERIFY(casa.isNull() || casa->scaricata());
         auto* info = qobject_cast<SchermataInformazioni*>(m_p->programma.schermataCorrente());
@@ -97,10 +91,9 @@ private slots:
         QVERIFY(m_p->programma.schermataMenu() && m_p->programma.schermataMenu()->isVisible());
     }
 
-    // The manual converted by unrtf fills the home screen, accents and all, and a click in its text or ESC
-    // hides it. While it shows, scanning waits and the keys are the box's: a switch cannot choose a button
-    // it hides; afterwards scanning starts again from the first button. No file, or no converter: a short
-    // message, and the home screen stays as it was.
+    // The manual converted by unrtf fills the home screen, accents and all, till a click in it or ESC; meanwhile
+    // scanning waits and the keys are the box's, then it starts again from the first button. No file, no
+    // converter or a failed one: a short message, and the home screen stays as it was.
     void documentazione_data()
     {
         QTest::addColumn<int>("modalita");
@@ -109,14 +102,11 @@ private slots:
         QTest::addColumn<QString>("messaggio");
         QTest::newRow("mouse, clic") << int(ScansioneCursore::Mouse) << true << "unrtf" << QString();
         QTest::newRow("scansione automatica, ESC") << int(ScansioneCursore::Automatica) << true << "unrtf" << QString();
-        QTest::newRow("file mancante") << 0 << false << "unrtf"
-                                       << "La documentazione non si può mostrare: il file \"documentazione.rtf\" "
-                                          "non si trova nella cartella del programma";
-        QTest::newRow("unrtf mancante") << 0 << true << "unrtf-inesistente"
-                                        << "La documentazione non si può mostrare: manca il programma";
-        QTest::newRow("conversione fallita")
-            << 0 << true << "false"
-            << "La documentazione non si può mostrare: la conversione del file non è riuscita.";
+        const QString no = QStringLiteral("La documentazione non si può mostrare: ");
+        QTest::newRow("file mancante")
+            << 0 << false << "unrtf" << no + "il file \"documentazione.rtf\" non si trova nella cartella del programma";
+        QTest::newRow("unrtf mancante") << 0 << true << "unrtf-inesistente" << no + "manca il programma";
+        QTest::newRow("conversione fallita") << 0 << true << "false" << no + "la conversione del file non è riuscita.";
     }
     void documentazione()
     {
@@ -131,7 +121,7 @@ private slots:
                                   "cos\\'ec \\u8220\\'3fsi\\u8221\\'3f lavora.\\par}");
         m_p->imp().ModalitaInput = static_cast<qint16>(modalita);
         m_p->imp().VelocitaScansione = 1;
-        SchermataMenu* casa = menu();
+        SchermataMenu* casa = m_p->programma.apriMenu(nullptr);
         QVERIFY(QTest::qWaitForWindowActive(casa));
         const auto coperto = [casa] {
             return casa->childAt(casa->area()->mapTo(casa, casa->bottoni[0]->geometry().center())) != casa->bottoni[0];
@@ -141,17 +131,16 @@ private slots:
         if (!messaggio.isEmpty()) {
             QTRY_VERIFY(!casa->documentazione->inConversione());
             QTRY_COMPARE(Messaggi::Prova::mostrati().size(), 1);
-            QVERIFY2(Messaggi::Prova::mostrati().first().startsWith(messaggio),
-                     qPrintable(Messaggi::Prova::mostrati().first()));
+            QCOMPARE(Messaggi::Prova::mostrati().first().left(messaggio.size()), messaggio);
             QVERIFY(!casa->testoDocumentazione->isVisible() && casa->isVisible());
             return;
         }
         QTRY_VERIFY(casa->testoDocumentazione->isVisible());
         QVERIFY(Messaggi::Prova::mostrati().isEmpty());
         const QString testo = casa->testoDocumentazione->toPlainText();
-        QVERIFY2(testo.contains(QStringLiteral("Guida per l'insegnante")), qPrintable(testo));
-        QVERIFY2(testo.contains(QStringLiteral("così \u201csi\u201d lavora")), qPrintable(testo));
-        QVERIFY(!testo.contains(u'<'));
+        QVERIFY2(testo.contains(QStringLiteral("Guida per l'insegnante")) &&
+                     testo.contains(QStringLiteral("così \u201csi\u201d lavora")) && !testo.contains(u'<'),
+                 qPrintable(testo));
         QCOMPARE(casa->testoDocumentazione->geometry(), casa->area()->rect());
         QVERIFY(coperto());
 
@@ -169,8 +158,8 @@ private slots:
                  modalita == ScansioneCursore::Mouse ? QStringLiteral("-") : QStringLiteral("0"));
     }
 
-    // A desktop with no program for PDF files is found out before its opener, which would report success and
-    // open nothing; one that has a reader lets it open. Last: it leaves the desktop's folders pointing here.
+    // A desktop with no program for PDF files is found out before its opener would report a success. Last: it
+    // leaves the desktop's folders pointing here.
     void lettoreSulDesktop()
     {
         const QString desktop = m_ambiente->file(QStringLiteral("desktop"));

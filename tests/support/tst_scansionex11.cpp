@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The switch pressed through a real X server, which auto-repeats a held key as it does for a pupil and stamps each
-// event with its own clock: one press is one step however long it lasts, a bounce is no step; switches taught as
-// another key, a mouse button or a joystick's button (SDL's virtual joystick); the pointer resting on a button to
-// choose it. The switch's timing rules themselves are tried faster on a fake clock in tst_sensore. Runs on the
-// Xvfb that scripts/test starts (ORDIPARO_DISPLAY_X).
+// Switches through a real X server (the Xvfb of scripts/test), which auto-repeats a held key and stamps events
+// with its own clock; keys, mouse buttons and SDL's virtual joystick taught as switches; the pointer resting.
 #include "app/ModuloJoystick.h"
 #include "exercise/SchermataEsercizio.h"
 #include "home/SchermataMenu.h"
@@ -29,22 +26,15 @@
 #undef KeyRelease
 
 namespace {
-// Counts the releases of a key that reach the widget with the keyboard, to show that the key repeated.
-class RilasciContati : public QObject {
-public:
-    explicit RilasciContati(int tasto) : m_tasto(tasto) {}
+// Counts the space key's releases that reach the widget with the keyboard, to show that the key repeated.
+struct RilasciContati : QObject {
     int rilasci = 0;
-
-protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override
     {
         rilasci += evento->type() == QEvent::KeyRelease && oggetto == QApplication::focusWidget() &&
-                   static_cast<QKeyEvent*>(evento)->key() == m_tasto;
+                   static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Space;
         return false;
     }
-
-private:
-    int m_tasto;
 };
 } // namespace
 
@@ -114,12 +104,11 @@ private slots:
     }
     void cleanup() { m_p.reset(); }
 
-    // A pupil with two switches goes from the start screen to the third statement, holding each switch as long as
-    // a pupil does, the key repeating hundreds of times: each press is one step, taken when let go, so every answer
-    // is right at once, and the pupil never lands on "esci".
+    // Two switches from the start screen to the third statement, each held as a pupil holds it, the key repeating:
+    // each press is one step, taken when let go, so every answer is right at once and "esci" never comes.
     void dallAvvioAllaTerzaAffermazione()
     {
-        RilasciContati contati(Qt::Key_Space);
+        RilasciContati contati;
         qApp->installEventFilter(&contati);
         m_p->imp().TipoRisposte = 1;
         QVERIFY(!CaricaLista(m_p->stato->TabellaFrasi, m_p->imp().ListaInUso, m_p->stato->percorsi));
@@ -148,8 +137,8 @@ private slots:
         QVERIFY2(contati.rilasci > 100, "the held keys did not repeat");
     }
 
-    // A switch taught as another key, a mouse button or a joystick's button works as the one it replaces, which
-    // then does nothing; held long, it is one step; a mouse button clicks nothing under the pointer ("falso").
+    // A switch taught as another key, a mouse button or a joystick's button replaces the old one; held long, it is
+    // one step; a mouse button clicks nothing under the pointer ("falso").
     void sensoriInsegnati_data()
     {
         QTest::addColumn<QString>("insegnato");
@@ -205,9 +194,8 @@ private slots:
         }
     }
 
-    // A pupil who moves the pointer but cannot click rests it on "vero" (a wrong answer, which stays there to be
-    // chosen again) with a rest of one second: a ring fills on it, and one answer comes of each rest on it, however
-    // long, even with the pointer trembling; leaving before the time chooses nothing.
+    // The pointer resting on "vero" (wrong, so it stays) for a one-second dwell: a ring fills, each rest however
+    // long gives one answer, trembling too; leaving before the time gives none.
     void sosta_data()
     {
         QTest::addColumn<QString>("mosse"); // "vero:1500": rests on "vero" for 1.5 s; "via": moves off the buttons
@@ -246,8 +234,7 @@ private slots:
         QCOMPARE(m_s->ContaErrati(), risposte);
     }
 
-    // A program too busy to handle a press until the pupil lets go times it by the X server's clock: a press of
-    // 300 ms is a step with 200 ms of acceptance, though both of its events are handled at once.
+    // A press handled only when let go is timed by the X server's clock: 300 ms, a step past 200 ms of acceptance.
     void pressioneGestitaTardi()
     {
         m_p->imp().TempoAccettazione = 200;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scanning engine over three buttons: the switch's timing told by a fake clock, the first step of a round,
-// a switch held over several steps, the pause after silent rounds, the scanning voice and the character. What only
-// an X server shows (auto-repeat, its clock on late events) is tried in tst_scansionex11.
+// The scanning engine over three buttons, the switch timed by a fake clock: steps, a held switch, the pause after
+// silent rounds, the scanning voice and the character. Auto-repeat and the X server's clock: tst_scansionex11.
 #include "storage/ImpostazioniUtente.h"
 #include "support/ProgrammaProva.h"
 #include "support/ScansioneCursore.h"
@@ -12,8 +11,7 @@
 #include <QTest>
 
 namespace {
-// The X server's time when the test starts, far from 0 (no time) and close to where its 32 bits wrap.
-constexpr quint64 kOrigineServer = 0xFFFFFF00;
+constexpr quint64 kOrigineServer = 0xFFFFFF00; // the X server's time at the start, near where its 32 bits wrap
 } // namespace
 
 class TestSensore : public QObject {
@@ -39,8 +37,8 @@ class TestSensore : public QObject {
         m_s->prepara(modalita, intervalloMs);
         m_s->evidenzia(0);
     }
-    // "+0 -100": space down now and up 100 ms later on the fake clock; each release is let to count. "-100~80": that
-    // event handled 80 ms late, with the time it happened on it, as an X server stamps its events.
+    // "+0 -100": space down now, up 100 ms later on the fake clock. "-100~80": that event handled 80 ms late, stamped
+    // with when it happened, as an X server stamps it.
     void sensore(const QString& mosse)
     {
         const bool conIstante = mosse.contains(u'~');
@@ -66,9 +64,8 @@ private slots:
         m_finestra.show();
     }
 
-    // Manual scanning: each press the switch takes moves the highlight one button; presses shorter than the
-    // acceptance time, or within the release time of the last step, are none. An event handled late is timed by
-    // when it happened.
+    // Manual scanning: each press taken moves the highlight on; presses shorter than the acceptance time, or within
+    // the release time of the last step, are none; an event handled late is timed by when it happened.
     void passiDelSensore_data()
     {
         tabellaTempiSensore();
@@ -91,8 +88,8 @@ private slots:
         QCOMPARE(accesi(m_bottoni, 255), QString::number(passi));
     }
 
-    // Automatic scanning: the first button of a round holds the highlight the factor's times longer, and a
-    // switch held over several steps chooses the button lit when it was pressed.
+    // Automatic scanning: a round's first button holds the highlight the factor's times longer; a switch held over
+    // several steps chooses the button lit when it was pressed.
     void tenutoSceglieIlBottonePremuto()
     {
         ImpostazioniUtente imp;
@@ -103,11 +100,10 @@ private slots:
         QCOMPARE(m_timer.interval(), 1000);
         prepara(ImpostazioniUtente{}, ScansioneCursore::Automatica, 100);
         QSignalSpy sceltiQui(m_s.get(), &ScansioneCursore::scelto);
-        QKeyEvent giu(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+        QKeyEvent giu(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "), su(QEvent::KeyRelease, giu.key(), {}, " ");
         QCoreApplication::sendEvent(m_automatico, &giu);
         QTest::qWait(150); // past a step, short of a whole round
         QCOMPARE(accesi(m_bottoni, 255), QStringLiteral("0"));
-        QKeyEvent su(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ");
         QCoreApplication::sendEvent(m_automatico, &su);
         QTRY_COMPARE(sceltiQui.count(), 1);
         QCOMPARE(sceltiQui.first().first().value<QAbstractButton*>(), m_bottoni.first());
@@ -118,8 +114,8 @@ private slots:
         QTRY_COMPARE(accesi(m_bottoni, 255), QStringLiteral("1"));
     }
 
-    // Three silent rounds, each button said as it is reached; then the scanning stops with nothing lit. The next
-    // press starts it again at the first button, which holds the highlight longer, and chooses nothing.
+    // Three silent rounds, each button said, then nothing lit; the next press starts again at the first button,
+    // which holds longer, and chooses nothing.
     void pausaDopoTreGiriSilenziosi()
     {
         ImpostazioniUtente imp;
@@ -139,8 +135,7 @@ private slots:
         QTRY_COMPARE(accesi(m_bottoni, 255), QStringLiteral("1"));
     }
 
-    // While the character speaks, the scanning voice keeps quiet; the button lit meanwhile is said once he
-    // is done, unless the highlight has gone out.
+    // The scanning voice keeps quiet while the character speaks, then says the button lit, unless it went out.
     void silenzioMentreParlaIlPersonaggio_data()
     {
         QTest::addColumn<bool>("spento");
@@ -154,9 +149,7 @@ private slots:
         QFETCH(QStringList, dette);
         ImpostazioniUtente imp;
         imp.ScansioneUditiva = true;
-        imp.VelocitaVoce = 130;
-        imp.TonoVoce = 100;
-        imp.TempoAccettazione = 0;
+        std::tie(imp.VelocitaVoce, imp.TonoVoce, imp.TempoAccettazione) = std::tuple(130, 100, 0);
         m_parole.clear();
         m_personaggioParla = true;
         prepara(imp, ScansioneCursore::Manuale, 1000);
