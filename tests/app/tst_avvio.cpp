@@ -12,8 +12,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFontDatabase>
-#include <QImage>
-#include <QLabel>
 #include <QTest>
 
 class TestAvvio : public QObject {
@@ -25,8 +23,7 @@ private slots:
         Messaggi::Prova::dimentica();
     }
 
-    // The first start makes the folders and the readme; later only a missing folder is made again, with the
-    // readme, touching nothing else. A folder that cannot be made is told.
+    // Folders and readme made once; later only what is missing; a folder that cannot be made is told.
     void cartelleEILeggimi()
     {
         AmbienteProva ambiente;
@@ -66,40 +63,7 @@ private slots:
         QVERIFY(detti[1].startsWith(QStringLiteral("Ho installato il font per il corsivo")));
     }
 
-    // The screens' bold cursive is the font's outlines emboldened (at 28 points, below the size Qt draws from
-    // bare outlines): each stroke grows, none is eaten away; a label fitted to one line keeps its capitals' accents.
-    void corsivoInGrassettoELettereAccentate()
-    {
-        QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
-        QImage scritto[2];
-        for (const bool grassetto : {false, true}) {
-            QLabel etichetta(QStringLiteral("ÈÀÌÒÙ aodgq Oggi Marta"));
-            QFont font(QStringLiteral("Indis1"), 28);
-            font.setBold(grassetto);
-            etichetta.setFont(font);
-            etichetta.adjustSize();
-            scritto[grassetto] = etichetta.grab().toImage();
-        }
-        const auto inchiostro = [&](int i, int x, int y) { return qGray(scritto[i].pixel(x, y)) < 128; };
-        int tratti = 0, coperti = 0; // bold ink within a pixel of a regular ink pixel covers it
-        for (int y = 0; y < scritto[0].height() - 1; ++y) {
-            for (int x = 1; x < scritto[0].width() - 1; ++x) {
-                QVERIFY2(y > 0 || !inchiostro(0, x, 0), "an accent is cut off");
-                if (y == 0 || !inchiostro(0, x, y))
-                    continue;
-                bool coperto = false;
-                for (int d = 0; d < 9; ++d)
-                    coperto = coperto || inchiostro(1, x + d % 3 - 1, y + d / 3 - 1);
-                ++tratti, coperti += coperto;
-            }
-        }
-        QVERIFY(tratti > 500);
-        QVERIFY2(coperti >= 0.99 * tratti, qPrintable(QStringLiteral("%1 of %2").arg(coperti).arg(tratti)));
-    }
-
-    // The start: the default user, whose profile (if any) says which list to load, and is never written. A list
-    // on a USB key that is out for now: the default list is used, silently. A missing default list is told.
-    // The font's message comes on every first start, over the start screen.
+    // The default user's profile picks the list and is never written; a missing list falls back or is told.
     void avvio_data()
     {
         QTest::addColumn<bool>("profilo");
@@ -148,8 +112,7 @@ private slots:
                  affermazione.isEmpty());
     }
 
-    // The sound and speech module is found beside the program; without it the character's absence is told with
-    // the reason, and the program goes on.
+    // The sound module is found beside the program; without it the missing character says why.
     void moduloAudio()
     {
         const QString nome = QString::fromLatin1(kFileModuloAudio);
@@ -163,8 +126,7 @@ private slots:
                  qPrintable(motivo));
     }
 
-    // The rest of the start may wait in a message (the font's) while the start screen is painted again: it
-    // still runs once, and nothing it leaves behind is used after it is gone.
+    // The rest of the start runs once, though the screen is painted again while it waits in a message.
     void dopoLaPrimaPitturaUnaVolta()
     {
         QWidget finestra;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every file the program writes, made by the program's own code from fixed inputs (a fixed seed, a fixed date in
-// the record's heading) and compared byte for byte with the files in attesi/. See attesi/README.md.
+// Every file the program writes from fixed inputs, byte for byte against attesi/ (see its README.md).
 #include "app/Avvio.h"
 #include "exercise/SchermataEsercizio.h"
 #include "results/SchermataEserciziEseguiti.h"
@@ -48,8 +47,7 @@ QByteArray sha256(const QByteArray& byte)
     return QCryptographicHash::hash(byte, QCryptographicHash::Sha256).toHex() + '\n';
 }
 
-// A PNG of the thumbnail cache, with the picture's URI (which names the temporary folder) made the same for every
-// run: its chunk (zTXt, compressed, for a long one) becomes the line "Thumb::URI" and the path inside the folder.
+// The thumbnail's PNG with the chunk that names the temporary folder made a plain line without it.
 QByteArray senzaCartella(const QByteArray& png, const QString& cartella)
 {
     QByteArray uscita = png.left(8);
@@ -107,8 +105,7 @@ private slots:
                        sha256(AmbienteProva::leggi(stato().percorsi.fontInstallato()))));
     }
 
-    // The default pupil's profile as the start leaves it, one with every line away from its default, and one with
-    // a text that Windows-1252 cannot hold; a damaged profile is kept beside itself and saved with its defaults.
+    // Profiles: the default one, one off every default, one not in Windows-1252, a damaged one saved again.
     void profili()
     {
         QDir().mkpath(stato().percorsi.cartellaUtenti());
@@ -144,8 +141,7 @@ private slots:
         QCOMPARE(Messaggi::Prova::mostrati(), QStringList());
     }
 
-    // A list read and saved again by the editor after a statement was typed and an answer chosen; the same list
-    // with a text that Windows-1252 cannot hold.
+    // A list edited and saved again, and with a text not in Windows-1252.
     void liste()
     {
         const QString originale = m_ambiente.file(QStringLiteral("originale.txt"));

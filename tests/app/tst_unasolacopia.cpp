@@ -38,8 +38,7 @@ private slots:
         QFile::setPermissions(cartellaRuntime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    // A lock left by a crash (with its socket), a power cut or another computer never keeps the program from
-    // starting. A second copy then ends at once and brings the first to the front.
+    // A stale lock never stops a start; a second copy ends at once and brings the first to the front.
     void secondaCopiaPortaDavantiLaPrima_data()
     {
         QTest::addColumn<QByteArray>("contenuto"); // null: left by a copy that is killed

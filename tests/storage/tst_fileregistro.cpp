@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The record file: its exact bytes, read back whole, and the files that end early or promise no rows; the record
-// in memory when it is full.
+// The record file: its exact bytes, read back, files that end early; the record in memory when full.
 #include "storage/FileRegistro.h"
 #include "storage/RegistroEsercizi.h"
 #include "support/AmbienteProva.h"
@@ -36,9 +35,7 @@ private slots:
         QCOMPARE(letto.Nota, registro.Nota);
     }
 
-    // The first two lines are fields: a comma ends them and the rest of the line goes with it, so the lines
-    // after keep their places. A file that ends early or gives no row count is not whole; what came before is.
-    // A folder is not read at all.
+    // The first two lines end at a comma; a file that ends early or has no row count is not whole.
     void letture_data()
     {
         QTest::addColumn<QByteArray>("byte"); // null: the path is a folder

@@ -13,8 +13,7 @@ QByteArray pezzo(const QByteArray& nome, const QByteArray& dati, quint32 lunghez
     return nome + misura + dati + QByteArray(dati.size() % 2, '\0'); // chunks are padded to even lengths
 }
 
-// A wave file: "fmt " of that kind (1 integers, 3 floats, 0xFFFE integers named in the extension), channels,
-// rate and bits, then the chunks given.
+// A wave file: "fmt " (1 integers, 3 floats, 0xFFFE extensible), channels, rate, bits, then the chunks.
 QByteArray wave(quint16 tipo, quint16 canali, quint32 frequenza, quint16 bit, const QByteArray& pezzi)
 {
     QByteArray formato(tipo == 0xFFFE ? 40 : 16, '\0');
@@ -31,8 +30,7 @@ QByteArray wave(quint16 tipo, quint16 canali, quint32 frequenza, quint16 bit, co
 class TestFileSuono : public QObject {
     Q_OBJECT
 private slots:
-    // Channels are averaged, other rates interpolated, chunks the player does not need passed over. Anything
-    // else is no sound: the player beeps instead.
+    // Channels averaged, rates interpolated, other chunks passed over; anything else is no sound.
     void decodifica_data()
     {
         QTest::addColumn<QByteArray>("file");

@@ -7,8 +7,7 @@
 #include <QTest>
 
 namespace {
-// A profile whose neighbouring values differ, so that a swapped or shifted line shows, its numbers at the ends of
-// their ranges; then the lines that follow, all off, the switches' two empty.
+// Neighbouring values differ, numbers at their ranges' ends; then the later lines, off.
 const QByteArray kVenticinqueRighe =
     "corsivo\r\n/scuola/liste/citt\xE0.txt\r\nFalse\r\n 50 \r\n 400 \r\nTrue\r\nFalse\r\n"
     "True\r\nComic Sans MS\r\n 1 \r\nTrue\r\nIndis1\r\nArial\r\n 1638 \r\n 16777215 \r\n 0 \r\n"
@@ -59,8 +58,9 @@ class TestImpostazioni : public QObject {
         if (!danneggiato)
             return;
         QCOMPARE(AmbienteProva::leggi(copia), contenuto);
-        QVERIFY2(m_avviso->contains(QDir::toNativeSeparators(m_letto)), qPrintable(*m_avviso));
-        QVERIFY2(m_avviso->contains(QDir::toNativeSeparators(copia)), qPrintable(*m_avviso));
+        QVERIFY2(m_avviso->contains(QDir::toNativeSeparators(m_letto)) &&
+                     m_avviso->contains(QDir::toNativeSeparators(copia)),
+                 qPrintable(*m_avviso));
     }
 
 private slots:
@@ -70,8 +70,7 @@ private slots:
         QVERIFY(QDir().mkpath(m_ambiente.percorsi().cartellaUtenti()));
     }
 
-    // A value outside its line's range takes the line's default, and the file is damaged. A profile of 25 or 30
-    // lines, as older versions wrote, has the lines after them off; one that ends among them keeps those it has.
+    // Out of range: the line's default, damaged; 25 or 30 lines: the later ones off; fewer among them: kept.
     void rilettoERisalvato_data()
     {
         QTest::addColumn<QByteArray>("contenuto");
@@ -135,8 +134,7 @@ private slots:
         verificaCopia(contenuto, danneggiato);
     }
 
-    // Every default; a damaged file is told and kept. A FIFO nobody writes gives the defaults at once; a link to a
-    // profile elsewhere is told, and neither read nor copied.
+    // Every default: a damaged file told and kept; a FIFO read at once; a link told, neither read nor copied.
     void difettosoOMancanteDaIPredefiniti_data()
     {
         QTest::addColumn<QByteArray>("contenuto"); // null: no file
@@ -154,15 +152,11 @@ private slots:
         QFETCH(QByteArray, contenuto);
         ImpostazioniUtente predefinite;
         FileProfilo::ImpostazioniPredefinite(predefinite, m_ambiente.percorsi());
-        const bool fifo = contenuto == "fifo";
-        const bool collegamento = contenuto == "->";
+        const bool fifo = contenuto == "fifo", collegamento = contenuto == "->", speciale = fifo || collegamento;
         if (fifo)
             AmbienteProva::creaFifo(m_letto);
-        else if (collegamento) {
-            AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("giudizi.ini")), kProfilo);
-            QVERIFY(QFile::link(m_ambiente.file(QStringLiteral("giudizi.ini")), m_letto));
-        }
-        const bool speciale = fifo || collegamento;
+        AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("giudizi.ini")), kProfilo);
+        QVERIFY(!collegamento || QFile::link(m_ambiente.file(QStringLiteral("giudizi.ini")), m_letto));
         QCOMPARE(dalFile(speciale ? QByteArray() : contenuto, speciale), predefinite);
         if (!speciale)
             QCOMPARE(AmbienteProva::leggi(m_letto), contenuto);
@@ -179,16 +173,14 @@ private slots:
         const QByteArray secondo = conRiga(14, "rosso");
         for (const QByteArray& contenuto : {primo, primo, secondo, primo})
             dalFile(contenuto);
-        const QDir utenti(m_ambiente.percorsi().cartellaUtenti());
-        QCOMPARE(utenti.entryList({"letto.ini.*"}, QDir::Files, QDir::Name),
+        QCOMPARE(QDir(m_ambiente.percorsi().cartellaUtenti()).entryList({"letto.ini.*"}, QDir::Files, QDir::Name),
                  QStringList({"letto.ini.danneggiato", "letto.ini.danneggiato2"}));
         QCOMPARE(AmbienteProva::leggi(m_letto + ".danneggiato"), primo);
         QCOMPARE(AmbienteProva::leggi(m_letto + ".danneggiato2"), secondo);
         QVERIFY2(m_avviso->contains("letto.ini.danneggiato\""), qPrintable(*m_avviso));
     }
 
-    // A text is written so that the line reader gives it back, or the save is refused and the old file stays (a
-    // comma or leading blanks quoted: tst_filescritti).
+    // A text is written so that it reads back the same, or refused with the old file kept.
     void testoRilettoORifiutato_data()
     {
         QTest::addColumn<int>("riga"); // 1: the list, 8: the balloon font

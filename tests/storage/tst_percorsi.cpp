@@ -23,8 +23,7 @@ Percorsi percorsi()
 class TestPercorsi : public QObject {
     Q_OBJECT
 private slots:
-    // Which files of the users folder stand for a user. The profile path of such a user, as it is opened on
-    // this system, names a file of the users folder.
+    // Which files of the users folder stand for a user, and his profile path names such a file.
     void utenteDelProfilo()
     {
         for (const QString& file : QStringList{"Marco.ini", "Carlo.INI", "...ini"}) {
@@ -37,8 +36,7 @@ private slots:
             QVERIFY2(!Percorsi::utenteDelProfilo(QString::fromUtf8(file)), file);
     }
 
-    // A typed pupil's name either names a file of the users folder that a Windows computer can hold too, or
-    // is refused with a reason (a word of it here; null: accepted).
+    // A typed name is a file name Windows can hold too, or refused with a reason (a word of it; null: accepted).
     void nomeDiUnAlunno_data()
     {
         QTest::addColumn<QString>("nome");
@@ -63,8 +61,7 @@ private slots:
             QCOMPARE(Percorsi::utenteDelProfilo(nome + QStringLiteral(".ini")), nome);
     }
 
-    // A user's record folder lies right inside "dati", whatever the name from an old profile holds; a name that
-    // would lead elsewhere has none.
+    // A user's record folder lies right inside "dati"; a name that would lead elsewhere has none.
     void cartellaDeiRegistri()
     {
         for (const char* nome : {"Marco Rossi", "Rossi, Marco", "A..B"}) {

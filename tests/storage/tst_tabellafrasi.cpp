@@ -23,8 +23,7 @@ class TestTabellaFrasi : public QObject {
     AmbienteProva m_ambiente;
 
 private slots:
-    // Blanks, quotes, a negative code; a blank cell gets code 3; rows past the count are not written. (Loaded back
-    // and saved again: tst_filescritti.)
+    // Blanks, quotes, a negative code; a blank cell gets code 3; rows past the count are not written.
     void salvataByteperByte()
     {
         TabellaFrasi tabella;
@@ -49,8 +48,7 @@ private slots:
         QCOMPARE(tabella.Codice(1, 2), qint16(3));
     }
 
-    // The rows read in full are kept, nothing of an earlier list or a broken row stays. A list gone or not chosen
-    // gives way to the default one (-1 rows); one that is no file, or a link, is refused at once.
+    // Only whole rows are kept; a list gone or not chosen gives the default one (-1 rows); no file or a link: refused.
     void listeLette_data()
     {
         QTest::addColumn<QByteArray>("contenuto");

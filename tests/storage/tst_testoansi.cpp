@@ -18,9 +18,7 @@ namespace {
 const QByteArray kVecchio = "il file di prima\r\n";
 constexpr int kSenzaTmpfs = 3;
 
-// In a child process: the profile (esercizi < 0) or a list saved at nome on a disk that cannot take it (one page
-// of tmpfs is full with the old file). 0 when the save told the cause in Italian, no English after it, and left the
-// old file whole.
+// In a child: profile (esercizi < 0) or list saved on a bad disk; 0 if told in Italian, the old file whole.
 int salvaNelFiglio(const QString& cartella, const QString& nome, const QString& disco, int esercizi,
                    const QString& causa)
 {
@@ -97,9 +95,7 @@ private slots:
         QCOMPARE(AmbienteProva::leggi(m_ambiente.file(QStringLiteral("righe.txt"))), byte + "\r\n\r\n");
     }
 
-    // Causes seen as root too: no temporary file beside a name this long; a file size limit stands for a full disk,
-    // a tiny tmpfs in the child's own mount namespace is one where the test may mount. Small files fail on the last
-    // flush.
+    // Seen as root too: a name too long, a size limit for a full disk, a tiny tmpfs where the test may mount.
     void salvataggioFallito_data()
     {
         QTest::addColumn<QString>("nome");

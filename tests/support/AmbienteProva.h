@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A fresh program folder and settings root in a temporary folder, never the user's own, and the file helpers the
-// tests share. QtCore only: the storage tests link it without Qt Gui.
+// Program and settings folders in a temporary folder, and file helpers; QtCore only, for the storage tests.
 #pragma once
 
 #include "storage/StatoProgramma.h"

@@ -20,8 +20,7 @@ QByteArray jpeg(QSize salvata, int orientamento, const QColor& colore)
     QBuffer uscita(&byte);
     uscita.open(QIODevice::WriteOnly);
     disegno.save(&uscita, "JPG");
-    // Qt writes no EXIF: after the start marker goes an APP1 segment (its length, "Exif", a big-endian TIFF
-    // header) with one entry, the orientation as a short, and no further list of entries.
+    // Qt writes no EXIF: an APP1 segment after the start marker with one entry, the orientation.
     if (orientamento != 1)
         byte.insert(2, QByteArray::fromHex("ffe10022457869660000"
                                            "4d4d002a00000008"

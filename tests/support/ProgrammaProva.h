@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A whole program over a test environment, with recording stand-ins for the sounds, the speaking character and
-// the scanning voice, and what the screen tests share.
+// A whole program over a test environment with recording stand-ins, and what the screen tests share.
 #pragma once
 
 #include "app/Ordiparo.h"
@@ -86,16 +85,14 @@ private:
     QStringList& m_registro;
 };
 
-// A whole program over a test environment: state, a recording sound player, a recording character (or
-// none, when personaggioDisponibile is false) and the screens' hub. Message boxes are only recorded.
+// The program with recording stand-ins (no character unless personaggioDisponibile); messages only recorded.
 struct ProgrammaProva {
     explicit ProgrammaProva(const AmbienteProva& ambiente);
     // Closes every screen and deletes it.
     ~ProgrammaProva();
 
     ImpostazioniUtente& imp() { return stato->ImpostazioniUtente; }
-    // Puts an item in the list's row: a stimulus (code 1 a text, 0 a picture) and its statements, each written
-    // as its answer code then its text; the columns after them are blank.
+    // A row: stimulus (code 1 text, 0 picture), then statements as answer code and text; the rest blank.
     void metti(int riga, const QString& stimolo, int codice, const QStringList& voci);
 
     std::unique_ptr<StatoProgramma> stato;
@@ -110,7 +107,5 @@ struct ProgrammaProva {
 void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false);
 // The indexes of the shown buttons painted in the highlight colour, "-" when none is.
 QString accesi(const QList<QPushButton*>& bottoni, double coloreEvidenziato);
-// The switch timing cases the fake clock tries, as columns "accettazione" and
-// "rilascio" (ms), "mosse" and "passi" (the steps manual scanning takes). "+0 -100" presses at once and lets go
-// 100 ms later: each move comes that many ms after the one before.
+// Switch timing rows: "accettazione", "rilascio" (ms), "mosse" ("+0 -100": down, up 100 ms later), "passi".
 void tabellaTempiSensore();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a teacher opens to read about the program: the About screen with the PDF manual, and the manual shown
-// over the home screen.
+// What a teacher opens to read about the program: the About screen's PDF, the manual over the home screen.
 #include "home/CasellaDocumentazione.h"
 #include "home/SchermataInformazioni.h"
 #include "home/SchermataMenu.h"
@@ -49,8 +48,7 @@ private slots:
         Messaggi::Prova::dimentica();
     }
 
-    // From the home screen's "about" to the About screen and its texts; each click on the picture asks the
-    // desktop again, a missing file or no reader is told, not swallowed; "Chiudi" goes back home.
+    // The About screen: each click asks the desktop again, a missing file or reader is told; "Chiudi" goes home.
     void informazioni_data()
     {
         QTest::addColumn<bool>("presente");
@@ -91,9 +89,7 @@ private slots:
         QVERIFY(m_p->programma.schermataMenu() && m_p->programma.schermataMenu()->isVisible());
     }
 
-    // The manual converted by unrtf fills the home screen, accents and all, till a click in it or ESC; meanwhile
-    // scanning waits and the keys are the box's, then it starts again from the first button. No file, no
-    // converter or a failed one: a short message, and the home screen stays as it was.
+    // The manual fills the home screen till a click or ESC, scanning paused; a missing file or converter is told.
     void documentazione_data()
     {
         QTest::addColumn<int>("modalita");
@@ -158,8 +154,7 @@ private slots:
                  modalita == ScansioneCursore::Mouse ? QStringLiteral("-") : QStringLiteral("0"));
     }
 
-    // A desktop with no program for PDF files is found out before its opener would report a success. Last: it
-    // leaves the desktop's folders pointing here.
+    // A desktop with no PDF reader is found out before its opener reports a success (last: it changes XDG_*).
     void lettoreSulDesktop()
     {
         const QString desktop = m_ambiente->file(QStringLiteral("desktop"));

@@ -28,8 +28,7 @@ public:
 class TestProporzioni : public QObject {
     Q_OBJECT
 private slots:
-    // From 1200 × 800 to 2400 × 2400: twice as wide, three times as high, unless the tag "@" (a picture placed by
-    // its own fitting) keeps the control where it is; a minimised window keeps them.
+    // From 1200 × 800 to 2400 × 2400, save under the tag "@" (placed by its own fitting); minimised: no change.
     void tag()
     {
         for (const QString& tag : {QString(), QStringLiteral("@")}) {
@@ -48,8 +47,7 @@ private slots:
         }
     }
 
-    // Recorded at the design size under the menu bar, then sized to three quarters of the display, centred. Twice as
-    // large, the menu's letters grow too and the controls keep their shares of the rest.
+    // Recorded under the menu bar, started at 3/4 of the display, centred; larger, the menu grows too.
     void caricamento()
     {
         SchermataProva s;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Switches through a real X server (the Xvfb of scripts/test), which auto-repeats a held key and stamps events
-// with its own clock; keys, mouse buttons and SDL's virtual joystick taught as switches; the pointer resting.
+// Switches through a real X server (Xvfb, scripts/test): auto-repeat, its clock, taught switches, dwell.
 #include "app/ModuloJoystick.h"
 #include "exercise/SchermataEsercizio.h"
 #include "home/SchermataMenu.h"
@@ -45,8 +44,7 @@ class TestScansioneX11 : public QObject {
     std::unique_ptr<ProgrammaProva> m_p;
     SchermataEsercizio* m_s = nullptr;
 
-    // The space key (or another) pressed or let go, then the events let in as they come for the given time:
-    // a repeated key's release and press then often reach the program apart, as on a busy computer.
+    // A key pressed or let go, then events let in as they come: a repeat's release and press may come apart.
     void sensore(bool giu, int attesaMs, KeySym tasto = XK_space)
     {
         XTestFakeKeyEvent(m_x, XKeysymToKeycode(m_x, tasto), giu ? True : False, CurrentTime);
@@ -104,8 +102,7 @@ private slots:
     }
     void cleanup() { m_p.reset(); }
 
-    // Two switches from the start screen to the third statement, each held as a pupil holds it, the key repeating:
-    // each press is one step, taken when let go, so every answer is right at once and "esci" never comes.
+    // A held key repeating is still one step, taken when let go: every answer right, "esci" never reached.
     void dallAvvioAllaTerzaAffermazione()
     {
         RilasciContati contati;
@@ -118,8 +115,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(avvio));
         tieni(XK_space, 1000, [&] { QVERIFY(!m_p->programma.schermataMenu()); }); // not while it is down
         SchermataMenu* menu = m_p->programma.schermataMenu();
-        QVERIFY(menu && menu->isVisible());
-        QCOMPARE(accesi({menu->bottoni[0], menu->bottoni[1]}, m_p->imp().ColoreBottoneSelezionato), "0");
+        const double acceso = m_p->imp().ColoreBottoneSelezionato;
+        QVERIFY(menu && menu->isVisible() && accesi({menu->bottoni[0], menu->bottoni[1]}, acceso) == "0");
         tieni(XK_Return, 600);
         SchermataEsercizio* s = m_p->programma.schermataEsercizio();
         QVERIFY(s && QTest::qWaitForWindowActive(s));
@@ -131,14 +128,12 @@ private slots:
             QCOMPARE(s->ContaErrati(), 0);
             tieni(XK_Return, 500); // "avanti"
         }
-        QCOMPARE(s->ContaEsatti(), 2);
-        QVERIFY(s->isVisible());
+        QVERIFY(s->ContaEsatti() == 2 && s->isVisible());
         qApp->removeEventFilter(&contati);
         QVERIFY2(contati.rilasci > 100, "the held keys did not repeat");
     }
 
-    // A switch taught as another key, a mouse button or a joystick's button replaces the old one; held long, it is
-    // one step; a mouse button clicks nothing under the pointer ("falso").
+    // A taught key, mouse button or joystick button is one step however long held; a mouse button clicks nothing.
     void sensoriInsegnati_data()
     {
         QTest::addColumn<QString>("insegnato");
@@ -188,14 +183,12 @@ private slots:
         QCOMPARE(m_s->ContaErrati(), 1); // "vero", lit, once
         QCOMPARE(risposte(), 1);
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
-        if (joystick) {
+        if (joystick)
             SDL_JoystickClose(joystick);
-            QVERIFY(SDL_JoystickDetachVirtual(indice) == 0);
-        }
+        QVERIFY(!joystick || SDL_JoystickDetachVirtual(indice) == 0);
     }
 
-    // The pointer resting on "vero" (wrong, so it stays) for a one-second dwell: a ring fills, each rest however
-    // long gives one answer, trembling too; leaving before the time gives none.
+    // A one-second dwell on "vero": a ring fills, one answer a rest however long or trembling, none if left early.
     void sosta_data()
     {
         QTest::addColumn<QString>("mosse"); // "vero:1500": rests on "vero" for 1.5 s; "via": moves off the buttons
@@ -225,10 +218,11 @@ private slots:
             puntatore(vero, 400);
             // Near half way round: the ring's right side drawn, its left side not yet.
             const QImage anello = trova<QWidget>(vero, QStringLiteral("anelloSosta"))->grab().toImage();
-            const QColor nero(Qt::black);
-            const int raggio = anello.height() * 35 / 100;
-            QCOMPARE(anello.pixelColor(anello.width() / 2 + raggio, anello.height() / 2), nero);
-            QVERIFY(anello.pixelColor(anello.width() / 2 - raggio, anello.height() / 2) != nero);
+            const auto nero = [&](int verso) {
+                return anello.pixelColor(anello.width() / 2 + verso * anello.height() * 35 / 100,
+                                         anello.height() / 2) == Qt::black;
+            };
+            QVERIFY(nero(1) && !nero(-1));
             QTest::qWait(ms - 400);
         }
         QCOMPARE(m_s->ContaErrati(), risposte);
@@ -243,9 +237,8 @@ private slots:
         XFlush(m_x);
         QThread::msleep(300);
         sensore(false, 300);
-        QCOMPARE(accesi({m_s->bottoniRisposta[0], m_s->bottoniRisposta[1], m_s->bottoniRisposta[2]},
-                        m_p->imp().ColoreBottoneSelezionato),
-                 "1");
+        const double acceso = m_p->imp().ColoreBottoneSelezionato;
+        QCOMPARE(accesi({m_s->bottoniRisposta[0], m_s->bottoniRisposta[1], m_s->bottoniRisposta[2]}, acceso), "1");
     }
 };
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every screen on the display this test runs on (ctest runs it once per size): each control inside the window
-// below the menu bar and clear of the others, its text whole and as written, named for a screen reader.
+// Every screen at this display size: controls inside, apart, texts whole and as written, named for readers.
 #include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "home/SchermataInformazioni.h"
@@ -32,10 +31,10 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QTextStream>
 
 namespace {
-// Into trovati, the workable controls with no name and the labels whose name would hide their text; returns
-// how many controls can be worked.
+// Into trovati, the workable controls with no name and labels named over their text; returns how many work.
 int senzaNome(QAccessibleInterface* nodo, QStringList& trovati)
 {
     static const QSet<QAccessible::Role> interattivi{
@@ -104,8 +103,7 @@ std::pair<QSize, QSize> spazioDelTesto(QWidget* controllo)
     return {};
 }
 
-// Where the control shows something, in the screen's coordinates: a label's text, a choice's mark and caption
-// (their boxes may reach into their neighbours', with nothing drawn there), or the whole control.
+// Where the control shows something, in the screen's coordinates: a label's text, a choice's mark and caption.
 QRect mostra(const QWidget* controllo, const QWidget* schermata)
 {
     QRect dove = testoDi(controllo).isNull() ? controllo->rect() : testoDi(controllo);
@@ -129,8 +127,7 @@ bool nascosto(const QWidget* controllo, const QWidget* schermata)
     return false;
 }
 
-// What a button's caption and icon cover: the pixels that differ from the button drawn bare; and the strokes'
-// width, the median run of pixels in a row that the caption changes by more than half.
+// A button's ink against the button bare: the box it covers, and the median stroke width.
 struct Inchiostro {
     QRect riquadro;
     int tratto = 0;
@@ -158,9 +155,7 @@ Inchiostro inchiostro(QPushButton* bottone)
     trovato.tratto = tratti[tratti.size() / 2];
     return trovato;
 }
-// One line for each named control as the user finds it: class, place, shown or not, usable or not, font,
-// colours, and what it holds (its text cut short, a picture's or an icon's size, a scale's value, a choice ticked,
-// the strokes of a pupil's button).
+// One line for each named control: class, place, state, font, colours and what it holds.
 QString elenco(const Schermata* s)
 {
     QString righe;
@@ -188,19 +183,13 @@ QString elenco(const Schermata* s)
             testo = numero->text();
         const QRect posto(c->mapTo(s, QPoint(0, 0)), c->size());
         const QPalette& colori = c->palette();
-        righe += QStringLiteral("%1 %2 %3,%4 %5x%6 %7%8 %9 %10%11 %12/%13 %14\n")
-                     .arg(c->objectName(), QString::fromLatin1(c->metaObject()->className()))
-                     .arg(posto.x())
-                     .arg(posto.y())
-                     .arg(posto.width())
-                     .arg(posto.height())
-                     .arg(c->isVisible() ? QStringLiteral("v") : QStringLiteral("-"))
-                     .arg(c->isEnabled() ? QStringLiteral("e") : QStringLiteral("-"))
-                     .arg(c->font().family())
-                     .arg(c->font().pointSize())
-                     .arg(c->font().bold() ? QStringLiteral("b") : QString())
-                     .arg(colori.color(c->foregroundRole()).name(), colori.color(c->backgroundRole()).name())
-                     .arg(testo.left(60).replace(u'\n', u'|').replace(u'\r', u'|'));
+        QTextStream(&righe) << c->objectName() << ' ' << c->metaObject()->className() << ' ' << posto.x() << ','
+                            << posto.y() << ' ' << posto.width() << 'x' << posto.height() << ' '
+                            << (c->isVisible() ? 'v' : '-') << (c->isEnabled() ? 'e' : '-') << ' ' << c->font().family()
+                            << ' ' << c->font().pointSize() << (c->font().bold() ? "b" : "") << ' '
+                            << colori.color(c->foregroundRole()).name() << '/'
+                            << colori.color(c->backgroundRole()).name() << ' '
+                            << testo.left(60).replace(u'\n', u'|').replace(u'\r', u'|') << '\n';
     }
     return righe;
 }
@@ -219,9 +208,7 @@ private slots:
     }
     void cleanup() { m_p.reset(); }
 
-    // The exercise shows a story far longer than any box holds at 28 points; the home screen, two pupils, one
-    // with a long name; the record, as many statements as it holds, that story among them. The story, the
-    // name and the list's path hold what looks like markup, and is none. In cursive, the colours are the system's.
+    // A story longer than any box, a full record, a long name, texts that look like markup; system colours.
     void tuttoSulloSchermo_data()
     {
         QTest::addColumn<QString>("schermata");
@@ -307,8 +294,7 @@ private slots:
         tuttoIntero(s);
     }
 
-    // Every screen met above at 1024 × 768 lists each control as tests/support/attesi/schermate.txt does; what it
-    // shows now is left in scritti/. That file is made again only for a change meant to be seen, in its own commit.
+    // At 1024 × 768, the listing of every screen met above as attesi/schermate.txt has it (else left in scritti/).
     void comePrima()
     {
         if (QGuiApplication::primaryScreen()->size() != QSize(1024, 768))
@@ -323,8 +309,7 @@ private slots:
     }
 
 private:
-    // Each control lies wholly inside the window below the menu bar, clear of the others, and shows its text
-    // whole; the menus' letters grow with the screen.
+    // Each control inside the window below the menu bar, clear of the others, its text whole; menus grow.
     void tuttoIntero(Schermata* s)
     {
         m_elenchi +=

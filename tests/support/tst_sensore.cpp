@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The scanning engine over three buttons, the switch timed by a fake clock: steps, a held switch, the pause after
-// silent rounds, the scanning voice and the character. Auto-repeat and the X server's clock: tst_scansionex11.
+// The scanning engine over three buttons, the switch timed by a fake clock (the real X server: tst_scansionex11).
 #include "storage/ImpostazioniUtente.h"
 #include "support/ProgrammaProva.h"
 #include "support/ScansioneCursore.h"
@@ -37,8 +36,7 @@ class TestSensore : public QObject {
         m_s->prepara(modalita, intervalloMs);
         m_s->evidenzia(0);
     }
-    // "+0 -100": space down now, up 100 ms later on the fake clock. "-100~80": that event handled 80 ms late, stamped
-    // with when it happened, as an X server stamps it.
+    // "+0 -100": space down, up 100 ms later; "-100~80": handled 80 ms late, stamped with when it happened.
     void sensore(const QString& mosse)
     {
         const bool conIstante = mosse.contains(u'~');
@@ -64,8 +62,7 @@ private slots:
         m_finestra.show();
     }
 
-    // Manual scanning: each press taken moves the highlight on; presses shorter than the acceptance time, or within
-    // the release time of the last step, are none; an event handled late is timed by when it happened.
+    // Manual scanning: presses under the acceptance time or within the release time are no step.
     void passiDelSensore_data()
     {
         tabellaTempiSensore();
@@ -88,8 +85,7 @@ private slots:
         QCOMPARE(accesi(m_bottoni, 255), QString::number(passi));
     }
 
-    // Automatic scanning: a round's first button holds the highlight the factor's times longer; a switch held over
-    // several steps chooses the button lit when it was pressed.
+    // A round's first step lasts the factor's times longer; a switch held over steps chooses the one lit first.
     void tenutoSceglieIlBottonePremuto()
     {
         ImpostazioniUtente imp;
@@ -114,8 +110,7 @@ private slots:
         QTRY_COMPARE(accesi(m_bottoni, 255), QStringLiteral("1"));
     }
 
-    // Three silent rounds, each button said, then nothing lit; the next press starts again at the first button,
-    // which holds longer, and chooses nothing.
+    // Three silent rounds, then nothing lit; a press starts again at the first button and chooses nothing.
     void pausaDopoTreGiriSilenziosi()
     {
         ImpostazioniUtente imp;
