@@ -17,11 +17,7 @@
 class TestAvvio : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        Messaggi::Prova::intercetta(true);
-        Messaggi::Prova::dimentica();
-    }
+    void init() { Messaggi::Prova::intercetta(true), Messaggi::Prova::dimentica(); }
 
     // Folders and readme made once; later only what is missing; a folder that cannot be made is told.
     void cartelleEILeggimi()
@@ -58,9 +54,8 @@ private slots:
         FontCorsivo::InstallaFont(p, nullptr);
         QVERIFY(QFontDatabase::families().contains(QStringLiteral("Indis1")));
         const QStringList detti = Messaggi::Prova::mostrati();
-        QCOMPARE(detti.size(), 2);
-        QVERIFY(detti[0].startsWith(QStringLiteral("Manca il font per il corsivo")));
-        QVERIFY(detti[1].startsWith(QStringLiteral("Ho installato il font per il corsivo")));
+        QVERIFY(detti.size() == 2 && detti[0].startsWith(QStringLiteral("Manca il font per il corsivo")) &&
+                detti[1].startsWith(QStringLiteral("Ho installato il font per il corsivo")));
     }
 
     // The default user's profile picks the list and is never written; a missing list falls back or is told.
@@ -97,8 +92,7 @@ private slots:
         const QByteArray prima = AmbienteProva::leggi(predefinito);
         p.stato->PercorsoUtente.clear();
         QScopedPointer<SchermataAvvio> schermata(Avvio::EseguiAvvio(p.programma));
-        QVERIFY(schermata->isVisible());
-        QVERIFY(!QFileInfo::exists(percorsi.cartellaDati())); // the start screen comes before any disk work
+        QVERIFY(schermata->isVisible() && !QFileInfo::exists(percorsi.cartellaDati())); // before any disk work
         Avvio::CompletaAvvio(p.programma);
         QVERIFY(p.stato->PercorsoUtente.endsWith(QStringLiteral("/Ordiparo/utenti/_predefinito.INI")));
         QCOMPARE(p.imp().ListaInUso, lista);
@@ -119,8 +113,8 @@ private slots:
         ModuloAudio presente(QFileInfo(QStringLiteral(ORDIPARO_ESEGUIBILE)).path() + u'/' + nome);
         QVERIFY(presente.carica());
         ModuloAudio mancante(QStringLiteral("/nessuna/cartella/") + nome);
-        QVERIFY(!mancante.carica());
         QString motivo;
+        QVERIFY(!mancante.carica());
         QVERIFY(!mancante.creaAgente(nullptr, QString())->CharactersLoad(QStringLiteral("Merlin"), QString(), &motivo));
         QVERIFY2(motivo.startsWith(QStringLiteral("manca il modulo dei suoni e della voce (/nessuna/cartella/")),
                  qPrintable(motivo));

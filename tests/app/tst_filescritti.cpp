@@ -42,11 +42,6 @@ bool uguale(const QString& nome, const QByteArray& scritti)
     return false;
 }
 
-QByteArray sha256(const QByteArray& byte)
-{
-    return QCryptographicHash::hash(byte, QCryptographicHash::Sha256).toHex() + '\n';
-}
-
 // The thumbnail's PNG with the chunk that names the temporary folder made a plain line without it.
 QByteArray senzaCartella(const QByteArray& png, const QString& cartella)
 {
@@ -87,22 +82,18 @@ private slots:
     void init()
     {
         m_p = std::make_unique<ProgrammaProva>(m_ambiente);
-        DialoghiStandard::Prova::intercetta(true);
-        DialoghiStandard::Prova::dimentica();
+        DialoghiStandard::Prova::intercetta(true), DialoghiStandard::Prova::dimentica();
     }
-    void cleanup()
-    {
-        m_p.reset();
-        Messaggi::Prova::dimentica();
-    }
+    void cleanup() { m_p.reset(), Messaggi::Prova::dimentica(); }
 
     // The start makes the settings folders with their readme and installs the cursive font for the user.
     void leggimiEFont()
     {
         Avvio::CompletaAvvio(m_p->programma);
         QVERIFY(uguale(QStringLiteral("leggimi.txt"), AmbienteProva::leggi(stato().percorsi.leggimi())));
+        const QByteArray font = AmbienteProva::leggi(stato().percorsi.fontInstallato());
         QVERIFY(uguale(QStringLiteral("indis1.ttf.sha256"),
-                       sha256(AmbienteProva::leggi(stato().percorsi.fontInstallato()))));
+                       QCryptographicHash::hash(font, QCryptographicHash::Sha256).toHex() + '\n'));
     }
 
     // Profiles: the default one, one off every default, one not in Windows-1252, a damaged one saved again.

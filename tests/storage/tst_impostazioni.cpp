@@ -9,10 +9,9 @@
 namespace {
 // Neighbouring values differ, numbers at their ranges' ends; then the later lines, off.
 const QByteArray kVenticinqueRighe =
-    "corsivo\r\n/scuola/liste/citt\xE0.txt\r\nFalse\r\n 50 \r\n 400 \r\nTrue\r\nFalse\r\n"
-    "True\r\nComic Sans MS\r\n 1 \r\nTrue\r\nIndis1\r\nArial\r\n 1638 \r\n 16777215 \r\n 0 \r\n"
-    " 16777152 \r\nFalse\r\nTrue\r\nFalse\r\n 2 \r\n 60 \r\n-2147483633 \r\n-2147483624 \r\n"
-    " 0 \r\n";
+    "corsivo\r\n/scuola/liste/citt\xE0.txt\r\nFalse\r\n 50 \r\n 400 \r\nTrue\r\nFalse\r\nTrue\r\nComic Sans MS\r\n"
+    " 1 \r\nTrue\r\nIndis1\r\nArial\r\n 1638 \r\n 16777215 \r\n 0 \r\n 16777152 \r\nFalse\r\nTrue\r\nFalse\r\n 2 \r\n"
+    " 60 \r\n-2147483633 \r\n-2147483624 \r\n 0 \r\n";
 const QByteArray kAggiuntePredefinite = " 1 \r\n 0 \r\n 0 \r\n 0 \r\nFalse\r\nFalse\r\n 0 \r\n\r\n\r\n";
 const QByteArray kProfilo = kVenticinqueRighe + kAggiuntePredefinite;
 // clang-format off
@@ -66,8 +65,8 @@ class TestImpostazioni : public QObject {
 private slots:
     void init()
     {
-        QVERIFY(QDir(m_ambiente.percorsi().cartellaUtenti()).removeRecursively());
-        QVERIFY(QDir().mkpath(m_ambiente.percorsi().cartellaUtenti()));
+        const QString utenti = m_ambiente.percorsi().cartellaUtenti();
+        QVERIFY(QDir(utenti).removeRecursively() && QDir().mkpath(utenti));
     }
 
     // Out of range: the line's default, damaged; 25 or 30 lines: the later ones off; fewer among them: kept.
@@ -107,12 +106,10 @@ private slots:
         for (const QByteArray sensori :
              {"True\r\n 1500 \r\ntasto:F7\r\njoystick:3\r\n", "False\r\n 5000 \r\nmouse:indietro\r\ntasto:Return\r\n"})
             QTest::newRow(sensori.constData()) << trenta + sensori << trenta + sensori << false;
-        QTest::newRow("sensori sconosciuti") << trenta + "False\r\n 500 \r\ntasto:Key_F7\r\nmouse:Destro\r\n"
-                                             << trenta + "False\r\n 500 \r\n\r\n\r\n"
-                                             << true;
-        QTest::newRow("joystick oltre un byte") << trenta + "False\r\n 0 \r\njoystick:256\r\njoystick:03\r\n"
-                                                << trenta + "False\r\n 0 \r\n\r\n\r\n"
-                                                << true;
+        for (const QByteArray sconosciuti : {"tasto:Key_F7\r\nmouse:Destro\r\n", "joystick:256\r\njoystick:03\r\n"})
+            QTest::newRow(sconosciuti.constData())
+                << trenta + "False\r\n 500 \r\n" + sconosciuti << trenta + "False\r\n 500 \r\n\r\n\r\n"
+                << true;
         // Just outside each number's range, as the profile's table gives it.
         for (int n = 0; n < FileProfilo::kRigheProfilo; ++n) {
             const FileProfilo::RigaProfilo& riga = FileProfilo::righeProfilo()[n];

@@ -14,10 +14,7 @@ void righe(const QStringList& nomi, const QString& motivo)
         QTest::newRow(qPrintable(nome.left(20))) << nome << motivo;
 }
 
-Percorsi percorsi()
-{
-    return Percorsi(QStringLiteral("/programma"), QStringLiteral("/radice"), QStringLiteral("/font"));
-}
+const Percorsi kPercorsi(QStringLiteral("/programma"), QStringLiteral("/radice"), QStringLiteral("/font"));
 } // namespace
 
 class TestPercorsi : public QObject {
@@ -29,8 +26,8 @@ private slots:
         for (const QString& file : QStringList{"Marco.ini", "Carlo.INI", "...ini"}) {
             const std::optional<QString> nome = Percorsi::utenteDelProfilo(file);
             QCOMPARE(nome.value_or(QString()), file.chopped(4));
-            QCOMPARE(QFileInfo(QFileInfo(Percorsi::nativo(percorsi().profiloUtente(*nome))).absolutePath() + u'/'),
-                     QFileInfo(percorsi().cartellaUtenti()));
+            QCOMPARE(QFileInfo(QFileInfo(Percorsi::nativo(kPercorsi.profiloUtente(*nome))).absolutePath() + u'/'),
+                     QFileInfo(kPercorsi.cartellaUtenti()));
         }
         for (const char* file : {"note.txt", ".ini", "..\\..\\vittima.ini", "../vittima.ini", "anna\\.ini"})
             QVERIFY2(!Percorsi::utenteDelProfilo(QString::fromUtf8(file)), file);
@@ -65,12 +62,12 @@ private slots:
     void cartellaDeiRegistri()
     {
         for (const char* nome : {"Marco Rossi", "Rossi, Marco", "A..B"}) {
-            const std::optional<QString> cartella = percorsi().cartellaRegistri(QString::fromUtf8(nome));
+            const std::optional<QString> cartella = kPercorsi.cartellaRegistri(QString::fromUtf8(nome));
             QVERIFY2(cartella, nome);
-            QCOMPARE(QFileInfo(QDir::cleanPath(*cartella)).absolutePath() + u'/', percorsi().cartellaDati());
+            QCOMPARE(QFileInfo(QDir::cleanPath(*cartella)).absolutePath() + u'/', kPercorsi.cartellaDati());
         }
         for (const char* nome : {"", ".", "..", " .. ", "../altro", "..\\altro", "C:altro", "Marco\nAnna"})
-            QVERIFY2(!percorsi().cartellaRegistri(QString::fromUtf8(nome)), nome);
+            QVERIFY2(!kPercorsi.cartellaRegistri(QString::fromUtf8(nome)), nome);
     }
 };
 

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Text files between school computers: encodings on reading and writing, and saves that fail.
+// Text files between school computers: encodings, the list and record files' bytes and odd contents, failed saves.
+#include "storage/FileRegistro.h"
 #include "storage/ImpostazioniUtente.h"
+#include "storage/RegistroEsercizi.h"
 #include "storage/TabellaFrasi.h"
 #include "storage/TestoAnsi.h"
 #include "support/AmbienteProva.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 #include <csignal>
 #include <sched.h>
@@ -17,6 +20,17 @@
 namespace {
 const QByteArray kVecchio = "il file di prima\r\n";
 constexpr int kSenzaTmpfs = 3;
+using Righe = QList<FileRegistro::Riga>;
+
+// A list of that many rows as a modern editor saves it, in UTF-8: "Città" and the row's number, "Vera", "Falsa".
+QByteArray listaFile(int righe)
+{
+    QByteArray file;
+    for (int riga = 1; riga <= righe; ++riga)
+        file += "Citt\xC3\xA0 " + QByteArray::number(riga) + "\r\n 1 \r\nVera\r\n 0 \r\nFalsa\r\n 1 \r\n" +
+                QByteArray("\r\n 3 \r\n").repeated(6);
+    return file;
+}
 
 // In a child: profile (esercizi < 0) or list saved on a bad disk; 0 if told in Italian, the old file whole.
 int salvaNelFiglio(const QString& cartella, const QString& nome, const QString& disco, int esercizi,
@@ -38,11 +52,10 @@ int salvaNelFiglio(const QString& cartella, const QString& nome, const QString& 
         AmbienteProva::scrivi(percorso, kVecchio);
     if (disco == QStringLiteral("tmpfs di sola lettura"))
         mount(nullptr, dove.constData(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k");
-    if (disco == QStringLiteral("limite")) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limite{64, 64};
-        setrlimit(RLIMIT_FSIZE, &limite);
-    }
+    const rlimit limite{64, 64};
+    if (disco == QStringLiteral("limite") &&
+        (std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || setrlimit(RLIMIT_FSIZE, &limite)))
+        return 1;
     const QByteArray prima = AmbienteProva::leggi(percorso);
     TabellaFrasi tabella;
     tabella.NumeroRighe = static_cast<qint16>(esercizi);
@@ -132,6 +145,172 @@ private slots:
         if (WIFEXITED(stato) && WEXITSTATUS(stato) == kSenzaTmpfs)
             QSKIP("no tmpfs can be mounted here (it needs root)");
         QCOMPARE(stato, 0);
+    }
+
+    // Blanks, quotes, a negative code; a blank cell gets code 3; rows past the count are not written.
+    void salvataByteperByte()
+    {
+        TabellaFrasi tabella;
+        tabella.NumeroRighe = 2;
+        tabella.Testo(1, 0) = QStringLiteral("Il gatto, \"Micio\", dorme.");
+        tabella.Codice(1, 0) = 1;
+        tabella.Testo(1, 1) = QStringLiteral("  Perché sì.  ");
+        tabella.Testo(1, 2) = QStringLiteral("   ");
+        tabella.Codice(1, 2) = 2;
+        tabella.Testo(2, 0) = QStringLiteral("gatto.jpg");
+        tabella.Testo(2, 8) = QStringLiteral("L'ultima, vera.");
+        tabella.Codice(2, 8) = -5;
+        tabella.Testo(3, 0) = QStringLiteral("oltre NumeroRighe: mai scritto");
+        const QString percorso = m_ambiente.file(QStringLiteral("salvata.txt"));
+        QVERIFY(!SalvaFile(tabella, percorso));
+
+        const QByteArray vuota("\r\n 3 \r\n");
+        const QByteArray atteso =
+            "Il gatto, \"Micio\", dorme.\r\n 1 \r\n  Perch\xE9 s\xEC.  \r\n 0 \r\n   \r\n 3 \r\n" + vuota.repeated(6) +
+            "gatto.jpg\r\n 0 \r\n" + vuota.repeated(7) + "L'ultima, vera.\r\n-5 \r\n";
+        QCOMPARE(AmbienteProva::leggi(percorso), atteso);
+        QCOMPARE(tabella.Codice(1, 2), qint16(3));
+    }
+
+    // Only whole rows are kept; a list gone or not chosen gives the default one (-1 rows); no file or a link: refused.
+    void listeLette_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<QString>("percorso"); // null: the file holding contenuto
+        QTest::addColumn<int>("righe");
+        QTest::addColumn<QString>("messaggio");
+        const QString aperta = QStringLiteral("Non è stato possibile aprire la lista");
+        QTest::newRow("1001 righe") << listaFile(1001) << QString() << 1000 << "ha più di 1000 esercizi";
+        QTest::newRow("finisce a metà riga")
+            << listaFile(2) + "Stimolo\r\n 1 \r\nVera\r\n"
+            << QString() << 2 << "finisce a metà dell'esercizio che comincia alla riga 37";
+        QTest::newRow("codice non numerico") << listaFile(1) + "Stimolo\r\nuno\r\n"
+                                             << QString() << 1 << "la riga 20 non contiene un codice valido";
+        QTest::newRow("codice seguito da altro")
+            << listaFile(2).replace(" 0 \r\n", "  0,7 vero\r\n") << QString() << 2 << QString();
+        QTest::newRow("righe vuote in fondo") << listaFile(2) + "\r\n\r\n" << QString() << 2 << QString();
+        QTest::newRow("vuota") << QByteArray() << QString() << 0 << QString();
+        QTest::newRow("oltre 16 MB") << listaFile(2) + QByteArray(16 * 1024 * 1024, '\n') << QString() << 0 << aperta;
+        QTest::newRow("fifo") << QByteArray() << m_ambiente.file(QStringLiteral("fifo.txt")) << 0 << aperta;
+        QTest::newRow("collegamento") << listaFile(2) << m_ambiente.file(QStringLiteral("collegata.txt")) << 0
+                                      << "collegata.txt\": è un collegamento";
+        QTest::newRow("cancellata") << QByteArray() << m_ambiente.file(QStringLiteral("manca.txt")) << -1 << QString();
+        QTest::newRow("nessuna") << QByteArray() << "" << -1 << QString();
+        QTest::newRow("con barre rovesciate")
+            << listaFile(4) << m_ambiente.file(QStringLiteral("lista.txt")).replace(u'/', u'\\') << 4 << QString();
+    }
+    void listeLette()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QString, percorso);
+        QFETCH(int, righe);
+        QFETCH(QString, messaggio);
+        AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("lista.txt")), contenuto);
+        if (percorso.endsWith(QStringLiteral("fifo.txt")))
+            AmbienteProva::creaFifo(percorso);
+        if (percorso.endsWith(QStringLiteral("collegata.txt")) && !QFileInfo::exists(percorso))
+            QVERIFY(QFile::link(m_ambiente.file(QStringLiteral("lista.txt")), percorso));
+        AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("prima.txt")), listaFile(3));
+        TabellaFrasi tabella;
+        QVERIFY(!CaricaLista(tabella, m_ambiente.file(QStringLiteral("prima.txt")), m_ambiente.percorsi()));
+        const std::optional<QString> errore =
+            CaricaLista(tabella, percorso.isNull() ? m_ambiente.file(QStringLiteral("lista.txt")) : percorso,
+                        m_ambiente.percorsi());
+        QCOMPARE(errore.has_value(), !messaggio.isEmpty());
+        if (errore)
+            QVERIFY2(errore->contains(messaggio), qPrintable(*errore));
+        if (righe < 0) {
+            QVERIFY(tabella.NumeroRighe >= 20);
+            return;
+        }
+        QCOMPARE(tabella.NumeroRighe, qint16(righe));
+        QCOMPARE(tabella.Testo(righe, 0), righe ? QStringLiteral("Città %1").arg(righe) : QString());
+        QCOMPARE(tabella.Codice(righe, 1), qint16(0)); // "Vera", or row 0 that is never filled
+        if (righe < TabellaFrasi::kUltimaRiga)
+            QVERIFY(tabella.Testo(righe + 1, 0).isEmpty());
+    }
+
+    // Every text comes back as it was, blanks, commas, quotes and accents included.
+    void salvatoERiletto()
+    {
+        const Righe righe{{"gatto.jpg", "  Il gatto, \"Micio\", dorme.  ", " *  * ", "", ""},
+                          {"\"Città\"", "", "   ", "libera, con virgola", "fine "}};
+        const FileRegistro registro{QStringLiteral("Anna Rossi"), QStringLiteral("Ordiparo05/12/2026"), righe,
+                                    QStringLiteral(" nota, del maestro")};
+        const QString percorso = m_ambiente.file(QStringLiteral("salvato.rpt"));
+        QVERIFY(!RegistroSuFile::salva(percorso, registro));
+        QCOMPARE(AmbienteProva::leggi(percorso),
+                 QByteArray("Anna Rossi\r\nOrdiparo05/12/2026\r\n 3 \r\n"
+                            "gatto.jpg\r\n  Il gatto, \"Micio\", dorme.  \r\n *  * \r\n\r\n\r\n"
+                            "\"Citt\xE0\"\r\n\r\n   \r\nlibera, con virgola\r\nfine \r\n nota, del maestro\r\n"));
+
+        const LetturaRegistro letto = RegistroSuFile::leggi(percorso);
+        QVERIFY2(letto.completa(), qPrintable(letto.difetto));
+        QCOMPARE(letto.Utente, registro.Utente);
+        QCOMPARE(letto.Intestazione, registro.Intestazione);
+        QVERIFY(letto.righe == righe);
+        QCOMPARE(letto.Nota, registro.Nota);
+    }
+
+    // The first two lines end at a comma; a file that ends early or has no row count is not whole.
+    void letture_data()
+    {
+        QTest::addColumn<QByteArray>("byte"); // null: the path is a folder
+        QTest::addColumn<QString>("utente");  // "-" when not reached
+        QTest::addColumn<Righe>("righe");
+        QTest::addColumn<bool>("completa");
+        const QByteArray testa("Anna\r\nOrdiparo05/12/2026\r\n");
+        const QByteArray riga("s\r\na\r\ne\r\n4\r\n5\r\n");
+        const Righe una{{"s", "a", "e", "4", "5"}};
+        QTest::newRow("utente con la virgola") << "Rossi, Anna\r\nOrdiparo05/12/2026\r\n 2 \r\n" + riga + "\r\n"
+                                               << "Rossi" << una << true;
+        QTest::newRow("utente tra virgolette")
+            << QByteArray("  \"Rossi, Anna\" x\r\nOrdiparo\r\n 1 \r\nnota\r\n") << "Rossi, Anna" << Righe() << true;
+        QTest::newRow("a capo Unix, in UTF-8")
+            << QByteArray("Nicol\xC3\xB2\nOrdiparo\n 2 \ns\na\ne\n4\n5\n\n") << "Nicolò" << una << true;
+        const auto monco = [&](const char* nome, const QByteArray& byte, const Righe& righe = {}) {
+            QTest::newRow(nome) << byte << "Anna" << righe << false;
+        };
+        monco("troncato a metà riga", testa + " 4 \r\n" + riga + "t\r\nb\r\n", una + Righe{{"t", "b", "", "", ""}});
+        monco("senza la nota", testa + " 2 \r\n" + riga, una);
+        monco("zero righe", testa + " 0 \r\n\r\n");
+        monco("conteggio non numerico", testa + "tre\r\n" + riga + "\r\n");
+        monco("conteggio oltre 16 bit", testa + " 40000 \r\n" + riga);
+        monco("finisce prima del conteggio", testa);
+        QTest::newRow("file vuoto") << QByteArray("") << "-" << Righe() << false;
+        QTest::newRow("cartella") << QByteArray() << "-" << Righe() << false;
+    }
+    void letture()
+    {
+        QFETCH(QByteArray, byte);
+        QFETCH(QString, utente);
+        QFETCH(Righe, righe);
+        QFETCH(bool, completa);
+        const QString percorso = byte.isNull() ? m_ambiente.cartella() : m_ambiente.file(QStringLiteral("letto.rpt"));
+        if (!byte.isNull())
+            AmbienteProva::scrivi(percorso, byte);
+        const LetturaRegistro letto = RegistroSuFile::leggi(percorso);
+        QCOMPARE(letto.Utente.value_or(QStringLiteral("-")), utente);
+        QVERIFY(letto.righe == righe);
+        QCOMPARE(letto.completa(), completa);
+        QCOMPARE(letto.difetto.isEmpty(), completa);
+    }
+
+    // A full record takes no more rows, and a wrong answer then marks none; emptied, it begins again at row 1.
+    void registroPienoSmetteInSilenzio()
+    {
+        RegistroEsercizi registro;
+        for (int i = 1; i <= RegistroEsercizi::kCapacita; ++i)
+            QVERIFY(registro.aggiungi(QString::number(i), QString()));
+        QVERIFY(!registro.aggiungi(QStringLiteral("oltre"), QString()));
+        registro.segnaErrore();
+        QCOMPARE(registro.NumeroEseguiti(), qint16(1000));
+        QCOMPARE(registro.riga(1000).Stimolo + registro.riga(1000).Errori, QStringLiteral("1000"));
+        registro.azzera();
+        registro.aggiungi(QStringLiteral("e"), QStringLiteral("f"));
+        registro.segnaErrore();
+        QCOMPARE(registro.NumeroEseguiti(), qint16(1));
+        QCOMPARE(registro.riga(1).Errori, QStringLiteral(" * "));
     }
 };
 

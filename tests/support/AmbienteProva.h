@@ -13,7 +13,6 @@ public:
     AmbienteProva();
 
     QString cartella() const { return m_cartella.path(); }
-    // The path of a file of that name in the temporary folder.
     QString file(const QString& nome) const { return cartella() + u'/' + nome; }
     QString cartellaProgramma() const { return m_cartella.path() + QStringLiteral("/programma/"); }
     Percorsi percorsi() const;

@@ -27,8 +27,7 @@ template <typename Controllo> Controllo* trova(const QObject* dove, const QStrin
 QByteArray jpeg(QSize salvata, int orientamento = 1, const QColor& colore = Qt::darkGreen);
 
 // Records the sounds it is asked to play, and plays them on the real player when given one.
-class SuonoFinto : public SuonoFeedback {
-public:
+struct SuonoFinto : SuonoFeedback {
     void suona(const QString& percorso) override
     {
         suonati << percorso.section(u'/', -1);

@@ -17,8 +17,7 @@
 class TestDialoghiStandard : public QObject {
     Q_OBJECT
 private slots:
-    void init() { DialoghiStandard::Prova::intercetta(true); }
-    void cleanup() { DialoghiStandard::Prova::dimentica(); }
+    void init() { DialoghiStandard::Prova::intercetta(true), DialoghiStandard::Prova::dimentica(); }
 
     // Whole points, halves to the even one, no style the screens do not draw; a cancel keeps the font.
     void fontNelBersaglio()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every screen at this display size: controls inside, apart, texts whole and as written, named for readers.
+// Every screen at this display size: controls inside, apart, texts whole, named for readers; proportional layout.
 #include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "home/SchermataInformazioni.h"
@@ -48,9 +48,8 @@ int senzaNome(QAccessibleInterface* nodo, QStringList& trovati)
     const bool interattivo =
         interattivi.contains(nodo->role()) || (nodo->state().focusable && nodo->role() != QAccessible::Cell);
     if (interattivo && nodo->text(QAccessible::Name).trimmed().isEmpty())
-        trovati << QStringLiteral("%1 %2")
-                       .arg(nodo->role())
-                       .arg(nodo->object() ? nodo->object()->objectName() : QStringLiteral("?"));
+        trovati << QString::number(nodo->role()) + u' ' +
+                       (nodo->object() ? nodo->object()->objectName() : QStringLiteral("?"));
     if (auto* etichetta = qobject_cast<QLabel*>(nodo->object());
         etichetta && !etichetta->text().isEmpty() && !etichetta->accessibleName().isEmpty())
         trovati << QStringLiteral("etichetta nominata ") + etichetta->objectName();
@@ -193,6 +192,22 @@ QString elenco(const Schermata* s)
     }
     return righe;
 }
+
+// A screen of 600 × 400 pixels with two controls, one nested in the other.
+class SchermataProva : public Schermata {
+public:
+    SchermataProva() : Schermata(9000, 6000)
+    {
+        riquadro->setObjectName(QStringLiteral("riquadro"));
+        posiziona(riquadro, 1500, 1500, 4500, 3000); // 100, 100, 300, 200 pixels
+        interno->setObjectName(QStringLiteral("interno"));
+        interno->setGeometry(10, 20, 30, 40);
+        layout().setSchermata(this);
+    }
+    QWidget* riquadro = new QWidget(area());
+    QLabel* interno = new QLabel(riquadro);
+    void carica() { completaCaricamento(); }
+};
 } // namespace
 
 class TestSchermate : public QObject {
@@ -308,6 +323,48 @@ private slots:
         }
     }
 
+    // From 1200 × 800 to 2400 × 2400, save under the tag "@" (placed by its own fitting); minimised: no change.
+    void tag()
+    {
+        for (const QString& tag : {QString(), QStringLiteral("@")}) {
+            SchermataProva s;
+            s.riquadro->setProperty("tag", tag);
+            s.resize(1200, 800);
+            s.show();
+            QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 300, 200));
+            s.resize(2400, 2400);
+            const QRect atteso = tag.isEmpty() ? QRect(200, 300, 600, 600) : QRect(100, 100, 300, 200);
+            QCOMPARE(s.riquadro->geometry(), atteso);
+            QCOMPARE(s.interno->geometry(), QRect(20, 60, 60, 120));
+            s.showMinimized();
+            s.resize(1200, 800);
+            QCOMPARE(s.riquadro->geometry(), atteso);
+        }
+    }
+
+    // Recorded under the menu bar, started at 3/4 of the display, centred; larger, the menu grows too.
+    void caricamento()
+    {
+        if (QGuiApplication::primaryScreen()->size() != QSize(800, 600))
+            QSKIP("the menu bar is sized for 800 × 600 here");
+        SchermataProva s;
+        s.barraMenu()->addAction(QStringLiteral("&Esci"));
+        s.carica();
+        const QRect schermo = s.screen()->availableGeometry();
+        QVERIFY(qAbs(4 * s.width() - 3 * schermo.width()) < 4 && qAbs(4 * s.height() - 3 * schermo.height()) < 4);
+        QVERIFY(qAbs(2 * s.x() + s.width() - 2 * schermo.x() - schermo.width()) < 2);
+        QVERIFY(qAbs(2 * s.y() + s.height() - 2 * schermo.y() - schermo.height()) < 2);
+        s.show();
+        const int menu = s.barraMenu()->height();
+        QVERIFY(menu > 0);
+        s.resize(600, 400 + menu);
+        QCOMPARE(s.riquadro->geometry(), QRect(100, 100, 300, 200));
+        s.resize(1200, 800 + menu);
+        QVERIFY(s.barraMenu()->height() > menu);
+        const int alto = s.dimensioneArea().height();
+        QCOMPARE(s.riquadro->geometry(), QRect(200, qRound(alto / 4.0), 600, qRound(alto / 2.0)));
+    }
+
 private:
     // Each control inside the window below the menu bar, clear of the others, its text whole; menus grow.
     void tuttoIntero(Schermata* s)
@@ -349,9 +406,8 @@ private:
             // A grid shows all its columns side by side, every row number whole, every row a whole line high.
             if (auto* griglia = qobject_cast<GrigliaRegistro*>(c)) {
                 QCOMPARE(griglia->horizontalScrollBar()->maximum(), 0);
-                const QString ultimo = griglia->TextMatrix(griglia->Rows() - 1, 0);
-                QCOMPARE(ultimo, QStringLiteral("1000"));
-                QVERIFY(griglia->ColWidth(0) >= griglia->larghezzaFissaPer(ultimo));
+                QCOMPARE(griglia->TextMatrix(griglia->Rows() - 1, 0), QStringLiteral("1000"));
+                QVERIFY(griglia->ColWidth(0) >= griglia->larghezzaFissaPer(QStringLiteral("1000")));
                 QVERIFY(griglia->RowHeight() >= griglia->fontMetrics().height());
             }
         }
