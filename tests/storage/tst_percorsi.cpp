@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -68,6 +69,16 @@ private slots:
         }
         for (const char* nome : {"", ".", "..", " .. ", "../altro", "..\\altro", "C:altro", "Marco\nAnna"})
             QVERIFY2(!kPercorsi.cartellaRegistri(QString::fromUtf8(nome)), nome);
+    }
+
+    // A pupil's folder made on another computer is found whatever the letter case his name is typed in.
+    void risoltoSenzaMaiuscole()
+    {
+        QTemporaryDir radice;
+        QVERIFY(QDir(radice.path()).mkdir(QStringLiteral("Marco Rossi")));
+        for (const char* nome : {"marco rossi", "MARCO ROSSI", "Marco Rossi"})
+            QCOMPARE(Percorsi::risoltoSenzaMaiuscole(radice.filePath(nome)), radice.filePath("Marco Rossi"));
+        QCOMPARE(Percorsi::risoltoSenzaMaiuscole(radice.filePath("Anna")), radice.filePath("Anna"));
     }
 };
 
