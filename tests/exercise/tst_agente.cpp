@@ -145,6 +145,8 @@ private slots:
         ControlloAgenteMerlino controllo(&schermata, m_personaggi);
         QVERIFY(controllo.CharactersLoad(QStringLiteral("Merlin"), QStringLiteral("Merlin.acs"), nullptr));
         auto* merlino = static_cast<AgenteMerlino*>(controllo.Characters(QStringLiteral("Merlin")));
+        QWidget fattoDopo(&schermata); // a control the screen makes after him, where the balloon will be
+        fattoDopo.setGeometry(schermata.rect());
         schermata.show();
         const QPoint posto = schermata.mapToGlobal(QPoint(600, 50));
         merlino->MoveTo(posto.x(), posto.y(), 0);
@@ -159,6 +161,7 @@ private slots:
             merlino->Speak(QString::fromUtf8(detto));
         QCOMPARE(merlino->inCoda(), 1);
         QTRY_COMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Uno"));
+        QCOMPARE(schermata.children().last(), merlino->fumetto()); // drawn above every other control
         QTRY_COMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Due"));
         QTRY_VERIFY(!merlino->staParlando());
         merlino->Speak(QStringLiteral("C'era una volta un mago gentile che leggeva le storie ai bambini del paese."));
