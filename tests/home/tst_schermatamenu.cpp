@@ -112,8 +112,7 @@ private slots:
         QCOMPARE(m_p->programma.apriEsercizio(s)->testoStimolo->text(), QStringLiteral("Il treno di Bruno."));
     }
 
-    // A helper's click acts in mouse mode only; while scanning it says how to reach the mouse, and "Esci" asks
-    // first (the last row answers yes). Leaving by switch saves the profile, by mouse it does not.
+    // A helper's click acts in mouse mode only, else hints at the mouse; "Esci" asks; by switch it saves, by mouse not.
     void scelta_data()
     {
         QTest::addColumn<int>("modalita");

@@ -170,8 +170,7 @@ private slots:
         QCOMPARE(this->mostrato(), mostrato);
     }
 
-    // The chooser lists the pictures, each thumbnail upright and in proportion; a double click stores the bare
-    // name and fits the picture into the stimulus box (321 × 161 at (24, 24) at design size).
+    // The chooser's thumbnails are upright and in proportion; a double click stores the bare name, fitted to the box.
     void sceltaImmagine()
     {
         const QString nome = QStringLiteral("ruotata.jpg");

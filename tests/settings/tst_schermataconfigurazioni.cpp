@@ -191,8 +191,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(cartellaUtenti() + QStringLiteral("MARCO.ini"))); // the file keeps its name
     }
 
-    // A new pupil's profile is written at "&Menu"; it replaces one of the same name only when the teacher says so,
-    // and a name outside the users folder is refused.
+    // A new pupil's profile is written at "&Menu", over a namesake's if the teacher agrees; a name outside: refused.
     void nuovoUtente_data()
     {
         QTest::addColumn<QString>("nome");
@@ -232,8 +231,7 @@ private slots:
         }
     }
 
-    // A cancelled dialog changes no setting, a confirmed one just its own; in the cursive style only a chosen
-    // font's size takes effect.
+    // A cancelled dialog changes nothing, a confirmed one its own setting; in cursive only a chosen font's size counts.
     void fontEColori()
     {
         imp().ColoreCasuale = false;
