@@ -149,7 +149,7 @@ private slots:
         fattoDopo.setGeometry(schermata.rect());
         schermata.show();
         const QPoint posto = schermata.mapToGlobal(QPoint(600, 50));
-        merlino->MoveTo(posto.x(), posto.y(), 0);
+        merlino->MoveTo(posto.x(), posto.y()); // not shown yet: no glide, he is there at once
         QCOMPARE(merlino->figura()->pos(), QPoint(600, 50));
         merlino->Show();
         const auto animazione = [merlino] { return merlino->figura()->animazione(); };

@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
@@ -89,6 +90,7 @@ private slots:
                                             {"2", "Il cane, Fido, corre.", " Fido corre ", "", "", ""}};
         QCOMPARE(s->griglia->testi(), dellaCorsa);
         QCOMPARE(s->griglia->ColWidth(4) + s->griglia->ColWidth(5), 0);
+        QCOMPARE(s->griglia->horizontalHeader()->height(), s->griglia->RowHeight()); // titles as tall as a row
         const QString cartella = stato().percorsi.cartellaDati() + QStringLiteral("Rossi, Anna/");
         QVERIFY(!QFileInfo::exists(cartella));
         conFile(s->azioneSalva, cartella + "oggi.rpt");

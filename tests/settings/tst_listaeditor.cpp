@@ -203,6 +203,8 @@ private slots:
         QCOMPARE(tabella().Testo(2, 0), nome);
         QCOMPARE(m_e->immagineStimolo->geometry(), QRect(124, 24, 121, 161)); // upright, centred in the box
         QCOMPARE(m_e->immagineStimolo->pixmap().size(), QSize(121, 161));
+        m_dialogo->resize(m_dialogo->size() * 3 / 2); // the picture grows with its box
+        QTRY_VERIFY(m_e->immagineStimolo->pixmap().height() > 161 * 5 / 4);
     }
 };
 

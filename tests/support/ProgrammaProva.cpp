@@ -22,10 +22,8 @@ QByteArray jpeg(QSize salvata, int orientamento, const QColor& colore)
     disegno.save(&uscita, "JPG");
     // Qt writes no EXIF: an APP1 segment after the start marker with one entry, the orientation.
     if (orientamento != 1)
-        byte.insert(2, QByteArray::fromHex("ffe10022457869660000"
-                                           "4d4d002a00000008"
-                                           "00010112000300000001") +
-                           char(0) + char(orientamento) + QByteArray(6, '\0'));
+        byte.insert(2, QByteArray::fromHex("ffe100224578696600004d4d002a0000000800010112000300000001") + char(0) +
+                           char(orientamento) + QByteArray(6, '\0'));
     return byte;
 }
 

@@ -74,9 +74,9 @@ private:
 class VoceScansioneFinta : public VoceScansione {
 public:
     explicit VoceScansioneFinta(QStringList& registro) : m_registro(registro) {}
-    void annuncia(const QString& parola, int velocita, int tono) override
+    void annuncia(const QString& p, int v, int t) override
     {
-        m_registro << QStringLiteral("%1 %2 %3").arg(parola).arg(velocita).arg(tono);
+        m_registro << QStringLiteral("%1 %2 %3").arg(p).arg(v).arg(t);
     }
     void taci() override {}
 

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTextFrame>
 
 namespace {
 // Writes down the files it is asked to open, and answers as the desktop would.
@@ -129,6 +130,8 @@ private slots:
                      testo.contains(QStringLiteral("così \u201csi\u201d lavora")) && !testo.contains(u'<'),
                  qPrintable(testo));
         QCOMPARE(casa->testoDocumentazione->geometry(), casa->area()->rect());
+        const qreal margine = casa->testoDocumentazione->document()->rootFrame()->frameFormat().leftMargin();
+        QCOMPARE(qRound(margine), std::max(12, (casa->width() - 960) / 2)); // a column of at most 960 px
         QVERIFY(coperto());
 
         QTest::qWait(600); // more than two scanning steps

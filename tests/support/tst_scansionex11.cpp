@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+#include <QtMath>
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -207,13 +208,15 @@ private slots:
             if (!mossa.startsWith(QStringLiteral("vero")))
                 continue;
             puntatore(vero, 400);
-            // Near half way round: the ring's right side drawn, its left side not yet.
+            // Near half way round, clockwise from twelve o'clock: its right side drawn, its left side not yet.
             const QImage anello = trova<QWidget>(vero, QStringLiteral("anelloSosta"))->grab().toImage();
-            const auto nero = [&](int verso) {
-                return anello.pixelColor(anello.width() / 2 + verso * anello.height() * 35 / 100,
-                                         anello.height() / 2) == Qt::black;
+            const auto nero = [&](double gradi) { // counter-clockwise from three o'clock
+                const QPointF punto = QPointF(std::cos(qDegreesToRadians(gradi)), -std::sin(qDegreesToRadians(gradi)));
+                return anello.pixelColor(
+                           (QPointF(anello.width(), anello.height()) / 2 + punto * anello.height() * 0.35).toPoint()) ==
+                       Qt::black;
             };
-            QVERIFY(nero(1) && !nero(-1));
+            QVERIFY(nero(80) && nero(0) && !nero(180));
             QTest::qWait(ms - 400);
         }
         QCOMPARE(m_s->ContaErrati(), risposte);
