@@ -11,14 +11,12 @@
 #include "support/ProgrammaProva.h"
 #include "support/SalvataggioProfilo.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>

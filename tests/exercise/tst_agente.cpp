@@ -10,8 +10,6 @@
 #include "support/FontCorsivo.h"
 #include "support/ProgrammaProva.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 #include <QWidget>
 

@@ -8,8 +8,6 @@
 #include "support/Messaggi.h"
 #include "support/ProgrammaProva.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>

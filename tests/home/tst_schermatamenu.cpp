@@ -5,9 +5,7 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 class TestSchermataMenu : public QObject {
     Q_OBJECT

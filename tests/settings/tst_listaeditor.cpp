@@ -7,7 +7,6 @@
 #include "support/Messaggi.h"
 #include "support/ProgrammaProva.h"
 
-#include <QApplication>
 #include <QBitmap>
 #include <QClipboard>
 #include <QDir>

@@ -2,7 +2,6 @@
 // The start screen as the pupil sees it.
 #include "support/ProgrammaProva.h"
 
-#include <QPushButton>
 #include <QTest>
 
 class TestSchermataAvvio : public QObject {

@@ -8,11 +8,8 @@
 #include "support/ProgrammaProva.h"
 #include "support/ScansioneCursore.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QTextFrame>

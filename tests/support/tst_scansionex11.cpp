@@ -12,7 +12,6 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QTest>
 #include <QThread>
 #include <QtMath>
