@@ -194,6 +194,9 @@ private slots:
         QVERIFY(altezzaIntera > fumetto.height() && fumetto.geometry().right() < figura.left());
         fumetto.rivela(static_cast<int>(testo.size()));
         QVERIFY(testo.endsWith(fumetto.testoMostrato()) && fumetto.testoMostrato().size() < testo.size());
+        const int ultima = static_cast<int>(testo.lastIndexOf(u"favore")); // the last word heard, marked there too
+        const QImage segnata = (fumetto.rivela(static_cast<int>(testo.size()), {ultima, 6}), fumetto.grab().toImage());
+        QVERIFY(segnata != (fumetto.rivela(static_cast<int>(testo.size())), fumetto.grab().toImage()));
         fumetto.inizia(QStringLiteral("Ciao bambini!"), true, figura);
         const QImage senza = (fumetto.rivela(12), fumetto.grab().toImage());
         const QImage con = (fumetto.rivela(12, {5, 7}), fumetto.grab().toImage());

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -179,10 +180,12 @@ private slots:
         AmbienteProva::scrivi(immagini() + QStringLiteral("leggimi.txt"), "non è un'immagine");
         AmbienteProva::scrivi(immagini() + nome, jpeg({400, 300}, 6));
         m_e->scorrimentoEsercizi->setValue(2); // a picture row
+        QSignalSpy avanzata(m_e->sceltaImmagine->barraAvanzamento, &QProgressBar::valueChanged);
         m_e->bottoneCaricaImmagine->click();
         SceltaImmagine* scelta = m_e->sceltaImmagine;
         QVERIFY(scelta->isVisible() && scelta->barraAvanzamento->isVisible());
         QTRY_VERIFY(!scelta->inCostruzione() && !scelta->barraAvanzamento->isVisible());
+        QVERIFY(avanzata.contains(QVariantList{3})); // the bar went all the way
         QListWidget* elenco = scelta->elencoImmagini;
         QStringList nomi;
         QList<QSize> lati;
@@ -199,7 +202,7 @@ private slots:
         QTest::mouseClick(elenco->viewport(), Qt::LeftButton, {}, centro);
         QTest::mouseDClick(elenco->viewport(), Qt::LeftButton, {}, centro);
         QVERIFY(!scelta->isVisible() && m_e->immagineStimolo->isVisible());
-        QCOMPARE(tabella().Testo(2, 0), nome);
+        QVERIFY(tabella().Testo(2, 0) == nome && m_e->testoDi(0) == nome);    // the box under the picture names it
         QCOMPARE(m_e->immagineStimolo->geometry(), QRect(124, 24, 121, 161)); // upright, centred in the box
         QCOMPARE(m_e->immagineStimolo->pixmap().size(), QSize(121, 161));
         m_dialogo->resize(m_dialogo->size() * 3 / 2); // the picture grows with its box
