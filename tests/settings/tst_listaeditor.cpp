@@ -143,6 +143,8 @@ private slots:
             << L{"svuota", "lista-in-uso", "salva"} << L{"lista.txt", "lista.txt"} << "lista.txt" << iniziale()
             << "lista.txt" << L{"Un file con questo nome esiste già. Sovrascriverlo?\r\n" + nelleListe("lista.txt")}
             << comeAllInizio;
+        QTest::newRow("carica") << L{"svuota", "carica"} << L{"lista.txt"} << "lista.txt" << iniziale() << "lista.txt"
+                                << L{} << comeAllInizio;
         QTest::newRow("carica e salva altrove") << L{"svuota", "carica", "salva"} << L{"lista.txt", "terza.txt"}
                                                 << "terza.txt" << iniziale() << "terza.txt" << L{} << comeAllInizio;
     }
