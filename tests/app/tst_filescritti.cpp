@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -60,13 +59,6 @@ QByteArray senzaCartella(const QByteArray& png, const QString& cartella)
         i += 12 + lunghezza;
     }
     return uscita;
-}
-
-QByteArray testoDelPdf(const QString& pdf)
-{
-    QProcess testo;
-    testo.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    return testo.waitForFinished() && testo.exitCode() == 0 ? testo.readAllStandardOutput() : QByteArray();
 }
 } // namespace
 
@@ -187,7 +179,8 @@ private slots:
         const QString pdf = m_ambiente.file(QStringLiteral("registro.pdf"));
         DialoghiStandard::Prova::rispondiFile(pdf);
         risultati->azioneStampa->trigger();
-        QVERIFY(uguale(QStringLiteral("registro-stampato.txt"), testoDelPdf(pdf)));
+        QVERIFY(uguale(QStringLiteral("registro-stampato.txt"),
+                       AmbienteProva::uscitaDi("pdftotext", {"-layout", pdf, "-"})));
         QCOMPARE(Messaggi::Prova::mostrati(), QStringList());
     }
 

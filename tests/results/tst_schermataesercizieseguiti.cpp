@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -20,10 +19,7 @@ namespace {
 // A poppler tool's output on the PDF.
 QString poppler(const QString& programma, const QStringList& argomenti)
 {
-    QProcess processo;
-    processo.start(programma, argomenti);
-    return processo.waitForFinished() && processo.exitCode() == 0 ? QString::fromUtf8(processo.readAllStandardOutput())
-                                                                  : QString();
+    return QString::fromUtf8(AmbienteProva::uscitaDi(programma, argomenti));
 }
 
 // The text of the PDF, page by page, laid out as on the page.

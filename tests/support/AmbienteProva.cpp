@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <sys/stat.h>
 
 AmbienteProva::AmbienteProva()
@@ -55,4 +56,11 @@ void AmbienteProva::creaFifo(const QString& percorso)
 QString AmbienteProva::sorgente(const QString& relativo)
 {
     return QStringLiteral(ORDIPARO_SORGENTI "/") + relativo;
+}
+
+QByteArray AmbienteProva::uscitaDi(const QString& programma, const QStringList& argomenti)
+{
+    QProcess processo;
+    processo.start(programma, argomenti);
+    return processo.waitForFinished() && processo.exitCode() == 0 ? processo.readAllStandardOutput() : QByteArray();
 }

@@ -24,6 +24,8 @@ public:
     // A FIFO that nobody writes: opening it for reading waits for ever.
     static void creaFifo(const QString& percorso);
     static QString sorgente(const QString& relativo);
+    // What a program (a poppler tool, say) writes to its standard output; empty when it fails.
+    static QByteArray uscitaDi(const QString& programma, const QStringList& argomenti);
 
 private:
     QTemporaryDir m_cartella;
