@@ -122,6 +122,44 @@ private slots:
         QCOMPARE(Messaggi::Prova::mostrati(), QStringList());
     }
 
+    // Two computers on one shared profile: the second to save a change is asked whose settings the file keeps.
+    void dueComputer_data()
+    {
+        QTest::addColumn<int>("tono"); // set on the second computer; 0: nothing changed there
+        QTest::addColumn<bool>("tieniQueste");
+        QTest::newRow("tiene le sue") << 300 << true;
+        QTest::newRow("prende quelle dell'altro") << 300 << false;
+        QTest::newRow("nessun cambiamento") << 0 << true;
+    }
+    void dueComputer()
+    {
+        QFETCH(int, tono);
+        QFETCH(bool, tieniQueste);
+        ProgrammaProva secondo(m_ambiente);
+        QDir().mkpath(stato().percorsi.cartellaUtenti());
+        for (StatoProgramma* computer : {&stato(), secondo.stato.get()}) {
+            computer->NomeUtente = QStringLiteral("Marco");
+            computer->PercorsoUtente = computer->percorsi.profiloUtente(computer->NomeUtente);
+            QVERIFY(SalvataggioProfilo::salva(nullptr, *computer) && !computer->leggiProfiloUtente());
+        }
+        const ImpostazioniUtente prima = secondo.imp();
+        m_p->imp().VelocitaVoce = 200;
+        QVERIFY(SalvataggioProfilo::salva(nullptr, stato()));
+        if (tono)
+            secondo.imp().TonoVoce = static_cast<qint16>(tono);
+        Messaggi::Prova::rispostaSuccessiva(tieniQueste);
+        QVERIFY(SalvataggioProfilo::salva(nullptr, *secondo.stato));
+        QCOMPARE(Messaggi::Prova::mostrati().filter(QStringLiteral("cambiato da un altro computer")).size(),
+                 tono ? 1 : 0);
+        const QList<int> attesi =
+            tono && tieniQueste ? QList<int>{prima.VelocitaVoce, tono} : QList<int>{200, prima.TonoVoce};
+        ImpostazioniUtente suDisco;
+        FileProfilo::LeggiUtente(suDisco, stato().PercorsoUtente, stato().percorsi);
+        QCOMPARE((QList<int>{suDisco.VelocitaVoce, suDisco.TonoVoce}), attesi);
+        QCOMPARE((QList<int>{secondo.imp().VelocitaVoce, secondo.imp().TonoVoce}),
+                 tono ? attesi : (QList<int>{prima.VelocitaVoce, prima.TonoVoce})); // unchanged: not read again
+    }
+
     // A list edited and saved again, and with a text not in Windows-1252.
     void liste()
     {
@@ -182,6 +220,14 @@ private slots:
         QVERIFY(uguale(QStringLiteral("registro-stampato.txt"),
                        AmbienteProva::uscitaDi("pdftotext", {"-layout", pdf, "-"})));
         QCOMPARE(Messaggi::Prova::mostrati(), QStringList());
+        // On paper the titles row and the numbers' column are shaded light grey.
+        const QImage pagina = QImage::fromData(AmbienteProva::uscitaDi("pdftoppm", {"-png", "-r", "36", pdf}));
+        int grigi = 0;
+        for (int y = 0; y < pagina.height(); ++y) {
+            for (int x = 0; x < pagina.width(); ++x)
+                grigi += pagina.pixel(x, y) == qRgb(232, 232, 232);
+        }
+        QVERIFY2(grigi > pagina.width() * 2, qPrintable(QString::number(grigi)));
     }
 
     // The thumbnail that the picture chooser leaves in the desktop's shared cache.
@@ -202,6 +248,12 @@ private slots:
         QVERIFY(!Miniature::crea(foto, cache).immagine.isNull());
         const QByteArray png = AmbienteProva::leggi(Miniature::fileCache(cache, foto));
         QVERIFY(uguale(QStringLiteral("miniatura.png-senza-cartella"), senzaCartella(png, m_ambiente.cartella())));
+        // Looked at again it comes from the cache; once the picture has changed, it is made anew.
+        QVERIFY(Miniature::crea(foto, cache).dallaCache);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime(QDate(2026, 3, 3), QTime(8, 30), Qt::UTC),
+                                                                    QFileDevice::FileModificationTime));
+        file.close();
+        QVERIFY(!Miniature::crea(foto, cache).dallaCache && Miniature::crea(foto, cache).dallaCache);
     }
 };
 

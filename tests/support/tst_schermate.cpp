@@ -15,6 +15,7 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFontDatabase>
@@ -153,6 +154,22 @@ Inchiostro inchiostro(QPushButton* bottone)
     trovato.tratto = tratti[tratti.size() / 2];
     return trovato;
 }
+// The limits, readers' names and ways of showing a control is set up with: those its class has, but 0 or empty.
+QString proprieta(const QWidget* c)
+{
+    QString elenco;
+    for (const char* nome :
+         {"accessibleName", "toolTip", "alignment", "wordWrap", "scaledContents", "flat", "maxLength", "readOnly",
+          "tabChangesFocus", "minimum", "maximum", "pageStep", "focusPolicy", "frameShape", "autoFillBackground"}) {
+        const QVariant valore = c->property(nome);
+        const QString testo =
+            valore.typeId() == QMetaType::QString ? valore.toString() : QString::number(valore.toInt());
+        if (valore.isValid() && !testo.isEmpty() && testo != u'0')
+            elenco += QStringLiteral(" %1=%2").arg(QLatin1String(nome), testo);
+    }
+    return elenco.replace(u'\n', u'|');
+}
+
 // One line for each named control: class, place, state, font, colours and what it holds.
 QString elenco(const Schermata* s)
 {
@@ -187,7 +204,12 @@ QString elenco(const Schermata* s)
                             << ' ' << c->font().pointSize() << (c->font().bold() ? "b" : "") << ' '
                             << colori.color(c->foregroundRole()).name() << '/'
                             << colori.color(c->backgroundRole()).name() << ' '
-                            << testo.left(60).replace(u'\n', u'|').replace(u'\r', u'|') << '\n';
+                            << testo.left(60).replace(u'\n', u'|').replace(u'\r', u'|') << proprieta(c) << '\n';
+    }
+    for (const QAction* azione : s->findChildren<QAction*>()) { // the menus' commands
+        if (!azione->text().isEmpty())
+            QTextStream(&righe) << "azione " << azione->text() << ' ' << (azione->isVisible() ? 'v' : '-')
+                                << (azione->isEnabled() ? 'e' : '-') << ' ' << azione->shortcut().toString() << '\n';
     }
     return righe;
 }
