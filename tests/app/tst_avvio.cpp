@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The start-up sequence: folders and readme, the cursive font, the default user, the list, the start screen.
+// The start-up: folders and readme, the cursive font, the default user, the list, the start screen, one copy only.
 #include "app/Avvio.h"
 #include "app/ModuloAudio.h"
 #include "startup/SchermataAvvio.h"
@@ -12,10 +12,33 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFontDatabase>
+#include <QProcess>
 #include <QTest>
 
 class TestAvvio : public QObject {
     Q_OBJECT
+    AmbienteProva m_ambiente; // of the copies of the real program
+    QString cartellaRuntime() const { return m_ambiente.cartella() + QStringLiteral("/run"); }
+    QString blocco() const { return cartellaRuntime() + QStringLiteral("/ordiparo.lock"); }
+
+    // The real program with its own folders; a first copy is waited for until it holds the lock, which names it.
+    void avvia(QProcess& copia, bool prima = true) const
+    {
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        const QString casa = m_ambiente.cartella();
+        for (const QString& voce :
+             QStringList{"QT_QPA_PLATFORM=offscreen", "QT_FORCE_STDERR_LOGGING=1", "HOME=" + casa,
+                         "XDG_DATA_HOME=" + casa + "/dati", "XDG_RUNTIME_DIR=" + cartellaRuntime()})
+            ambiente.insert(voce.section(u'=', 0, 0), voce.section(u'=', 1));
+        copia.setProcessEnvironment(ambiente);
+        copia.start(QStringLiteral(ORDIPARO_ESEGUIBILE));
+        QVERIFY(copia.waitForStarted());
+        const QByteArray pid = QByteArray::number(copia.processId());
+        const auto proprietario = [this] { return AmbienteProva::leggi(blocco()).split('\n').first(); };
+        QTRY_VERIFY_WITH_TIMEOUT(!prima || proprietario() == pid || copia.state() == QProcess::NotRunning, 20000);
+        QVERIFY(!prima || copia.state() == QProcess::Running);
+    }
+
 private slots:
     void init() { Messaggi::Prova::intercetta(true), Messaggi::Prova::dimentica(); }
 
@@ -106,13 +129,10 @@ private slots:
                  affermazione.isEmpty());
     }
 
-    // The sound module is found beside the program; without it the missing character says why.
+    // Without the sound module (tst_audio loads it) the missing character says why.
     void moduloAudio()
     {
-        const QString nome = QString::fromLatin1(kFileModuloAudio);
-        ModuloAudio presente(QFileInfo(QStringLiteral(ORDIPARO_ESEGUIBILE)).path() + u'/' + nome);
-        QVERIFY(presente.carica());
-        ModuloAudio mancante(QStringLiteral("/nessuna/cartella/") + nome);
+        ModuloAudio mancante(QStringLiteral("/nessuna/cartella/") + QString::fromLatin1(kFileModuloAudio));
         QString motivo;
         QVERIFY(!mancante.carica());
         QVERIFY(!mancante.creaAgente(nullptr, QString())->CharactersLoad(QStringLiteral("Merlin"), QString(), &motivo));
@@ -136,6 +156,68 @@ private slots:
         QTRY_COMPARE(volte, 1);
         QTest::qWait(1500); // past the fallback of a window never painted
         QCOMPARE(volte, 1);
+    }
+    // The start screen: a fresh record each time, on light blue or a new light colour; its button opens the menu.
+    void schermataAvvio_data()
+    {
+        QTest::addColumn<bool>("casuale"); // also the system pointer
+        QTest::newRow("colore fisso") << false;
+        QTest::newRow("colore casuale, puntatore di sistema") << true;
+    }
+    void schermataAvvio()
+    {
+        QFETCH(bool, casuale);
+        AmbienteProva ambiente;
+        ProgrammaProva p(ambiente);
+        p.imp().ColoreCasuale = p.imp().MouseDiSistema = casuale;
+        p.imp().ColoreSfondo = 255;
+        QSet<QRgb> colori;
+        for (int volta = 0; volta < 6; ++volta) {
+            p.stato->RegistroEsercizi.aggiungi(QStringLiteral("a"), QStringLiteral("b"));
+            SchermataAvvio schermata(p.programma);
+            schermata.show();
+            QCOMPARE(p.stato->RegistroEsercizi.NumeroEseguiti(), qint16(0));
+            QCOMPARE(schermata.bottoneAvvio->cursor().shape(), casuale ? Qt::ArrowCursor : Qt::BitmapCursor);
+            colori << schermata.area()->grab().toImage().pixel(2, 2);
+        }
+        QVERIFY(casuale ? colori.size() > 1 : colori == QSet<QRgb>{qRgb(192, 255, 255)});
+        QPointer<SchermataAvvio> schermata = p.programma.apriAvvio();
+        QTest::mouseClick(schermata->bottoneAvvio, Qt::LeftButton);
+        QVERIFY(p.programma.schermataMenu() && p.programma.schermataMenu()->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(schermata.isNull());
+    }
+    // A stale lock never stops a start; a second copy ends at once and brings the first to the front.
+    void secondaCopiaPortaDavantiLaPrima_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto"); // null: left by a copy that is killed
+        QTest::newRow("copia crollata") << QByteArray();
+        QTest::newRow("illeggibile") << QByteArray("\x8b\x00\xff garbage\n\n", 13);
+        QTest::newRow("altro computer") << QByteArray("1234\nordiparo\naula-2-pc-9\n");
+    }
+    void secondaCopiaPortaDavantiLaPrima()
+    {
+        QFETCH(QByteArray, contenuto);
+        QVERIFY(QDir(cartellaRuntime()).removeRecursively() && QDir().mkpath(cartellaRuntime()));
+        QFile::setPermissions(cartellaRuntime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcess crollata, prima, seconda;
+        if (contenuto.isNull()) {
+            avvia(crollata);
+            crollata.kill();
+            crollata.waitForFinished();
+            QVERIFY(QFile::exists(blocco()));
+        } else {
+            AmbienteProva::scrivi(blocco(), contenuto);
+        }
+        avvia(prima);
+        avvia(seconda, false);
+        // No waiting on a lock or a connection.
+        QVERIFY(seconda.waitForFinished(5000) && seconda.exitStatus() == QProcess::NormalExit && !seconda.exitCode());
+        QByteArray registro;
+        QTRY_VERIFY_WITH_TIMEOUT((registro += prima.readAllStandardError()).contains("a second start brought"), 5000);
+        QCOMPARE(prima.state(), QProcess::Running);
+        prima.kill();
+        prima.waitForFinished();
     }
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the pupil hears, recorded with parec from the monitor of the null sink that scripts/test starts.
+#include "app/ModuloAudio.h"
 #include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/AgenteMerlino.h"
 #include "exercise/agent/SintesiVoce.h"
@@ -8,6 +9,8 @@
 #include "support/EtichettaConSegno.h"
 #include "support/FontCorsivo.h"
 #include "support/ProgrammaProva.h"
+#include "support/ServiziAudio.h"
+#include "support/VoceScansione.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -169,6 +172,21 @@ private slots:
                 mosse[n].second - msDelCampione(primoCampione + qsizetype(voce.parole[n].ms) * kFrequenza / 1000);
             QVERIFY2(std::abs(scarto) <= 80,
                      qPrintable(QString("word %1: marker minus sound %2 ms").arg(n).arg(scarto)));
+        }
+    }
+
+    // Auditory scanning: a word asked for before the sound module has loaded is said once it loads, later ones at once.
+    void voceDiScansione()
+    {
+        ModuloAudio modulo(QFileInfo(QStringLiteral(ORDIPARO_ESEGUIBILE)).path() + u'/' +
+                           QString::fromLatin1(kFileModuloAudio));
+        const std::unique_ptr<VoceScansione> voce = modulo.voceScansione();
+        for (const QString parola : {"falso", "vero"}) {
+            const qsizetype segno = adesso();
+            voce->annuncia(parola, 130, 100);
+            QVERIFY(modulo.caricato() || ascolta(registratoDa(segno, 300)).forti == 0); // it waits for the module
+            QVERIFY(modulo.carica());
+            QVERIFY2(ascolta(registratoDa(segno, 1000)).forti > 10, qPrintable(parola));
         }
     }
 

@@ -110,6 +110,17 @@ private slots:
         QCOMPARE(m_p->programma.apriEsercizio(s)->testoStimolo->text(), QStringLiteral("Il treno di Bruno."));
     }
 
+    // With the mouse, resting the pointer on "Ordiparo" for the profile's time opens the exercise.
+    void sceltaConSosta()
+    {
+        imp().TempoSosta = 500;
+        QCursor::setPos(0, 0); // off the buttons as the screen opens
+        SchermataMenu* s = apri(QStringLiteral("anna"));
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QCursor::setPos(s->bottoni[0]->mapToGlobal(s->bottoni[0]->rect().center()));
+        QTRY_VERIFY(m_p->programma.schermataEsercizio() && m_p->programma.schermataEsercizio()->isVisible());
+    }
+
     // A helper's click acts in mouse mode only, else hints at the mouse; "Esci" asks; by switch it saves, by mouse not.
     void scelta_data()
     {

@@ -131,6 +131,8 @@ private slots:
         QTest::newRow("scritto dopo svuota, senza aggiungi")
             << L{"svuota", "scrivi 1 Caldo.", "testo", "scrivi 0 Il sole.", "salva"} << L{"nuova.txt"} << "nuova.txt"
             << esercizio("Il sole.", 1, {"0 Caldo."}) << "nuova.txt" << L{} << "1 di 1|Il sole.|v-------";
+        QTest::newRow("scritto dopo svuota: contato subito")
+            << L{"svuota", "scrivi 2 Caldo."} << L{} << "nuova.txt" << QByteArray() << "" << L{} << "1 di 1||vvvvvvvv";
         QTest::newRow("annullato senza lista in uso: niente scritto")
             << L{"svuota", "aggiungi", "salva"} << L{""} << "nuova.txt" << QByteArray() << "" << L{}
             << "1 di 1||vvvvvvvv";
