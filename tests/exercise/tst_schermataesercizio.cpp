@@ -78,7 +78,7 @@ private slots:
         for (QPushButton* b : s->bottoniRisposta) // the right one, then the answered statement takes no more
             QTest::mouseClick(b, Qt::LeftButton);
         QCOMPARE(conteggi(), QStringLiteral(" 1 1"));
-        QVERIFY(s->faccinaSi->isVisible() && s->bottoneAvanti->isVisible());
+        QVERIFY(s->faccinaSi->isVisible() && !s->faccinaNo->isVisible() && s->bottoneAvanti->isVisible());
         QCOMPARE(m_p->stato->RegistroEsercizi.riga(1).Errori, QStringLiteral(" *  *  * ")); // kept by resetting
         QTest::mouseClick(s->bottoneAvanti, Qt::LeftButton);
         QVERIFY(!s->bottoneAvanti->isVisible());
