@@ -52,6 +52,9 @@ private slots:
         const int lenta = SintesiVoce::istanza().sintetizza(separaTag("\\Spd=80\\" + daDire.testo)).durataMs();
         const int veloce = SintesiVoce::istanza().sintetizza(separaTag("\\Spd=250\\" + daDire.testo)).durataMs();
         QVERIFY2(veloce * 3 < lenta * 2, qPrintable(QStringLiteral("%1 ms, slow %2 ms").arg(veloce).arg(lenta)));
+        // The profile's usual 130 is a natural pace: two to five words a second.
+        const int usuale = SintesiVoce::istanza().sintetizza(separaTag("\\Spd=130\\" + daDire.testo)).durataMs();
+        QVERIFY2(parole.size() * 200 <= usuale && usuale <= parole.size() * 500, qPrintable(QString::number(usuale)));
     }
 
     // Each word espeak-ng says is marked whole, without punctuation, once, in order, on its own ink alone.
