@@ -158,9 +158,9 @@ Inchiostro inchiostro(QPushButton* bottone)
 QString proprieta(const QWidget* c)
 {
     QString elenco;
-    for (const char* nome :
-         {"accessibleName", "toolTip", "alignment", "wordWrap", "scaledContents", "flat", "maxLength", "readOnly",
-          "tabChangesFocus", "minimum", "maximum", "pageStep", "focusPolicy", "frameShape", "autoFillBackground"}) {
+    for (const char* nome : {"accessibleName", "toolTip", "alignment", "wordWrap", "scaledContents", "flat",
+                             "maxLength", "readOnly", "tabChangesFocus", "minimum", "maximum", "pageStep",
+                             "focusPolicy", "frameShape", "frameShadow", "autoFillBackground"}) {
         const QVariant valore = c->property(nome);
         const QString testo =
             valore.typeId() == QMetaType::QString ? valore.toString() : QString::number(valore.toInt());
