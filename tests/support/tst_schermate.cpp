@@ -158,14 +158,18 @@ Inchiostro inchiostro(QPushButton* bottone)
 QString proprieta(const QWidget* c)
 {
     QString elenco;
-    for (const char* nome : {"accessibleName", "toolTip", "alignment", "wordWrap", "scaledContents", "flat",
-                             "maxLength", "readOnly", "tabChangesFocus", "minimum", "maximum", "pageStep",
-                             "focusPolicy", "frameShape", "frameShadow", "autoFillBackground"}) {
-        const QVariant valore = c->property(nome);
+    static const QStringList kProprieta =
+        QStringLiteral(
+            "accessibleName toolTip alignment wordWrap scaledContents flat maxLength readOnly tabChangesFocus "
+            "minimum maximum pageStep focusPolicy frameShape frameShadow autoFillBackground textElideMode "
+            "uniformItemSizes movement resizeMode")
+            .split(u' ');
+    for (const QString& nome : kProprieta) {
+        const QVariant valore = c->property(nome.toLatin1());
         const QString testo =
             valore.typeId() == QMetaType::QString ? valore.toString() : QString::number(valore.toInt());
         if (valore.isValid() && !testo.isEmpty() && testo != u'0')
-            elenco += QStringLiteral(" %1=%2").arg(QLatin1String(nome), testo);
+            elenco += QStringLiteral(" %1=%2").arg(nome, testo);
     }
     return elenco.replace(u'\n', u'|');
 }
