@@ -157,6 +157,7 @@ private slots:
         QTest::qWait(1500); // past the fallback of a window never painted
         QCOMPARE(volte, 1);
     }
+
     // The start screen: a fresh record each time, on light blue or a new light colour; its button opens the menu.
     void schermataAvvio_data()
     {
@@ -187,6 +188,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(schermata.isNull());
     }
+
     // A stale lock never stops a start; a second copy ends at once and brings the first to the front.
     void secondaCopiaPortaDavantiLaPrima_data()
     {

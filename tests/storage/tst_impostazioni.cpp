@@ -214,6 +214,7 @@ private slots:
         if (!scritto.isNull())
             QCOMPARE(dalFile(conRiga(riga, scritto)), impostazioni);
     }
+
     // Which files of the users folder stand for a user, and his profile path names such a file.
     void utenteDelProfilo()
     {

@@ -334,6 +334,7 @@ private slots:
         QCOMPARE(registro.NumeroEseguiti(), qint16(1));
         QCOMPARE(registro.riga(1).Errori, QStringLiteral(" * "));
     }
+
     // Channels averaged, rates interpolated, other chunks passed over; anything else is no sound.
     void decodifica_data()
     {
