@@ -178,8 +178,7 @@ private slots:
     // Auditory scanning: a word asked for before the sound module has loaded is said once it loads, later ones at once.
     void voceDiScansione()
     {
-        ModuloAudio modulo(QFileInfo(QStringLiteral(ORDIPARO_ESEGUIBILE)).path() + u'/' +
-                           QString::fromLatin1(kFileModuloAudio));
+        ModuloAudio modulo(AmbienteProva::accantoAlProgramma(kFileModuloAudio));
         const std::unique_ptr<VoceScansione> voce = modulo.voceScansione();
         for (const QString parola : {"falso", "vero"}) {
             const qsizetype segno = adesso();

@@ -58,6 +58,11 @@ QString AmbienteProva::sorgente(const QString& relativo)
     return QStringLiteral(ORDIPARO_SORGENTI "/") + relativo;
 }
 
+QString AmbienteProva::accantoAlProgramma(const char* nome)
+{
+    return QFileInfo(QStringLiteral(ORDIPARO_ESEGUIBILE)).path() + u'/' + QString::fromLatin1(nome);
+}
+
 QByteArray AmbienteProva::uscitaDi(const QString& programma, const QStringList& argomenti)
 {
     QProcess processo;

@@ -24,6 +24,8 @@ public:
     // A FIFO that nobody writes: opening it for reading waits for ever.
     static void creaFifo(const QString& percorso);
     static QString sorgente(const QString& relativo);
+    // A file the build puts beside the program, as a module it loads.
+    static QString accantoAlProgramma(const char* nome);
     // What a program (a poppler tool, say) writes to its standard output; empty when it fails.
     static QByteArray uscitaDi(const QString& programma, const QStringList& argomenti);
 

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QTest>
 #include <QThread>
@@ -148,8 +147,7 @@ private slots:
         tieni(modalita == 2 ? XK_space : XK_Return, 100);
         QCOMPARE(risposte(), 0);
         const Sensore dispositivo = *Sensore::daTesto(insegnato);
-        ModuloJoystick modulo(QFileInfo(QStringLiteral(ORDIPARO_ESEGUIBILE)).path() + u'/' +
-                              QString::fromLatin1(kFileModuloJoystick));
+        ModuloJoystick modulo(AmbienteProva::accantoAlProgramma(kFileModuloJoystick));
         SDL_Joystick* joystick = nullptr;
         int indice = -1;
         if (dispositivo.tipo == Sensore::Tipo::Joystick) { // plugged in while the program runs
