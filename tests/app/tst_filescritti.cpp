@@ -62,16 +62,13 @@ QByteArray senzaCartella(const QByteArray& png, const QString& cartella)
 }
 } // namespace
 
-class TestFileScritti : public QObject {
+class TestFileScritti : public ProvaConProgramma {
     Q_OBJECT
-    AmbienteProva m_ambiente;
-    std::unique_ptr<ProgrammaProva> m_p;
-    StatoProgramma& stato() { return *m_p->stato; }
 
 private slots:
     void init()
     {
-        m_p = std::make_unique<ProgrammaProva>(m_ambiente);
+        nuovoProgramma();
         DialoghiStandard::Prova::intercetta(true), DialoghiStandard::Prova::dimentica();
     }
     void cleanup() { m_p.reset(), Messaggi::Prova::dimentica(); }
@@ -94,7 +91,7 @@ private slots:
         // The default list lies in the program's folder, here a temporary one.
         QVERIFY(
             uguale(QStringLiteral("predefinito.ini"),
-                   AmbienteProva::leggi(stato().PercorsoUtente).replace(m_ambiente.cartella().toUtf8(), "CARTELLA")));
+                   AmbienteProva::leggi(stato().PercorsoUtente).replace(m_ambiente->cartella().toUtf8(), "CARTELLA")));
 
         ImpostazioniUtente& i = m_p->imp();
         // clang-format off
@@ -137,7 +134,7 @@ private slots:
         QFETCH(int, tono);
         QFETCH(bool, tieniQueste);
         QFETCH(QList<int>, suDisco);
-        ProgrammaProva secondo(m_ambiente);
+        ProgrammaProva secondo(*m_ambiente);
         QDir().mkpath(stato().percorsi.cartellaUtenti());
         for (StatoProgramma* computer : {&stato(), secondo.stato.get()}) {
             computer->NomeUtente = QStringLiteral("Marco");
@@ -161,7 +158,7 @@ private slots:
     // A list edited and saved again, and with a text not in Windows-1252.
     void liste()
     {
-        const QString originale = m_ambiente.file(QStringLiteral("originale.txt"));
+        const QString originale = m_ambiente->file(QStringLiteral("originale.txt"));
         QFile::copy(attesi(QStringLiteral("lista-originale.txt")), originale);
         m_p->imp().ListaInUso = originale;
         QVERIFY(!CaricaLista(stato().TabellaFrasi, originale, stato().percorsi));
@@ -172,14 +169,14 @@ private slots:
         EditorListe* editor = configura->editorListe();
         QTest::keyClicks(editor->caselleTesto[8], QStringLiteral("Si sente, forse, un gufo."));
         editor->sceltaRisposte[3 * 7 + 2]->click();
-        const QString salvata = m_ambiente.file(QStringLiteral("salvata.txt"));
+        const QString salvata = m_ambiente->file(QStringLiteral("salvata.txt"));
         DialoghiStandard::Prova::rispondiFile(salvata);
         editor->bottoneSalvaLista->click();
         QVERIFY(uguale(QStringLiteral("lista-salvata.txt"), AmbienteProva::leggi(salvata)));
 
         QGuiApplication::clipboard()->setText(QStringLiteral(" Łódź"));
         QTest::keySequence(editor->caselleTesto[0], QKeySequence::Paste);
-        const QString utf8 = m_ambiente.file(QStringLiteral("utf8.txt"));
+        const QString utf8 = m_ambiente->file(QStringLiteral("utf8.txt"));
         DialoghiStandard::Prova::rispondiFile(utf8);
         editor->bottoneSalvaLista->click();
         QVERIFY(uguale(QStringLiteral("lista-utf8.txt"), AmbienteProva::leggi(utf8)));
@@ -207,12 +204,12 @@ private slots:
         SchermataEserciziEseguiti* risultati = m_p->programma.apriEserciziEseguiti(esercizio);
         QVERIFY(QTest::qWaitForWindowExposed(risultati));
         risultati->intestazioneRegistro->setText(SchermataEserciziEseguiti::intestazione(QDate(2026, 3, 2)));
-        const QString registro = m_ambiente.file(QStringLiteral("registro.rpt"));
+        const QString registro = m_ambiente->file(QStringLiteral("registro.rpt"));
         DialoghiStandard::Prova::rispondiFile(registro);
         risultati->azioneSalva->trigger();
         QVERIFY(uguale(QStringLiteral("registro.rpt"), AmbienteProva::leggi(registro)));
 
-        const QString pdf = m_ambiente.file(QStringLiteral("registro.pdf"));
+        const QString pdf = m_ambiente->file(QStringLiteral("registro.pdf"));
         DialoghiStandard::Prova::rispondiFile(pdf);
         risultati->azioneStampa->trigger();
         QVERIFY(uguale(QStringLiteral("registro-stampato.txt"),
@@ -231,16 +228,16 @@ private slots:
             for (int x = 0; x < disegno.width(); ++x)
                 disegno.setPixel(x, y, qRgb(x * 255 / 299, y * 255 / 199, (x + y) % 256));
         }
-        const QString foto = m_ambiente.file(QStringLiteral("foto.png"));
+        const QString foto = m_ambiente->file(QStringLiteral("foto.png"));
         QVERIFY(disegno.save(foto));
         QFile file(foto);
         QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime(QDate(2026, 3, 2), QTime(8, 30), Qt::UTC),
                                                                     QFileDevice::FileModificationTime));
         file.close();
-        const QString cache = m_ambiente.file(QStringLiteral("cache/"));
+        const QString cache = m_ambiente->file(QStringLiteral("cache/"));
         QVERIFY(!Miniature::crea(foto, cache).immagine.isNull());
         const QByteArray png = AmbienteProva::leggi(Miniature::fileCache(cache, foto));
-        QVERIFY(uguale(QStringLiteral("miniatura.png-senza-cartella"), senzaCartella(png, m_ambiente.cartella())));
+        QVERIFY(uguale(QStringLiteral("miniatura.png-senza-cartella"), senzaCartella(png, m_ambiente->cartella())));
         // Looked at again it comes from the cache; once the picture has changed, it is made anew.
         QVERIFY(Miniature::crea(foto, cache).dallaCache);
         QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime(QDate(2026, 3, 3), QTime(8, 30), Qt::UTC),

@@ -64,15 +64,13 @@ double somiglianza(const QByteArray& registrato, qsizetype da, const QByteArray&
 }
 } // namespace
 
-class TestAudio : public QObject {
+class TestAudio : public ProvaConProgramma {
     Q_OBJECT
     QProcess m_registratore;
     QByteArray m_registrato;                       // the monitor, from the start of the test program
     QElapsedTimer m_orologio;                      // the test's one clock
     QList<std::pair<qsizetype, qint64>> m_letture; // on it, when the recording reached each size, in samples
     const QString m_monitor = qEnvironmentVariable("ORDIPARO_MONITOR_AUDIO", QStringLiteral("ordiparo_nulla.monitor"));
-    AmbienteProva m_ambiente;
-    std::unique_ptr<ProgrammaProva> m_p;
 
     qsizetype adesso()
     {
@@ -119,20 +117,19 @@ private slots:
     // The whole program with the real character.
     void init()
     {
-        m_p = std::make_unique<ProgrammaProva>(m_ambiente);
+        nuovoProgramma();
         m_p->programma.creaAgente = [](QWidget* schermata) {
             return std::make_unique<ControlloAgenteMerlino>(
                 schermata, AmbienteProva::sorgente(QStringLiteral("assets/personaggi/")));
         };
         m_p->imp().StileLettere = QStringLiteral("minuscolo");
     }
-    void cleanup() { m_p.reset(); }
 
     // Heard whole and without gaps, the marker on each word within 80 ms of its sound, the device waking late.
     void segnoAlTempoDellaVoce()
     {
         const QString testo = QStringLiteral("Il piccolo gatto nero salta sul muro alto per guardare la luna.");
-        FontCorsivo::InstallaFont(m_ambiente.percorsi(), nullptr);
+        FontCorsivo::InstallaFont(m_ambiente->percorsi(), nullptr);
         m_p->imp().FontTesto = QStringLiteral("Indis1");
         m_p->imp().EvidenziaParoleLette = true;
         m_p->metti(1, testo, 1, {QStringLiteral("0Vero.")});
@@ -193,7 +190,7 @@ private slots:
     void suonoSubitoEIntero()
     {
         for (const QString suono : {"no.wav", "si.wav"})
-            AmbienteProva::scrivi(m_ambiente.cartellaProgramma() + "suoni/" + suono,
+            AmbienteProva::scrivi(m_ambiente->cartellaProgramma() + "suoni/" + suono,
                                   AmbienteProva::leggi(AmbienteProva::sorgente("assets/suoni/" + suono)));
         SuonoFeedbackQt lettore;
         QCOMPARE(lettore.usciteInAttesa(), 2);

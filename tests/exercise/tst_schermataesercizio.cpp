@@ -29,13 +29,10 @@ struct Lettura { // the click on "gatto", else below the text, and the text box'
 Q_DECLARE_METATYPE(Voce)
 Q_DECLARE_METATYPE(Lettura)
 
-class TestSchermataEsercizio : public QObject {
+class TestSchermataEsercizio : public ProvaConProgramma {
     Q_OBJECT
-    AmbienteProva m_ambiente;
-    std::unique_ptr<ProgrammaProva> m_p;
 
     SchermataEsercizio* apri() { return m_p->programma.apriEsercizio(nullptr); }
-    ImpostazioniUtente& imp() { return m_p->imp(); }
     QPushButton* giusta(SchermataEsercizio* s)
     {
         return s->bottoniRisposta[m_p->stato->TabellaFrasi.Codice(s->RigaCorrente(), s->ColonnaCorrente())];
@@ -55,12 +52,11 @@ class TestSchermataEsercizio : public QObject {
 private slots:
     void init()
     {
-        m_p = std::make_unique<ProgrammaProva>(m_ambiente);
+        nuovoProgramma();
         m_p->metti(1, QStringLiteral("Il gatto dorme sul divano."), 1,
                    {QStringLiteral("0Il gatto dorme."), QStringLiteral("1Il gatto mangia."),
                     QStringLiteral("2Il gatto si chiama Micio.")});
     }
-    void cleanup() { m_p.reset(); }
 
     // Answers are counted and recorded until the right one, then only "avanti" goes on, past a full record too.
     void risposteContateERegistrate()
@@ -136,7 +132,7 @@ private slots:
     // A picture fits the stimulus box and grows with the words hidden, left of the character; none if missing.
     void immagineAdattataEParoleNascoste()
     {
-        AmbienteProva::scrivi(m_ambiente.percorsi().cartellaImmagini() + "parco.png",
+        AmbienteProva::scrivi(m_ambiente->percorsi().cartellaImmagini() + "parco.png",
                               AmbienteProva::leggi(AmbienteProva::sorgente("assets/immagini/parco.png")));
         m_p->metti(1, QStringLiteral("PARCO.PNG"), 0, {QStringLiteral("0È un parco.")});
         SchermataEsercizio* s = apri();
@@ -189,8 +185,8 @@ private slots:
         QFETCH(QByteArray, contenuto);
         QFETCH(bool, paroleVisibili);
         QFETCH(QRect, atteso);
-        AmbienteProva::scrivi(m_ambiente.file(QStringLiteral("foto.jpg")), jpeg({4, 2})); // named by a drawing
-        const QString percorso = m_ambiente.file(QStringLiteral("stimolo.png"));
+        AmbienteProva::scrivi(m_ambiente->file(QStringLiteral("foto.jpg")), jpeg({4, 2})); // named by a drawing
+        const QString percorso = m_ambiente->file(QStringLiteral("stimolo.png"));
         AmbienteProva::scrivi(percorso, contenuto);
         const Immagine::Adattata adattata =
             Immagine::leggi(percorso, {QRect(xRiquadro, 8, 425, 201), 8, 321, 640, paroleVisibili});

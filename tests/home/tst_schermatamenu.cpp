@@ -7,13 +7,9 @@
 #include <QDir>
 #include <QTest>
 
-class TestSchermataMenu : public QObject {
+class TestSchermataMenu : public ProvaConProgramma {
     Q_OBJECT
-    std::unique_ptr<AmbienteProva> m_ambiente; // each test gets its own users' folder
-    std::unique_ptr<ProgrammaProva> m_p;
 
-    StatoProgramma& stato() { return *m_p->stato; }
-    ImpostazioniUtente& imp() { return m_p->imp(); }
     QString utenti() { return stato().percorsi.cartellaUtenti(); }
     QString evidenziato(SchermataMenu* s)
     {
@@ -38,8 +34,7 @@ class TestSchermataMenu : public QObject {
 private slots:
     void init()
     {
-        m_ambiente = std::make_unique<AmbienteProva>();
-        m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
+        nuovoProgramma();
         imp().StileLettere = QStringLiteral("minuscolo");
         QDir().mkpath(utenti());
         QVERIFY(!CaricaLista(stato().TabellaFrasi, imp().ListaInUso, stato().percorsi)); // for the exercise screen

@@ -31,12 +31,9 @@ QStringList pagineDelPdf(const QString& pdf)
 }
 } // namespace
 
-class TestSchermataEserciziEseguiti : public QObject {
+class TestSchermataEserciziEseguiti : public ProvaConProgramma {
     Q_OBJECT
-    std::unique_ptr<AmbienteProva> m_ambiente;
-    std::unique_ptr<ProgrammaProva> m_p;
 
-    StatoProgramma& stato() { return *m_p->stato; }
     SchermataEserciziEseguiti* apri()
     {
         auto* s = m_p->programma.apriEserciziEseguiti(nullptr);
@@ -57,8 +54,7 @@ class TestSchermataEserciziEseguiti : public QObject {
 private slots:
     void init()
     {
-        m_ambiente = std::make_unique<AmbienteProva>();
-        m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
+        nuovoProgramma();
         DialoghiStandard::Prova::intercetta(true);
         DialoghiStandard::Prova::dimentica();
         stato().NomeUtente = QStringLiteral("Anna");

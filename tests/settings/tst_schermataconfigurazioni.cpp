@@ -37,14 +37,10 @@ QString segni(const QWidget* s, const QStringList& nomi, bool (QWidget::*cosi)()
 }
 } // namespace
 
-class TestSchermataConfigurazioni : public QObject {
+class TestSchermataConfigurazioni : public ProvaConProgramma {
     Q_OBJECT
-    std::unique_ptr<AmbienteProva> m_ambiente; // each test gets its own users' folder
-    std::unique_ptr<ProgrammaProva> m_p;
     SchermataConfigurazioni* m_s = nullptr;
 
-    StatoProgramma& stato() { return *m_p->stato; }
-    ImpostazioniUtente& imp() { return m_p->imp(); }
     QString cartellaUtenti() { return stato().percorsi.cartellaUtenti(); }
     template <typename C = QWidget> C* c(const char* nome) { return trova<C>(m_s, QString::fromLatin1(nome)); }
     void apri(int scheda = 0)
@@ -77,8 +73,7 @@ class TestSchermataConfigurazioni : public QObject {
 private slots:
     void init()
     {
-        m_ambiente = std::make_unique<AmbienteProva>();
-        m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
+        nuovoProgramma();
         QDir().mkpath(cartellaUtenti());
         DialoghiStandard::Prova::intercetta(true);
     }

@@ -102,6 +102,21 @@ struct ProgrammaProva {
     Ordiparo programma;
 };
 
+// The base of a test of the screens: a new program over new folders at each nuovoProgramma(), and its state.
+class ProvaConProgramma : public QObject {
+protected:
+    void nuovoProgramma()
+    {
+        m_p.reset(); // the program before closes while its folders are still there
+        m_ambiente = std::make_unique<AmbienteProva>();
+        m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
+    }
+    StatoProgramma& stato() { return *m_p->stato; }
+    ImpostazioniUtente& imp() { return m_p->imp(); }
+    std::unique_ptr<AmbienteProva> m_ambiente;
+    std::unique_ptr<ProgrammaProva> m_p;
+};
+
 // A switch pressed and let go on the widget; its release counts once the switch has stayed up.
 void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false);
 // The indexes of the shown buttons painted in the highlight colour, "-" when none is.

@@ -32,10 +32,8 @@ struct ApriDocumentoFinto : ApriDocumento {
 };
 } // namespace
 
-class TestDocumenti : public QObject {
+class TestDocumenti : public ProvaConProgramma {
     Q_OBJECT
-    std::unique_ptr<AmbienteProva> m_ambiente;
-    std::unique_ptr<ProgrammaProva> m_p;
     ApriDocumentoFinto* m_apritore = nullptr;
 
     QString nelProgramma(const QString& nome) { return m_p->stato->percorsi.fileNelProgramma(nome); }
@@ -43,8 +41,7 @@ class TestDocumenti : public QObject {
 private slots:
     void init()
     {
-        m_ambiente = std::make_unique<AmbienteProva>();
-        m_p = std::make_unique<ProgrammaProva>(*m_ambiente);
+        nuovoProgramma();
         m_p->programma.apriDocumento = std::make_unique<ApriDocumentoFinto>();
         m_apritore = static_cast<ApriDocumentoFinto*>(m_p->programma.apriDocumento.get());
         DialoghiStandard::Prova::intercetta(true), DialoghiStandard::Prova::dimentica();

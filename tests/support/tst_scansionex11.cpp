@@ -36,11 +36,9 @@ struct RilasciContati : QObject {
 };
 } // namespace
 
-class TestScansioneX11 : public QObject {
+class TestScansioneX11 : public ProvaConProgramma {
     Q_OBJECT
     Display* m_x = nullptr;
-    std::unique_ptr<AmbienteProva> m_ambiente;
-    std::unique_ptr<ProgrammaProva> m_p;
     SchermataEsercizio* m_s = nullptr;
 
     // A key pressed or let go, then events let in as they come: a repeat's release and press may come apart.
@@ -88,8 +86,7 @@ private slots:
         QVERIFY(XkbSetAutoRepeatRate(m_x, XkbUseCoreKbd, 250, 2));
     }
     void cleanupTestCase() { XCloseDisplay(m_x); }
-    void init() { m_ambiente = std::make_unique<AmbienteProva>(), m_p = std::make_unique<ProgrammaProva>(*m_ambiente); }
-    void cleanup() { m_p.reset(); }
+    void init() { nuovoProgramma(); }
 
     // A held key repeating is still one step, taken when let go: every answer right, "esci" never reached.
     void dallAvvioAllaTerzaAffermazione()

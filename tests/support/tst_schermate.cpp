@@ -220,10 +220,8 @@ QString elenco(const Schermata* s)
 
 } // namespace
 
-class TestSchermate : public QObject {
+class TestSchermate : public ProvaConProgramma {
     Q_OBJECT
-    AmbienteProva m_ambiente;
-    std::unique_ptr<ProgrammaProva> m_p;
     QString m_elenchi; // of every screen met, in order
 
 private slots:
@@ -231,7 +229,6 @@ private slots:
     {
         QVERIFY(QFontDatabase::addApplicationFont(AmbienteProva::sorgente(QStringLiteral("assets/indis1.ttf"))) >= 0);
     }
-    void cleanup() { m_p.reset(); }
 
     // A story longer than any box, a full record, a long name, texts that look like markup; system colours.
     void tuttoSulloSchermo_data()
@@ -249,7 +246,7 @@ private slots:
     {
         QFETCH(QString, schermata);
         QFETCH(QString, stile);
-        m_p = std::make_unique<ProgrammaProva>(m_ambiente);
+        nuovoProgramma();
         StatoProgramma& stato = *m_p->stato;
         m_p->imp().StileLettere = stile;
         m_p->imp().FontTesto = stile == QStringLiteral("corsivo") ? QStringLiteral("Indis1") : QStringLiteral("Arial");
