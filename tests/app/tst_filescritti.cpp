@@ -189,8 +189,10 @@ private slots:
         m_p->metti(1, QStringLiteral("Il gatto, Micio, dorme sul divano."), 1,
                    {QStringLiteral("0Il gatto dorme."), QStringLiteral("1Il gatto mangia."),
                     QStringLiteral("2Il gatto si chiama Micio.")});
-        m_p->metti(2, QStringLiteral("La città è piena di luci."), 1,
-                   {QStringLiteral("1È notte fonda."), QStringLiteral("0Ci sono luci.")});
+        m_p->metti(
+            2, QStringLiteral("La città è piena di luci."), 1,
+            {QStringLiteral("1È notte fonda."),
+             QStringLiteral("0Ci sono luci nelle case, nelle strade, nelle vetrine dei negozi e sulle piazze.")});
         stato().NomeUtente = QStringLiteral("Anna");
         SchermataEsercizio* esercizio = m_p->programma.apriEsercizio(nullptr);
         const TabellaFrasi& tabella = stato().TabellaFrasi;

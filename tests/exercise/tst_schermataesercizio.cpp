@@ -66,7 +66,6 @@ private slots:
         QTest::mouseClick(s->bottoniRisposta[1], Qt::LeftButton);
         QTest::mouseClick(s->bottoniRisposta[2], Qt::LeftButton);
         QCOMPARE(conteggi(), QStringLiteral(" 0 2"));
-        QVERIFY(s->faccinaNo->isVisible() && !s->faccinaSi->isVisible());
         s->azioneAzzera->trigger();
         QCOMPARE(conteggi(), QStringLiteral(" 0 0"));
         QVERIFY(s->faccinaSi->isVisible() && !s->faccinaNo->isVisible());
@@ -74,7 +73,6 @@ private slots:
         for (QPushButton* b : s->bottoniRisposta) // the right one, then the answered statement takes no more
             QTest::mouseClick(b, Qt::LeftButton);
         QCOMPARE(conteggi(), QStringLiteral(" 1 1"));
-        QVERIFY(s->faccinaSi->isVisible() && !s->faccinaNo->isVisible() && s->bottoneAvanti->isVisible());
         QCOMPARE(m_p->stato->RegistroEsercizi.riga(1).Errori, QStringLiteral(" *  *  * ")); // kept by resetting
         QTest::mouseClick(s->bottoneAvanti, Qt::LeftButton);
         QVERIFY(!s->bottoneAvanti->isVisible());

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -29,6 +30,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTextStream>
@@ -200,6 +202,13 @@ QString elenco(const Schermata* s)
             testo = QString::number(scala->value());
         else if (auto* numero = qobject_cast<const QAbstractSpinBox*>(c))
             testo = numero->text();
+        else if (auto* tabella = qobject_cast<const QTableView*>(c)) { // its headers', a row's and each column's sizes
+            for (const int lato :
+                 {tabella->verticalHeader()->width(), tabella->horizontalHeader()->height(), tabella->rowHeight(0)})
+                testo += QString::number(lato) + u' ';
+            for (int k = 0; k < tabella->model()->columnCount(); ++k)
+                testo += QString::number(tabella->columnWidth(k)) + u' ';
+        }
         const QRect posto(c->mapTo(s, QPoint(0, 0)), c->size());
         const QPalette& colori = c->palette();
         QTextStream(&righe) << c->objectName() << ' ' << c->metaObject()->className() << ' ' << posto.x() << ','
@@ -287,6 +296,12 @@ private slots:
         s = apri[schermata]();
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->frameGeometry(), s->screen()->availableGeometry());
+        if (auto* esercizio = qobject_cast<SchermataEsercizio*>(s)) { // also after a wrong answer, then the right one
+            tuttoIntero(s);
+            esercizio->bottoniRisposta[1]->click();
+            tuttoIntero(s);
+            esercizio->bottoniRisposta[0]->click();
+        }
         auto* configura = qobject_cast<SchermataConfigurazioni*>(s);
         if (!configura) {
             tuttoIntero(s);
@@ -383,7 +398,8 @@ private:
             QVERIFY(figura && figura->isVisible());
             for (const QWidget* testo : {esercizio->testoStimolo, esercizio->testoAffermazione})
                 QVERIFY(!figura->geometry().intersects(QRect(testo->mapTo(s, QPoint(0, 0)), testo->size())));
-            const QImage disegno = figura->grab().toImage(); // and he is drawn there
+            const QImage disegno = figura->grab().toImage(); // and he is drawn there, the screen showing around him
+            QCOMPARE(disegno.pixelColor(0, 0), figura->parentWidget()->palette().color(QPalette::Window));
             QImage uniforme(disegno.size(), disegno.format());
             uniforme.fill(disegno.pixelColor(0, 0));
             QVERIFY2(disegno != uniforme, "the character is not drawn");
