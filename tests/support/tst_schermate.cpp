@@ -259,15 +259,10 @@ private slots:
         StatoProgramma& stato = *m_p->stato;
         m_p->imp().StileLettere = stile;
         m_p->imp().FontTesto = stile == QStringLiteral("corsivo") ? QStringLiteral("Indis1") : QStringLiteral("Arial");
-        m_p->imp().ModalitaInput = 1;             // the scanning receiver is on screen too
-        if (stile == QStringLiteral("corsivo")) { // colours a Windows profile names by the system's palette
-            constexpr double kSistema = -2147483648.0;
-            ImpostazioniUtente& imp = m_p->imp();
-            imp.ColoreCasuale = false;
-            std::tie(imp.ColoreSfondo, imp.ColoreFont, imp.ColoreSfondoTesto, imp.ColoreBottoni) =
-                std::tuple(kSistema + 13, kSistema + 14, kSistema + 24, kSistema + 16);
-            imp.ColoreBottoneSelezionato = kSistema + 22;
-        }
+        m_p->imp().ModalitaInput = 1;           // the scanning receiver is on screen too
+        if (stile == QStringLiteral("corsivo")) // a Windows profile off the defaults, colours named by the system's
+            QVERIFY(!FileProfilo::LeggiUtente(
+                m_p->imp(), AmbienteProva::sorgente("tests/support/dati/corsivo-di-windows.ini"), stato.percorsi));
         const QString lungo =
             QStringLiteral("Se a<b e c>d, il gatto <i>Micio</i> salta sul tetto rosso. ").repeated(13);
         m_p->metti(1, lungo, 1, {QStringLiteral("0") + lungo});
