@@ -291,11 +291,16 @@ private slots:
         s = apri[schermata]();
         QVERIFY(QTest::qWaitForWindowExposed(s));
         QCOMPARE(s->frameGeometry(), s->screen()->availableGeometry());
-        if (auto* esercizio = qobject_cast<SchermataEsercizio*>(s)) { // also after a wrong answer, then the right one
+        if (auto* esercizio = qobject_cast<SchermataEsercizio*>(s)) { // after a wrong, the right answer; a picture item
             tuttoIntero(s);
             esercizio->bottoniRisposta[1]->click();
             tuttoIntero(s);
             esercizio->bottoniRisposta[0]->click();
+            tuttoIntero(s);
+            AmbienteProva::scrivi(stato.percorsi.cartellaImmagini() + "parco.png",
+                                  AmbienteProva::leggi(AmbienteProva::sorgente("assets/immagini/parco.png")));
+            m_p->metti(1, QStringLiteral("parco.png"), 0, {QStringLiteral("0") + lungo});
+            esercizio->GeneraEsercizio();
         }
         auto* configura = qobject_cast<SchermataConfigurazioni*>(s);
         if (!configura) {
