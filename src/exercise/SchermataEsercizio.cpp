@@ -173,7 +173,6 @@ SchermataEsercizio::SchermataEsercizio(Programma& programma)
     m_sosta->setBersagli({bottoniRisposta[0], bottoniRisposta[1], bottoniRisposta[2], bottoneAvanti}, barraMenu(),
                          {azioneEsci});
 
-    a->setMouseTracking(true);
     for (QWidget* sotto :
          {a, static_cast<QWidget*>(testoStimolo), static_cast<QWidget*>(testoAffermazione), postoPersonaggio}) {
         sotto->setMouseTracking(true);
