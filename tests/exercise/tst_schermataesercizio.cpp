@@ -135,7 +135,6 @@ private slots:
         m_p->metti(1, QStringLiteral("PARCO.PNG"), 0, {QStringLiteral("0È un parco.")});
         SchermataEsercizio* s = apri();
         const QRect conParole = s->immagineStimolo->geometry();
-        QVERIFY(s->immagineStimolo->isVisible() && s->testoStimolo->geometry().contains(conParole));
         s->azioneNascondiParole->trigger();
         QVERIFY(s->immagineStimolo->height() > conParole.height() &&
                 QRect(0, s->spazioImmagine->y(), s->postoPersonaggio->x(), s->spazioImmagine->height())
@@ -286,6 +285,10 @@ private slots:
         QCOMPARE(dopo, prima);
         finto->avvisoParola(richiesta, -1);
         QCOMPARE(stimolo->grab().toImage(), prima);
+        QTest::mouseClick(s->testoAffermazione, Qt::LeftButton); // read and marked, then replaced by the next one
+        const int letta = static_cast<int>(m_p->agente.size());
+        finto->avvisoParola(letta, 0), giustaEAvanti(s), finto->avvisoParola(letta, 1);
+        QCOMPARE(s->testoAffermazione->parolaSegnata().lunghezza, 0); // neither that mark nor its later words
         s->azioneNascondiParole->trigger();
         giustaEAvanti(s); // the next statement is read by itself
         finto->avvisoParola(static_cast<int>(m_p->agente.size()), 3);
