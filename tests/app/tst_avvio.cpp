@@ -179,8 +179,8 @@ private slots:
             schermata.show();
             QCOMPARE(p.stato->RegistroEsercizi.NumeroEseguiti(), qint16(0));
             QCOMPARE(schermata.bottoneAvvio->cursor().shape(), casuale ? Qt::ArrowCursor : Qt::BitmapCursor);
-            const QImage freccia = schermata.bottoneAvvio->cursor().pixmap().toImage(); // our arrow, on a clear ground
-            QVERIFY(casuale || freccia.pixelColor(freccia.width() - 1, 0).alpha() == 0);
+            const QImage freccia = schermata.bottoneAvvio->cursor().pixmap().toImage(); // ours: 32 pixels, clear round
+            QVERIFY(casuale || (freccia.size() == QSize(32, 32) && freccia.pixelColor(31, 0).alpha() == 0));
             colori << schermata.area()->grab().toImage().pixel(2, 2);
         }
         QVERIFY(casuale ? colori.size() > 1 : colori == QSet<QRgb>{qRgb(192, 255, 255)});

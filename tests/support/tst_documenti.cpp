@@ -177,11 +177,12 @@ private slots:
             QString visto;
             QTimer::singleShot(0, [&visto] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                visto = box->textFormat() == Qt::PlainText ? box->text() : QString();
+                const QAbstractButton* si = box->button(QMessageBox::Yes); // a question answers in Italian
+                visto = (box->textFormat() == Qt::PlainText ? box->text() : QString()) + (si ? u'|' + si->text() : "");
                 box->done(0);
             });
             domanda ? void(Messaggi::chiedi(nullptr, testo)) : Messaggi::informa(nullptr, testo);
-            QCOMPARE(visto, testo);
+            QCOMPARE(visto, domanda ? testo + QStringLiteral("|&Sì") : testo);
         }
     }
 
