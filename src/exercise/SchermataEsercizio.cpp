@@ -274,11 +274,7 @@ void SchermataEsercizio::attivazione()
 {
     const ImpostazioniUtente& impostazioni = m_programma.stato.ImpostazioniUtente;
     occupaSchermo();
-    m_contaEsatti = 0;
-    m_contaErrati = 0;
-    faccinaSi->show();
-    faccinaNo->hide();
-    mostraConteggi();
+    azzeraConteggi();
     m_paroleVisibili = true;
     bottoniRisposta[2]->setVisible(impostazioni.TipoRisposte != 0);
 
