@@ -127,23 +127,6 @@ private slots:
         QCOMPARE(viste, mostrate);
     }
 
-    // A picture fits the stimulus box and grows with the words hidden, left of the character; none if missing.
-    void immagineAdattataEParoleNascoste()
-    {
-        AmbienteProva::scrivi(m_ambiente->percorsi().cartellaImmagini() + "parco.png",
-                              AmbienteProva::leggi(AmbienteProva::sorgente("assets/immagini/parco.png")));
-        m_p->metti(1, QStringLiteral("PARCO.PNG"), 0, {QStringLiteral("0È un parco.")});
-        SchermataEsercizio* s = apri();
-        const QRect conParole = s->immagineStimolo->geometry();
-        s->azioneNascondiParole->trigger();
-        QVERIFY(s->immagineStimolo->height() > conParole.height() &&
-                QRect(0, s->spazioImmagine->y(), s->postoPersonaggio->x(), s->spazioImmagine->height())
-                    .contains(s->immagineStimolo->geometry()));
-        m_p->metti(1, QStringLiteral("nessuna.png"), 0, {QStringLiteral("0Vero.")});
-        s->GeneraEsercizio();
-        QVERIFY(!s->immagineStimolo->isVisible() && !s->testoStimolo->isVisible());
-    }
-
     // Place and decoded size; the stimulus box is 425 × 201, the hidden words' frame 321 high, room ends at 640.
     // A drawing is shown only if it names no file, whatever its file's name: Qt would open it (a FIFO for ever).
     void leggi_data()

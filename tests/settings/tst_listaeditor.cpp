@@ -97,6 +97,7 @@ private slots:
         DialoghiStandard::Prova::dimentica();
         QDir(m_ambiente.cartella() + QStringLiteral("/liste")).removeRecursively();
         AmbienteProva::scrivi(nelleListe(QStringLiteral("lista.txt")), iniziale());
+        AmbienteProva::scrivi(nelleListe(QStringLiteral("rotta.txt")), iniziale() + "Un'altra storia.\r\n");
         m_p->imp().ListaInUso = nelleListe(QStringLiteral("lista.txt"));
         QVERIFY(!CaricaLista(tabella(), m_p->imp().ListaInUso, m_p->stato->percorsi));
         m_dialogo = m_p->programma.apriConfigurazioni(nullptr);
@@ -141,12 +142,22 @@ private slots:
             << L{"Non è stato possibile salvare il file \"" + nelleListe("manca/nuova.txt") + "\".\r\nLa cartella \"" +
                  nelleListe("manca") + "\" non esiste."}
             << "1 di 2|Il cane abbaia.|vff-----";
+        const QString sovrascrivere = "Un file con questo nome esiste già. Sovrascriverlo?\r\n";
         QTest::newRow("lista in uso, poi salvata sopra")
             << L{"svuota", "lista-in-uso", "salva"} << L{"lista.txt", "lista.txt"} << "lista.txt" << iniziale()
-            << "lista.txt" << L{"Un file con questo nome esiste già. Sovrascriverlo?\r\n" + nelleListe("lista.txt")}
+            << "lista.txt" << L{sovrascrivere + nelleListe("lista.txt")} << comeAllInizio;
+        const QString rotta = nelleListe("rotta.txt");
+        QTest::newRow("lista rotta, salvata sopra due volte: la prima avvisa che parte andrà persa")
+            << L{"carica", "salva", "salva"} << L(3, "rotta.txt") << "rotta.txt" << iniziale() << "rotta.txt"
+            << L{"La lista \"" + rotta +
+                     "\" è danneggiata: il file finisce a metà dell'esercizio che comincia "
+                     "alla riga 37.\r\nSono stati caricati solo gli esercizi completi (2).",
+                 sovrascrivere + rotta +
+                     "\r\nAttenzione: quel file non è stato caricato per intero (ha più di "
+                     "1000 esercizi, o una parte danneggiata). Se lo sovrascrivi, gli esercizi che non sono stati "
+                     "caricati andranno persi.",
+                 sovrascrivere + rotta}
             << comeAllInizio;
-        QTest::newRow("carica") << L{"svuota", "carica"} << L{"lista.txt"} << "lista.txt" << iniziale() << "lista.txt"
-                                << L{} << comeAllInizio;
         QTest::newRow("carica e salva altrove") << L{"svuota", "carica", "salva"} << L{"lista.txt", "terza.txt"}
                                                 << "terza.txt" << iniziale() << "terza.txt" << L{} << comeAllInizio;
     }
@@ -170,6 +181,13 @@ private slots:
         QCOMPARE((QStringList{m_p->imp().ListaInUso, trova<QLabel>(m_dialogo, "etichettaListaInUso")->text(),
                               m_e->titolo()}),
                  QStringList(3, attesa));
+        const QString cartelle =
+            "|/impostazioni/ImpostazioniProgrammiLumio/Ordiparo/liste/|%1|txt|/programma/testiordiparo/";
+        for (QString richiesta : DialoghiStandard::Prova::richieste()) // each dialog titled and filtered for its button
+            QVERIFY2(QStringList({"apri Open" + cartelle.arg("*.txt (*.txt);;Tutti i files (*)"),
+                                  "salva Salva" + cartelle.arg("*.txt (*.txt)")})
+                         .contains(richiesta.remove(m_ambiente.cartella())),
+                     qPrintable(richiesta));
         QCOMPARE(Messaggi::Prova::mostrati(), messaggi);
         QCOMPARE(this->mostrato(), mostrato);
     }

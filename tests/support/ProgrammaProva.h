@@ -121,5 +121,3 @@ protected:
 void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false);
 // The indexes of the shown buttons painted in the highlight colour, "-" when none is.
 QString accesi(const QList<QPushButton*>& bottoni, double coloreEvidenziato);
-// Switch timing rows: "accettazione", "rilascio" (ms), "mosse" ("+0 -100": down, up 100 ms later), "passi".
-void tabellaTempiSensore();

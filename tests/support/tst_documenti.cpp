@@ -14,9 +14,11 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -137,6 +139,9 @@ private slots:
         const qreal margine = casa->testoDocumentazione->document()->rootFrame()->frameFormat().leftMargin();
         QCOMPARE(qRound(margine), std::max(12, (casa->width() - 960) / 2)); // a column of at most 960 px
         QVERIFY(coperto());
+        QImage pagina = casa->testoDocumentazione->viewport()->grab().toImage(), spoglia = pagina;
+        spoglia.fill(pagina.pixel(0, 0));
+        QVERIFY(pagina != spoglia); // the text is drawn
 
         QTest::qWait(600); // more than two scanning steps
         QCOMPARE(QApplication::focusWidget(), casa->testoDocumentazione);
@@ -215,6 +220,17 @@ private slots:
         });
         QVERIFY(DialoghiStandard::scegliColore(nullptr, &bersaglio));
         QCOMPARE(visto, QStringList({"Colore", "#000000"}));
+        QTimer::singleShot(0, [&] { // the font's preview wraps and follows the size; the family is listed once
+            QWidget* dialogo = QApplication::activeModalWidget();
+            trova<QSpinBox>(dialogo, "casellaPunti")->setValue(24);
+            const auto* anteprima = trova<QLabel>(dialogo, "anteprima");
+            const auto* famiglie = trova<QListWidget>(dialogo, "elencoFamiglie");
+            visto = QStringList{QString::number(anteprima->wordWrap()), QString::number(anteprima->font().pointSize()),
+                                QString::number(famiglie->findItems("liberation serif", Qt::MatchFixedString).size())};
+            dialogo->close();
+        });
+        QVERIFY(!DialoghiStandard::scegliFont(nullptr, &bersaglio, QFont(QStringLiteral("Liberation Serif"), 12)));
+        QCOMPARE(visto, QStringList({"1", "24", "1"}));
         QPrinter printer; // the printer chosen in the print dialog is taken
         QTimer::singleShot(0, [&] {
             visto = QStringList{QApplication::activeModalWidget()->windowTitle()};

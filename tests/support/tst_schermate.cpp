@@ -11,6 +11,7 @@
 #include "startup/SchermataAvvio.h"
 #include "support/BottoneEvidenziabile.h"
 #include "support/ProgrammaProva.h"
+#include "support/ScansioneCursore.h"
 
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -299,8 +300,17 @@ private slots:
             tuttoIntero(s);
             AmbienteProva::scrivi(stato.percorsi.cartellaImmagini() + "parco.png",
                                   AmbienteProva::leggi(AmbienteProva::sorgente("assets/immagini/parco.png")));
-            m_p->metti(1, QStringLiteral("parco.png"), 0, {QStringLiteral("0") + lungo});
+            m_p->metti(1, QStringLiteral("PARCO.PNG"), 0, {QStringLiteral("0") + lungo});
             esercizio->GeneraEsercizio();
+            tuttoIntero(s);
+            esercizio->azioneNascondiParole->trigger(); // the picture grows into the words' room
+            tuttoIntero(s);
+            m_p->metti(1, QStringLiteral("manca.png"), 0, {QStringLiteral("0") + lungo}); // nothing shown for it
+            esercizio->GeneraEsercizio();
+        }
+        if (qobject_cast<SchermataMenu*>(s)) { // and with its notice of a pause in the scanning
+            tuttoIntero(s);
+            emit trova<ScansioneCursore>(s, QString())->pausaCambiata(true);
         }
         auto* configura = qobject_cast<SchermataConfigurazioni*>(s);
         if (!configura) {
@@ -313,6 +323,10 @@ private slots:
         auto* schede = trova<QTabBar>(configura, "schede");
         for (int scheda = 0; scheda < schede->count(); ++scheda) {
             schede->setCurrentIndex(scheda);
+            tuttoIntero(s);
+        }
+        for (const char* modalita : {"sceltaModalita_0", "sceltaModalita_1"}) { // the last tab's other input modes
+            trova<QRadioButton>(configura, modalita)->click();
             tuttoIntero(s);
         }
         schede->setCurrentIndex(0);

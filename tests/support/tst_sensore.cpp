@@ -65,7 +65,16 @@ private slots:
     // Manual scanning: presses under the acceptance time or within the release time are no step.
     void passiDelSensore_data()
     {
-        tabellaTempiSensore();
+        QTest::addColumn<int>("accettazione");
+        QTest::addColumn<int>("rilascio");
+        QTest::addColumn<QString>("mosse");
+        QTest::addColumn<int>("passi");
+        QTest::newRow("tocco di 100 ms sotto i 200") << 200 << 0 << "+0 -100" << 0;
+        QTest::newRow("pressione di 300 ms oltre i 200") << 200 << 0 << "+0 -300" << 1;
+        QTest::newRow("rimbalzo a 80 ms entro il rilascio") << 0 << 400 << "+0 -10 +70 -20" << 1;
+        QTest::newRow("rimbalzo a 80 ms senza rilascio") << 0 << 0 << "+0 -10 +70 -20" << 2;
+        QTest::newRow("seconda pressione dopo il rilascio") << 0 << 300 << "+0 -30 +400 -30" << 2;
+        QTest::newRow("tocco breve non ferma il rilascio") << 200 << 300 << "+0 -250 +60 -10 +250 -300" << 2;
         QTest::newRow("pressione gestita tardi") << 200 << 0 << "+0~150 -300" << 1;
         QTest::newRow("rilascio gestito tardi") << 0 << 300 << "+0 -100~100 +350 -50" << 2;
         QTest::newRow("tocco gestito tardi resta breve") << 200 << 0 << "+0 -150~100" << 0;
