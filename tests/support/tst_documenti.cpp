@@ -76,8 +76,7 @@ private slots:
         QTRY_VERIFY(casa.isNull() || casa->scaricata());
         auto* info = qobject_cast<SchermataInformazioni*>(m_p->programma.schermataCorrente());
         QVERIFY(info && info->isVisible());
-        // The texts' beginnings are in the screens' listing; the credit comes further on.
-        QVERIFY(info->condizioni->text().contains(QStringLiteral("Jean-Marie Douteau")));
+        QVERIFY(info->condizioni->text().contains(QStringLiteral("Jean-Marie Douteau"))); // past the listing's part
 
         for (int volta = 0; volta < 2; ++volta)
             QTest::mouseClick(info->bottoneManuale, Qt::LeftButton);

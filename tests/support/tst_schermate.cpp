@@ -10,6 +10,7 @@
 #include "settings/SchermataConfigurazioni.h"
 #include "startup/SchermataAvvio.h"
 #include "support/BottoneEvidenziabile.h"
+#include "support/Grafica.h"
 #include "support/ProgrammaProva.h"
 #include "support/ScansioneCursore.h"
 
@@ -405,6 +406,8 @@ private:
             }
         }
         QVERIFY(visti.size() >= 2);
+        if (auto* disegno = s->findChild<DisegnoSvg*>()) // the start's picture leaves the screen clear around it
+            QCOMPARE(disegno->grab().toImage().pixelColor(0, 0), s->area()->palette().color(QPalette::Window));
         // The character stands in his place, off the texts he reads.
         if (auto* esercizio = qobject_cast<SchermataEsercizio*>(s)) {
             QWidget* figura = s->findChild<QWidget*>(QStringLiteral("qt_personaggio"));
