@@ -184,10 +184,9 @@ private slots:
         const QString cartelle =
             "|/impostazioni/ImpostazioniProgrammiLumio/Ordiparo/liste/|%1|txt|/programma/testiordiparo/";
         for (QString richiesta : DialoghiStandard::Prova::richieste()) // each dialog titled and filtered for its button
-            QVERIFY2(QStringList({"apri Open" + cartelle.arg("*.txt (*.txt);;Tutti i files (*)"),
-                                  "salva Salva" + cartelle.arg("*.txt (*.txt)")})
-                         .contains(richiesta.remove(m_ambiente.cartella())),
-                     qPrintable(richiesta));
+            QVERIFY(QStringList({"apri Open" + cartelle.arg("*.txt (*.txt);;Tutti i files (*)"),
+                                 "salva Salva" + cartelle.arg("*.txt (*.txt)")})
+                        .contains(richiesta.remove(m_ambiente.cartella())));
         QCOMPARE(Messaggi::Prova::mostrati(), messaggi);
         QCOMPARE(this->mostrato(), mostrato);
     }
