@@ -76,7 +76,7 @@ private slots:
         QTRY_VERIFY(casa.isNull() || casa->scaricata());
         auto* info = qobject_cast<SchermataInformazioni*>(m_p->programma.schermataCorrente());
         QVERIFY(info && info->isVisible());
-        QVERIFY(info->condizioni->text().contains(QStringLiteral("Jean-Marie Douteau"))); // past the listing's part
+        QVERIFY(info->condizioni->text().contains(QStringLiteral("Jean-Marie Douteau"))); // after the listed start
 
         for (int volta = 0; volta < 2; ++volta)
             QTest::mouseClick(info->bottoneManuale, Qt::LeftButton);
