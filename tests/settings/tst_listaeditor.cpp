@@ -98,6 +98,8 @@ private slots:
         QDir(m_ambiente.cartella() + QStringLiteral("/liste")).removeRecursively();
         AmbienteProva::scrivi(nelleListe(QStringLiteral("lista.txt")), iniziale());
         AmbienteProva::scrivi(nelleListe(QStringLiteral("rotta.txt")), iniziale() + "Un'altra storia.\r\n");
+        AmbienteProva::scrivi(nelleListe(QStringLiteral("lunga.txt")),
+                              esercizio(QString(4100, u'a'), 1, {"0 " + QString(4100, u'b')}));
         m_p->imp().ListaInUso = nelleListe(QStringLiteral("lista.txt"));
         QVERIFY(!CaricaLista(tabella(), m_p->imp().ListaInUso, m_p->stato->percorsi));
         m_dialogo = m_p->programma.apriConfigurazioni(nullptr);
@@ -158,6 +160,12 @@ private slots:
                      "caricati andranno persi.",
                  sovrascrivere + rotta}
             << comeAllInizio;
+        QTest::newRow("testi troppo lunghi, accorciati come l'incollato")
+            << L{"carica", "incolla 0 x"} << L{"lunga.txt"} << "lista.txt" << iniziale() << "lunga.txt"
+            << L{"Nell'esercizio 1 i testi dello stimolo e della frase 1 sono troppo lunghi per l'editor: di ciascuno "
+                 "restano i primi 4000 caratteri, e se salvi la lista saranno salvati così.",
+                 "Lo stimolo può avere al massimo 4000 caratteri: il testo incollato è stato accorciato."}
+            << "1 di 1|" + QString(4000, u'a') + "|v-------";
         QTest::newRow("carica e salva altrove") << L{"svuota", "carica", "salva"} << L{"lista.txt", "terza.txt"}
                                                 << "terza.txt" << iniziale() << "terza.txt" << L{} << comeAllInizio;
     }

@@ -155,23 +155,6 @@ private slots:
                  modalita == ScansioneCursore::Mouse ? QStringLiteral("-") : QStringLiteral("0"));
     }
 
-    // Whole points, halves to the even one, no style the screens do not draw; a cancel keeps the font.
-    void fontNelBersaglio()
-    {
-        for (const auto& [punti, interi] : {std::pair(13.5, 14), std::pair(12.5, 12)}) {
-            QLabel bersaglio;
-            QFont scelto(QStringLiteral("Liberation Serif"));
-            scelto.setPointSizeF(punti);
-            scelto.setItalic(true);
-            DialoghiStandard::Prova::rispondiFont(scelto);
-            QVERIFY(DialoghiStandard::scegliFont(nullptr, &bersaglio));
-            QVERIFY(!DialoghiStandard::scegliFont(nullptr, &bersaglio)); // nothing queued: cancelled
-            QCOMPARE(bersaglio.font().family(), QStringLiteral("Liberation Serif"));
-            QCOMPARE(bersaglio.font().pointSize(), interi);
-            QVERIFY(!bersaglio.font().italic() && !bersaglio.font().bold());
-        }
-    }
-
     // A message or a question quotes paths and names from files: none of it is taken for markup.
     void messaggioComeScritto()
     {
@@ -190,7 +173,8 @@ private slots:
         }
     }
 
-    // The file dialog in the list folder or its parent, saving with the extension; custom colours start black.
+    // The file dialog in the list folder or its parent, saving with the extension; custom colours start black;
+    // a font taken plain.
     void dialoghiVeri()
     {
         DialoghiStandard::Prova::intercetta(false);
@@ -219,6 +203,7 @@ private slots:
         });
         QVERIFY(DialoghiStandard::scegliColore(nullptr, &bersaglio));
         QCOMPARE(visto, QStringList({"Colore", "#000000"}));
+        bersaglio.setFont(QFont(QStringLiteral("Sans"), 9, QFont::Bold, true));
         QTimer::singleShot(0, [&] { // the font's preview wraps and follows the size; the family is listed once
             QWidget* dialogo = QApplication::activeModalWidget();
             trova<QSpinBox>(dialogo, "casellaPunti")->setValue(24);
@@ -226,9 +211,12 @@ private slots:
             const auto* famiglie = trova<QListWidget>(dialogo, "elencoFamiglie");
             visto = QStringList{QString::number(anteprima->wordWrap()), QString::number(anteprima->font().pointSize()),
                                 QString::number(famiglie->findItems("liberation serif", Qt::MatchFixedString).size())};
-            dialogo->close();
+            QMetaObject::invokeMethod(dialogo, "accept");
         });
-        QVERIFY(!DialoghiStandard::scegliFont(nullptr, &bersaglio, QFont(QStringLiteral("Liberation Serif"), 12)));
+        QVERIFY(DialoghiStandard::scegliFont(nullptr, &bersaglio, QFont(QStringLiteral("Liberation Serif"), 12)));
+        const QFont carattere = bersaglio.font(); // no style the screens do not draw
+        QVERIFY(carattere.family() == "Liberation Serif" && carattere.pointSize() == 24 && !carattere.bold() &&
+                !carattere.italic());
         QCOMPARE(visto, QStringList({"1", "24", "1"}));
         QPrinter printer; // the printer chosen in the print dialog is taken
         QTimer::singleShot(0, [&] {

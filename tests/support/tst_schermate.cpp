@@ -167,7 +167,7 @@ QString proprieta(const QWidget* c)
         QStringLiteral(
             "accessibleName toolTip alignment wordWrap scaledContents flat maxLength readOnly tabChangesFocus "
             "minimum maximum pageStep focusPolicy frameShape frameShadow autoFillBackground textElideMode "
-            "uniformItemSizes movement resizeMode")
+            "uniformItemSizes movement resizeMode mouseTracking accessibleDescription singleStep textFormat")
             .split(u' ');
     for (const QString& nome : kProprieta) {
         const QVariant valore = c->property(nome.toLatin1());
@@ -206,8 +206,8 @@ QString elenco(const Schermata* s)
         else if (auto* numero = qobject_cast<const QAbstractSpinBox*>(c))
             testo = numero->text();
         else if (auto* tabella = qobject_cast<const QTableView*>(c)) { // its headers', a row's and each column's sizes
-            for (const int lato :
-                 {tabella->verticalHeader()->width(), tabella->horizontalHeader()->height(), tabella->rowHeight(0)})
+            for (const int lato : {tabella->verticalHeader()->width(), tabella->horizontalHeader()->height(),
+                                   tabella->rowHeight(0), int(tabella->horizontalHeader()->sectionResizeMode(0))})
                 testo += QString::number(lato) + u' ';
             for (int k = 0; k < tabella->model()->columnCount(); ++k)
                 testo += QString::number(tabella->columnWidth(k)) + u' ';
@@ -216,9 +216,10 @@ QString elenco(const Schermata* s)
         const QPalette& colori = c->palette();
         QTextStream(&righe) << c->objectName() << ' ' << c->metaObject()->className() << ' ' << posto.x() << ','
                             << posto.y() << ' ' << posto.width() << 'x' << posto.height() << ' '
-                            << (c->isVisible() ? 'v' : '-') << (c->isEnabled() ? 'e' : '-') << ' ' << c->font().family()
-                            << ' ' << c->font().pointSize() << (c->font().bold() ? "b" : "") << ' '
-                            << colori.color(c->foregroundRole()).name() << '/'
+                            << (c->isVisible() ? 'v' : '-') << (c->isEnabled() ? 'e' : '-')
+                            << (s->focusWidget() == c ? "f " : " ") << c->cursor().shape() << '/'
+                            << c->cursor().pixmap().width() << ' ' << c->font().family() << ' ' << c->font().pointSize()
+                            << (c->font().bold() ? "b" : "") << ' ' << colori.color(c->foregroundRole()).name() << '/'
                             << colori.color(c->backgroundRole()).name() << ' '
                             << testo.left(60).replace(u'\n', u'|').replace(u'\r', u'|') << proprieta(c) << '\n';
     }
@@ -309,6 +310,9 @@ private slots:
             tuttoIntero(s);
             m_p->metti(1, QStringLiteral("manca.png"), 0, {QStringLiteral("0") + lungo}); // nothing shown for it
             esercizio->GeneraEsercizio();
+            tuttoIntero(s); // and a text item after it
+            m_p->metti(1, lungo, 1, {QStringLiteral("0") + lungo});
+            esercizio->GeneraEsercizio();
         }
         if (qobject_cast<SchermataMenu*>(s)) { // and with its notice of a pause in the scanning
             tuttoIntero(s);
@@ -332,6 +336,7 @@ private slots:
             tuttoIntero(s);
         }
         schede->setCurrentIndex(0);
+        trova<QRadioButton>(configura, "sceltaUtente_0")->click();
         trova<QRadioButton>(configura, "sceltaUtente_2")->click();
         trova<QLineEdit>(configura, "nomeNuovoUtente")->setText(QStringLiteral("a/b"));
         tuttoIntero(s);
@@ -341,7 +346,6 @@ private slots:
         tuttoIntero(s);
         EditorListe* editor = configura->editorListe();
         editor->sceltaTipoStimolo[0]->click();
-        QVERIFY(editor->bottoneCaricaImmagine->isVisible());
         tuttoIntero(s);
         editor->bottoneCaricaImmagine->click();
         tuttoIntero(s);
