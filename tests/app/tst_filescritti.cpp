@@ -222,7 +222,7 @@ private slots:
                    AmbienteProva::uscitaDi("pdftoppm", {"-png", "-r", "144", "-aa", "no", "-aaVector", "no", pdf})));
     }
 
-    // The thumbnail that the picture chooser leaves in the desktop's shared cache.
+    // The thumbnail that the picture chooser leaves in the desktop's shared cache, in a folder only the user reads.
     void miniatura()
     {
         QImage disegno(300, 200, QImage::Format_RGB32);
@@ -240,6 +240,7 @@ private slots:
         QVERIFY(!Miniature::crea(foto, cache).immagine.isNull());
         const QByteArray png = AmbienteProva::leggi(Miniature::fileCache(cache, foto));
         QVERIFY(uguale(QStringLiteral("miniatura.png-senza-cartella"), senzaCartella(png, m_ambiente->cartella())));
+        QVERIFY(!(QFile::permissions(QFileInfo(Miniature::fileCache(cache, foto)).path()) & QFile::Permissions(0x77)));
         // Looked at again it comes from the cache; once the picture has changed, it is made anew.
         QVERIFY(Miniature::crea(foto, cache).dallaCache);
         QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime(QDate(2026, 3, 3), QTime(8, 30), Qt::UTC),

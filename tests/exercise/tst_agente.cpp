@@ -155,6 +155,10 @@ private slots:
         merlino->Show();
         const auto animazione = [merlino] { return merlino->figura()->animazione(); };
         QCOMPARE(animazione(), QStringLiteral("Appare"));
+        QImage alfa(merlino->figura()->size(), QImage::Format_Alpha8); // appearing faint
+        alfa.fill(0);
+        merlino->figura()->render(&alfa, {}, {}, QWidget::DrawChildren);
+        QVERIFY(*std::max_element(alfa.constBits(), alfa.constBits() + alfa.sizeInBytes()) < 128);
         QTRY_COMPARE(animazione(), QStringLiteral("Saluta"));
         QTRY_COMPARE(animazione(), QStringLiteral("Riposo"));
         merlino->setBalloonStyle(Personaggio::kFumettoVisibile | Personaggio::kFumettoTuttoIlTesto);

@@ -145,6 +145,8 @@ private slots:
         QTest::qWait(600); // more than two scanning steps
         QCOMPARE(QApplication::focusWidget(), casa->testoDocumentazione);
         QVERIFY(!casa->timerScansione->isActive());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown); // reading on keeps it
+        QVERIFY(casa->testoDocumentazione->isVisible());
         if (modalita == ScansioneCursore::Mouse)
             QTest::mouseClick(casa->testoDocumentazione->viewport(), Qt::LeftButton);
         else

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Switches through a real X server (Xvfb, scripts/test): auto-repeat, its clock, taught switches, dwell.
+// Switches through a real X server (Xvfb, scripts/test): auto-repeat, taught switches, dwell.
 #include "app/ModuloJoystick.h"
 #include "exercise/SchermataEsercizio.h"
 #include "home/SchermataMenu.h"
@@ -12,7 +12,6 @@
 #include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QTest>
-#include <QThread>
 #include <QtMath>
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -214,19 +213,6 @@ private slots:
             QTest::qWait(ms - 400);
         }
         QCOMPARE(m_s->ContaErrati(), risposte);
-    }
-
-    // A press handled only when let go is timed by the X server's clock: 300 ms, a step past 200 ms of acceptance.
-    void pressioneGestitaTardi()
-    {
-        m_p->imp().TempoAccettazione = 200;
-        QVERIFY(apri(1));
-        XTestFakeKeyEvent(m_x, XKeysymToKeycode(m_x, XK_space), True, CurrentTime);
-        XFlush(m_x);
-        QThread::msleep(300);
-        sensore(false, 300);
-        const double acceso = m_p->imp().ColoreBottoneSelezionato;
-        QCOMPARE(accesi({m_s->bottoniRisposta[0], m_s->bottoniRisposta[1], m_s->bottoniRisposta[2]}, acceso), "1");
     }
 };
 
