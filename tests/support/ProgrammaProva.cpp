@@ -93,3 +93,10 @@ QString accesi(const QList<QPushButton*>& bottoni, double coloreEvidenziato)
     }
     return indici.isEmpty() ? QStringLiteral("-") : indici;
 }
+
+bool disegnato(const QImage& immagine)
+{
+    QImage uniforme(immagine.size(), immagine.format());
+    uniforme.fill(immagine.pixel(0, 0));
+    return immagine != uniforme;
+}

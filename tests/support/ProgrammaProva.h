@@ -12,6 +12,7 @@
 #include <QSize>
 #include <QStringList>
 
+class QImage;
 class QPushButton;
 
 // The control of that object name inside dove; the test stops where there is none.
@@ -121,3 +122,5 @@ protected:
 void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false);
 // The indexes of the shown buttons painted in the highlight colour, "-" when none is.
 QString accesi(const QList<QPushButton*>& bottoni, double coloreEvidenziato);
+// Whether the picture shows anything: not all of one colour.
+bool disegnato(const QImage& immagine);
