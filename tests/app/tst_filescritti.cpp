@@ -126,8 +126,8 @@ private slots:
         QTest::addColumn<bool>("tieniQueste");
         QTest::addColumn<QList<int>>("suDisco"); // the voice's speed and pitch
         QTest::newRow("tiene le sue") << 300 << true << QList<int>{130, 300};
-        QTest::newRow("prende quelle dell'altro") << 300 << false << QList<int>{200, 100};
-        QTest::newRow("nessun cambiamento") << 0 << true << QList<int>{200, 100};
+        QTest::newRow("prende quelle dell'altro") << 300 << false << QList<int>{200, 120};
+        QTest::newRow("nessun cambiamento") << 0 << true << QList<int>{200, 120};
     }
     void dueComputer()
     {
@@ -141,8 +141,10 @@ private slots:
             computer->PercorsoUtente = computer->percorsi.profiloUtente(computer->NomeUtente);
             QVERIFY(SalvataggioProfilo::salva(nullptr, *computer) && !computer->leggiProfiloUtente());
         }
-        m_p->imp().VelocitaVoce = 200;
+        m_p->imp().TonoVoce = 120;
         QVERIFY(SalvataggioProfilo::salva(nullptr, stato()));
+        m_p->imp().VelocitaVoce = 200;
+        QVERIFY(SalvataggioProfilo::salva(nullptr, stato())); // its own save before asks nothing
         if (tono)
             secondo.imp().TonoVoce = static_cast<qint16>(tono);
         Messaggi::Prova::rispostaSuccessiva(tieniQueste);

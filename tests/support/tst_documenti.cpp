@@ -173,8 +173,7 @@ private slots:
         }
     }
 
-    // The file dialog in the list folder or its parent, saving with the extension; custom colours start black;
-    // a font taken plain.
+    // The file dialog in the list folder or its parent, saving with the extension; custom colours black; fonts plain.
     void dialoghiVeri()
     {
         DialoghiStandard::Prova::intercetta(false);
