@@ -139,6 +139,7 @@ EditorListe::EditorListe(Programma& programma, Schermata& dialogo, QLabel* etich
     auto* stimolo = new CasellaStimolo(this);
     stimolo->setObjectName(QStringLiteral("caselleTesto_0"));
     stimolo->setAccessibleName(QStringLiteral("Testo dello stimolo"));
+    stimolo->verticalScrollBar()->setAccessibleName(QStringLiteral("Scorri il testo dello stimolo"));
     arial(stimolo, 12);
     stimolo->setTabChangesFocus(true);
     dialogo.posiziona(stimolo, kBoxStimolo[0], kBoxStimolo[1], kBoxStimolo[2], kBoxStimolo[3]);

@@ -372,6 +372,7 @@ private:
     // Each control inside the window below the menu bar, clear of the others, its text whole; menus grow.
     void tuttoIntero(Schermata* s)
     {
+        QTest::qWait(1); // as the user meets it: laid out, the scroll bars it needs shown
         m_elenchi +=
             QStringLiteral("== %1 %2\n").arg(QTest::currentDataTag(), s->metaObject()->className()) + elenco(s);
         const QMenuBar* barra = s->findChild<QMenuBar*>();
