@@ -65,7 +65,6 @@ void Schermata::posiziona(QWidget* controllo, int sinistra, int alto, int larghe
 
 void Schermata::impostaColoreSfondo(double colore)
 {
-    m_coloreSfondo = colore;
     QPalette tavolozza = m_area->palette();
     tavolozza.setColor(QPalette::Window, ColoriWindows::comeQColor(colore));
     m_area->setPalette(tavolozza);

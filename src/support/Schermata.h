@@ -25,7 +25,6 @@ public:
     void posiziona(QWidget* controllo, int sinistra, int alto, int larghezza, int altezza) const;
     // Gives the controls' area the colour of a Windows colour number.
     void impostaColoreSfondo(double colore);
-    double coloreSfondo() const { return m_coloreSfondo; }
 
     Proporzioni& layout() { return m_layout; }
     // True once the screen has been closed: it is gone, even before Qt deletes it.
@@ -53,7 +52,6 @@ private:
     QMenuBar* m_menu = nullptr;
     int m_altezzaMenuDisegno = 0; // the menu bar's height at the design size
     Proporzioni m_layout;
-    double m_coloreSfondo = 0;
     bool m_attivata = false;
     bool m_scaricata = false;
 };

@@ -75,10 +75,7 @@ private:
 class VoceScansioneFinta : public VoceScansione {
 public:
     explicit VoceScansioneFinta(QStringList& registro) : m_registro(registro) {}
-    void annuncia(const QString& p, int v, int t) override
-    {
-        m_registro << QStringLiteral("%1 %2 %3").arg(p).arg(v).arg(t);
-    }
+    void annuncia(const QString& p, int v, int t) override { m_registro << QString("%1 %2 %3").arg(p).arg(v).arg(t); }
     void taci() override {}
 
 private:

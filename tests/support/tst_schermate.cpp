@@ -340,6 +340,8 @@ private slots:
         trova<QRadioButton>(configura, "sceltaUtente_2")->click();
         trova<QLineEdit>(configura, "nomeNuovoUtente")->setText(QStringLiteral("a/b"));
         tuttoIntero(s);
+        trova<QRadioButton>(configura, "sceltaUtente_0")->click(); // chosen again, the name's box is empty
+        trova<QRadioButton>(configura, "sceltaUtente_2")->click();
         // The list editor over the whole screen, on a text item and a picture item, and its picture chooser.
         schede->setCurrentIndex(1);
         trova<QPushButton>(configura, "bottoneGestioneFile")->click();

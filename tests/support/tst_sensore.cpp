@@ -36,7 +36,7 @@ class TestSensore : public QObject {
         m_s->prepara(modalita, intervalloMs);
         m_s->evidenzia(0);
     }
-    // "+0 -100": space down, up 100 ms later; "-100~80": handled 80 ms late, stamped with when it happened.
+    // "+0 -100": down, up 100 ms later ("=": the next move at once); "-100~80": handled 80 ms late, stamped on time.
     void sensore(const QString& mosse)
     {
         const bool conIstante = mosse.contains(u'~');
@@ -49,7 +49,7 @@ class TestSensore : public QObject {
                              Qt::NoModifier, QStringLiteral(" "));
             evento.setTimestamp(conIstante ? kOrigineServer + momento : 0);
             QCoreApplication::sendEvent(m_manuale, &evento);
-            if (evento.type() == QEvent::KeyRelease)
+            if (mossa.startsWith(u'-'))
                 QTest::qWait(ScansioneCursore::kConfermaRilascioMs * 3);
         }
     }
@@ -73,6 +73,7 @@ private slots:
         QTest::newRow("pressione di 300 ms oltre i 200") << 200 << 0 << "+0 -300" << 1;
         QTest::newRow("rimbalzo a 80 ms entro il rilascio") << 0 << 400 << "+0 -10 +70 -20" << 1;
         QTest::newRow("rimbalzo a 80 ms senza rilascio") << 0 << 0 << "+0 -10 +70 -20" << 2;
+        QTest::newRow("ripetizione del tasto tenuto") << 500 << 0 << "+0 =300 +0 -300" << 1;
         QTest::newRow("seconda pressione dopo il rilascio") << 0 << 300 << "+0 -30 +400 -30" << 2;
         QTest::newRow("tocco breve non ferma il rilascio") << 200 << 300 << "+0 -250 +60 -10 +250 -300" << 2;
         QTest::newRow("pressione gestita tardi") << 200 << 0 << "+0~150 -300" << 1;
