@@ -54,11 +54,7 @@ public:
     void entraIn(QSize spazio) override { this->spazio = spazio; }
     void Show() override { m_registro << QStringLiteral("Show"); }
     void Hide() override { m_registro << QStringLiteral("Hide"); }
-    int Speak(const QString& testo) override
-    {
-        m_registro << QStringLiteral("Speak ") + testo;
-        return static_cast<int>(m_registro.size());
-    }
+    int Speak(const QString& testo) override { return int((m_registro << QStringLiteral("Speak ") + testo).size()); }
     void StopAll() override { m_registro << QStringLiteral("StopAll"); }
     bool staParlando() const override { return parlando; }
     void seguiParole(AvvisoParola avviso) override { avvisoParola = std::move(avviso); }
