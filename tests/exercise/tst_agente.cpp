@@ -84,8 +84,8 @@ private slots:
         for (const ParolaDetta& detta : SintesiVoce::istanza().sintetizza({testo, {}}).parole) {
             riquadro->segnaParola(detta.inizio);
             const QRectF posto = riquadro->riquadro(riquadro->parolaSegnata());
-            if (!posti.isEmpty() && posti.constLast() == posto)
-                continue;                                           // espeak's second piece of one written word
+            if (!posti.isEmpty() && posti.constLast() == posto) // espeak's second piece of one written word
+                continue;
             QVERIFY(disegnato(pagina.copy(posto.toAlignedRect()))); // on the word's ink
             for (const QRectF& prima : std::as_const(posti))
                 QVERIFY(!prima.intersects(posto) && (prima.bottom() <= posto.top() || prima.right() < posto.left()));
