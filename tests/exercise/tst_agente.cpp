@@ -12,6 +12,7 @@
 
 #include <QTest>
 #include <QWidget>
+#include <espeak-ng/speak_lib.h>
 
 class TestAgente : public QObject {
     Q_OBJECT
@@ -43,6 +44,7 @@ private slots:
         const TestoDaDire daDire = separaTag(richiesta);
         QCOMPARE(QString::asprintf("%d %d", daDire.parametri.velocita, daDire.parametri.tono), voce);
         const VoceSintetizzata detta = SintesiVoce::istanza().sintetizza(daDire);
+        QCOMPARE(espeak_GetParameter(espeakPITCH, 1), SintesiVoce::tonoEspeak(daDire.parametri.tono)); // heard
         QStringList dette;
         for (const ParolaDetta& parola : detta.parole) {
             QVERIFY(dette.isEmpty() || parola.ms >= detta.parole[dette.size() - 1].ms);
@@ -175,9 +177,11 @@ private slots:
         merlino->StopAll();
         QVERIFY(!merlino->staParlando() && !merlino->riproduzione().inCorso() && !merlino->fumetto()->isVisible());
         QVERIFY(merlino->inCoda() == 0 && animazione() == QStringLiteral("Riposo"));
-        QTest::qWait(300);
-        QVERIFY(!merlino->staParlando());
-        merlino->Hide();
+        merlino->Speak(QStringLiteral("Ciao.")); // said next, not what was stopped
+        QTRY_VERIFY(merlino->fumetto()->isVisible() && !merlino->fumetto()->testoMostrato().isEmpty());
+        QCOMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Ciao"));
+        merlino->Hide(); // the balloon goes with him at once
+        QVERIFY(!merlino->fumetto()->isVisible());
         QTRY_VERIFY(!merlino->figura()->isVisible());
     }
 

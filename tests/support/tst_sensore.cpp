@@ -120,7 +120,7 @@ private slots:
         QTRY_COMPARE(accesi(m_bottoni, 255), QStringLiteral("1"));
     }
 
-    // Three silent rounds, then nothing lit; a press starts again at the first button and chooses nothing.
+    // Three silent rounds, then nothing lit; a press ends the pause at the first button and chooses nothing.
     void pausaDopoTreGiriSilenziosi()
     {
         ImpostazioniUtente imp;
@@ -130,9 +130,9 @@ private slots:
         QTRY_VERIFY(m_s->inPausa());
         QTest::qWait(100);
         QVERIFY(m_parole.size() == 9 && accesi(m_bottoni, 255) == QStringLiteral("-"));
-        QSignalSpy scelti(m_s.get(), &ScansioneCursore::scelto);
+        QSignalSpy scelti(m_s.get(), &ScansioneCursore::scelto), pausa(m_s.get(), &ScansioneCursore::pausaCambiata);
         premiSensore(m_automatico, Qt::Key_Space);
-        QVERIFY(accesi(m_bottoni, 255) == QStringLiteral("0") && scelti.isEmpty());
+        QVERIFY(accesi(m_bottoni, 255) == u"0" && scelti.isEmpty() && pausa == QList<QVariantList>{{false}});
         QTRY_COMPARE(accesi(m_bottoni, 255), QStringLiteral("1"));
     }
 
