@@ -229,7 +229,6 @@ void SchermataMenu::adattaElenco()
         return;
     QStyleOptionComboBox opzioni;
     opzioni.initFrom(elencoUtenti);
-    opzioni.rect = QRect(QPoint(), elencoUtenti->size());
     const QRect campo = elencoUtenti->style()->subControlRect(QStyle::CC_ComboBox, &opzioni,
                                                               QStyle::SC_ComboBoxEditField, elencoUtenti);
     // The list's size grows with the buttons' one; a name is never cut by the box that shows it.

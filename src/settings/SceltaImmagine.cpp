@@ -201,7 +201,6 @@ void SceltaImmagine::costruzioneFinita()
 {
     unsetCursor();
     barraAvanzamento->hide();
-    barraAvanzamento->setValue(0);
 }
 
 void SceltaImmagine::immagineAttivata()
