@@ -118,6 +118,7 @@ private slots:
         QTest::newRow("animazione mancante") << animazioni << "manca l'animazione \"Scompare\"";
         QTest::newRow("fotogramma sconosciuto") << animazioni + "Scompare=magia:100\n"
                                                 << "l'animazione \"Scompare\" del personaggio è rovinata";
+        QTest::newRow("opacità oltre 1") << animazioni + "Scompare=riposo:100:1.5" << QString("rovinata");
     }
     void fileDelPersonaggioRovinato()
     {

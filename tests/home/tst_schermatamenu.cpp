@@ -98,8 +98,7 @@ private slots:
         QTRY_COMPARE(evidenziato(s), QStringLiteral("1"));
         s->elencoUtenti->setCurrentIndex(1);
         QCOMPARE(evidenziato(s), QStringLiteral("0"));
-        QCOMPARE(s->timerScansione->interval(), 1250);
-        QCOMPARE(velocitaDiAnna(), qint16(9));
+        QVERIFY(s->timerScansione->interval() == 1250 && velocitaDiAnna() == 9);
         QCOMPARE(stato().PercorsoUtente, utenti() + QStringLiteral("bruno.ini"));
         QCOMPARE(s->elencoUtenti->itemText(0), QStringLiteral("ANNA"));
         QCOMPARE(m_p->programma.apriEsercizio(s)->testoStimolo->text(), QStringLiteral("Il treno di Bruno."));
