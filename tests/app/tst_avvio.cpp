@@ -118,8 +118,7 @@ private slots:
         QVERIFY(schermata->isVisible() && !QFileInfo::exists(percorsi.cartellaDati())); // before any disk work
         Avvio::CompletaAvvio(p.programma);
         QVERIFY(p.stato->PercorsoUtente.endsWith(QStringLiteral("/Ordiparo/utenti/_predefinito.INI")));
-        QCOMPARE(p.imp().ListaInUso, lista);
-        QCOMPARE(p.stato->TabellaFrasi.Testo(1, 1), affermazione);
+        QVERIFY(p.imp().ListaInUso == lista && p.stato->TabellaFrasi.Testo(1, 1) == affermazione);
         QCOMPARE(QDir(percorsi.cartellaUtenti()).entryList(QDir::Files),
                  profilo ? QStringList{"_predefinito.ini"} : QStringList());
         QCOMPARE(AmbienteProva::leggi(predefinito), prima);

@@ -178,7 +178,7 @@ private slots:
         merlino->StopAll();
         QVERIFY(!merlino->staParlando() && !merlino->riproduzione().inCorso() && !merlino->fumetto()->isVisible());
         QVERIFY(merlino->inCoda() == 0 && animazione() == QStringLiteral("Riposo"));
-        merlino->Speak(QStringLiteral("Ciao.")); // said next, not what was stopped
+        merlino->Speak(QStringLiteral("Ciao. ").repeated(60)); // said next, not what was stopped, however long
         QTRY_VERIFY(merlino->fumetto()->isVisible() && !merlino->fumetto()->testoMostrato().isEmpty());
         QCOMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Ciao"));
         merlino->Hide(); // the balloon goes with him at once

@@ -119,8 +119,7 @@ private slots:
             m_s->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
-        QVERIFY(!QFileInfo::exists(stato().PercorsoUtente));
-        QCOMPARE(Messaggi::Prova::mostrati().size(), personaggio ? 0 : 1);
+        QVERIFY(!QFileInfo::exists(stato().PercorsoUtente) && Messaggi::Prova::mostrati().size() == !personaggio);
         apri();
         m_p->agente.clear();
         auto* schede = c<QTabBar>("schede");
@@ -133,10 +132,13 @@ private slots:
         QCOMPARE(abilitati(m_s, kVoce), fumettoVisibile ? "1111011" : "1111111");
         c<QCheckBox>("casellaEvidenziaParole")->click();
         c<QScrollBar>("scalaVelocita")->setValue(210);
+        DialoghiStandard::Prova::rispondiFont(QFont(QStringLiteral("Liberation Serif"), 20));
+        c<QPushButton>("bottoneFontFumetto")->click(); // the balloon takes it at once
         c<QPushButton>("bottoneProvaVoce")->click();
         schede->setCurrentIndex(4);
-        QCOMPARE(m_p->agente.filter(QRegularExpression(QStringLiteral("^(Show|Hide)$"))),
-                 personaggio ? QStringList({"Hide", "Show", "Hide", "Show", "Hide"}) : QStringList());
+        QCOMPARE(m_p->agente.filter(QRegularExpression(QStringLiteral("^(Show|Hide|FontName.*)$"))),
+                 personaggio ? QStringList({"Hide", "Show", "Hide", "Show", "FontName Liberation Serif", "Hide"})
+                             : QStringList());
         QCOMPARE(detti().value(detti().size() - 1),
                  personaggio ? QStringLiteral("Speak \\Spd=210\\\\Pit=100\\Questa è la mia voce.") : QString());
         menu();
