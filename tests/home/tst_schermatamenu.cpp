@@ -97,8 +97,7 @@ private slots:
         s->timerScansione->setInterval(1);
         QTRY_COMPARE(evidenziato(s), QStringLiteral("1"));
         s->elencoUtenti->setCurrentIndex(1);
-        QCOMPARE(evidenziato(s), QStringLiteral("0"));
-        QVERIFY(s->timerScansione->interval() == 1250 && velocitaDiAnna() == 9);
+        QVERIFY(evidenziato(s) == u"0" && s->timerScansione->interval() == 1250 && velocitaDiAnna() == 9);
         QCOMPARE(stato().PercorsoUtente, utenti() + QStringLiteral("bruno.ini"));
         QCOMPARE(s->elencoUtenti->itemText(0), QStringLiteral("ANNA"));
         QCOMPARE(m_p->programma.apriEsercizio(s)->testoStimolo->text(), QStringLiteral("Il treno di Bruno."));

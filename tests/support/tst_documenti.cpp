@@ -206,9 +206,10 @@ private slots:
         QTimer::singleShot(0, [&] { // the font's preview wraps and follows the size; the family is listed once
             QWidget* dialogo = QApplication::activeModalWidget();
             trova<QSpinBox>(dialogo, "casellaPunti")->setValue(24);
-            const auto* anteprima = trova<QLabel>(dialogo, "anteprima");
+            auto* anteprima = trova<QLabel>(dialogo, "anteprima");
             const auto* famiglie = trova<QListWidget>(dialogo, "elencoFamiglie");
             visto = QStringList{QString::number(anteprima->wordWrap()), QString::number(anteprima->font().pointSize()),
+                                QString::number(qGray(anteprima->grab().toImage().pixel(0, 9)) < 128), // framed
                                 QString::number(famiglie->findItems("liberation serif", Qt::MatchFixedString).size())};
             QMetaObject::invokeMethod(dialogo, "accept");
         });
@@ -216,7 +217,7 @@ private slots:
         const QFont carattere = bersaglio.font(); // no style the screens do not draw
         QVERIFY(carattere.family() == "Liberation Serif" && carattere.pointSize() == 24 && !carattere.bold() &&
                 !carattere.italic());
-        QCOMPARE(visto, QStringList({"1", "24", "1"}));
+        QCOMPARE(visto, QStringList({"1", "24", "1", "1"}));
         QPrinter printer; // the printer chosen in the print dialog is taken
         QTimer::singleShot(0, [&] {
             visto = QStringList{QApplication::activeModalWidget()->windowTitle()};
