@@ -2,6 +2,7 @@
 // The frame every screen of the program shares.
 #include "support/Schermata.h"
 
+#include "support/Colori.h"
 #include "support/ColoriWindows.h"
 #include "support/Grafica.h"
 
@@ -67,6 +68,8 @@ void Schermata::impostaColoreSfondo(double colore)
 {
     QPalette tavolozza = m_area->palette();
     tavolozza.setColor(QPalette::Window, ColoriWindows::comeQColor(colore));
+    // The labels written straight on the screen (the counts, say) stay readable on a dark colour too.
+    tavolozza.setColor(QPalette::WindowText, Colori::bianconeroContro(ColoriWindows::comeQColor(colore)));
     m_area->setPalette(tavolozza);
 }
 

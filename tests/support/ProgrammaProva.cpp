@@ -7,6 +7,7 @@
 #include "support/ScansioneCursore.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -99,4 +100,22 @@ bool disegnato(const QImage& immagine)
     QImage uniforme(immagine.size(), immagine.format());
     uniforme.fill(immagine.pixel(0, 0));
     return immagine != uniforme;
+}
+
+bool comeAtteso(const QImage& immagine, const QString& nome)
+{
+    const QImage disegno = immagine.convertToFormat(QImage::Format_RGB32);
+    const QImage atteso = QImage(AmbienteProva::sorgente(QStringLiteral("tests/support/attesi/%1.png").arg(nome)))
+                              .convertToFormat(QImage::Format_RGB32);
+    bool uguale = atteso.size() == disegno.size();
+    for (int y = 0; uguale && y < atteso.height(); ++y) {
+        for (int x = 0; uguale && x < atteso.width(); ++x) {
+            const QRgb a = atteso.pixel(x, y), d = disegno.pixel(x, y);
+            uguale =
+                std::abs(qRed(a) - qRed(d)) + std::abs(qGreen(a) - qGreen(d)) + std::abs(qBlue(a) - qBlue(d)) <= 12;
+        }
+    }
+    if (!uguale && QDir().mkpath(QStringLiteral("scritti")))
+        disegno.save(QStringLiteral("scritti/%1.png").arg(nome));
+    return uguale;
 }

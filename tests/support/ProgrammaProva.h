@@ -117,3 +117,6 @@ void premiSensore(QWidget* ricevitore, Qt::Key tasto, bool ripetuto = false);
 QString accesi(const QList<QPushButton*>& bottoni, double coloreEvidenziato);
 // Whether the picture shows anything: not all of one colour.
 bool disegnato(const QImage& immagine);
+// Whether the picture is the one kept in tests/support/attesi/<nome>.png, each pixel within a few levels (the
+// rasterizer's rounding); when not, it is written to scritti/ here, to look at or to keep when the change is meant.
+bool comeAtteso(const QImage& immagine, const QString& nome);

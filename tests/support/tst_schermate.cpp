@@ -205,9 +205,10 @@ QString elenco(const Schermata* s)
             testo = QString::number(scala->value());
         else if (auto* numero = qobject_cast<const QAbstractSpinBox*>(c))
             testo = numero->text();
-        else if (auto* tabella = qobject_cast<const QTableView*>(c)) { // its headers', a row's and each column's sizes
+        else if (auto* tabella = qobject_cast<const QTableView*>(c)) { // sizes, row numbers' alignment, widths
             for (const int lato : {tabella->verticalHeader()->width(), tabella->horizontalHeader()->height(),
-                                   tabella->rowHeight(0), int(tabella->horizontalHeader()->sectionResizeMode(0))})
+                                   tabella->rowHeight(0), int(tabella->horizontalHeader()->sectionResizeMode(0)),
+                                   int(tabella->verticalHeader()->defaultAlignment())})
                 testo += QString::number(lato) + u' ';
             for (int k = 0; k < tabella->model()->columnCount(); ++k)
                 testo += QString::number(tabella->columnWidth(k)) + u' ';
