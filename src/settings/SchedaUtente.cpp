@@ -104,7 +104,13 @@ bool SchedaUtente::salvaPrimaDiCambiare()
 void SchedaUtente::utenteScelto()
 {
     StatoProgramma& stato = m_programma.stato;
-    salvaPrimaDiCambiare();
+    if (!salvaPrimaDiCambiare() && !m_percorsoNuovoUtente.isEmpty() && stato.PercorsoUtente == m_percorsoNuovoUtente) {
+        // The teacher kept the namesake's profile: the new user is given up, and the user before it comes back,
+        // so that no later save writes over the profile kept.
+        stato.NomeUtente = m_utentePrimaDelNuovo;
+        stato.PercorsoUtente = m_percorsoPrimaDelNuovo;
+        emit nomeMostrato(stato.NomeUtente);
+    }
     m_percorsoNuovoUtente.clear();
     m_nomeNonValido.reset();
     m_avvisoNomeNonValido->hide();

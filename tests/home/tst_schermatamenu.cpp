@@ -98,7 +98,7 @@ private slots:
         QTRY_COMPARE(evidenziato(s), QStringLiteral("1"));
         s->elencoUtenti->setCurrentIndex(1);
         QVERIFY(evidenziato(s) == u"0" && s->timerScansione->interval() == 1250 && velocitaDiAnna() == 9);
-        QCOMPARE(stato().PercorsoUtente, utenti() + QStringLiteral("bruno.ini"));
+        QVERIFY(stato().PercorsoUtente == utenti() + QStringLiteral("bruno.ini") && stato().NomeUtente == u"bruno");
         QCOMPARE(s->elencoUtenti->itemText(0), QStringLiteral("ANNA"));
         QCOMPARE(m_p->programma.apriEsercizio(s)->testoStimolo->text(), QStringLiteral("Il treno di Bruno."));
     }

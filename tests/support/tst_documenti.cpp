@@ -203,13 +203,13 @@ private slots:
         QVERIFY(DialoghiStandard::scegliColore(nullptr, &bersaglio));
         QCOMPARE(visto, QStringList({"Colore", "#000000"}));
         bersaglio.setFont(QFont(QStringLiteral("Sans"), 9, QFont::Bold, true));
-        QTimer::singleShot(0, [&] { // the font's preview wraps and follows the size; the family is listed once
+        QTimer::singleShot(0, [&] { // the font's preview wraps and is drawn at the size; the family is listed once
             QWidget* dialogo = QApplication::activeModalWidget();
             trova<QSpinBox>(dialogo, "casellaPunti")->setValue(24);
             auto* anteprima = trova<QLabel>(dialogo, "anteprima");
             const auto* famiglie = trova<QListWidget>(dialogo, "elencoFamiglie");
             visto = QStringList{QString::number(anteprima->wordWrap()), QString::number(anteprima->font().pointSize()),
-                                QString::number(qGray(anteprima->grab().toImage().pixel(0, 9)) < 128), // framed
+                                QString::number(comeAtteso(anteprima->grab().toImage(), "anteprima-carattere")),
                                 QString::number(famiglie->findItems("liberation serif", Qt::MatchFixedString).size())};
             QMetaObject::invokeMethod(dialogo, "accept");
         });
