@@ -134,8 +134,7 @@ private slots:
         if (!contenuto.isEmpty())
             AmbienteProva::scrivi(cartella + "Merlin.acs", contenuto);
         QString letto;
-        QVERIFY(!DatiPersonaggio::leggi(cartella + "Merlin.acs", &letto));
-        QVERIFY2(letto.contains(motivo), qPrintable(letto));
+        QVERIFY2(!DatiPersonaggio::leggi(cartella + "Merlin.acs", &letto) && letto.contains(motivo), qPrintable(letto));
     }
 
     // The character appears, speaks its queue in order moving its mouth; StopAll silences it and empties it.

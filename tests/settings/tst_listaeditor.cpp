@@ -195,8 +195,7 @@ private slots:
             QVERIFY(QStringList({"apri Open" + cartelle.arg("*.txt (*.txt);;Tutti i files (*)"),
                                  "salva Salva" + cartelle.arg("*.txt (*.txt)")})
                         .contains(richiesta.remove(m_ambiente.cartella())));
-        QCOMPARE(Messaggi::Prova::mostrati(), messaggi);
-        QCOMPARE(this->mostrato(), mostrato);
+        QVERIFY(Messaggi::Prova::mostrati() == messaggi && this->mostrato() == mostrato);
     }
 
     // The chooser's thumbnails are upright and in proportion; a double click stores the bare name, fitted to the box.
@@ -231,7 +230,8 @@ private slots:
         QTest::mouseClick(elenco->viewport(), Qt::LeftButton, {}, centro);
         QTest::mouseDClick(elenco->viewport(), Qt::LeftButton, {}, centro);
         QVERIFY(!scelta->isVisible() && m_e->immagineStimolo->isVisible());
-        QVERIFY(tabella().Testo(2, 0) == nome && m_e->testoDi(0) == nome);    // the box under the picture names it
+        // The row's stimulus and the box under the picture name it; the row's statements stay as they were.
+        QVERIFY(tabella().Testo(2, 0) == nome && tabella().Testo(2, 1) != nome && m_e->testoDi(0) == nome);
         QCOMPARE(m_e->immagineStimolo->geometry(), QRect(124, 24, 121, 161)); // upright, centred in the box
         QCOMPARE(m_e->immagineStimolo->pixmap().size(), QSize(121, 161));
         m_dialogo->resize(m_dialogo->size() * 3 / 2); // the picture grows with its box

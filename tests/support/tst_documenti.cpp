@@ -110,7 +110,7 @@ private slots:
         QFETCH(QString, messaggio);
         if (presente)
             AmbienteProva::scrivi(nelProgramma(QStringLiteral("documentazione.rtf")),
-                                  "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 "
+                                  "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs480 "
                                   "{\\b Guida per l'insegnante}\\par La scansione: SPAZIO sposta, INVIO sceglie; "
                                   "cos\\'ec \\u8220\\'3fsi\\u8221\\'3f lavora.\\par}");
         m_p->imp().ModalitaInput = static_cast<qint16>(modalita);
@@ -143,8 +143,8 @@ private slots:
         QTest::qWait(600); // more than two scanning steps
         QCOMPARE(QApplication::focusWidget(), casa->testoDocumentazione);
         QVERIFY(!casa->timerScansione->isActive());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown); // reading on keeps it
-        QVERIFY(casa->testoDocumentazione->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown); // reading on: a page on, still shown
+        QVERIFY(casa->testoDocumentazione->isVisible() && casa->testoDocumentazione->cursorForPosition({}).position());
         if (modalita == ScansioneCursore::Mouse)
             QTest::mouseClick(casa->testoDocumentazione->viewport(), Qt::LeftButton);
         else

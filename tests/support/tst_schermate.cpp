@@ -167,7 +167,8 @@ QString proprieta(const QWidget* c)
         QStringLiteral(
             "accessibleName toolTip alignment wordWrap scaledContents flat maxLength readOnly tabChangesFocus "
             "minimum maximum pageStep focusPolicy frameShape frameShadow autoFillBackground textElideMode "
-            "uniformItemSizes movement resizeMode mouseTracking accessibleDescription singleStep textFormat")
+            "uniformItemSizes movement resizeMode mouseTracking accessibleDescription singleStep textFormat "
+            "cornerButtonEnabled")
             .split(u' ');
     for (const QString& nome : kProprieta) {
         const QVariant valore = c->property(nome.toLatin1());
