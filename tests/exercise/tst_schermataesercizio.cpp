@@ -67,7 +67,7 @@ private slots:
         QTest::mouseClick(s->bottoniRisposta[2], Qt::LeftButton);
         QCOMPARE(conteggi(), QStringLiteral(" 0 2"));
         s->azioneAzzera->trigger();
-        QCOMPARE(conteggi(), QStringLiteral(" 0 0"));
+        QVERIFY(conteggi() == QStringLiteral(" 0 0") && s->faccinaSi->isVisible()); // the smile back too
         QTest::mouseClick(s->bottoniRisposta[1], Qt::LeftButton);
         for (QPushButton* b : s->bottoniRisposta) // the right one, then the answered statement takes no more
             QTest::mouseClick(b, Qt::LeftButton);

@@ -101,6 +101,7 @@ private slots:
             << 0 << false << "unrtf" << no + "il file \"documentazione.rtf\" non si trova nella cartella del programma";
         QTest::newRow("unrtf mancante") << 0 << true << "unrtf-inesistente" << no + "manca il programma";
         QTest::newRow("conversione fallita") << 0 << true << "false" << no + "la conversione del file non è riuscita.";
+        QTest::newRow("conversione vuota") << 0 << true << "true" << no + "la conversione del file non è riuscita.";
     }
     void documentazione()
     {
@@ -173,7 +174,7 @@ private slots:
         }
     }
 
-    // The file dialog in the list folder or its parent, saving with the extension; custom colours black; fonts plain.
+    // File dialog in the list folder or its parent, a name offered, extension added; custom colours black; plain fonts.
     void dialoghiVeri()
     {
         DialoghiStandard::Prova::intercetta(false);
@@ -184,13 +185,12 @@ private slots:
             auto* file = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             visto << file->windowTitle() << file->selectedFiles().join(u'+') << file->defaultSuffix()
                   << file->sidebarUrls().value(0).toLocalFile() << QString::number(file->acceptMode());
-            file->selectFile(QStringLiteral("lista"));
             QMetaObject::invokeMethod(file, "accept");
         });
         const QString scelto =
-            DialoghiStandard::scegliFile(nullptr, DialoghiStandard::kSalva, "Salva", QString(), "", manca, "txt");
-        QCOMPARE(visto,
-                 QStringList({"Salva", cartella.path(), "txt", manca, QString::number(QFileDialog::AcceptSave)}));
+            DialoghiStandard::scegliFile(nullptr, DialoghiStandard::kSalva, "Salva", "lista", "", manca, "txt");
+        QCOMPARE(visto, QStringList({"Salva", cartella.path() + "/lista.txt", "txt", manca,
+                                     QString::number(QFileDialog::AcceptSave)}));
         QCOMPARE(scelto, cartella.path() + QStringLiteral("/lista.txt"));
         QColorDialog::setCustomColor(0, Qt::red);
         QLabel bersaglio;
@@ -216,7 +216,7 @@ private slots:
         QVERIFY(DialoghiStandard::scegliFont(nullptr, &bersaglio, QFont(QStringLiteral("Liberation Serif"), 12)));
         const QFont carattere = bersaglio.font(); // no style the screens do not draw
         QVERIFY(carattere.family() == "Liberation Serif" && carattere.pointSize() == 24 && !carattere.bold() &&
-                !carattere.italic());
+                !carattere.italic() && !carattere.underline());
         QCOMPARE(visto, QStringList({"1", "24", "1", "1"}));
         QPrinter printer; // the printer chosen in the print dialog is taken
         QTimer::singleShot(0, [&] {
