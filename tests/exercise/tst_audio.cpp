@@ -213,9 +213,9 @@ private slots:
             // The sound file at the recording's rate: its two channels averaged, every other sample.
             const QByteArray pcm = FileSuono::leggi(AmbienteProva::sorgente("assets/suoni/" + nome)).value();
             QByteArray suono(pcm.size() / 4 * 2, Qt::Uninitialized);
+            const qint16* letti = campioni(pcm);
             for (qsizetype i = 0; i < suono.size() / 2; ++i)
-                reinterpret_cast<qint16*>(suono.data())[i] =
-                    qint16((campioni(pcm)[2 * i] + campioni(pcm)[2 * i + 1]) / 2);
+                reinterpret_cast<qint16*>(suono.data())[i] = qint16((letti[2 * i] + letti[2 * i + 1]) / 2);
             const qsizetype segno = adesso();
             QTest::mouseClick(s->bottoniRisposta[risposta], Qt::LeftButton);
             QVERIFY(lettore.staSuonando());
