@@ -326,8 +326,7 @@ private slots:
         registro.azzera();
         registro.aggiungi(QStringLiteral("e"), QStringLiteral("f"));
         registro.segnaErrore();
-        QCOMPARE(registro.NumeroEseguiti(), qint16(1));
-        QCOMPARE(registro.riga(1).Errori, QStringLiteral(" * "));
+        QVERIFY(registro.NumeroEseguiti() == 1 && registro.riga(1).Errori == QStringLiteral(" * "));
     }
 
     // Channels averaged, rates interpolated, other chunks passed over; anything else is no sound.
@@ -365,8 +364,7 @@ private slots:
         QList<int> letti;
         for (qsizetype i = 0; pcm && i < pcm->size() / 2; ++i)
             letti << qFromLittleEndian<qint16>(pcm->constData() + 2 * i);
-        QCOMPARE(letti, attesi);
-        QVERIFY(!FileSuono::leggi(QStringLiteral("/nessuna/cartella/si.wav")));
+        QVERIFY(letti == attesi && !FileSuono::leggi(QStringLiteral("/nessuna/cartella/si.wav")));
     }
 };
 

@@ -142,8 +142,7 @@ private slots:
         QVERIFY(disegnato(casa->testoDocumentazione->viewport()->grab().toImage())); // the text is drawn
 
         QTest::qWait(600); // more than two scanning steps
-        QCOMPARE(QApplication::focusWidget(), casa->testoDocumentazione);
-        QVERIFY(!casa->timerScansione->isActive());
+        QVERIFY(QApplication::focusWidget() == casa->testoDocumentazione && !casa->timerScansione->isActive());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown); // reading on: a page on, still shown
         QVERIFY(casa->testoDocumentazione->isVisible() && casa->testoDocumentazione->cursorForPosition({}).position());
         if (modalita == ScansioneCursore::Mouse)
@@ -200,8 +199,7 @@ private slots:
             colore->setCurrentColor(QColor(1, 2, 3));
             colore->accept();
         });
-        QVERIFY(DialoghiStandard::scegliColore(nullptr, &bersaglio));
-        QCOMPARE(visto, QStringList({"Colore", "#000000"}));
+        QVERIFY(DialoghiStandard::scegliColore(nullptr, &bersaglio) && visto == QStringList({"Colore", "#000000"}));
         bersaglio.setFont(QFont(QStringLiteral("Sans"), 9, QFont::Bold, true));
         QTimer::singleShot(0, [&] { // the font's preview wraps and is drawn at the size; the family is listed once
             QWidget* dialogo = QApplication::activeModalWidget();

@@ -2,6 +2,7 @@
 // The scanning engine over three buttons, the switch timed by a fake clock (the real X server: tst_scansionex11).
 #include "storage/ImpostazioniUtente.h"
 #include "support/ProgrammaProva.h"
+#include "support/PulsantiJoystick.h"
 #include "support/ScansioneCursore.h"
 
 #include <QKeyEvent>
@@ -99,12 +100,13 @@ private slots:
     void tenutoSceglieIlBottonePremuto()
     {
         ImpostazioniUtente imp;
-        imp.FattorePrimoPasso = 3;
+        std::tie(imp.FattorePrimoPasso, imp.Sensore2) = std::tuple(3, QStringLiteral("joystick:3"));
         prepara(imp, ScansioneCursore::Automatica, 1000);
         const int primo = m_timer.interval();
         m_s->evidenzia(1);
         QVERIFY(primo == 3000 && m_timer.interval() == 1000);
-        prepara(ImpostazioniUtente{}, ScansioneCursore::Automatica, 100);
+        imp.FattorePrimoPasso = 1;
+        prepara(imp, ScansioneCursore::Automatica, 100);
         QSignalSpy sceltiQui(m_s.get(), &ScansioneCursore::scelto);
         QKeyEvent giu(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "), su(QEvent::KeyRelease, giu.key(), {}, " ");
         QCoreApplication::sendEvent(m_automatico, &giu);
@@ -118,6 +120,13 @@ private slots:
         QFocusEvent altrove(QEvent::FocusOut);
         QCoreApplication::sendEvent(m_automatico, &altrove);
         QTRY_COMPARE(accesi(m_bottoni, 255), QStringLiteral("1"));
+        PulsantiJoystick joystick; // and so when a switch's controller is unplugged while held
+        m_s->ascoltaJoystick(&joystick);
+        joystick.premi(3, true);
+        QTest::qWait(250);
+        QCOMPARE(accesi(m_bottoni, 255), QStringLiteral("1"));
+        joystick.scollega();
+        QTRY_COMPARE(accesi(m_bottoni, 255), QStringLiteral("2"));
     }
 
     // Three silent rounds, then nothing lit; a press ends the pause at the first button and chooses nothing.
