@@ -53,7 +53,6 @@ std::optional<double> SchedaConfigurazioni::scegliColore()
 {
     if (!m_campioneColore) {
         m_campioneColore = new QLabel(this);
-        m_campioneColore->setObjectName(QStringLiteral("campioneColore"));
         m_campioneColore->hide();
     }
     if (!DialoghiStandard::scegliColore(window(), m_campioneColore))

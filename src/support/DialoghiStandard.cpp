@@ -20,8 +20,7 @@
 
 namespace {
 struct Annullato {};
-struct Confermato {};
-using Risposta = std::variant<Annullato, QColor, QString, QFont, Confermato>;
+using Risposta = std::variant<Annullato, QColor, QString, QFont>;
 
 struct Intercettazione {
     bool attiva = false;
@@ -159,15 +158,13 @@ bool scegliFont(QWidget* owner, QWidget* target, const std::optional<QFont>& par
     if (intercettazione().attiva) {
         const Risposta risposta =
             prossimaRisposta(QStringLiteral("font %1 %2").arg(iniziale.family()).arg(iniziale.pointSize()));
-        if (const QFont* scelto = std::get_if<QFont>(&risposta)) {
+        const QFont* scelto = std::get_if<QFont>(&risposta);
+        if (scelto)
             applicaFont(target, scelto->family(), scelto->pointSizeF());
-            return true;
-        }
-        if (!std::holds_alternative<Confermato>(risposta))
-            return false;
-    } else if (dialogo.exec() != QDialog::Accepted) {
-        return false;
+        return scelto != nullptr;
     }
+    if (dialogo.exec() != QDialog::Accepted)
+        return false;
     applicaFont(target, dialogo.famiglia(), dialogo.punti());
     return true;
 }
@@ -217,10 +214,6 @@ void rispondiFile(const QString& percorso)
 void rispondiFont(const QFont& carattere)
 {
     intercettazione().risposte.enqueue(carattere);
-}
-void confermaFont()
-{
-    intercettazione().risposte.enqueue(Confermato{});
 }
 void annulla()
 {

@@ -55,8 +55,6 @@ void rispondiColore(const QColor& colore);
 // "" cancels the file dialog.
 void rispondiFile(const QString& percorso);
 void rispondiFont(const QFont& carattere);
-// The font dialog confirmed as it opens, without a change.
-void confermaFont();
 void annulla();
 QStringList richieste();
 void dimentica();

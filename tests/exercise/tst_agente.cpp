@@ -110,6 +110,7 @@ private slots:
         QTest::newRow("oltre 1 MB") << animazioni + "Scompare=riposo:100\n;" + QByteArray(1024 * 1024, 'x')
                                     << "più grande di 1 MB";
         QTest::newRow("senza misure") << QByteArray("[personaggio]\nnome=Merlin\n") << "non dice nome e misure";
+        QTest::newRow("2049 pixel") << QByteArray(testa).replace("=160", "=2049") << "oltre i 2048 pixel per lato";
         QTest::newRow("disegno compresso") << testa + "bocca=merlin/compresso.svgz\n"
                                            << "il disegno \"bocca\"";
         QTest::newRow("disegno fifo") << testa + "bocca=merlin/fifo.svg\n"

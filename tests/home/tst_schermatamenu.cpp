@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QPointer>
 #include <QTest>
 
 class TestSchermataMenu : public ProvaConProgramma {
@@ -112,6 +113,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(s));
         QCursor::setPos(s->bottoni[0]->mapToGlobal(s->bottoni[0]->rect().center()));
         QTRY_VERIFY(m_p->programma.schermataEsercizio() && m_p->programma.schermataEsercizio()->isVisible());
+        QPointer<SchermataMenu> sotto = apri(QStringLiteral("anna")); // opened under the resting pointer: it waits
+        QTest::qWait(1000);
+        QVERIFY(sotto && sotto->isVisible());
     }
 
     // A helper's click acts in mouse mode only, else hints at the mouse; "Esci" asks; by switch it saves, by mouse not.

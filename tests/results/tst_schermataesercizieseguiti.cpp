@@ -90,11 +90,8 @@ private slots:
             "Citt\xE0\r\n\r\n\r\n   \r\nfine \r\nNota, del maestro\r\n");
         AmbienteProva::scrivi(m_ambiente->file("originale.rpt"), originale);
         conFile(s->azioneApri, m_ambiente->file("originale.rpt"));
-        QCOMPARE(s->griglia->testi(), (QList<QStringList>{titoli,
-                                                          {"1", "gatto.jpg", "  Il gatto, \"Micio\", dorme.  ",
-                                                           " *  * ", "vista, con virgola", "\"sì\""},
-                                                          {"2", "Città", "", "", "   ", "fine "}}));
-        QVERIFY(comeAtteso(s->griglia->grab().toImage(), QStringLiteral("registro"))); // every column, its corner
+        // As shown (every column, its corner); as kept, it is written again byte for byte below.
+        QVERIFY(comeAtteso(s->griglia->grab().toImage(), QStringLiteral("registro")));
         QCOMPARE(s->nomeUtente->text() + u'|' + s->nota->text(), QStringLiteral("Anna Rossi|Nota, del maestro"));
         conFile(s->azioneSalva, cartella + "copia.rpt");
         QCOMPARE(AmbienteProva::leggi(cartella + "copia.rpt"), originale);

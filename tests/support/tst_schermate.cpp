@@ -324,6 +324,7 @@ private slots:
             tuttoIntero(s);
             return;
         }
+        tuttoIntero(s); // as it opens
         // Every tab, with the optional controls shown: the scanning scale, the users' list, the new name's box.
         trova<QRadioButton>(configura, "sceltaModalita_2")->click();
         trova<QRadioButton>(configura, "sceltaUtente_1")->click();
