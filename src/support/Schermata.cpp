@@ -26,7 +26,6 @@ Schermata::Schermata(int larghezzaTwip, int altezzaTwip)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Ordiparo"));
     setWindowIcon(Grafica::iconaProgramma());
-    m_area->setObjectName(QStringLiteral("qt_area_controlli"));
     m_area->setAutoFillBackground(true);
     resize(m_areaDisegno);
 }

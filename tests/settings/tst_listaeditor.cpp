@@ -205,7 +205,8 @@ private slots:
         AmbienteProva::scrivi(immagini() + QStringLiteral("panorama.jpg"), jpeg({800, 400}));
         AmbienteProva::scrivi(immagini() + QStringLiteral("leggimi.txt"), "non è un'immagine");
         AmbienteProva::scrivi(immagini() + nome, jpeg({400, 300}, 6));
-        m_e->scorrimentoEsercizi->setValue(2); // a picture row
+        m_e->scorrimentoEsercizi->setValue(2); // a picture row, its picture shown
+        QVERIFY(m_e->immagineStimolo->isVisible());
         QSignalSpy avanzata(m_e->sceltaImmagine->barraAvanzamento, &QProgressBar::valueChanged);
         m_e->bottoneCaricaImmagine->click();
         SceltaImmagine* scelta = m_e->sceltaImmagine;

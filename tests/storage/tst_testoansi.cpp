@@ -353,7 +353,7 @@ private slots:
         QTest::newRow("nessun canale") << wave(1, 0, 44100, 16, dati) << QList<int>{};
         QTest::newRow("12 bit") << wave(1, 1, 44100, 12, dati) << QList<int>{};
         QTest::newRow("100 Hz") << wave(1, 1, 100, 16, dati) << QList<int>{};
-        QTest::newRow("meno di un campione") << wave(1, 2, 44100, 16, pezzo("data", "ab")) << QList<int>{};
+        QTest::newRow("meno di un campione") << wave(1, 2, 44100, 16, pezzo("data", "abc")) << QList<int>{};
     }
     void decodifica()
     {
