@@ -196,7 +196,8 @@ private slots:
         QVERIFY(Messaggi::Prova::mostrati() == messaggi && this->mostrato() == mostrato);
     }
 
-    // The chooser's thumbnails are upright and in proportion; a double click stores the bare name, fitted to the box.
+    // The chooser shows the pictures alone, upright and in proportion, each above its whole name; a double click
+    // stores the bare name, fitted to the box.
     void sceltaImmagine()
     {
         const QString nome = QStringLiteral("ruotata.jpg");
@@ -212,8 +213,8 @@ private slots:
         SceltaImmagine* scelta = m_e->sceltaImmagine;
         QVERIFY(scelta->isVisible() && scelta->barraAvanzamento->isVisible());
         QTRY_VERIFY(!scelta->inCostruzione() && !scelta->barraAvanzamento->isVisible());
-        QVERIFY(avanzata.contains(QVariantList{3}));  // the bar went all the way
-        QListWidget* elenco = scelta->elencoImmagini; // the pictures only, each under its whole name
+        QVERIFY(avanzata.contains(QVariantList{3})); // the bar went all the way
+        QListWidget* elenco = scelta->elencoImmagini;
         QVERIFY(comeAtteso(elenco->viewport()->grab().toImage(), QStringLiteral("miniature")));
         // A double click as the mouse makes it: the first press and release, then the second click.
         QListWidgetItem* voce = elenco->item(2);
