@@ -103,8 +103,7 @@ private slots:
             profilo ? ambiente.cartella() + QStringLiteral("/altra.txt") : percorsi.listaPredefinita();
         if (profilo && listaPresente)
             AmbienteProva::scrivi(lista, "Uno\r\n 1 \r\nVero\r\n 0 \r\n" + QByteArray("\r\n 3 \r\n").repeated(7));
-        if (!profilo && !listaPresente)
-            QVERIFY(QFile::remove(lista));
+        QVERIFY(profilo || listaPresente || QFile::remove(lista));
         const QString predefinito = percorsi.cartellaUtenti() + QStringLiteral("_predefinito.ini");
         ProgrammaProva p(ambiente);
         if (profilo) {

@@ -134,6 +134,8 @@ private slots:
             << esercizio("Il sole.", 1, {"0 Caldo."}) << "nuova.txt" << L{} << "1 di 1|Il sole.|v-------";
         QTest::newRow("scritto dopo svuota: contato subito")
             << L{"svuota", "scrivi 2 Caldo."} << L{} << "nuova.txt" << QByteArray() << "" << L{} << "1 di 1||vvvvvvvv";
+        QTest::newRow("tipo scelto dopo svuota: contato subito")
+            << L{"svuota", "testo"} << L{} << "nuova.txt" << QByteArray() << "" << L{} << "1 di 1||vvvvvvvv";
         QTest::newRow("annullato senza lista in uso: niente scritto")
             << L{"svuota", "aggiungi", "salva"} << L{""} << "nuova.txt" << QByteArray() << "" << L{}
             << "1 di 1||vvvvvvvv";
