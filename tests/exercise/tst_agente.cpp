@@ -153,6 +153,7 @@ private slots:
         merlino->MoveTo(posto.x(), posto.y()); // not shown yet: no glide, he is there at once
         QCOMPARE(merlino->figura()->pos(), QPoint(600, 50));
         merlino->Show();
+        QCOMPARE(schermata.childAt(merlino->figura()->geometry().center()), &fattoDopo); // clicks go through him
         const auto animazione = [merlino] { return merlino->figura()->animazione(); };
         QCOMPARE(animazione(), QStringLiteral("Appare"));
         QImage alfa(merlino->figura()->size(), QImage::Format_Alpha8); // appearing faint
@@ -170,6 +171,8 @@ private slots:
         QTRY_COMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Due"));
         QTRY_VERIFY(!merlino->staParlando());
         QTRY_VERIFY_WITH_TIMEOUT(!merlino->fumetto()->isVisible(), 2000); // the balloon closes 1.2 s after
+        int segnata = 0;                                                  // where the word heard begins, -1 when none
+        merlino->seguiParole([&segnata](int, int inizio) { segnata = inizio; });
         merlino->Speak(QStringLiteral("C'era una volta un mago gentile che leggeva le storie ai bambini del paese."));
         merlino->Speak(QStringLiteral("Questa non si deve sentire."));
         QTRY_COMPARE(animazione(), QStringLiteral("Parla"));
@@ -177,7 +180,7 @@ private slots:
         QTRY_VERIFY((bocche << merlino->figura()->fotogramma(), bocche.removeDuplicates(), bocche.size() >= 3));
         merlino->StopAll();
         QVERIFY(!merlino->staParlando() && !merlino->riproduzione().inCorso() && !merlino->fumetto()->isVisible());
-        QVERIFY(merlino->inCoda() == 0 && animazione() == QStringLiteral("Riposo"));
+        QVERIFY(merlino->inCoda() == 0 && animazione() == QStringLiteral("Riposo") && segnata == -1);
         merlino->Speak(QStringLiteral("Ciao. ").repeated(60)); // said next, not what was stopped, however long
         QTRY_VERIFY(merlino->fumetto()->isVisible() && !merlino->fumetto()->testoMostrato().isEmpty());
         QCOMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Ciao"));

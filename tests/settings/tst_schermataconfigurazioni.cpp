@@ -160,10 +160,8 @@ private slots:
         c<QScrollBar>("scalaVelocita")->setValue(90); // a change to the default user, written before the switch
         c<QRadioButton>("sceltaUtente_1")->click();
         auto* elenco = c<QListWidget>("elencoUtentiDaModificare");
-        QStringList nomi;
-        for (int i = 0; i < elenco->count(); ++i)
-            nomi << elenco->item(i)->text();
-        QCOMPARE(nomi, QStringList({"ANNA", "MARCO", "PROVA"}));
+        QVERIFY(elenco->count() == 3 && elenco->item(0)->text() == u"ANNA" && elenco->item(1)->text() == u"MARCO" &&
+                elenco->item(2)->text() == u"PROVA");
         QVERIFY(profilo("_Predefinito.INI").VelocitaVoce == 90 && stato().TabellaFrasi.NumeroRighe == 0);
         elenco->setCurrentRow(1);
         QCOMPARE(c<QLabel>("nomeUtente")->text(), QStringLiteral("MARCO"));

@@ -75,7 +75,7 @@ private slots:
         casa->azioneInformazioni->trigger();
         QTRY_VERIFY(casa.isNull() || casa->scaricata());
         auto* info = qobject_cast<SchermataInformazioni*>(m_p->programma.schermataCorrente());
-        QVERIFY(info && info->isVisible());
+        QVERIFY(info && info->isVisible() && info->windowTitle() == QStringLiteral("Informazioni su Ordiparo"));
         QVERIFY(info->condizioni->text().contains(QStringLiteral("Jean-Marie Douteau"))); // after the listed start
 
         for (int volta = 0; volta < 2; ++volta)
