@@ -243,8 +243,7 @@ private slots:
         c<QPushButton>("bottoneColori")->click();
         QVERIFY(imp().ColoreSfondo == 128 * 256.0 && Colori::sfondo(c("schedaFontColori")) == 128 * 256.0);
         c<QRadioButton>("corsivo")->click();
-        QFont scelto(QStringLiteral("Liberation Serif"), 20, QFont::Bold);
-        DialoghiStandard::Prova::rispondiFont(scelto);
+        DialoghiStandard::Prova::rispondiFont(QFont(QStringLiteral("Liberation Serif"), 20, QFont::Bold));
         c<QPushButton>("bottoneFont")->click();
         QCOMPARE(Messaggi::Prova::mostrati(),
                  QStringList{QStringLiteral("Il font scelto non verrà utilizzato mentre è attiva l'opzione per il "

@@ -206,6 +206,8 @@ QString elenco(const Schermata* s)
             testo = QString::number(scala->value());
         else if (auto* numero = qobject_cast<const QAbstractSpinBox*>(c))
             testo = numero->text();
+        else if (auto* schede = qobject_cast<const QTabBar*>(c)) // the caption over the page shown
+            testo = schede->tabText(schede->currentIndex());
         else if (auto* tabella = qobject_cast<const QTableView*>(c)) { // sizes, row numbers' alignment, widths
             for (const int lato : {tabella->verticalHeader()->width(), tabella->horizontalHeader()->height(),
                                    tabella->rowHeight(0), int(tabella->horizontalHeader()->sectionResizeMode(0)),
