@@ -122,9 +122,8 @@ private slots:
                  profilo ? QStringList{"_predefinito.ini"} : QStringList());
         QCOMPARE(AmbienteProva::leggi(predefinito), prima);
         const QStringList detti = Messaggi::Prova::mostrati();
-        QCOMPARE(detti.size(), affermazione.isEmpty() ? 2 : 1);
-        QCOMPARE(detti.last().startsWith(QStringLiteral("Non è stato possibile aprire la lista")),
-                 affermazione.isEmpty());
+        QVERIFY(detti.size() == (affermazione.isEmpty() ? 2 : 1) &&
+                detti.last().startsWith(u"Non è stato possibile aprire la lista") == affermazione.isEmpty());
     }
 
     // Without the sound module (tst_audio loads it) the missing character says why.

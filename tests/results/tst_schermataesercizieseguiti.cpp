@@ -172,8 +172,7 @@ private slots:
             QVERIFY2(qAbs(altezze.value(parola) / attesi - altezze.value("Nota") / 12) < 0.02, qPrintable(parola));
         // A4 with the grid's 12-point rows: 33 rows under the title block, 36 on each later page.
         const QStringList testi = pagineDelPdf(pdf);
-        QCOMPARE(testi.size(), 10);
-        QVERIFY(testi.first().contains(QStringLiteral("Anna")) && testi.last().contains(QStringLiteral("Nota")) &&
+        QVERIFY(testi.size() == 10 && testi.first().contains(u"Anna") && testi.last().contains(u"Nota") &&
                 testi.first().contains(s->intestazioneRegistro->text()) && !testi.last().contains(u"Frase"));
         QList<int> numeri, perPagina;
         for (int p = 0; p < testi.size(); ++p) {

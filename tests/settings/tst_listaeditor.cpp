@@ -213,7 +213,7 @@ private slots:
         QSignalSpy avanzata(m_e->sceltaImmagine->barraAvanzamento, &QProgressBar::valueChanged);
         m_e->bottoneCaricaImmagine->click();
         SceltaImmagine* scelta = m_e->sceltaImmagine;
-        QVERIFY(scelta->isVisible() && scelta->barraAvanzamento->isVisible());
+        QVERIFY(scelta->barraAvanzamento->isVisible() && scelta->cursor().shape() == Qt::BusyCursor);
         QTRY_VERIFY(!scelta->inCostruzione() && !scelta->barraAvanzamento->isVisible());
         QVERIFY(avanzata.contains(QVariantList{3})); // the bar went all the way
         QListWidget* elenco = scelta->elencoImmagini;

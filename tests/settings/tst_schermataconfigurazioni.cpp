@@ -167,14 +167,15 @@ private slots:
         QCOMPARE(c<QLabel>("nomeUtente")->text(), QStringLiteral("MARCO"));
         QVERIFY(stato().TabellaFrasi.NumeroRighe > 0); // his list
         QCOMPARE(c<QLabel>("didascaliaVelocita")->text(), QStringLiteral("Velocità =  200"));
-        c<QScrollBar>("scalaTono")->setValue(300);
+        c<QScrollBar>("scalaTono")->setValue(300); // written as he is left, into the file of his name's case
         elenco->setCurrentRow(2); // a folder in a profile's place: not written, so "&Menu" keeps the screen
         menu();
         QVERIFY(!m_s->scaricata() && Messaggi::Prova::mostrati().size() == 1);
-        c<QRadioButton>("sceltaUtente_0")->click(); // back to the default user, who keeps no record
-        QVERIFY(!c<QCheckBox>("casellaSalvaAttivita")->isVisible() && !c("elencoUtentiDaModificare")->isVisible());
-        QCOMPARE(profilo(QStringLiteral("Marco.ini")).TonoVoce, 300);
-        QVERIFY(!QFileInfo::exists(cartellaUtenti() + QStringLiteral("MARCO.ini"))); // the file keeps its name
+        c<QRadioButton>("sceltaUtente_2")->click(); // a new user begun, then given up for the default user
+        c<QRadioButton>("sceltaUtente_0")->click();
+        QVERIFY(!c<QCheckBox>("casellaSalvaAttivita")->isVisible() && !c("elencoUtentiDaModificare")->isVisible() &&
+                !c("nomeNuovoUtente")->isVisible() && c<QLabel>("nomeUtente")->text() == u"_predefinito");
+        QVERIFY(profilo("Marco.ini").TonoVoce == 300 && !QFileInfo::exists(cartellaUtenti() + "MARCO.ini"));
     }
 
     // A new pupil's profile is written at "&Menu", over a namesake's if the teacher agrees; a name outside: refused.
@@ -321,7 +322,8 @@ private slots:
                 QTest::sendKeyEvent(giu ? QTest::Press : QTest::Release, finestra, Qt::Key(tasto), QString(), {});
             QVERIFY(!giu || trova<QLabel>(finestra, "testoInsegnaSensore")->text() == detto);
         }
-        QVERIFY(imp().Sensore1 + imp().Sensore2 == riga && finestra->isVisible() == riga.isEmpty());
+        QVERIFY(imp().Sensore1 + imp().Sensore2 == riga && finestra->isVisible() == riga.isEmpty() &&
+                finestra->windowTitle() == u"Ordiparo");
         if (!riga.isEmpty())
             QCOMPARE(trova<QLabel>(m_s, QStringLiteral("etichettaSensore_%1").arg(numero - 1))->text(), detto);
         c<QPushButton>("bottoneSensoriPredefiniti")->click();

@@ -39,7 +39,7 @@ void righe(const QStringList& nomi, const QString& motivo)
         QTest::newRow(qPrintable(nome.left(20))) << nome << motivo;
 }
 
-const Percorsi kPercorsi(QStringLiteral("/programma"), QStringLiteral("/radice"), QStringLiteral("/font"));
+const Percorsi kPercorsi(QStringLiteral("/programma"), QStringLiteral("/scuola/../radice//"), QStringLiteral("/font"));
 } // namespace
 
 class TestImpostazioni : public QObject {

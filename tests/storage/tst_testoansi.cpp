@@ -207,6 +207,7 @@ private slots:
             << QString() << 2 << "finisce a metà dell'esercizio che comincia alla riga 37";
         QTest::newRow("codice non numerico") << listaFile(1) + "Stimolo\r\nuno\r\n"
                                              << QString() << 1 << "la riga 20 non contiene un codice valido";
+        QTest::newRow("codice a 17 bit") << listaFile(1) + "S\r\n40000\r\n" << QString() << 1 << "riga 20";
         QTest::newRow("codice seguito da altro")
             << listaFile(2).replace(" 0 \r\n", "  0,7 vero\r\n") << QString() << 2 << QString();
         QTest::newRow("righe vuote in fondo") << listaFile(2) + "\r\n\r\n" << QString() << 2 << QString();
