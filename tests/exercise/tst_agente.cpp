@@ -171,8 +171,8 @@ private slots:
         QTRY_COMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Due"));
         QTRY_VERIFY(!merlino->staParlando());
         QTRY_VERIFY_WITH_TIMEOUT(!merlino->fumetto()->isVisible(), 2000); // the balloon closes 1.2 s after
-        int segnata = 0;                                                  // where the word heard begins, -1 when none
-        merlino->seguiParole([&segnata](int, int inizio) { segnata = inizio; });
+        int segnata = 0;
+        merlino->seguiParole([&segnata](int, int inizio) { segnata = inizio; }); // -1 once no word is marked
         merlino->Speak(QStringLiteral("C'era una volta un mago gentile che leggeva le storie ai bambini del paese."));
         merlino->Speak(QStringLiteral("Questa non si deve sentire."));
         QTRY_COMPARE(animazione(), QStringLiteral("Parla"));
