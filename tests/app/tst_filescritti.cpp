@@ -197,9 +197,8 @@ private slots:
              QStringLiteral("0Ci sono luci nelle case, nelle strade, nelle vetrine dei negozi e sulle piazze.")});
         stato().NomeUtente = QStringLiteral("Anna");
         SchermataEsercizio* esercizio = m_p->programma.apriEsercizio(nullptr);
-        const TabellaFrasi& tabella = stato().TabellaFrasi;
         for (int passo = 0; passo < 6; ++passo) {
-            const int giusta = tabella.Codice(esercizio->RigaCorrente(), esercizio->ColonnaCorrente());
+            const int giusta = stato().TabellaFrasi.Codice(esercizio->RigaCorrente(), esercizio->ColonnaCorrente());
             for (int sbagliata = 0; sbagliata < passo % 3; ++sbagliata)
                 esercizio->bottoniRisposta[(giusta + 1 + sbagliata) % 3]->click();
             esercizio->bottoniRisposta[giusta]->click();

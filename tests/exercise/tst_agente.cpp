@@ -204,10 +204,10 @@ private slots:
         const int altezzaIntera = fumetto.height();
         fumetto.rivela(static_cast<int>(testo.size()));
         QCOMPARE(fumetto.testoMostrato(), testo);
-        fumetto.inizia(testo, false, figura);
-        QVERIFY(altezzaIntera > fumetto.height() && fumetto.geometry().right() < figura.left());
-        const int ultima = static_cast<int>(testo.lastIndexOf(u"favore")); // the latest lines, the last word marked
-        fumetto.rivela(static_cast<int>(testo.size()), {ultima, 6});
+        fumetto.inizia(testo, false, figura); // begun again in two lines: nothing shown yet
+        QVERIFY(altezzaIntera > fumetto.height() && fumetto.geometry().right() < figura.left() &&
+                fumetto.testoMostrato().isEmpty());
+        fumetto.rivela(int(testo.size()), {int(testo.lastIndexOf(u"favore")), 6}); // the last lines shown
         QVERIFY(comeAtteso(fumetto.grab().toImage(), QStringLiteral("fumetto-due-righe")));
         fumetto.inizia(QStringLiteral("Ciao bambini!"), true, figura);
         fumetto.rivela(12, {5, 7});

@@ -20,10 +20,10 @@ struct Voce { // the profile's sounds and speech, the character's file there, wh
     QString saluto; // empty: the character says nothing
     QStringList suonati;
 };
-struct Lettura { // the click on "gatto", else below the text, and the text box's colour
+struct Lettura { // the click on "gatto", else below the text, the text box's colour and the word's block
     bool evidenzia, parlando, suParola;
     QString detto;
-    QColor sfondo, testo;
+    QColor sfondo, testo, blocco;
 };
 } // namespace
 Q_DECLARE_METATYPE(Voce)
@@ -220,17 +220,17 @@ private slots:
     {
         QTest::addColumn<Lettura>("lettura");
         const QString tutto = QStringLiteral("Il gatto dorme sul divano.");
-        const QColor grigio(120, 120, 120), bianco(Qt::white), nero(Qt::black);
-        QTest::newRow("clic su una parola") << Lettura{true, false, true, "gatto", grigio, QColor(150, 150, 150)};
-        QTest::newRow("clic fuori dalle parole") << Lettura{true, false, false, tutto, bianco, nero};
+        const QColor grigio(120, 120, 120), bianco(Qt::white), nero(Qt::black), azzurro(0, 140, 210);
+        QTest::newRow("clic su una parola") << Lettura{true, false, true, "gatto", grigio, QColor(150, 150, 150), nero};
+        QTest::newRow("clic fuori dalle parole") << Lettura{true, false, false, tutto, bianco, nero, azzurro};
         QTest::newRow("clic su una parola mentre parla")
-            << Lettura{true, true, true, tutto, QColor(Qt::yellow), QColor(Qt::blue)};
-        QTest::newRow("senza evidenziare") << Lettura{false, false, true, tutto, bianco, nero};
+            << Lettura{true, true, true, tutto, QColor(Qt::yellow), QColor(Qt::blue), QColor(0, 150, 0)};
+        QTest::newRow("senza evidenziare") << Lettura{false, false, true, tutto, bianco, nero, {}};
     }
     void paroleSegnate()
     {
         QFETCH(Lettura, lettura);
-        const auto& [evidenzia, parlando, suParola, detto, sfondo, testo] = lettura;
+        const auto& [evidenzia, parlando, suParola, detto, sfondo, testo, atteso] = lettura;
         imp().EvidenziaParoleLette = evidenzia;
         imp().ColoreSfondoTesto = ColoriWindows::numeroDi(sfondo);
         imp().ColoreFont = ColoriWindows::numeroDi(testo);
@@ -260,7 +260,8 @@ private slots:
             for (int x = segno.left(); x <= segno.right(); ++x)
                 parola = std::max(parola, Colori::contrasto(dopo.pixel(x, y), blocco));
         }
-        QVERIFY2(Colori::contrasto(blocco, sfondo) >= 3 && parola >= 4.5, qPrintable(blocco.name()));
+        QVERIFY2(blocco == atteso && Colori::contrasto(blocco, sfondo) >= 3 && parola >= 4.5,
+                 qPrintable(blocco.name()));
         QPainter(&dopo).drawImage(segno, prima, segno);
         QCOMPARE(dopo, prima);
         finto->avvisoParola(richiesta, -1);

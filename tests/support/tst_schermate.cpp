@@ -196,8 +196,10 @@ QString elenco(const Schermata* s)
             testo = bottone->text() + (bottone->isChecked() ? QStringLiteral(" [x]") : QString());
             if (!bottone->icon().isNull())
                 testo += QStringLiteral(" icona %1").arg(bottone->iconSize().width());
-            if (auto* grande = qobject_cast<BottoneEvidenziabile*>(c); grande && !grande->text().isEmpty())
-                testo += QStringLiteral(" tratto %1").arg(inchiostro(grande).tratto);
+            if (auto* grande = qobject_cast<BottoneEvidenziabile*>(c); grande && !grande->text().isEmpty()) {
+                const auto [riquadro, tratto] = inchiostro(grande); // the lowest ink may be the access key's mark
+                testo += QStringLiteral(" tratto %1 fondo %2").arg(tratto).arg(riquadro.bottom());
+            }
         } else if (auto* campo = qobject_cast<const QLineEdit*>(c))
             testo = campo->text();
         else if (auto* elenco = qobject_cast<const QComboBox*>(c))
