@@ -32,9 +32,6 @@ public:
     // Everything said or queued stops and the character goes.
     void fermaPersonaggio();
     void rilasciaPersonaggio();
-    Personaggio* personaggio() const { return m_personaggio; }
-    // The speech tags put before every sentence the character says here.
-    QString TagVoce() const { return m_tagVoce; }
 
 private:
     void velocitaCambiata(int valore);

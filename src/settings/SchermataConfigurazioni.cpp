@@ -96,16 +96,6 @@ QList<SchedaConfigurazioni*> SchermataConfigurazioni::schede() const
     return {m_schedaUtente, m_schedaScelteDidattiche, m_schedaFontColori, m_schedaVoce, m_schedaModalitaInput};
 }
 
-QString SchermataConfigurazioni::TagVoce() const
-{
-    return m_schedaVoce->TagVoce();
-}
-
-Personaggio* SchermataConfigurazioni::personaggio() const
-{
-    return m_schedaVoce->personaggio();
-}
-
 void SchermataConfigurazioni::attivazione()
 {
     occupaSchermo();

@@ -7,7 +7,6 @@
 #include "support/Schermata.h"
 
 class EditorListe;
-class Personaggio;
 class Programma;
 class QAction;
 class QLabel;
@@ -30,9 +29,6 @@ public:
 
     // The list editor, laid over the whole screen when "Gestione files" opens it.
     EditorListe* editorListe() const { return m_editorListe; }
-    // The speech tags put before every sentence this screen makes the character say.
-    QString TagVoce() const;
-    Personaggio* personaggio() const;
 
 protected:
     void attivazione() override;
