@@ -66,11 +66,7 @@ class TestFileScritti : public ProvaConProgramma {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        nuovoProgramma();
-        DialoghiStandard::Prova::intercetta(true), DialoghiStandard::Prova::dimentica();
-    }
+    void init() { nuovoProgramma(), DialoghiStandard::Prova::intercetta(true), DialoghiStandard::Prova::dimentica(); }
     void cleanup() { m_p.reset(), Messaggi::Prova::dimentica(); }
 
     // The start makes the settings folders with their readme and installs the cursive font for the user.

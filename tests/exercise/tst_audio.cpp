@@ -114,11 +114,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(adesso() > 2000, 10000); // the stream takes a moment to start flowing
         QVERIFY2(ascolta(registratoDa(adesso(), 300)).forti == 0, "the device is not silent before speaking");
     }
-    void cleanupTestCase()
-    {
-        m_registratore.kill();
-        m_registratore.waitForFinished();
-    }
+    void cleanupTestCase() { m_registratore.kill(), m_registratore.waitForFinished(); }
     // The whole program with the real character.
     void init()
     {

@@ -37,11 +37,7 @@ class TestSchermataEsercizio : public ProvaConProgramma {
     {
         return s->bottoniRisposta[m_p->stato->TabellaFrasi.Codice(s->RigaCorrente(), s->ColonnaCorrente())];
     }
-    void giustaEAvanti(SchermataEsercizio* s)
-    {
-        giusta(s)->click();
-        s->bottoneAvanti->click();
-    }
+    void giustaEAvanti(SchermataEsercizio* s) { giusta(s)->click(), s->bottoneAvanti->click(); }
     static void esci(SchermataEsercizio* s)
     {
         s->azioneEsci->trigger();
@@ -193,8 +189,7 @@ private slots:
         if (s->personaggio()) // balloon off, sized to the text, the character's own bit kept
             QCOMPARE(s->personaggio()->BalloonStyle(), 4 | Personaggio::kFumettoTuttoIlTesto);
         const QPoint posto = s->postoPersonaggio->mapToGlobal(QPoint(0, 50));
-        for (QWidget* testo : {static_cast<QWidget*>(s->testoStimolo), static_cast<QWidget*>(s->testoAffermazione),
-                               static_cast<QWidget*>(s->immagineStimolo)})
+        for (QWidget* testo : QList<QWidget*>{s->testoStimolo, s->testoAffermazione, s->immagineStimolo})
             QTest::mouseClick(testo, Qt::LeftButton);
         s->bottoniRisposta[1]->click();
         s->bottoniRisposta[0]->click();

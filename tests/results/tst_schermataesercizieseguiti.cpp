@@ -99,7 +99,8 @@ private slots:
         const QString dialogo = u'|' + cartella + QStringLiteral("|*.rpt (*.rpt)|rpt");
         QCOMPARE(DialoghiStandard::Prova::richieste(),
                  (QStringList{"salva Salva" + dialogo, "apri Apri" + dialogo, "salva Salva" + dialogo}));
-        QVERIFY(QFileInfo::exists(stato().percorsi.leggimi()));
+        s->azioneEsci->trigger();
+        QVERIFY(QFileInfo::exists(stato().percorsi.leggimi()) && s->scaricata() && m_p->programma.schermataMenu());
     }
 
     // Every failure says so and a broken file leaves what was read; a cancel or a bad user name changes nothing.
