@@ -129,8 +129,8 @@ private slots:
                  "salva"}
             << L{"nuova.txt"} << "nuova.txt" << esercizio("Il gatto dorme sul divano.", 1, {"0 Il gatto dorme."})
             << "nuova.txt" << L{} << "1 di 1|Il gatto dorme sul divano.|v-------";
-        QTest::newRow("scritto dopo svuota, senza aggiungi")
-            << L{"svuota", "scrivi 1 Caldo.", "testo", "scrivi 0 Il sole.", "salva"} << L{"nuova.txt"} << "nuova.txt"
+        QTest::newRow("scritto dopo svuota, senza aggiungi") // a return typed into the stimulus makes no new line
+            << L{"svuota", "scrivi 1 Caldo.", "testo", "scrivi 0 Il\r sole.", "salva"} << L{"nuova.txt"} << "nuova.txt"
             << esercizio("Il sole.", 1, {"0 Caldo."}) << "nuova.txt" << L{} << "1 di 1|Il sole.|v-------";
         QTest::newRow("scritto dopo svuota: contato subito")
             << L{"svuota", "scrivi 2 Caldo."} << L{} << "nuova.txt" << QByteArray() << "" << L{} << "1 di 1||vvvvvvvv";
@@ -160,8 +160,8 @@ private slots:
                      "caricati andranno persi.",
                  sovrascrivere + rotta}
             << comeAllInizio;
-        QTest::newRow("testi troppo lunghi, accorciati come l'incollato")
-            << L{"carica", "incolla 0 x"} << L{"lunga.txt"} << "lista.txt" << iniziale() << "lunga.txt"
+        QTest::newRow("testi troppo lunghi, accorciati come l'incollato; un altro caricamento annullato")
+            << L{"carica", "incolla 0 x", "carica"} << L{"lunga.txt", ""} << "lista.txt" << iniziale() << "lunga.txt"
             << L{"Nell'esercizio 1 i testi dello stimolo e della frase 1 sono troppo lunghi per l'editor: di ciascuno "
                  "restano i primi 4000 caratteri, e se salvi la lista saranno salvati così.",
                  "Lo stimolo può avere al massimo 4000 caratteri: il testo incollato è stato accorciato."}

@@ -240,9 +240,10 @@ private slots:
                  "^bottone(Colori|ColoreFont|SfondoTesto|ColoreBottoni|ColoreSelezionato|Font(Fumetto)?)$"))))
             b->click();
         QVERIFY(DialoghiStandard::Prova::richieste().size() == 7 && imp() == prima);
-        DialoghiStandard::Prova::rispondiColore(QColor(0, 128, 0));
-        c<QPushButton>("bottoneColori")->click();
-        QVERIFY(imp().ColoreSfondo == 128 * 256.0 && Colori::sfondo(c("schedaFontColori")) == 128 * 256.0);
+        for (const char* bottone : {"bottoneColori", "bottoneColoreFont", "bottoneSfondoTesto", "bottoneColoreBottoni"})
+            DialoghiStandard::Prova::rispondiColore(QColor(0, 128, 0)), c<QPushButton>(bottone)->click();
+        QVERIFY(imp().ColoreSfondo == 128 * 256.0 && Colori::sfondo(c("schedaFontColori")) == 128 * 256.0 &&
+                imp().ColoreFont + imp().ColoreSfondoTesto + imp().ColoreBottoni == 3 * 128 * 256.0); // each green
         c<QRadioButton>("corsivo")->click();
         DialoghiStandard::Prova::rispondiFont(QFont(QStringLiteral("Liberation Serif"), 20, QFont::Bold));
         c<QPushButton>("bottoneFont")->click();

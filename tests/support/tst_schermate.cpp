@@ -267,6 +267,7 @@ private slots:
         QFETCH(QString, stile);
         nuovoProgramma();
         StatoProgramma& stato = *m_p->stato;
+        m_p->imp().ImpostazioniSistema = stile == QStringLiteral("minuscolo"); // the texts in the system's colours
         m_p->imp().StileLettere = stile;
         m_p->imp().FontTesto = stile == QStringLiteral("corsivo") ? QStringLiteral("Indis1") : QStringLiteral("Arial");
         m_p->imp().ModalitaInput = 1;           // the scanning receiver is on screen too
