@@ -358,10 +358,8 @@ private slots:
         tuttoIntero(s);
         editor->bottoneCaricaImmagine->click();
         tuttoIntero(s);
-        trova<QPushButton>(configura, "bottoneChiudiScelta")->click(); // and each closed again
-        tuttoIntero(s);
-        trova<QPushButton>(configura, "bottoneChiudi")->click();
-        tuttoIntero(s);
+        trova<QPushButton>(configura, "bottoneChiudiScelta")->click(), tuttoIntero(s); // and each closed again
+        trova<QPushButton>(configura, "bottoneChiudi")->click(), tuttoIntero(s);
     }
 
     // The screens listed above, today's date as gg/mm/aaaa, as attesi/ has them at this size (the smallest, the
