@@ -126,7 +126,7 @@ private slots:
         QTest::newRow("mouse, ordiparo") << 0 << 0 << Qt::Key_unknown;
         QTest::newRow("mouse, esci") << 0 << 1 << Qt::Key_unknown;
         QTest::newRow("manuale, ordiparo, tastierino") << 1 << 0 << Qt::Key_Enter;
-        QTest::newRow("automatica, esci") << 2 << 1 << Qt::Key_Space;
+        QTest::newRow("automatica, esci") << 2 << 1 << Qt::Key_Tab; // switch 1 taught as Tab
         QTest::newRow("automatica, esci col mouse: sì") << 2 << 1 << Qt::Key_unknown;
     }
     void scelta()
@@ -134,8 +134,8 @@ private slots:
         QFETCH(int, modalita);
         QFETCH(int, bottone);
         QFETCH(Qt::Key, tasto);
-        imp().ModalitaInput = static_cast<qint16>(modalita);
-        SchermataMenu* s = apri(QStringLiteral("anna"));
+        std::tie(imp().ModalitaInput, imp().Sensore1) = std::tuple(qint16(modalita), QStringLiteral("tasto:Tab"));
+        SchermataMenu* s = apri(QStringLiteral("anna"), {"anna.ini", "leo.ini"}); // Tab would go on to the list
         imp().VelocitaScansione = 11;
         QVERIFY(s->timerScansione->isActive() == (modalita != 0) &&
                 s->spiaScansioneManuale->isVisible() == (modalita == 1) &&
@@ -156,9 +156,9 @@ private slots:
         Messaggi::Prova::dimentica();
         if (modalita != 0 && tasto != Qt::Key_unknown) {
             QVERIFY(s->isVisible() && s->avvisoScansione->isVisible());
-            // Manual: space steps round, once more than the buttons; automatic: the clock steps round.
+            // Manual: switch 1 steps round, once more than the buttons; automatic: the clock steps round.
             for (int i = 0; modalita == 1 && i < 2 + bottone; ++i)
-                premiSensore(s->focusWidget(), Qt::Key_Space);
+                premiSensore(s->focusWidget(), Qt::Key_Tab);
             s->timerScansione->setInterval(1);
             QTRY_COMPARE(evidenziato(s), QString::number(bottone));
             premiSensore(s->focusWidget(), tasto);
