@@ -200,9 +200,8 @@ private slots:
         });
         QVERIFY(DialoghiStandard::scegliColore(nullptr, &bersaglio) && visto == QStringList({"Colore", "#000000"}));
         bersaglio.setFont(QFont(QStringLiteral("Sans"), 9, QFont::Bold, true));
-        QTimer::singleShot(0, [&] { // the font's preview wraps and is drawn at the size; each family is listed once
+        QTimer::singleShot(0, [&] { // the font's preview wraps and is drawn at the size as it opens; families once
             QWidget* dialogo = QApplication::activeModalWidget();
-            trova<QSpinBox>(dialogo, "casellaPunti")->setValue(24);
             auto* anteprima = trova<QLabel>(dialogo, "anteprima");
             const auto* famiglie = trova<QListWidget>(dialogo, "elencoFamiglie");
             visto = QStringList{QString::number(anteprima->wordWrap()), QString::number(anteprima->font().pointSize()),
@@ -210,13 +209,14 @@ private slots:
                                 QString::number(famiglie->findItems("liberation serif", Qt::MatchFixedString).size()),
                                 QString::number(famiglie->findItems("liberation sans", Qt::MatchFixedString).size())};
             trova<QSpinBox>(dialogo, "casellaPunti")->setValue(100); // past a spin box's usual limit of 99
+            visto << QString::number(anteprima->font().pointSize()); // shown as large as the box holds
             QMetaObject::invokeMethod(dialogo, "accept");
         });
-        QVERIFY(DialoghiStandard::scegliFont(nullptr, &bersaglio, QFont(QStringLiteral("Liberation Serif"), 12)));
+        QVERIFY(DialoghiStandard::scegliFont(nullptr, &bersaglio, QFont(QStringLiteral("Liberation Serif"), 24)));
         const QFont carattere = bersaglio.font(); // no style the screens do not draw
         QVERIFY(carattere.family() == "Liberation Serif" && carattere.pointSize() == 100 && !carattere.bold() &&
                 !carattere.italic() && !carattere.underline());
-        QCOMPARE(visto, QStringList({"1", "24", "1", "1", "1"}));
+        QCOMPARE(visto, QStringList({"1", "24", "1", "1", "1", "41"}));
         QPrinter printer; // the printer chosen in the print dialog is taken
         QTimer::singleShot(0, [&] {
             visto = QStringList{QApplication::activeModalWidget()->windowTitle()};
