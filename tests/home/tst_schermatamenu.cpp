@@ -25,12 +25,7 @@ class TestSchermataMenu : public ProvaConProgramma {
         stato().PercorsoUtente = stato().percorsi.profiloUtente(utente);
         return m_p->programma.apriMenu(nullptr);
     }
-    qint16 velocitaDiAnna()
-    {
-        ImpostazioniUtente letto;
-        FileProfilo::LeggiUtente(letto, utenti() + QStringLiteral("anna.ini"), stato().percorsi);
-        return letto.VelocitaScansione;
-    }
+    qint16 velocitaDiAnna() { return suDisco(QStringLiteral("anna.ini")).VelocitaScansione; }
 
 private slots:
     void init()

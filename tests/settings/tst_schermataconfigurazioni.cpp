@@ -62,12 +62,6 @@ class TestSchermataConfigurazioni : public ProvaConProgramma {
         const QList<QRadioButton*> tutte = m_s->findChildren<QRadioButton*>();
         return tutte.value(std::ranges::find(tutte, didascalia, &QAbstractButton::text) - tutte.begin()); // or null
     }
-    ImpostazioniUtente profilo(const QString& file)
-    {
-        ImpostazioniUtente letto;
-        FileProfilo::LeggiUtente(letto, cartellaUtenti() + file, stato().percorsi);
-        return letto;
-    }
     QStringList detti() const { return m_p->agente.filter(QStringLiteral("Speak ")); }
 
 private slots:
@@ -144,7 +138,7 @@ private slots:
                  personaggio ? QStringLiteral("Speak \\Spd=210\\\\Pit=100\\Questa è la mia voce.") : QString());
         menu();
         QVERIFY(m_s->scaricata() && m_p->programma.schermataMenu()->isVisible());
-        const ImpostazioniUtente salvato = profilo(QStringLiteral("Marco.ini"));
+        const ImpostazioniUtente salvato = suDisco(QStringLiteral("Marco.ini"));
         QVERIFY(salvato.VelocitaVoce == 210 && salvato.EvidenziaParoleLette &&
                 salvato.FumettoVisibile != fumettoVisibile);
     }
@@ -162,7 +156,7 @@ private slots:
         auto* elenco = c<QListWidget>("elencoUtentiDaModificare");
         QVERIFY(elenco->count() == 3 && elenco->item(0)->text() == u"ANNA" && elenco->item(1)->text() == u"MARCO" &&
                 elenco->item(2)->text() == u"PROVA");
-        QVERIFY(profilo("_Predefinito.INI").VelocitaVoce == 90 && stato().TabellaFrasi.NumeroRighe == 0);
+        QVERIFY(suDisco("_Predefinito.INI").VelocitaVoce == 90 && stato().TabellaFrasi.NumeroRighe == 0);
         elenco->setCurrentRow(1);
         QCOMPARE(c<QLabel>("nomeUtente")->text(), QStringLiteral("MARCO"));
         QVERIFY(stato().TabellaFrasi.NumeroRighe > 0); // his list
@@ -175,7 +169,7 @@ private slots:
         c<QRadioButton>("sceltaUtente_0")->click();
         QVERIFY(!c<QCheckBox>("casellaSalvaAttivita")->isVisible() && !c("elencoUtentiDaModificare")->isVisible() &&
                 !c("nomeNuovoUtente")->isVisible() && c<QLabel>("nomeUtente")->text() == u"_predefinito");
-        QVERIFY(profilo("Marco.ini").TonoVoce == 300 && !QFileInfo::exists(cartellaUtenti() + "MARCO.ini"));
+        QVERIFY(suDisco("Marco.ini").TonoVoce == 300 && !QFileInfo::exists(cartellaUtenti() + "MARCO.ini"));
     }
 
     // A new pupil's profile is written at "&Menu", over a namesake's if the teacher agrees; a name outside: refused.
@@ -213,14 +207,14 @@ private slots:
         QCOMPARE(casa && casa->elencoUtenti->findText(nome.toUpper(), Qt::MatchFixedString) >= 0, scritto);
         if (!file.isEmpty()) {
             QCOMPARE(QDir(cartellaUtenti()).entryList({nome + QStringLiteral(".ini")}, QDir::Files), QStringList{file});
-            QVERIFY(profilo(file).VelocitaVoce == (scritto ? 130 : 77) && profilo(file).SalvaAttivita == !scritto);
+            QVERIFY(suDisco(file).VelocitaVoce == (scritto ? 130 : 77) && suDisco(file).SalvaAttivita == !scritto);
         }
         if (esiste && !sostituisci) { // told no again, the teacher edits that pupil instead: asked no more, she stays
             Messaggi::Prova::rispostaSuccessiva(false);
             c<QRadioButton>("sceltaUtente_1")->click();
             c<QListWidget>("elencoUtentiDaModificare")->setCurrentRow(0);
             menu();
-            QVERIFY(Messaggi::Prova::mostrati().size() == 2 && profilo(file).VelocitaVoce == 77);
+            QVERIFY(Messaggi::Prova::mostrati().size() == 2 && suDisco(file).VelocitaVoce == 77);
         }
     }
 

@@ -107,6 +107,13 @@ protected:
     }
     StatoProgramma& stato() { return *m_p->stato; }
     ImpostazioniUtente& imp() { return m_p->imp(); }
+    // The profile on disk in that file of the users' folder, as the program reads it.
+    ImpostazioniUtente suDisco(const QString& file)
+    {
+        ImpostazioniUtente letto;
+        FileProfilo::LeggiUtente(letto, stato().percorsi.cartellaUtenti() + file, stato().percorsi);
+        return letto;
+    }
     std::unique_ptr<AmbienteProva> m_ambiente;
     std::unique_ptr<ProgrammaProva> m_p;
 };
