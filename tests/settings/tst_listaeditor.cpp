@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The list editor and its picture chooser as a teacher drives them, files read back from disk.
 #include "settings/EditorListe.h"
+#include "settings/Miniature.h"
 #include "settings/SceltaImmagine.h"
 #include "support/DialoghiStandard.h"
 #include "support/Messaggi.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -231,6 +233,11 @@ private slots:
         AmbienteProva::scrivi(immagini() + QStringLiteral("zebra.jpg"), jpeg({300, 300}));
         m_e->bottoneCaricaImmagine->click();
         QTRY_VERIFY(!scelta->inCostruzione() && elenco->count() == 4); // the new one made, the others from the cache
+        static QSemaphore entrata, uscita; // a file that never finishes reading holds the closing a while, not for ever
+        auto* costruzione = new CostruzioneMiniature(
+            nullptr, [](auto, auto) { return entrata.release(), uscita.acquire(), Miniature::Risultato{}; });
+        costruzione->avvia({immagini() + nome});
+        entrata.acquire(), delete costruzione, uscita.release(); // a wait with no end stops the test at the delete
     }
 };
 

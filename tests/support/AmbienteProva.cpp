@@ -53,11 +53,6 @@ void AmbienteProva::creaFifo(const QString& percorso)
         qFatal("cannot make the FIFO %s", qPrintable(percorso));
 }
 
-QString AmbienteProva::sorgente(const QString& relativo)
-{
-    return QStringLiteral(ORDIPARO_SORGENTI "/") + relativo;
-}
-
 QString AmbienteProva::accantoAlProgramma(const char* nome)
 {
     return QFileInfo(QStringLiteral(ORDIPARO_ESEGUIBILE)).path() + u'/' + QString::fromLatin1(nome);

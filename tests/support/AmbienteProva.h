@@ -23,7 +23,7 @@ public:
     static void scrivi(const QString& percorso, const QByteArray& byte);
     // A FIFO that nobody writes: opening it for reading waits for ever.
     static void creaFifo(const QString& percorso);
-    static QString sorgente(const QString& relativo);
+    static QString sorgente(const QString& relativo) { return QStringLiteral(ORDIPARO_SORGENTI "/") + relativo; }
     // A file the build puts beside the program, as a module it loads.
     static QString accantoAlProgramma(const char* nome);
     // What a program (a poppler tool, say) writes to its standard output; empty when it fails.

@@ -132,32 +132,25 @@ bool nascosto(const QWidget* controllo, const QWidget* schermata)
 }
 
 // A button's ink against the button bare: the box it covers, and the median stroke width.
-struct Inchiostro {
-    QRect riquadro;
-    int tratto = 0;
-};
-Inchiostro inchiostro(QPushButton* bottone)
+std::pair<QRect, int> inchiostro(QPushButton* bottone)
 {
     const QImage scritto = bottone->grab().toImage();
     const QString testo = bottone->text();
     const QIcon icona = bottone->icon();
-    bottone->setText(QString());
-    bottone->setIcon(QIcon());
+    bottone->setText(QString()), bottone->setIcon(QIcon());
     const QImage spoglio = bottone->grab().toImage();
-    bottone->setText(testo);
-    bottone->setIcon(icona);
-    Inchiostro trovato;
+    bottone->setText(testo), bottone->setIcon(icona);
+    QRect riquadro;
     QList<int> tratti{0};
     for (int y = 0; y < scritto.height(); ++y) {
         for (int x = 0, tratto = 0; x < scritto.width(); ++x) {
             const int differenza = std::abs(qGray(scritto.pixel(x, y)) - qGray(spoglio.pixel(x, y)));
-            trovato.riquadro |= differenza > 0 ? QRect(x, y, 1, 1) : QRect();
+            riquadro |= differenza > 0 ? QRect(x, y, 1, 1) : QRect();
             tratto = differenza > 64 ? tratto + 1 : (tratto > 0 ? (tratti << tratto, 0) : 0);
         }
     }
     std::sort(tratti.begin(), tratti.end());
-    trovato.tratto = tratti[tratti.size() / 2];
-    return trovato;
+    return {riquadro, tratti[tratti.size() / 2]};
 }
 // The limits, readers' names and ways of showing a control is set up with: those its class has, but 0 or empty.
 QString proprieta(const QWidget* c)
@@ -415,7 +408,7 @@ private:
             }
             // A pupil's button shows its caption whole, clear of the ring that lights it (at least 4 pixels).
             if (auto* bottone = qobject_cast<BottoneEvidenziabile*>(c); bottone && !bottone->text().isEmpty())
-                QVERIFY2(c->rect().adjusted(5, 5, -5, -5).contains(inchiostro(bottone).riquadro),
+                QVERIFY2(c->rect().adjusted(5, 5, -5, -5).contains(inchiostro(bottone).first),
                          qPrintable(c->objectName()));
             // A grid shows all its columns side by side, every row number whole, every row a whole line high.
             if (auto* griglia = qobject_cast<GrigliaRegistro*>(c))
