@@ -340,6 +340,8 @@ private slots:
                                                  << QList<int>{0, 16256, 32512, 32512};
         QTest::newRow("virgola mobile") << wave(3, 1, 44100, 32, pezzo("data", QByteArray::fromHex("0000003f000000c0")))
                                         << QList<int>{16384, -32768};
+        QTest::newRow("32 bit") << wave(1, 1, 44100, 32, pezzo("data", QByteArray::fromHex("00000040")))
+                                << QList<int>{16384};
         QTest::newRow("24 bit estensibile")
             << wave(0xFFFE, 1, 44100, 24, pezzo("data", QByteArray::fromHex("000040"))) << QList<int>{16384};
         QTest::newRow("pezzo dispari prima") << wave(1, 1, 44100, 16, pezzo("LIST", "abc") + dati) << letti;
