@@ -165,8 +165,8 @@ private slots:
         elenco->setCurrentRow(2); // a folder in a profile's place: not written, so "&Menu" keeps the screen
         menu();
         QVERIFY(!m_s->scaricata() && Messaggi::Prova::mostrati().size() == 1);
-        c<QRadioButton>("sceltaUtente_2")->click(); // a new user begun, then given up for the default user
-        c<QRadioButton>("sceltaUtente_0")->click();
+        c<QRadioButton>("sceltaUtente_2")->click(); // a new user begun, given up for the list, then the default user
+        c<QRadioButton>("sceltaUtente_1")->click(), c<QRadioButton>("sceltaUtente_0")->click();
         QVERIFY(!c<QCheckBox>("casellaSalvaAttivita")->isVisible() && !c("elencoUtentiDaModificare")->isVisible() &&
                 !c("nomeNuovoUtente")->isVisible() && c<QLabel>("nomeUtente")->text() == u"_predefinito");
         QVERIFY(suDisco("Marco.ini").TonoVoce == 300 && !QFileInfo::exists(cartellaUtenti() + "MARCO.ini"));
