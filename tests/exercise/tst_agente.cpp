@@ -168,6 +168,8 @@ private slots:
             merlino->Speak(QString::fromUtf8(detto));
         QCOMPARE(merlino->inCoda(), 1);
         QTRY_COMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Uno"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); // nothing left unpainted on the screen
+        QCOMPARE(schermata.screen()->grabWindow(schermata.winId()).toImage(), schermata.grab().toImage());
         QCOMPARE(schermata.children().last(), merlino->fumetto()); // drawn above every other control
         QTRY_COMPARE(merlino->fumetto()->testoMostrato(), QStringLiteral("Due"));
         QTRY_VERIFY(!merlino->staParlando());
