@@ -161,7 +161,7 @@ QString proprieta(const QWidget* c)
             "accessibleName toolTip alignment wordWrap scaledContents flat maxLength readOnly tabChangesFocus "
             "minimum maximum pageStep focusPolicy frameShape frameShadow autoFillBackground textElideMode "
             "uniformItemSizes movement resizeMode mouseTracking accessibleDescription singleStep textFormat "
-            "cornerButtonEnabled")
+            "cornerButtonEnabled selectionMode drawBase")
             .split(u' ');
     for (const QString& nome : kProprieta) {
         const QVariant valore = c->property(nome.toLatin1());
