@@ -172,8 +172,7 @@ private slots:
         }
     }
 
-    // Auditory scanning, quieter than the character: a word asked for before the sound module has loaded is said once
-    // it loads, later ones at once.
+    // Scanning words, quieter than the character: one asked before the sound module loads is said then, later at once.
     void voceDiScansione()
     {
         ModuloAudio modulo(AmbienteProva::accantoAlProgramma(kFileModuloAudio));
@@ -189,8 +188,7 @@ private slots:
         }
     }
 
-    // Each sound is heard within 60 ms of the click (the recorder's own 20 ms included, well before a pupil hears a
-    // lag), from its first sample, whole or cut short by the next.
+    // Each sound within 60 ms of the click (recorder's 20 ms too), from its first sample, whole or cut by the next one.
     void suonoSubitoEIntero()
     {
         for (const QString suono : {"no.wav", "si.wav"})

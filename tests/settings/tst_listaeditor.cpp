@@ -190,6 +190,8 @@ private slots:
         QCOMPARE((QStringList{m_p->imp().ListaInUso, trova<QLabel>(m_dialogo, "etichettaListaInUso")->text(),
                               m_e->titolo()}),
                  QStringList(3, lista.isEmpty() ? QString() : nelleListe(lista)));
+        const QRect titolo = QRect(0, 0, m_e->width(), m_e->caselleTesto[0]->y()).adjusted(2, 2, -2, 0); // in the frame
+        QCOMPARE(disegnato(m_e->grab(titolo).toImage()), !lista.isEmpty()); // the list in use named above its texts
         const QString cartelle =
             "|/impostazioni/ImpostazioniProgrammiLumio/Ordiparo/liste/|%1|txt|/programma/testiordiparo/";
         for (QString richiesta : DialoghiStandard::Prova::richieste()) // each dialog titled and filtered for its button
