@@ -180,7 +180,10 @@ private slots:
         merlino->Speak(QStringLiteral("Questa non si deve sentire."));
         QTRY_COMPARE(animazione(), QStringLiteral("Parla"));
         QStringList bocche;
-        QTRY_VERIFY((bocche << merlino->figura()->fotogramma(), bocche.removeDuplicates(), bocche.size() >= 3));
+        QTRY_VERIFY(
+            (bocche << merlino->figura()->fotogramma(), bocche.removeDuplicates(), bocche.size() >= 3 && segnata > 9));
+        const TestoAParole::Parola ultima = merlino->fumetto()->parolaSegnata(); // in the balloon, the last word shown
+        QVERIFY(ultima.inizio + ultima.lunghezza == merlino->fumetto()->testoMostrato().size());
         merlino->StopAll();
         QVERIFY(!merlino->staParlando() && !merlino->riproduzione().inCorso() && !merlino->fumetto()->isVisible());
         QVERIFY(merlino->inCoda() == 0 && animazione() == QStringLiteral("Riposo") && segnata == -1);

@@ -179,12 +179,10 @@ private slots:
     void voceESuoni()
     {
         QFETCH(Voce, voce);
-        imp().SuoniAttivi = voce.suoni;
-        imp().ParlatoAttivo = voce.parlato;
-        m_p->personaggioDisponibile = voce.disponibile;
+        std::tie(imp().SuoniAttivi, imp().ParlatoAttivo, m_p->personaggioDisponibile) =
+            std::tie(voce.suoni, voce.parlato, voce.disponibile);
         imp().StileLettere = voce.saluto == "CIAO!" ? QStringLiteral("maiuscolo") : QStringLiteral("minuscolo");
-        imp().FontTesto = QStringLiteral("Comic Sans MS");
-        imp().VelocitaVoce = 180;
+        std::tie(imp().FontTesto, imp().VelocitaVoce) = std::tuple(QStringLiteral("Comic Sans MS"), 180);
         SchermataEsercizio* s = apri();
         if (s->personaggio()) // balloon off, sized to the text, the character's own bit kept
             QCOMPARE(s->personaggio()->BalloonStyle(), 4 | Personaggio::kFumettoTuttoIlTesto);
@@ -226,9 +224,8 @@ private slots:
     {
         QFETCH(Lettura, lettura);
         const auto& [evidenzia, parlando, suParola, detto, sfondo, testo, atteso] = lettura;
-        imp().EvidenziaParoleLette = evidenzia;
-        imp().ColoreSfondoTesto = ColoriWindows::numeroDi(sfondo);
-        imp().ColoreFont = ColoriWindows::numeroDi(testo);
+        std::tie(imp().EvidenziaParoleLette, imp().ColoreSfondoTesto, imp().ColoreFont) =
+            std::tuple(evidenzia, ColoriWindows::numeroDi(sfondo), ColoriWindows::numeroDi(testo));
         SchermataEsercizio* s = apri();
         auto* finto = dynamic_cast<PersonaggioFinto*>(s->personaggio());
         finto->parlando = parlando;

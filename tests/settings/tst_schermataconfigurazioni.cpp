@@ -123,7 +123,8 @@ private slots:
         c<QCheckBox>("casellaParlato")->click(); // without speech the voice controls are greyed
         QCOMPARE(abilitati(m_s, kVoce), QStringLiteral("0000000"));
         c<QCheckBox>("casellaParlato")->click();
-        c<QCheckBox>("casellaFumetto")->click(); // the balloon's size box is greyed while the balloon is off
+        auto* tuttoIlTesto = c<QCheckBox>("casellaFumettoTuttoIlTesto"); // greyed while the balloon is off
+        tuttoIlTesto->click(), c<QCheckBox>("casellaFumetto")->click(), tuttoIlTesto->click(); // so ticked once
         QCOMPARE(abilitati(m_s, kVoce), fumettoVisibile ? "1111011" : "1111111");
         c<QCheckBox>("casellaEvidenziaParole")->click();
         c<QScrollBar>("scalaVelocita")->setValue(210);
@@ -140,7 +141,7 @@ private slots:
         QVERIFY(m_s->scaricata() && m_p->programma.schermataMenu()->isVisible());
         const ImpostazioniUtente salvato = suDisco(QStringLiteral("Marco.ini"));
         QVERIFY(salvato.VelocitaVoce == 210 && salvato.EvidenziaParoleLette &&
-                salvato.FumettoVisibile != fumettoVisibile);
+                salvato.FumettoVisibile != fumettoVisibile && salvato.FumettoContieneTesto != contieneTesto);
     }
 
     // Choosing a pupil writes the user being left, reads the chosen profile whatever its letter case, and his list.
@@ -221,9 +222,7 @@ private slots:
     // A cancelled dialog changes nothing, a confirmed one its own setting; in cursive only a chosen font's size counts.
     void fontEColori()
     {
-        imp().ColoreCasuale = false;
-        imp().ImpostazioniSistema = true;
-        imp().MouseDiSistema = false;
+        std::tie(imp().ColoreCasuale, imp().ImpostazioniSistema, imp().MouseDiSistema) = std::tuple(false, true, false);
         apri();
         QVERIFY(imp().MouseDiSistema && c<QCheckBox>("casellaMouseDiSistema")->isChecked() &&
                 !c("gruppoColoreSfondo")->isEnabled());
@@ -264,13 +263,9 @@ private slots:
         QFETCH(int, modalita);
         QFETCH(QString, scelta);
         QFETCH(int, quarti);
-        imp().ModalitaInput = static_cast<qint16>(modalita);
-        imp().VelocitaScansione = static_cast<qint16>(quarti);
-        imp().FattorePrimoPasso = 2;
-        imp().TempoAccettazione = 200;
-        imp().GiriPrimaDellaPausa = 3;
+        std::tie(imp().ModalitaInput, imp().VelocitaScansione, imp().TipoRisposte) = std::tuple(modalita, quarti, 1);
+        std::tie(imp().FattorePrimoPasso, imp().TempoAccettazione, imp().GiriPrimaDellaPausa) = std::tuple(2, 200, 3);
         imp().ScansioneUditiva = true;
-        imp().TipoRisposte = 1;
         apri(4);
         QVERIFY(c<QCheckBox>("casellaScansioneUditiva")->isChecked() && this->scelta(scelta)->isChecked() &&
                 this->scelta("vero - falso - incerto")->isChecked());

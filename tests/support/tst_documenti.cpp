@@ -210,6 +210,10 @@ private slots:
                                 QString::number(famiglie->findItems("liberation sans", Qt::MatchFixedString).size())};
             trova<QSpinBox>(dialogo, "casellaPunti")->setValue(100); // past a spin box's usual limit of 99
             visto << QString::number(anteprima->font().pointSize()); // shown as large as the box holds
+            for (const QWidget* a : dialogo->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) // none over another
+                for (const QWidget* b : dialogo->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    visto << (a != b && a->geometry().intersects(b->geometry()) ? a->metaObject()->className() : "");
+            visto.removeAll(QString());
             QMetaObject::invokeMethod(dialogo, "accept");
         });
         QVERIFY(DialoghiStandard::scegliFont(nullptr, &bersaglio, QFont(QStringLiteral("Liberation Serif"), 24)));

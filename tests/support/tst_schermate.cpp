@@ -336,12 +336,12 @@ private slots:
             tuttoIntero(s);
         }
         schede->setCurrentIndex(0);
-        trova<QRadioButton>(configura, "sceltaUtente_0")->click();
+        trova<QRadioButton>(configura, "sceltaUtente_0")->click(), tuttoIntero(s); // the users' list hidden again
         trova<QRadioButton>(configura, "sceltaUtente_2")->click();
         trova<QLineEdit>(configura, "nomeNuovoUtente")->setText(QStringLiteral("a/b"));
         tuttoIntero(s);
-        trova<QRadioButton>(configura, "sceltaUtente_0")->click(); // chosen again, the name's box is empty
-        trova<QRadioButton>(configura, "sceltaUtente_2")->click();
+        trova<QRadioButton>(configura, "sceltaUtente_0")->click(), tuttoIntero(s); // the name's box hidden,
+        trova<QRadioButton>(configura, "sceltaUtente_2")->click();                 // and empty when chosen again
         // The list editor over the whole screen, on a text item and a picture item, and its picture chooser.
         schede->setCurrentIndex(1);
         trova<QPushButton>(configura, "bottoneGestioneFile")->click();

@@ -88,8 +88,7 @@ private slots:
         QFETCH(QString, mosse);
         QFETCH(int, passi);
         ImpostazioniUtente imp;
-        imp.TempoAccettazione = static_cast<qint16>(accettazione);
-        imp.TempoRilascio = static_cast<qint16>(rilascio);
+        std::tie(imp.TempoAccettazione, imp.TempoRilascio) = std::tuple(accettazione, rilascio);
         m_ora = 0;
         prepara(imp, ScansioneCursore::Manuale, 1000);
         sensore(mosse);

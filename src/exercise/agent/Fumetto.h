@@ -18,6 +18,7 @@ public:
     // Shows the text up to this character, with a block behind the word being heard when one is given.
     void rivela(int finoA, TestoAParole::Parola segnata = {});
     QString testoMostrato() const { return m_mostrato; }
+    TestoAParole::Parola parolaSegnata() const { return m_segnata; } // in the text shown
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
