@@ -2,7 +2,6 @@
 // The speaking character: Italian speech in memory, its tags, its words, its queue, its balloon, its file.
 #include "exercise/SchermataEsercizio.h"
 #include "exercise/agent/AgenteMerlino.h"
-#include "exercise/agent/DatiPersonaggio.h"
 #include "exercise/agent/FiguraPersonaggio.h"
 #include "exercise/agent/Fumetto.h"
 #include "exercise/agent/SintesiVoce.h"
@@ -136,7 +135,8 @@ private slots:
         if (!contenuto.isEmpty())
             AmbienteProva::scrivi(cartella + "Merlin.acs", contenuto);
         QString letto;
-        QVERIFY2(!DatiPersonaggio::leggi(cartella + "Merlin.acs", &letto) && letto.contains(motivo), qPrintable(letto));
+        ControlloAgenteMerlino agenti(nullptr, cartella);
+        QVERIFY2(!agenti.CharactersLoad("Merlin", "Merlin.acs", &letto) && letto.contains(motivo), qPrintable(letto));
     }
 
     // The character appears, speaks its queue in order moving its mouth; StopAll silences it and empties it.

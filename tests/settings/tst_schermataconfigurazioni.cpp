@@ -109,7 +109,8 @@ private slots:
             QVERIFY(c<QTabBar>("schede")->currentIndex() == 0 && c<QRadioButton>("sceltaUtente_0")->isChecked());
             QCOMPARE(detti(), detto.isEmpty() ? QStringList() : QStringList{kTagVoce + detto});
             QVERIFY(!m_p->agente.contains(QStringLiteral("Show")) && // placed beside the voice controls, not shown
-                    m_p->agente.filter(QStringLiteral("MoveTo")).size() == personaggio);
+                    m_p->agente.filter(QStringLiteral("MoveTo")).size() == personaggio && // the balloon's font first
+                    m_p->agente.mid(1, 2).join(u'|') == QString(personaggio ? "FontName Arial|FontSize 14" : ""));
             c<QTabBar>("schede")->setCurrentIndex(2); // a second opening starts from the design state again
             m_s->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
