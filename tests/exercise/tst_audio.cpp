@@ -131,8 +131,7 @@ private slots:
     {
         const QString testo = QStringLiteral("Il piccolo gatto nero salta sul muro alto per guardare la luna.");
         FontCorsivo::InstallaFont(m_ambiente->percorsi(), nullptr);
-        m_p->imp().FontTesto = QStringLiteral("Indis1");
-        m_p->imp().EvidenziaParoleLette = true;
+        std::tie(m_p->imp().FontTesto, m_p->imp().EvidenziaParoleLette) = std::tuple(QStringLiteral("Indis1"), true);
         m_p->metti(1, testo, 1, {QStringLiteral("0Vero.")});
         SchermataEsercizio* s = m_p->programma.apriEsercizio(nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(!s->personaggio()->staParlando(), 20000); // the greeting
@@ -172,7 +171,8 @@ private slots:
         }
     }
 
-    // Scanning words, quieter than the character: one asked before the sound module loads is said then, later at once.
+    // Scanning words, quieter than the character: one asked before the sound module loads is said then, later at once
+    // unless silenced.
     void voceDiScansione()
     {
         ModuloAudio modulo(AmbienteProva::accantoAlProgramma(kFileModuloAudio));
@@ -186,6 +186,9 @@ private slots:
             QVERIFY2(ascolta(sentito).forti > 10, qPrintable(parola));
             QVERIFY(picco(sentito) * 3 < picco(SintesiVoce::istanza().sintetizza({parola, {}}).pcm) * 2);
         }
+        const qsizetype segno = adesso(); // a word silenced as it is asked is never heard
+        voce->annuncia(QStringLiteral("non si sa"), 130, 100), voce->taci();
+        QCOMPARE(ascolta(registratoDa(segno, 1000)).forti, 0);
     }
 
     // Each sound within 60 ms of the click (recorder's 20 ms too), from its first sample, whole or cut by the next one.

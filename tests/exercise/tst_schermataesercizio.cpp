@@ -103,8 +103,7 @@ private slots:
         QFETCH(QStringList, mostrate);
         for (int i = 0; i < esercizi.size(); ++i)
             m_p->metti(i + 1, QStringLiteral("Stimolo"), 1, esercizi[i]);
-        m_p->stato->TabellaFrasi.NumeroRighe = static_cast<qint16>(esercizi.size());
-        imp().TipoRisposte = static_cast<qint16>(tipoRisposte);
+        std::tie(m_p->stato->TabellaFrasi.NumeroRighe, imp().TipoRisposte) = std::tuple(esercizi.size(), tipoRisposte);
         SchermataEsercizio* s = apri();
         if (mostrate.isEmpty()) {
             QCOMPARE(Messaggi::Prova::mostrati().size(), 1);
@@ -289,8 +288,7 @@ private slots:
         QFETCH(int, modalita);
         QFETCH(QString, passi);
         QFETCH(QString, quadri);
-        imp().ModalitaInput = static_cast<qint16>(modalita);
-        imp().ColoreCasuale = false;
+        std::tie(imp().ModalitaInput, imp().ColoreCasuale) = std::tuple(modalita, false);
         imp().ColoreSfondo = ColoriWindows::numeroDi(modalita == 1 ? QColor(255, 128, 128) : QColor(0, 0, 128));
         imp().ColoreBottoneSelezionato =
             ColoriWindows::numeroDi(modalita == 1 ? QColor(252, 116, 116) : QColor(0, 0, 255));

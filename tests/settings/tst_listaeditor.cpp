@@ -232,6 +232,8 @@ private slots:
         QCOMPARE(m_e->immagineStimolo->pixmap().size(), QSize(121, 161));
         m_dialogo->resize(m_dialogo->size() * 3 / 2); // the picture grows with its box
         QTRY_VERIFY(m_e->immagineStimolo->pixmap().height() > 161 * 5 / 4);
+        m_e->bottoneCaricaImmagine->click(); // reopened on the same folder: as it was left, the choice marked
+        QVERIFY(scelta->isVisible() && !scelta->inCostruzione() && elenco->currentRow() == 2);
         AmbienteProva::scrivi(immagini() + QStringLiteral("zebra.jpg"), jpeg({300, 300}));
         m_e->bottoneCaricaImmagine->click();
         QTRY_VERIFY(!scelta->inCostruzione() && elenco->count() == 4); // the new one made, the others from the cache

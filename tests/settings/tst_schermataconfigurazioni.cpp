@@ -99,10 +99,9 @@ private slots:
         QFETCH(bool, contieneTesto);
         QFETCH(QString, detto);
         m_p->personaggioDisponibile = personaggio;
-        stato().NomeUtente = QStringLiteral("Marco");
-        stato().PercorsoUtente = stato().percorsi.profiloUtente(QStringLiteral("Marco"));
-        imp().FumettoVisibile = fumettoVisibile;
-        imp().FumettoContieneTesto = contieneTesto;
+        std::tie(stato().NomeUtente, stato().PercorsoUtente) =
+            std::tuple("Marco", stato().percorsi.profiloUtente("Marco"));
+        std::tie(imp().FumettoVisibile, imp().FumettoContieneTesto) = std::tuple(fumettoVisibile, contieneTesto);
         for (int volta = 0; volta < 2; ++volta) {
             m_p->agente.clear();
             m_s = m_p->programma.apriConfigurazioni(nullptr);

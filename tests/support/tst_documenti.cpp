@@ -114,8 +114,7 @@ private slots:
                                   "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs480 "
                                   "{\\b Guida per l'insegnante}\\par La scansione: SPAZIO sposta, INVIO sceglie; "
                                   "cos\\'ec \\u8220\\'3fsi\\u8221\\'3f lavora.\\par}");
-        m_p->imp().ModalitaInput = static_cast<qint16>(modalita);
-        m_p->imp().VelocitaScansione = 1;
+        std::tie(m_p->imp().ModalitaInput, m_p->imp().VelocitaScansione) = std::tuple(modalita, 1);
         SchermataMenu* casa = m_p->programma.apriMenu(nullptr);
         QVERIFY(QTest::qWaitForWindowActive(casa));
         const auto coperto = [casa] {
