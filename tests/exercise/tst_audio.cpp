@@ -171,8 +171,7 @@ private slots:
         }
     }
 
-    // Scanning words, quieter than the character: one asked before the sound module loads is said then, later at once
-    // unless silenced.
+    // Scanning words, quieter than the character: one asked before the sound module loads is said then, later at once.
     void voceDiScansione()
     {
         ModuloAudio modulo(AmbienteProva::accantoAlProgramma(kFileModuloAudio));
